@@ -1,0 +1,16 @@
+# Cross-compiling Torvane for 32-bit Windows with Debian's MinGW-w64 (posix threads variant).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(TORVANE_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${TORVANE_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TORVANE_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TORVANE_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TORVANE_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+
+# Tests run under Wine; the wrapper sets up the environment of the test prefix.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)

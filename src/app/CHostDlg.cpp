@@ -1,0 +1,245 @@
+#include "app/CHostDlg.h"
+
+#include "app/HostRules.h"
+#include "platform/CMemoryFigures.h"
+#include "platform/CTimeScale.h"
+#include "res/resource.h"
+#include "status/CMemoryOptimizer.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CMainDlg.h"
+#include "ui/CTrayIconDlg.h"
+
+CHostDlg::CHostDlg() { icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_MAINFRAME)); }
+
+CHostDlg::~CHostDlg() {
+    // The main window is owned by the host window: it goes first.
+    mainWindow_.reset();
+    if (Exists())
+        DestroyWindow(window_);
+    if (trayIcon_ && trayIconAdded_)
+        trayIcon_->RemoveIcon();
+    trayIcon_.reset();
+}
+
+BOOL CHostDlg::Create() { return CModelessDialog::Create(IDD_HOST, nullptr); }
+
+void CHostDlg::SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon, bool added) {
+    trayIcon_ = std::move(trayIcon);
+    trayIconAdded_ = added && trayIcon_ != nullptr;
+}
+
+void CHostDlg::SetOptimizer(std::unique_ptr<CMemoryOptimizer> optimizer) {
+    optimizer_ = std::move(optimizer);
+}
+
+BOOL CHostDlg::OnInit() {
+    char aboutText[64] = {};
+    if (LoadStringA(Instance(), IDS_ABOUTBOX, aboutText, sizeof(aboutText)) > 0) {
+        HMENU systemMenu = GetSystemMenu(window_, FALSE);
+        if (systemMenu != nullptr) {
+            AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(systemMenu, MF_STRING, kAboutCommand, aboutText);
+        }
+    }
+
+    if (!settings_.IsRunEntryPresent())
+        settings_.AddRunEntry();
+
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+
+    if (!optimizer_)
+        optimizer_ = std::make_unique<CMemoryOptimizer>();
+
+    DWORD showAtStartup = 1;
+    DWORD hasTuned = 0;
+    settings_.GetShowAtStartup(showAtStartup);
+    if (showAtStartup != 0)
+        settings_.GetHasTuned(hasTuned);
+
+    if (OpensMainWindowAtStart(showAtStartup, hasTuned)) {
+        if (!CreateMainWindow())
+            return TRUE;
+        const RECT rect = mainWindow_->WindowRect();
+        SetPos(nullptr, rect.left, rect.top, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+        mainWindow_->BringToForeground();
+        mainWindow_->Show(SW_SHOW);
+    } else {
+        SetPos(nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+        hideTimer_ = StartTimer(kHideTimer, CTimeScale::Period(kHidePeriod));
+        if (mainWindow_)
+            mainWindow_->Show(SW_HIDE);
+    }
+    Show(SW_HIDE);
+    Update();
+
+    DWORD useAutoOptimize = 0;
+    settings_.GetUseAutoMemOptimize(useAutoOptimize);
+    if (useAutoOptimize == 1 && autoOptimizeTimer_ == 0)
+        autoOptimizeTimer_ = StartTimer(kAutoOptimizeTimer, CTimeScale::Period(kFirstWatchPeriod));
+    return TRUE;
+}
+
+bool CHostDlg::CreateMainWindow() {
+    auto mainWindow = std::make_unique<CMainDlg>(*this);
+    if (!mainWindow->Create(window_)) {
+        mainWindow_.reset();
+        return false;
+    }
+    mainWindow_ = std::move(mainWindow);
+    return true;
+}
+
+void CHostDlg::ShowMainWindow(BOOL show) {
+    if (show) {
+        if (!mainWindow_ && !CreateMainWindow())
+            return;
+        mainWindow_->Show(SW_SHOW);
+        mainWindow_->Focus();
+        mainWindow_->BringToForeground();
+        Show(SW_RESTORE);
+        return;
+    }
+    if (mainWindow_) {
+        SaveMainWindowRect();
+        mainWindow_->Show(SW_HIDE);
+        mainWindow_.reset();
+    }
+    Show(SW_HIDE);
+}
+
+void CHostDlg::SaveMainWindowRect() {
+    if (mainWindow_ && mainWindow_->Exists())
+        settings_.SaveWindowRect(mainWindow_->WindowRect());
+}
+
+void CHostDlg::OpenHelpFile(const std::string& relativePath) { ::OpenHelpFile(relativePath); }
+
+void CHostDlg::ShowAbout() {
+    CAboutDlg about;
+    about.DoModal(IDD_ABOUTBOX, window_);
+}
+
+int CHostDlg::PendingRestartCount() { return mainWindow_ ? mainWindow_->RestartCount() : 0; }
+
+BOOL CHostDlg::RestartSystem() { return RestartWindows(); }
+
+void CHostDlg::QuitForRestart() {
+    SaveMainWindowRect();
+    PostQuitMessage(0);
+    mainWindow_.reset();
+    Destroy();
+}
+
+void CHostDlg::OnTimer(UINT_PTR id) {
+    if (hideTimer_ != 0) {
+        StopTimer(kHideTimer);
+        hideTimer_ = 0;
+    }
+    switch (id) {
+    case kHideTimer:
+        ShowMainWindow(FALSE);
+        break;
+    case kAutoOptimizeTimer:
+        OnAutoOptimizeTimer();
+        break;
+    case kRecoveryTimer:
+        OnRecoveryTimer();
+        break;
+    default:
+        break;
+    }
+}
+
+void CHostDlg::OnAutoOptimizeTimer() {
+    DWORD threshold = 0;
+    settings_.GetAutoMemOptimize(threshold);
+    if (!IsBelowOptimizeThreshold(CMemoryFigures::AvailablePhysical(), threshold))
+        return;
+    StopTimer(kAutoOptimizeTimer);
+    autoOptimizeTimer_ = 0;
+    optimizer_->Optimize(CMemoryOptimizer::ScriptPath());
+    if (trayIcon_)
+        trayIcon_->SetTrayState(CTrayIconDlg::kStateOptimizing);
+    recoveryTimer_ = StartTimer(kRecoveryTimer, CTimeScale::Period(kRecoveryPeriod));
+}
+
+void CHostDlg::OnRecoveryTimer() {
+    if (!HasMemoryRecovered(CMemoryFigures::AvailablePhysical()))
+        return;
+    StopTimer(kRecoveryTimer);
+    recoveryTimer_ = 0;
+    if (trayIcon_)
+        trayIcon_->SetTrayState(CTrayIconDlg::kStateNormal);
+    autoOptimizeTimer_ =
+        StartTimer(kAutoOptimizeTimer, CTimeScale::Period(kWatchPeriodAfterOptimize));
+}
+
+void CHostDlg::StopTimers() {
+    if (hideTimer_ != 0)
+        StopTimer(kHideTimer);
+    if (autoOptimizeTimer_ != 0)
+        StopTimer(kAutoOptimizeTimer);
+    if (recoveryTimer_ != 0)
+        StopTimer(kRecoveryTimer);
+    hideTimer_ = autoOptimizeTimer_ = recoveryTimer_ = 0;
+}
+
+void CHostDlg::OnDestroy() {
+    StopTimers();
+    mainWindow_.reset();
+}
+
+void CHostDlg::PaintMinimizedIcon() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    const RECT client = ClientRect();
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, icon_);
+    EndPaint(window_, &paint);
+}
+
+BOOL CHostDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case kCloseMainWindowMessage:
+        ShowMainWindow(FALSE);
+        return TRUE;
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case kAboutCommand:
+            ShowAbout();
+            return TRUE;
+        case SC_CLOSE:
+            ShowMainWindow(FALSE);
+            return TRUE;
+        case SC_MOVE:
+            if (mainWindow_)
+                mainWindow_->Send(WM_SYSCOMMAND, wParam, lParam);
+            return TRUE;
+        case SC_MINIMIZE:
+            if (mainWindow_)
+                mainWindow_->Show(SW_HIDE);
+            return FALSE;
+        case SC_RESTORE:
+            Show(SW_RESTORE);
+            if (mainWindow_) {
+                mainWindow_->Show(SW_SHOW);
+                mainWindow_->BringToForeground();
+            }
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    case WM_PAINT:
+        if (!IsMinimized())
+            return FALSE;
+        PaintMinimizedIcon();
+        return TRUE;
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(icon_);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}

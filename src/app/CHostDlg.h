@@ -1,0 +1,73 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/CAppSettings.h"
+#include "platform/SystemActions.h"
+#include "ui/CModelessDialog.h"
+
+class CMainDlg;
+class CMemoryOptimizer;
+class CTrayIconDlg;
+
+// The invisible window that is the application's main window for the whole run. It owns the
+// main window (built when shown, destroyed when hidden), the tray icon and the memory optimiser,
+// decides the start mode and runs the timers of the automatic memory optimisation.
+class CHostDlg : public CModelessDialog, public IRestartHost {
+public:
+    // Program messages.
+    static constexpr UINT kCloseMainWindowMessage = 0x8002;
+    static constexpr UINT kAboutCommand = 16;
+
+    CHostDlg();
+    ~CHostDlg() override;
+
+    // Creates the host from dialog 102; its initialisation decides the start mode.
+    BOOL Create();
+
+    // Takes the tray icon object; `added` tells whether its icon is in the notification area.
+    void SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon, bool added);
+    // Replaces the optimiser before Create (the host makes its own otherwise).
+    void SetOptimizer(std::unique_ptr<CMemoryOptimizer> optimizer);
+
+    void ShowMainWindow(BOOL show);
+    void OpenHelpFile(const std::string& relativePath);
+    void ShowAbout();
+
+    // IRestartHost
+    int PendingRestartCount() override;
+    BOOL RestartSystem() override;
+    void QuitForRestart() override;
+
+    CMainDlg* MainWindow() const { return mainWindow_.get(); }
+    CTrayIconDlg* TrayIcon() const { return trayIcon_.get(); }
+    bool IsTrayIconAdded() const { return trayIconAdded_; }
+    UINT_PTR HideTimer() const { return hideTimer_; }
+    UINT_PTR AutoOptimizeTimer() const { return autoOptimizeTimer_; }
+    UINT_PTR RecoveryTimer() const { return recoveryTimer_; }
+
+protected:
+    BOOL OnInit() override;
+    void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
+    BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool CreateMainWindow();
+    void OnAutoOptimizeTimer();
+    void OnRecoveryTimer();
+    void SaveMainWindowRect();
+    void StopTimers();
+    void PaintMinimizedIcon();
+
+    HICON icon_ = nullptr;
+    std::unique_ptr<CMainDlg> mainWindow_;
+    std::unique_ptr<CTrayIconDlg> trayIcon_;
+    bool trayIconAdded_ = false;
+    CAppSettings settings_;
+    std::unique_ptr<CMemoryOptimizer> optimizer_;
+    UINT_PTR hideTimer_ = 0;
+    UINT_PTR autoOptimizeTimer_ = 0;
+    UINT_PTR recoveryTimer_ = 0;
+};

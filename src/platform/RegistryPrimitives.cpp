@@ -1,0 +1,131 @@
+#include "platform/RegistryPrimitives.h"
+
+#include <cstring>
+#include <shlwapi.h>
+#include <vector>
+
+#include "platform/CRegKey.h"
+#include "platform/WindowsVersion.h"
+
+namespace {
+
+BOOL WriteValue(HKEY root, const char* subKey, const char* valueName, DWORD type,
+                const BYTE* data, DWORD size) {
+    CRegKey key;
+    if (key.Open(root, subKey) != ERROR_SUCCESS && key.Create(root, subKey) != ERROR_SUCCESS)
+        return FALSE;
+    const LONG result = RegSetValueExA(key.Get(), valueName, 0, type, data, size);
+    RegFlushKey(key.Get());
+    return result == ERROR_SUCCESS;
+}
+
+} // namespace
+
+BOOL GetStringValue(HKEY root, const char* subKey, const char* valueName, std::string& text) {
+    CRegKey key;
+    if (key.Open(root, subKey) != ERROR_SUCCESS)
+        return FALSE;
+    char buffer[256] = {};
+    DWORD size = sizeof(buffer);
+    const LONG result = RegQueryValueExA(key.Get(), valueName, nullptr, nullptr,
+                                         reinterpret_cast<BYTE*>(buffer), &size);
+    if (result != ERROR_SUCCESS)
+        return FALSE;
+    // A value that fills the buffer without a terminator still ends inside it.
+    text.assign(buffer, strnlen(buffer, sizeof(buffer)));
+    return TRUE;
+}
+
+BOOL SetStringValue(HKEY root, const char* subKey, const char* valueName, const std::string& text) {
+    if (text.size() > kMaxRegistryText)
+        return FALSE;
+    return WriteValue(root, subKey, valueName, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                      static_cast<DWORD>(text.size() + 1));
+}
+
+BOOL GetDwordValue(HKEY root, const char* subKey, const char* valueName, DWORD& value) {
+    CRegKey key;
+    if (key.Open(root, subKey) != ERROR_SUCCESS)
+        return FALSE;
+    BYTE data[4] = {};
+    DWORD size = sizeof(data);
+    if (RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, data, &size) != ERROR_SUCCESS)
+        return FALSE;
+    DWORD number = 0;
+    std::memcpy(&number, data, sizeof(number));
+    value = number;
+    return TRUE;
+}
+
+BOOL SetDwordValue(HKEY root, const char* subKey, const char* valueName, DWORD value) {
+    return WriteValue(root, subKey, valueName, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                      sizeof(value));
+}
+
+BOOL GetBinaryValue(HKEY root, const char* subKey, const char* valueName, DWORD& value) {
+    CRegKey key;
+    if (key.Open(root, subKey) != ERROR_SUCCESS)
+        return FALSE;
+    BYTE data[4] = {};
+    DWORD size = sizeof(data);
+    LONG result = RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, data, &size);
+    if (result == ERROR_MORE_DATA) {
+        // The system may leave a too small buffer untouched: read the whole value.
+        std::vector<BYTE> whole(size);
+        result = RegQueryValueExA(key.Get(), valueName, nullptr, nullptr, whole.data(), &size);
+        if (result == ERROR_SUCCESS && size >= sizeof(data))
+            std::memcpy(data, whole.data(), sizeof(data));
+        result = ERROR_MORE_DATA;
+    }
+    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA)
+        return FALSE;
+    DWORD number = 0;
+    std::memcpy(&number, data, sizeof(number));
+    value = number;
+    return TRUE;
+}
+
+BOOL SetBinaryValue(HKEY root, const char* subKey, const char* valueName, DWORD value) {
+    return WriteValue(root, subKey, valueName, REG_BINARY, reinterpret_cast<const BYTE*>(&value),
+                      sizeof(value));
+}
+
+BOOL DeleteValue(HKEY root, const char* subKey, const char* valueName) {
+    CRegKey key;
+    if (key.Open(root, subKey) != ERROR_SUCCESS)
+        return FALSE;
+    return RegDeleteValueA(key.Get(), valueName) == ERROR_SUCCESS;
+}
+
+BOOL DeleteKey(int osFamily, HKEY root, const char* subKey) {
+    if (IsNineXFamily(osFamily))
+        return RegDeleteKeyA(root, subKey) == ERROR_SUCCESS;
+    if (IsNTFamily(osFamily))
+        return SHDeleteKeyA(root, subKey) == ERROR_SUCCESS;
+    return FALSE;
+}
+
+BOOL SetFileNormal(const char* path, BOOL normal) {
+    const DWORD attributes =
+        normal ? FILE_ATTRIBUTE_NORMAL : (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    return SetFileAttributesA(path, attributes) != FALSE;
+}
+
+BOOL MoveFileTo(const char* source, const char* target, int replace) {
+    if (replace == 1) {
+        // Windows 95, 98 and ME have MoveFileExA only as a stub: without this the old target
+        // would stay and the caller's next copy would overwrite the very file it meant to keep.
+        if (!MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING) &&
+            GetLastError() == ERROR_CALL_NOT_IMPLEMENTED &&
+            GetFileAttributesA(source) != INVALID_FILE_ATTRIBUTES) {
+            DeleteFileA(target);
+            MoveFileA(source, target);
+        }
+    } else
+        MoveFileA(source, target);
+    return TRUE;
+}
+
+BOOL CopyFileTo(const char* source, const char* target, BOOL overwrite) {
+    return CopyFileA(source, target, overwrite ? FALSE : TRUE) != FALSE;
+}

@@ -1,0 +1,205 @@
+#include "platform/SystemActions.h"
+
+#include <cstdio>
+#include <cstring>
+#include <shellapi.h>
+
+#include "platform/CFindHandle.h"
+#include "platform/CHandle.h"
+#include "platform/CMessageBox.h"
+#include "platform/ProgramPaths.h"
+#include "platform/WindowsVersion.h"
+
+namespace {
+
+bool ShellOpen(const std::string& target) {
+    const HINSTANCE result = ShellExecuteA(GetDesktopWindow(), "open", target.c_str(), nullptr,
+                                           nullptr, SW_SHOW);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+bool StartsWithNoCase(const std::string& text, const char* prefix) {
+    const size_t length = std::char_traits<char>::length(prefix);
+    return text.size() >= length && CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE,
+                                                   text.c_str(), static_cast<int>(length), prefix,
+                                                   static_cast<int>(length)) == CSTR_EQUAL;
+}
+
+bool SetShutdownPrivilege(HANDLE token, const LUID& luid, DWORD attributes) {
+    TOKEN_PRIVILEGES privileges = {};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Luid = luid;
+    privileges.Privileges[0].Attributes = attributes;
+    AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    return GetLastError() == ERROR_SUCCESS;
+}
+
+} // namespace
+
+std::string IntToText(int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof(buffer), "%d", value);
+    return buffer;
+}
+
+void OpenWebPage(const std::string& target) {
+    if (!ShellOpen(target))
+        CMessageBox::Show(nullptr, "We are unable to load the webpage:\n" + target + ".", MB_OK);
+}
+
+void OpenHelpFile(const std::string& relativePath) {
+    const std::string page = relativePath.empty() ? std::string(kHelpStartPage) : relativePath;
+    OpenWebPage(GetProgramDirectory() + "\\" + page);
+}
+
+std::string BuildLinkTarget(int kind, const std::string& address, const std::string& subject) {
+    switch (kind) {
+    case kLinkMail: {
+        std::string target = StartsWithNoCase(address, "mailto:") ? address : "mailto:" + address;
+        if (!subject.empty())
+            target += "?subject=" + subject;
+        return target;
+    }
+    case kLinkWeb:
+        return StartsWithNoCase(address, "http://") ? address : "http://" + address;
+    case kLinkTarget:
+        return address;
+    default:
+        return std::string();
+    }
+}
+
+void OpenLink(int kind, const std::string& address, const std::string& subject) {
+    if (kind != kLinkMail && kind != kLinkWeb && kind != kLinkTarget)
+        return;
+    const HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    const bool opened = ShellOpen(BuildLinkTarget(kind, address, subject));
+    SetCursor(previous);
+    if (!opened)
+        CMessageBox::Show(nullptr,
+                          kind == kLinkMail ? "We are unable to locate your default e-mail program."
+                                            : "We are unable to locate your default browser.",
+                          MB_OK);
+}
+
+void PromptRestart(int mode, IRestartHost& host) {
+    if (mode != 0 && host.PendingRestartCount() == 0)
+        return;
+    if (!CMessageBox::AskYesNo(nullptr, "Changes you have made will require that you restart "
+                                        "Windows!\n\nDo you wish to restart now?"))
+        return;
+    if (!host.RestartSystem()) {
+        CMessageBox::Show(nullptr,
+                          "Torvane was unable to restart your System.\nPlease restart manually.",
+                          MB_OK);
+        return;
+    }
+    if (mode == 1)
+        host.QuitForRestart();
+}
+
+BOOL RestartWindows() {
+    const int family = DetectWindowsFamily();
+    if (IsNineXFamily(family))
+        return ExitWindowsEx(EWX_REBOOT, 0) != FALSE;
+    if (!IsNTFamily(family))
+        return FALSE;
+
+    CHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY,
+                          token.Receive()))
+        return FALSE;
+    LUID luid = {};
+    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid))
+        return FALSE;
+    if (!SetShutdownPrivilege(token.Get(), luid, SE_PRIVILEGE_ENABLED))
+        return FALSE;
+    if (!ExitWindowsEx(EWX_REBOOT, 0))
+        return FALSE;
+    return SetShutdownPrivilege(token.Get(), luid, 0);
+}
+
+namespace {
+
+// Where the system really lands when it opens a path: the link itself on Windows (which opens
+// reparse points as such), the link's target where links are followed silently (Wine reports a
+// Linux link to a file as a plain file, and deletes through it). Systems before Vista have no
+// way to ask and no such links, and get an empty text.
+std::string FinalPathOf(const std::string& path) {
+    using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+    static const FinalPathFunction finalPath =
+        reinterpret_cast<FinalPathFunction>(reinterpret_cast<void*>(GetProcAddress(
+            GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA")));
+    if (finalPath == nullptr)
+        return std::string();
+    CHandle handle(CreateFileA(path.c_str(), 0,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
+                               nullptr));
+    if (!handle.IsValid())
+        return std::string();
+    std::string result(MAX_PATH, '\0');
+    DWORD length = finalPath(handle.Get(), &result[0], static_cast<DWORD>(result.size()), 0);
+    if (length >= result.size()) {
+        result.assign(length + 1, '\0');
+        length = finalPath(handle.Get(), &result[0], static_cast<DWORD>(result.size()), 0);
+    }
+    result.resize(length < result.size() ? length : 0);
+    return result;
+}
+
+bool CanCheckFinalPaths() {
+    return GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA") !=
+           nullptr;
+}
+
+// Empties `directory`, whose final path is `directoryFinal` (empty when it cannot be checked).
+void WipeInside(const std::string& directory, const std::string& directoryFinal) {
+    WIN32_FIND_DATAA entry = {};
+    CFindHandle search;
+    if (!search.First(directory + "\\*.*", entry))
+        return;
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (_stricmp(name.c_str(), "index.Dat") == 0)
+            continue;
+        const std::string path = directory + "\\" + name;
+        std::string entryFinal;
+        if (!directoryFinal.empty()) {
+            // An entry that does not open as itself leads somewhere else: leave it alone.
+            entryFinal = FinalPathOf(path);
+            if (_stricmp(entryFinal.c_str(), (directoryFinal + "\\" + name).c_str()) != 0)
+                continue;
+        }
+        const DWORD attributes = entry.dwFileAttributes;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            // A junction or symbolic link: take away the link, never what it points to.
+            if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveDirectoryA(path.c_str());
+            else
+                DeleteFileA(path.c_str());
+        } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            WipeInside(path, entryFinal);
+            RemoveDirectoryA(path.c_str());
+        } else {
+            if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY))
+                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    } while (search.Next(entry));
+}
+
+} // namespace
+
+void WipeDirectory(const std::string& directory) {
+    std::string directoryFinal;
+    if (CanCheckFinalPaths()) {
+        directoryFinal = FinalPathOf(directory);
+        if (directoryFinal.empty())
+            return; // the folder is missing or cannot be opened
+    }
+    WipeInside(directory, directoryFinal);
+}

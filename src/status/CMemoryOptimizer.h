@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <windows.h>
+
+// Frees physical memory by having the script host briefly hold one very large string: a
+// one-line script "FreeMem=Space(N)" with N about half the physical memory, opened through the
+// shell. Nothing here waits for the script; callers watch the free memory afterwards.
+class CMemoryOptimizer {
+public:
+    virtual ~CMemoryOptimizer() = default;
+
+    // "freemem.vbs" in the system's temporary directory.
+    static std::string ScriptPath();
+    // N for a total physical memory in bytes: half of it less 4,000,000, as a signed number.
+    static int ScriptSize(DWORD totalPhysical);
+    // The script's one line, exactly as it is written.
+    static std::string ScriptLine(DWORD totalPhysical);
+
+    // Writes and runs the script; 1 only when both succeeded.
+    virtual int Optimize(const std::string& path);
+    // Creates or truncates the file and writes the line. With 8,000,000 bytes of memory or less
+    // there is nothing to ask for: nothing is written and the result is 0.
+    int WriteScript(const std::string& path);
+    // Opens the file through the shell; 1 when the shell started it.
+    int RunScript(const std::string& path);
+    BOOL DeleteScript(const std::string& path);
+
+    DWORD GetAvailablePhysical();
+    DWORD GetTotalPhysical();
+};

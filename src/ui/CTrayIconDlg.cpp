@@ -1,0 +1,172 @@
+#include "ui/CTrayIconDlg.h"
+
+#include <cstring>
+
+#include "app/CHostDlg.h"
+#include "platform/CTimeScale.h"
+#include "platform/SystemActions.h"
+#include "res/resource.h"
+#include "ui/CMainDlg.h"
+
+namespace {
+
+const char kOptimizingTip[] = "Optimizing Memory ....";
+
+void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::string& tip) {
+    record = NOTIFYICONDATAA{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE; // 88 bytes: understood by every shell
+    record.hWnd = owner;
+    record.uID = CTrayIconDlg::kIconId;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = CTrayIconDlg::kCallbackMessage;
+    record.hIcon = icon;
+    std::strncpy(record.szTip, tip.c_str(), 63);
+    record.szTip[63] = '\0';
+}
+
+} // namespace
+
+CTrayIconDlg::~CTrayIconDlg() { RemoveIcon(); }
+
+std::string CTrayIconDlg::NormalTip() {
+    return std::string("Torvane" " - Keeping your System Optimized").substr(0, 63);
+}
+
+int CTrayIconDlg::AnimationState(int frame) {
+    // Frames run 138, 139, 140, 141, 142, 141, 140, 139 and repeat.
+    static const int kStates[8] = {2, 3, 4, 5, 6, 5, 4, 3};
+    return kStates[frame & 7];
+}
+
+BOOL CTrayIconDlg::AddIcon() {
+    if (!Exists()) {
+        if (!Create(IDD_TRAY, nullptr))
+            return FALSE;
+        Show(SW_HIDE);
+    }
+    for (int i = 0; i < 6; ++i) {
+        if (icons_[i] == nullptr)
+            icons_[i] = static_cast<HICON>(LoadImageA(Instance(),
+                                                      MAKEINTRESOURCEA(IDI_TRAY_NORMAL + i),
+                                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    }
+    NOTIFYICONDATAA record;
+    FillRecord(record, window_, icons_[0], NormalTip());
+    added_ = Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
+    state_ = kStateNormal;
+    return added_;
+}
+
+void CTrayIconDlg::RemoveIcon() {
+    if (!added_)
+        return;
+    NOTIFYICONDATAA record;
+    FillRecord(record, window_, nullptr, std::string());
+    Shell_NotifyIconA(NIM_DELETE, &record);
+    added_ = false;
+}
+
+void CTrayIconDlg::ModifyIcon(HICON icon, const std::string& tip) {
+    NOTIFYICONDATAA record;
+    FillRecord(record, window_, icon, tip);
+    Shell_NotifyIconA(NIM_MODIFY, &record);
+}
+
+void CTrayIconDlg::SetTrayState(int state) {
+    if (state == kStateNormal) {
+        if (animationTimer_ != 0) {
+            StopTimer(kAnimationTimer);
+            animationTimer_ = 0;
+        }
+        state_ = state;
+        ModifyIcon(icons_[0], NormalTip());
+        return;
+    }
+    if (state < kStateOptimizing || state > kStateLastFrame)
+        return;
+    state_ = state;
+    ModifyIcon(icons_[state - 1], kOptimizingTip);
+    if (state == kStateOptimizing && animationTimer_ == 0)
+        animationTimer_ = StartTimer(kAnimationTimer, CTimeScale::Period(kAnimationPeriod));
+}
+
+void CTrayIconDlg::OnTimer(UINT_PTR id) {
+    if (id != kAnimationTimer)
+        return;
+    SetTrayState(AnimationState(frame_));
+    frame_ = (frame_ + 1) & 7;
+}
+
+void CTrayIconDlg::OnDestroy() {
+    if (animationTimer_ != 0) {
+        StopTimer(kAnimationTimer);
+        animationTimer_ = 0;
+    }
+}
+
+void CTrayIconDlg::ShowMenu() {
+    HMENU menu = LoadMenuA(Instance(), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+    if (menu == nullptr)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    const CMainDlg* mainWindow = host_.MainWindow();
+    const bool mainVisible = mainWindow != nullptr && mainWindow->IsVisible();
+    if (!mainVisible || host_.IsMinimized())
+        DeleteMenu(popup, ID_TRAY_HIDE, MF_BYCOMMAND);
+    else
+        DeleteMenu(popup, ID_TRAY_SHOW, MF_BYCOMMAND);
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    BringToForeground();
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_,
+                   nullptr);
+    // Lets the menu close when the user clicks elsewhere.
+    Post(WM_NULL);
+    DestroyMenu(menu);
+}
+
+BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
+    switch (LOWORD(wParam)) {
+    case ID_TRAY_SHOW:
+        host_.ShowMainWindow(TRUE);
+        break;
+    case ID_TRAY_HIDE:
+        host_.ShowMainWindow(FALSE);
+        break;
+    case ID_TRAY_WEBSITE:
+        OpenWebPage(kProductWebPage);
+        break;
+    case ID_TRAY_HELP:
+        host_.OpenHelpFile(std::string());
+        break;
+    case ID_TRAY_ABOUT:
+        host_.ShowAbout();
+        return TRUE;
+    case ID_TRAY_EXIT:
+        host_.QuitForRestart();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+    if (host_.Exists())
+        SetFocus(host_.Handle());
+    return TRUE;
+}
+
+BOOL CTrayIconDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& /*result*/) {
+    if (message != kCallbackMessage)
+        return FALSE;
+    switch (LOWORD(lParam)) {
+    case WM_LBUTTONDOWN:
+        if (host_.IsMinimized())
+            host_.Show(SW_RESTORE);
+        host_.ShowMainWindow(TRUE);
+        break;
+    case WM_RBUTTONDOWN:
+        ShowMenu();
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <windows.h>
+#include <shellapi.h>
+
+#include "ui/CModelessDialog.h"
+
+class CHostDlg;
+
+// The notification-area icon with its menu and its "optimising" animation. It lives in an
+// invisible dialog (136) for the whole run; removing the object removes the icon.
+class CTrayIconDlg : public CModelessDialog {
+public:
+    static constexpr UINT kCallbackMessage = 0x8001;
+    static constexpr UINT kIconId = 128;
+    static constexpr UINT_PTR kAnimationTimer = 6;
+    static constexpr UINT kAnimationPeriod = 350;
+    enum State : int { kStateNormal = 1, kStateOptimizing = 2, kStateLastFrame = 6 };
+
+    explicit CTrayIconDlg(CHostDlg& host) : host_(host) {}
+    ~CTrayIconDlg() override;
+
+    // Creates the window once and adds the icon; TRUE when the icon was added.
+    BOOL AddIcon();
+    void RemoveIcon();
+    // 1: normal icon and tip; 2 to 6: the optimising frames 138 to 142 (2 starts the animation).
+    void SetTrayState(int state);
+
+    // The normal tip: the product name and its line, at most 63 characters.
+    static std::string NormalTip();
+    // The state the animation shows for a frame counter value (0 to 7).
+    static int AnimationState(int frame);
+
+    int CurrentState() const { return state_; }
+    UINT_PTR AnimationTimerId() const { return animationTimer_; }
+
+protected:
+    void OnTimer(UINT_PTR id) override;
+    void OnDestroy() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void ShowMenu();
+    void ModifyIcon(HICON icon, const std::string& tip);
+
+    CHostDlg& host_;
+    bool added_ = false;
+    int frame_ = 0;
+    int state_ = kStateNormal;
+    UINT_PTR animationTimer_ = 0;
+    HICON icons_[6] = {};
+};

@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/CAppSettings.h"
+#include "app/CHostDlg.h"
+#include "platform/CMemoryFigures.h"
+#include "platform/CTimeScale.h"
+#include "platform/ProgramPaths.h"
+#include "status/CMemoryOptimizer.h"
+#include "support/CRegistrySandbox.h"
+#include "support/MessagePump.h"
+#include "support/TestRegistry.h"
+#include "ui/CMainDlg.h"
+#include "ui/CTrayIconDlg.h"
+
+namespace {
+
+const char kWindows[] = "SOFTWARE\\Ostrander Works\\Torvane\\Windows";
+const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
+const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class CountingOptimizer : public CMemoryOptimizer {
+public:
+    explicit CountingOptimizer(int& calls, std::string& path) : calls_(calls), path_(path) {}
+    int Optimize(const std::string& path) override {
+        ++calls_;
+        path_ = path;
+        return 1;
+    }
+
+private:
+    int& calls_;
+    std::string& path_;
+};
+
+class HostDlg : public testing::Test {
+protected:
+    void SetUp() override {
+        CTimeScale::SetDivisor(10);
+        CMemoryFigures::SetSource([this] { return CMemoryFigures::Figures{total_, available_}; });
+    }
+    void TearDown() override {
+        host_.reset();
+        PumpMessages(20);
+        CTimeScale::SetDivisor(1);
+        CMemoryFigures::SetSource(nullptr);
+    }
+
+    // Starts the host the way the application does, with a counting optimiser and a tray icon.
+    void Start() {
+        host_ = std::make_unique<CHostDlg>();
+        host_->SetOptimizer(std::make_unique<CountingOptimizer>(optimizations_, scriptPath_));
+        ASSERT_TRUE(host_->Create());
+        auto tray = std::make_unique<CTrayIconDlg>(*host_);
+        const bool added = tray->AddIcon() != FALSE;
+        host_->SetTrayIcon(std::move(tray), added);
+    }
+    void RegisterRunEntry() { StoreText(HKEY_LOCAL_MACHINE, kRun, "Torvane", "C:\\T\\T.exe"); }
+    void Fire(UINT_PTR timer) { host_->Send(WM_TIMER, timer); }
+
+    CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
+    std::unique_ptr<CHostDlg> host_;
+    int optimizations_ = 0;
+    std::string scriptPath_;
+    DWORD total_ = 256u * 1048576;
+    DWORD available_ = 200u * 1048576;
+};
+
+TEST_F(HostDlg, FirstStartRegistersTheProgramAndStartsInTheTray) {
+    Start();
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kRun, "Torvane").Text(), GetProgramFile());
+    const StoredValue show = ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane");
+    ASSERT_TRUE(show.exists);
+    EXPECT_EQ(show.Number(), 0u);
+    EXPECT_EQ(host_->MainWindow(), nullptr);
+    EXPECT_NE(host_->HideTimer(), 0u);
+    EXPECT_FALSE(host_->IsVisible());
+    EXPECT_TRUE(host_->IsTrayIconAdded());
+
+    // Half a second later the host hides itself for good.
+    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
+    EXPECT_EQ(host_->MainWindow(), nullptr);
+    EXPECT_FALSE(host_->IsVisible());
+}
+
+TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    Start();
+    ASSERT_NE(host_->MainWindow(), nullptr);
+    EXPECT_TRUE(host_->MainWindow()->IsVisible());
+    EXPECT_EQ(host_->HideTimer(), 0u);
+    RECT rect = host_->MainWindow()->WindowRect();
+    EXPECT_EQ(rect.left, 50);
+    EXPECT_EQ(rect.top, 50);
+    // The Run entry was there: the start mode option stays as it was.
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane").Number(), 1u);
+
+    host_->MainWindow()->MoveTo(120, 80);
+    host_->ShowMainWindow(FALSE);
+    EXPECT_EQ(host_->MainWindow(), nullptr);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Torvane Left").Number(), 120u);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Torvane Top").Number(), 80u);
+
+    host_->ShowMainWindow(TRUE);
+    ASSERT_NE(host_->MainWindow(), nullptr);
+    rect = host_->MainWindow()->WindowRect();
+    EXPECT_EQ(rect.left, 120);
+    EXPECT_EQ(rect.top, 80);
+}
+
+TEST_F(HostDlg, CompletedTuningForcesATrayStart) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
+    Start();
+    EXPECT_EQ(host_->MainWindow(), nullptr);
+    EXPECT_NE(host_->HideTimer(), 0u);
+}
+
+TEST_F(HostDlg, TheWatchTimerRunsOnlyWithAutomaticOptimisationOn) {
+    RegisterRunEntry();
+    Start();
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
+    host_.reset();
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
+    Start();
+    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
+}
+
+TEST_F(HostDlg, WatchingOptimisesBelowTheThresholdAndRecoversAboveEightMegabytes) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
+    Start();
+
+    available_ = 32u * 1048576; // exactly the threshold: not below it
+    Fire(7);
+    EXPECT_EQ(optimizations_, 0);
+    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
+
+    available_ = 32u * 1048576 - 1;
+    Fire(7);
+    EXPECT_EQ(optimizations_, 1);
+    EXPECT_EQ(scriptPath_, CMemoryOptimizer::ScriptPath());
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
+    EXPECT_NE(host_->RecoveryTimer(), 0u);
+    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateOptimizing);
+    EXPECT_NE(host_->TrayIcon()->AnimationTimerId(), 0u);
+
+    available_ = 8388607;
+    Fire(8);
+    EXPECT_NE(host_->RecoveryTimer(), 0u);
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
+
+    available_ = 8388608;
+    Fire(8);
+    EXPECT_EQ(host_->RecoveryTimer(), 0u);
+    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
+    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
+    EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
+    EXPECT_EQ(optimizations_, 1);
+}
+
+TEST_F(HostDlg, AThresholdOfZeroNeverOptimises) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
+    available_ = 0;
+    Start();
+    Fire(7);
+    Fire(7);
+    EXPECT_EQ(optimizations_, 0);
+    EXPECT_EQ(host_->RecoveryTimer(), 0u);
+}
+
+TEST_F(HostDlg, QuitForRestartSavesThePlaceAndEndsTheLoop) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    Start();
+    ASSERT_NE(host_->MainWindow(), nullptr);
+    host_->MainWindow()->MoveTo(70, 90);
+    host_->QuitForRestart();
+    EXPECT_FALSE(host_->Exists());
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Torvane Left").Number(), 70u);
+    MSG message;
+    bool quit = false;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        quit = quit || message.message == WM_QUIT;
+    EXPECT_TRUE(quit);
+}
+
+TEST_F(HostDlg, TheCloseMessageHidesTheMainWindowToTheTray) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    Start();
+    ASSERT_NE(host_->MainWindow(), nullptr);
+    host_->Send(CHostDlg::kCloseMainWindowMessage);
+    EXPECT_EQ(host_->MainWindow(), nullptr);
+    EXPECT_TRUE(host_->Exists());
+}
+
+TEST(TrayIcon, TipsAndAnimationFrames) {
+    EXPECT_EQ(CTrayIconDlg::NormalTip(), "Torvane - Keeping your System Optimized");
+    const int expected[] = {2, 3, 4, 5, 6, 5, 4, 3, 2, 3};
+    for (int frame = 0; frame < 10; ++frame)
+        EXPECT_EQ(CTrayIconDlg::AnimationState(frame % 8), expected[frame]) << frame;
+}
+
+} // namespace

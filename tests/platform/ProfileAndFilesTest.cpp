@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "platform/CRegistryAccess.h"
+#include "platform/RegistryPrimitives.h"
+#include "support/CTestFolder.h"
+
+namespace {
+
+class ProfileFiles : public testing::Test {
+protected:
+    CTestFolder folder_{"profile"};
+    std::string ini_ = folder_ / "System.ini";
+};
+
+TEST_F(ProfileFiles, NumbersReadAsDecimalTextWithMissingKeysAsZero) {
+    CTestFolder::WriteFile(ini_, "[vcache]\r\nMaxFileCache=4096\r\nChunksize=abc\r\n");
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MaxFileCache", 8), 4096);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MinFileCache", 8), 0);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "Chunksize", 8), 0);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "missing", "Key", 8), 0);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(folder_ / "none.ini", "vcache", "Key", 8), 0);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MinFileCache", 4, "1"), 1);
+}
+
+TEST_F(ProfileFiles, ASmallBufferKeepsOnlyTheFirstDigits) {
+    CTestFolder::WriteFile(ini_, "[386Enh]\r\nMinSPs=12345\r\n");
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "386Enh", "MinSPs", 4), 123);
+    EXPECT_EQ(CRegistryAccess::ReadProfileText(ini_, "386Enh", "MinSPs", "0", 8), "12345");
+}
+
+TEST_F(ProfileFiles, WritingKeepsOtherSectionsAndKeysAndANullTextRemovesTheKey) {
+    CTestFolder::WriteFile(ini_, "[boot]\r\nshell=Explorer.exe\r\n; a comment\r\n"
+                                 "[vcache]\r\nMinFileCache=1024\r\nMaxFileCache=2048\r\n");
+    EXPECT_TRUE(CRegistryAccess::WriteProfileText(ini_, "vcache", "MaxFileCache", "4096"));
+    EXPECT_TRUE(CRegistryAccess::WriteProfileText(ini_, "vcache", "MinFileCache", nullptr));
+    EXPECT_TRUE(CRegistryAccess::WriteProfileText(ini_, "vcache", "Chunksize", "512"));
+
+    const std::string content = CTestFolder::ReadFile(ini_);
+    EXPECT_NE(content.find("shell=Explorer.exe"), std::string::npos);
+    EXPECT_NE(content.find("; a comment"), std::string::npos);
+    EXPECT_EQ(content.find("MinFileCache"), std::string::npos);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MaxFileCache", 8), 4096);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "Chunksize", 8), 512);
+}
+
+class FileHelpers : public testing::Test {
+protected:
+    CTestFolder folder_{"files"};
+};
+
+TEST_F(FileHelpers, SetFileNormalUnprotectsAndProtects) {
+    const std::string file = folder_ / "msdos.sys";
+    CTestFolder::WriteFile(file, "[Options]\r\n");
+    EXPECT_TRUE(SetFileNormal(file.c_str(), 0));
+    const DWORD protectedAttributes = GetFileAttributesA(file.c_str());
+    EXPECT_TRUE(protectedAttributes & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_TRUE(protectedAttributes & FILE_ATTRIBUTE_SYSTEM);
+    EXPECT_TRUE(SetFileNormal(file.c_str(), 1));
+    const DWORD normal = GetFileAttributesA(file.c_str());
+    EXPECT_FALSE(normal & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    EXPECT_FALSE(SetFileNormal((folder_ / "missing").c_str(), 1));
+}
+
+TEST_F(FileHelpers, MoveReportsSuccessAlwaysAndReplacesOnlyWhenAsked) {
+    EXPECT_TRUE(MoveFileTo((folder_ / "missing").c_str(), (folder_ / "target").c_str(), 1));
+    EXPECT_FALSE(CTestFolder::Exists(folder_ / "target"));
+
+    CTestFolder::WriteFile(folder_ / "a", "first");
+    CTestFolder::WriteFile(folder_ / "b", "second");
+    EXPECT_TRUE(MoveFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), 0));
+    EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "second");
+    EXPECT_TRUE(CTestFolder::Exists(folder_ / "a"));
+    EXPECT_TRUE(MoveFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), 1));
+    EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "first");
+    EXPECT_FALSE(CTestFolder::Exists(folder_ / "a"));
+}
+
+TEST_F(FileHelpers, CopyOverwritesOnlyWhenAsked) {
+    CTestFolder::WriteFile(folder_ / "a", "new");
+    CTestFolder::WriteFile(folder_ / "b", "old");
+    EXPECT_FALSE(CopyFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), FALSE));
+    EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "old");
+    EXPECT_TRUE(CopyFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), TRUE));
+    EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "new");
+    EXPECT_FALSE(CopyFileTo((folder_ / "missing").c_str(), (folder_ / "c").c_str(), TRUE));
+}
+
+} // namespace

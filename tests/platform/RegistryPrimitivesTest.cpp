@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "platform/CRegistryAccess.h"
+#include "platform/RegistryPrimitives.h"
+#include "platform/WindowsVersion.h"
+#include "support/CRegistrySandbox.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+const char kKey[] = "Software\\Torvane Test\\Primitives";
+
+class RegistryPrimitives : public testing::Test {
+protected:
+    CRegistrySandbox sandbox_;
+};
+
+TEST_F(RegistryPrimitives, MissingKeysAndValuesLeaveTheCallersDefault) {
+    DWORD number = 20000;
+    EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Missing", number));
+    EXPECT_EQ(number, 20000u);
+    EXPECT_FALSE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Missing", number));
+    EXPECT_EQ(number, 20000u);
+    std::string text = "preset";
+    EXPECT_FALSE(GetStringValue(HKEY_CURRENT_USER, kKey, "Missing", text));
+    EXPECT_EQ(text, "preset");
+
+    CreateKey(HKEY_CURRENT_USER, kKey);
+    EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Missing", number));
+    EXPECT_EQ(number, 20000u);
+    EXPECT_FALSE(GetStringValue(HKEY_CURRENT_USER, kKey, "Missing", text));
+    EXPECT_EQ(text, "preset");
+    EXPECT_FALSE(DeleteValue(HKEY_CURRENT_USER, kKey, "Missing"));
+    EXPECT_FALSE(DeleteValue(HKEY_CURRENT_USER, "Software\\No Such Key", "Missing"));
+}
+
+TEST_F(RegistryPrimitives, WritesCreateEveryMissingLevelOfThePath) {
+    const char deep[] = "Software\\Torvane Test\\One\\Two\\Three";
+    ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\Torvane Test"));
+    EXPECT_TRUE(SetDwordValue(HKEY_LOCAL_MACHINE, deep, "Number", 42));
+    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, deep, "Number");
+    ASSERT_TRUE(stored.exists);
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.data.size(), 4u);
+    EXPECT_EQ(stored.Number(), 42u);
+}
+
+TEST_F(RegistryPrimitives, ValuesAreStoredInTheirDocumentedFormats) {
+    ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kKey, "Text", "5000"));
+    ASSERT_TRUE(SetDwordValue(HKEY_CURRENT_USER, kKey, "Number", 0x01020304));
+    ASSERT_TRUE(SetBinaryValue(HKEY_CURRENT_USER, kKey, "Binary", 0x0A0B0C0D));
+
+    const StoredValue text = ReadStored(HKEY_CURRENT_USER, kKey, "Text");
+    EXPECT_EQ(text.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(text.data, (std::vector<BYTE>{'5', '0', '0', '0', 0}));
+    const StoredValue number = ReadStored(HKEY_CURRENT_USER, kKey, "Number");
+    EXPECT_EQ(number.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(number.data, (std::vector<BYTE>{4, 3, 2, 1}));
+    const StoredValue binary = ReadStored(HKEY_CURRENT_USER, kKey, "Binary");
+    EXPECT_EQ(binary.type, static_cast<DWORD>(REG_BINARY));
+    EXPECT_EQ(binary.data, (std::vector<BYTE>{0x0D, 0x0C, 0x0B, 0x0A}));
+
+    std::string readText;
+    DWORD readNumber = 0;
+    EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Text", readText));
+    EXPECT_EQ(readText, "5000");
+    EXPECT_TRUE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Number", readNumber));
+    EXPECT_EQ(readNumber, 0x01020304u);
+    // The stored type is not checked: a 4-byte binary value reads as a number too.
+    EXPECT_TRUE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Binary", readNumber));
+    EXPECT_EQ(readNumber, 0x0A0B0C0Du);
+}
+
+TEST_F(RegistryPrimitives, TextsUpTo255CharactersRoundTripAndLongerOnesAreRefused) {
+    const std::string longest(255, 'x');
+    ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kKey, "Longest", longest));
+    std::string read;
+    EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Longest", read));
+    EXPECT_EQ(read, longest);
+
+    EXPECT_FALSE(SetStringValue(HKEY_CURRENT_USER, kKey, "TooLong", std::string(256, 'y')));
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "TooLong").exists);
+}
+
+TEST_F(RegistryPrimitives, AStoredTextLongerThanTheBufferReadsAsFailure) {
+    StoreText(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'z'));
+    std::string read = "preset";
+    EXPECT_FALSE(GetStringValue(HKEY_CURRENT_USER, kKey, "Long", read));
+    EXPECT_EQ(read, "preset");
+
+    // 256 bytes without a terminator fill the buffer exactly and still read safely.
+    const std::string full(256, 'q');
+    StoreRaw(HKEY_CURRENT_USER, kKey, "Full", REG_BINARY, full.data(), 256);
+    EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Full", read));
+    EXPECT_EQ(read, full);
+}
+
+TEST_F(RegistryPrimitives, BinaryValuesLongerThanFourBytesYieldTheirFirstFourBytes) {
+    StoreBinary(HKEY_CURRENT_USER, kKey, "Eight", {1, 2, 3, 4, 5, 6, 7, 8});
+    DWORD value = 99;
+    EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Eight", value));
+    EXPECT_EQ(value, 0x04030201u);
+
+    // The number primitive does not accept a longer value.
+    DWORD number = 99;
+    EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Eight", number));
+    EXPECT_EQ(number, 99u);
+}
+
+TEST_F(RegistryPrimitives, ShorterValuesAreZeroExtendedNotMixedWithTheDefault) {
+    StoreBinary(HKEY_CURRENT_USER, kKey, "Two", {0x34, 0x12});
+    DWORD value = 0xFFFFFFFF;
+    EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Two", value));
+    EXPECT_EQ(value, 0x1234u);
+    DWORD number = 0xFFFFFFFF;
+    EXPECT_TRUE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Two", number));
+    EXPECT_EQ(number, 0x1234u);
+}
+
+TEST_F(RegistryPrimitives, DeleteValueRemovesOnlyThatValue) {
+    StoreNumber(HKEY_CURRENT_USER, kKey, "Gone", 1);
+    StoreNumber(HKEY_CURRENT_USER, kKey, "Kept", 2);
+    EXPECT_TRUE(DeleteValue(HKEY_CURRENT_USER, kKey, "Gone"));
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "Gone").exists);
+    EXPECT_TRUE(ReadStored(HKEY_CURRENT_USER, kKey, "Kept").exists);
+}
+
+TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothingOtherwise) {
+    const std::string key = "Software\\Torvane Test\\Tree";
+    StoreNumber(HKEY_CURRENT_USER, key, "Top", 1);
+    StoreNumber(HKEY_CURRENT_USER, key + "\\Child", "Middle", 2);
+    StoreNumber(HKEY_CURRENT_USER, key + "\\Child\\Grandchild", "Bottom", 3);
+
+    const CRegistryAccess access;
+    const BOOL deleted = access.DeleteKey(HKEY_CURRENT_USER, key.c_str());
+    if (IsNineXFamily(access.OsFamily()) || IsNTFamily(access.OsFamily())) {
+        EXPECT_TRUE(deleted);
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key));
+    } else {
+        EXPECT_FALSE(deleted);
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key + "\\Child\\Grandchild"));
+    }
+    // Win32s is neither family: nothing is deleted whatever runs underneath.
+    StoreNumber(HKEY_CURRENT_USER, key, "Top", 1);
+    EXPECT_FALSE(DeleteKey(kFamilyWin32s, HKEY_CURRENT_USER, key.c_str()));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key));
+}
+
+TEST_F(RegistryPrimitives, TheBaseKnowsTheFamilyAndTheWindowsDirectory) {
+    const CRegistryAccess access;
+    EXPECT_EQ(access.OsFamily(), DetectWindowsFamily());
+    char directory[MAX_PATH] = {};
+    GetWindowsDirectoryA(directory, sizeof(directory));
+    EXPECT_EQ(access.WindowsDirectory(), directory);
+    EXPECT_NE(access.WindowsDirectory().back(), '\\');
+    EXPECT_EQ(access.SystemIniPath(), std::string(directory) + "\\System.ini");
+}
+
+} // namespace

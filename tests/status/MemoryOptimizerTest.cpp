@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "platform/CMemoryFigures.h"
+#include "status/CMemoryOptimizer.h"
+#include "support/CTestFolder.h"
+
+namespace {
+
+class MemoryOptimizer : public testing::Test {
+protected:
+    void SetUp() override {
+        CMemoryFigures::SetSource([this] { return CMemoryFigures::Figures{total_, total_ / 2}; });
+    }
+    void TearDown() override { CMemoryFigures::SetSource(nullptr); }
+
+    CTestFolder folder_{"optimizer"};
+    std::string script_ = folder_ / "freemem.vbs";
+    DWORD total_ = 0;
+    CMemoryOptimizer optimizer_;
+};
+
+TEST_F(MemoryOptimizer, TheScriptHoldsExactlyOneLineForTheMemorySize) {
+    const struct {
+        DWORD total;
+        const char* line;
+    } cases[] = {
+        {268435456, "FreeMem=Space(130217728)"},
+        {67108864, "FreeMem=Space(29554432)"},
+        {8388608, "FreeMem=Space(194304)"},
+        {0x7FFFFFFF, "FreeMem=Space(1069741823)"},
+        {0xFFFFFFFF, "FreeMem=Space(2143483647)"},
+    };
+    for (const auto& c : cases) {
+        total_ = c.total;
+        ASSERT_EQ(optimizer_.WriteScript(script_), 1) << c.total;
+        EXPECT_EQ(CTestFolder::ReadFile(script_), c.line) << c.total;
+    }
+}
+
+TEST_F(MemoryOptimizer, AnExistingScriptIsOverwrittenNotAppendedTo) {
+    CTestFolder::WriteFile(script_, std::string(100, 'x') + "\r\n");
+    total_ = 67108864;
+    ASSERT_EQ(optimizer_.WriteScript(script_), 1);
+    EXPECT_EQ(CTestFolder::ReadFile(script_), "FreeMem=Space(29554432)");
+}
+
+TEST_F(MemoryOptimizer, TooLittleMemoryWritesAndStartsNothing) {
+    EXPECT_EQ(CMemoryOptimizer::ScriptSize(8000000), 0);
+    EXPECT_EQ(CMemoryOptimizer::ScriptSize(4194304), -1902848);
+    for (DWORD total : {8000000u, 8000001u, 4194304u, 0u}) {
+        total_ = total;
+        EXPECT_EQ(optimizer_.WriteScript(script_), 0) << total;
+        EXPECT_EQ(optimizer_.Optimize(script_), 0) << total;
+        EXPECT_FALSE(CTestFolder::Exists(script_)) << total;
+    }
+}
+
+TEST_F(MemoryOptimizer, AnUnwritablePlaceFailsBeforeAnythingStarts) {
+    total_ = 268435456;
+    const std::string nowhere = folder_ / "no such folder\\freemem.vbs";
+    EXPECT_EQ(optimizer_.WriteScript(nowhere), 0);
+    EXPECT_EQ(optimizer_.Optimize(nowhere), 0);
+    EXPECT_EQ(optimizer_.RunScript(folder_ / "missing.vbs"), 0);
+}
+
+TEST_F(MemoryOptimizer, TheShellRunsTheScriptAndItCanBeDeletedAfterwards) {
+    total_ = 16u * 1048576; // a small request, so the script host ends quickly
+    EXPECT_EQ(optimizer_.Optimize(script_), 1);
+    Sleep(500);
+    EXPECT_TRUE(optimizer_.DeleteScript(script_));
+    EXPECT_FALSE(CTestFolder::Exists(script_));
+    EXPECT_FALSE(optimizer_.DeleteScript(script_));
+}
+
+TEST_F(MemoryOptimizer, FiguresAndPlace) {
+    total_ = 134217728;
+    EXPECT_EQ(optimizer_.GetTotalPhysical(), 134217728u);
+    EXPECT_EQ(optimizer_.GetAvailablePhysical(), 67108864u);
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof(temp), temp);
+    EXPECT_EQ(CMemoryOptimizer::ScriptPath(), std::string(temp) + "freemem.vbs");
+}
+
+} // namespace

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// The Windows version this test program was started as: Wine takes it from the program's own
+// file name (name-win98.exe runs as Windows 98). Empty when the program runs under its own name.
+std::string EmulatedVersionName();
+// The family code the program's classification must give that version (0 for one of no family).
+int ExpectedFamily();
