@@ -49,11 +49,15 @@ BOOL CAppSettings::SetShowAtStartup(DWORD value) {
 BOOL CAppSettings::GetShowAtStartup(DWORD& value) {
     return ReadOption(kWindowsKey, "Show Torvane", 1, value);
 }
-BOOL CAppSettings::SetHasTuned(DWORD value) { return WriteOption(kOptionsKey, "Has Tuned", value); }
+BOOL CAppSettings::SetHasTuned(DWORD value) {
+    return WriteOption(kOptionsKey, "Has Tuned", value);
+}
 BOOL CAppSettings::GetHasTuned(DWORD& value) {
     return ReadOption(kOptionsKey, "Has Tuned", 0, value);
 }
-BOOL CAppSettings::SetBackedUp(DWORD value) { return WriteOption(kOptionsKey, "Back up", value); }
+BOOL CAppSettings::SetBackedUp(DWORD value) {
+    return WriteOption(kOptionsKey, "Back up", value);
+}
 BOOL CAppSettings::GetBackedUp(DWORD& value) {
     return ReadOption(kOptionsKey, "Back up", 0, value);
 }

@@ -9,7 +9,9 @@
 #include "ui/CMainDlg.h"
 #include "ui/CTrayIconDlg.h"
 
-CHostDlg::CHostDlg() { icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_MAINFRAME)); }
+CHostDlg::CHostDlg() {
+    icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_MAINFRAME));
+}
 
 CHostDlg::~CHostDlg() {
     // The main window is owned by the host window: it goes first.
@@ -21,7 +23,9 @@ CHostDlg::~CHostDlg() {
     trayIcon_.reset();
 }
 
-BOOL CHostDlg::Create() { return CModelessDialog::Create(IDD_HOST, nullptr); }
+BOOL CHostDlg::Create() {
+    return CModelessDialog::Create(IDD_HOST, nullptr);
+}
 
 void CHostDlg::SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon, bool added) {
     trayIcon_ = std::move(trayIcon);
@@ -113,16 +117,22 @@ void CHostDlg::SaveMainWindowRect() {
         settings_.SaveWindowRect(mainWindow_->WindowRect());
 }
 
-void CHostDlg::OpenHelpFile(const std::string& relativePath) { ::OpenHelpFile(relativePath); }
+void CHostDlg::OpenHelpFile(const std::string& relativePath) {
+    ::OpenHelpFile(relativePath);
+}
 
 void CHostDlg::ShowAbout() {
     CAboutDlg about;
     about.DoModal(IDD_ABOUTBOX, window_);
 }
 
-int CHostDlg::PendingRestartCount() { return mainWindow_ ? mainWindow_->RestartCount() : 0; }
+int CHostDlg::PendingRestartCount() {
+    return mainWindow_ ? mainWindow_->RestartCount() : 0;
+}
 
-BOOL CHostDlg::RestartSystem() { return RestartWindows(); }
+BOOL CHostDlg::RestartSystem() {
+    return RestartWindows();
+}
 
 void CHostDlg::QuitForRestart() {
     SaveMainWindowRect();

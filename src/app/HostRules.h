@@ -17,7 +17,9 @@ inline bool IsBelowOptimizeThreshold(DWORD availableBytes, DWORD thresholdMegaby
 }
 
 // Recovery after an optimisation ends once more than 8,388,607 bytes are free.
-inline bool HasMemoryRecovered(DWORD availableBytes) { return availableBytes > 0x7FFFFF; }
+inline bool HasMemoryRecovered(DWORD availableBytes) {
+    return availableBytes > 0x7FFFFF;
+}
 
 // Timers of the host window and their periods in milliseconds.
 enum HostTimer : UINT_PTR {

@@ -16,4 +16,6 @@ CMemoryFigures::Figures CMemoryFigures::Query() {
     return Figures{static_cast<DWORD>(status.dwTotalPhys), static_cast<DWORD>(status.dwAvailPhys)};
 }
 
-void CMemoryFigures::SetSource(Source source) { CurrentSource() = std::move(source); }
+void CMemoryFigures::SetSource(Source source) {
+    CurrentSource() = std::move(source);
+}

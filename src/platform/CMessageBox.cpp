@@ -13,4 +13,6 @@ int CMessageBox::Show(HWND owner, const std::string& text, UINT type) {
     return MessageBoxA(owner, text.c_str(), "Torvane", type);
 }
 
-void CMessageBox::SetHandler(Handler handler) { CurrentHandler() = std::move(handler); }
+void CMessageBox::SetHandler(Handler handler) {
+    CurrentHandler() = std::move(handler);
+}

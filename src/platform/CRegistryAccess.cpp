@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "backup/CArchive.h"
 #include "platform/WindowsVersion.h"
 
 CRegistryAccess::CRegistryAccess() : osFamily(kFamilyUnknown) {
@@ -14,9 +15,21 @@ CRegistryAccess::CRegistryAccess() : osFamily(kFamilyUnknown) {
         windowsDirectory.assign(buffer, length);
 }
 
-bool CRegistryAccess::IsNineX() const { return IsNineXFamily(osFamily); }
+void CRegistryAccess::Serialize(CArchive& archive) {
+    CObject::Serialize(archive);
+    if (archive.IsLoading())
+        LoadFields(archive);
+    else
+        StoreFields(archive);
+}
 
-bool CRegistryAccess::IsNT() const { return IsNTFamily(osFamily); }
+bool CRegistryAccess::IsNineX() const {
+    return IsNineXFamily(osFamily);
+}
+
+bool CRegistryAccess::IsNT() const {
+    return IsNTFamily(osFamily);
+}
 
 std::string CRegistryAccess::ReadProfileText(const std::string& file, const char* section,
                                              const char* key, const char* defaultText,

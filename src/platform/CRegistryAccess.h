@@ -3,14 +3,23 @@
 #include <string>
 #include <windows.h>
 
+#include "backup/CObject.h"
 #include "platform/RegistryPrimitives.h"
 
+class CArchive;
+
 // Base of every tweak module: the Windows family the program runs on, the Windows directory, and
-// the registry, profile-file and file helpers the modules work through.
-class CRegistryAccess {
+// the registry, profile-file and file helpers the modules work through. As a serialisable object
+// it has no class record of its own; each module stores and loads its own record.
+class CRegistryAccess : public CObject {
 public:
     CRegistryAccess();
-    virtual ~CRegistryAccess() = default;
+    ~CRegistryAccess() override = default;
+
+    // Stores or loads the module's record, by the archive's direction.
+    void Serialize(CArchive& archive) override;
+    virtual void StoreFields(CArchive& archive) = 0;
+    virtual void LoadFields(CArchive& archive) = 0;
 
     int OsFamily() const { return osFamily; }
     const std::string& WindowsDirectory() const { return windowsDirectory; }
@@ -60,8 +69,7 @@ public:
     // Profile files. A number is read as text (default "0" unless given) into a buffer of
     // `bufferChars` characters and converted as a decimal integer, so a missing key reads as 0.
     static std::string ReadProfileText(const std::string& file, const char* section,
-                                       const char* key, const char* defaultText,
-                                       DWORD bufferChars);
+                                       const char* key, const char* defaultText, DWORD bufferChars);
     static int ReadProfileNumber(const std::string& file, const char* section, const char* key,
                                  DWORD bufferChars, const char* defaultText = "0");
     // A null text removes the key.

@@ -14,4 +14,6 @@ void CTimeScale::Sleep(DWORD milliseconds) {
         ::Sleep(Period(milliseconds));
 }
 
-void CTimeScale::SetDivisor(UINT divisor) { g_divisor = divisor == 0 ? 1 : divisor; }
+void CTimeScale::SetDivisor(UINT divisor) {
+    g_divisor = divisor == 0 ? 1 : divisor;
+}

@@ -11,8 +11,7 @@ const std::string& GetProgramFile() {
     static const std::string file = [] {
         char buffer[500] = {};
         const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
-        return length > 0 && length < sizeof(buffer) ? std::string(buffer, length)
-                                                     : std::string();
+        return length > 0 && length < sizeof(buffer) ? std::string(buffer, length) : std::string();
     }();
     return file;
 }

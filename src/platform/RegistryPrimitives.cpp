@@ -9,8 +9,8 @@
 
 namespace {
 
-BOOL WriteValue(HKEY root, const char* subKey, const char* valueName, DWORD type,
-                const BYTE* data, DWORD size) {
+BOOL WriteValue(HKEY root, const char* subKey, const char* valueName, DWORD type, const BYTE* data,
+                DWORD size) {
     CRegKey key;
     if (key.Open(root, subKey) != ERROR_SUCCESS && key.Create(root, subKey) != ERROR_SUCCESS)
         return FALSE;

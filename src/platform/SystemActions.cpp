@@ -13,16 +13,16 @@
 namespace {
 
 bool ShellOpen(const std::string& target) {
-    const HINSTANCE result = ShellExecuteA(GetDesktopWindow(), "open", target.c_str(), nullptr,
-                                           nullptr, SW_SHOW);
+    const HINSTANCE result =
+        ShellExecuteA(GetDesktopWindow(), "open", target.c_str(), nullptr, nullptr, SW_SHOW);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 bool StartsWithNoCase(const std::string& text, const char* prefix) {
     const size_t length = std::char_traits<char>::length(prefix);
-    return text.size() >= length && CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE,
-                                                   text.c_str(), static_cast<int>(length), prefix,
-                                                   static_cast<int>(length)) == CSTR_EQUAL;
+    return text.size() >= length &&
+           CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, text.c_str(),
+                          static_cast<int>(length), prefix, static_cast<int>(length)) == CSTR_EQUAL;
 }
 
 bool SetShutdownPrivilege(HANDLE token, const LUID& luid, DWORD attributes) {
@@ -89,9 +89,8 @@ void PromptRestart(int mode, IRestartHost& host) {
                                         "Windows!\n\nDo you wish to restart now?"))
         return;
     if (!host.RestartSystem()) {
-        CMessageBox::Show(nullptr,
-                          "Torvane was unable to restart your System.\nPlease restart manually.",
-                          MB_OK);
+        CMessageBox::Show(
+            nullptr, "Torvane was unable to restart your System.\nPlease restart manually.", MB_OK);
         return;
     }
     if (mode == 1)
@@ -128,15 +127,13 @@ namespace {
 std::string FinalPathOf(const std::string& path) {
     using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
     static const FinalPathFunction finalPath =
-        reinterpret_cast<FinalPathFunction>(reinterpret_cast<void*>(GetProcAddress(
-            GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA")));
+        reinterpret_cast<FinalPathFunction>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA")));
     if (finalPath == nullptr)
         return std::string();
-    CHandle handle(CreateFileA(path.c_str(), 0,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                               nullptr));
+    CHandle handle(CreateFileA(
+        path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!handle.IsValid())
         return std::string();
     std::string result(MAX_PATH, '\0');
@@ -150,8 +147,7 @@ std::string FinalPathOf(const std::string& path) {
 }
 
 bool CanCheckFinalPaths() {
-    return GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA") !=
-           nullptr;
+    return GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA") != nullptr;
 }
 
 // Empties `directory`, whose final path is `directoryFinal` (empty when it cannot be checked).

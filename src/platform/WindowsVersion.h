@@ -16,8 +16,12 @@ enum WindowsFamily : int {
     kFamilyWin32s = 7,
 };
 
-inline bool IsNineXFamily(int family) { return family >= kFamilyWin95 && family <= kFamilyWinME; }
-inline bool IsNTFamily(int family) { return family >= kFamilyWinNT && family <= kFamilyWinXP; }
+inline bool IsNineXFamily(int family) {
+    return family >= kFamilyWin95 && family <= kFamilyWinME;
+}
+inline bool IsNTFamily(int family) {
+    return family >= kFamilyWinNT && family <= kFamilyWinXP;
+}
 
 // Reduces a platform id and version to a family code and name. Unmatched versions leave both
 // outputs untouched; an unknown platform sets only the name, "Unknown OS".

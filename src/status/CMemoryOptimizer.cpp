@@ -38,19 +38,25 @@ int CMemoryOptimizer::WriteScript(const std::string& path) {
         return 0;
     const std::string line = ScriptLine(total);
     DWORD written = 0;
-    const BOOL ok = WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written,
-                              nullptr);
+    const BOOL ok =
+        WriteFile(file.Get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
     return ok && written == line.size() ? 1 : 0;
 }
 
 int CMemoryOptimizer::RunScript(const std::string& path) {
-    const HINSTANCE result = ShellExecuteA(GetDesktopWindow(), "open", path.c_str(), nullptr,
-                                           nullptr, SW_SHOWNA);
+    const HINSTANCE result =
+        ShellExecuteA(GetDesktopWindow(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNA);
     return reinterpret_cast<INT_PTR>(result) > 32 ? 1 : 0;
 }
 
-BOOL CMemoryOptimizer::DeleteScript(const std::string& path) { return DeleteFileA(path.c_str()); }
+BOOL CMemoryOptimizer::DeleteScript(const std::string& path) {
+    return DeleteFileA(path.c_str());
+}
 
-DWORD CMemoryOptimizer::GetAvailablePhysical() { return CMemoryFigures::AvailablePhysical(); }
+DWORD CMemoryOptimizer::GetAvailablePhysical() {
+    return CMemoryFigures::AvailablePhysical();
+}
 
-DWORD CMemoryOptimizer::GetTotalPhysical() { return CMemoryFigures::TotalPhysical(); }
+DWORD CMemoryOptimizer::GetTotalPhysical() {
+    return CMemoryFigures::TotalPhysical();
+}

@@ -24,10 +24,10 @@ TEST_F(AppSettings, MissingOptionsReadAsTheirDefaults) {
         DWORD expected;
     };
     const Option options[] = {
-        {&CAppSettings::GetShowAtStartup, 1},      {&CAppSettings::GetHasTuned, 0},
-        {&CAppSettings::GetBackedUp, 0},           {&CAppSettings::GetUseAutoMemOptimize, 0},
-        {&CAppSettings::GetAutoMemOptimize, 0},    {&CAppSettings::GetShowPostOptimizeDialog, 1},
-        {&CAppSettings::GetCPUTestCount, 0},       {&CAppSettings::GetHasUserInput, 0},
+        {&CAppSettings::GetShowAtStartup, 1},   {&CAppSettings::GetHasTuned, 0},
+        {&CAppSettings::GetBackedUp, 0},        {&CAppSettings::GetUseAutoMemOptimize, 0},
+        {&CAppSettings::GetAutoMemOptimize, 0}, {&CAppSettings::GetShowPostOptimizeDialog, 1},
+        {&CAppSettings::GetCPUTestCount, 0},    {&CAppSettings::GetHasUserInput, 0},
     };
     for (const Option& option : options) {
         DWORD value = 12345;

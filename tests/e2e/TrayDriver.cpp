@@ -13,7 +13,9 @@ namespace {
 
 const UINT kTrayCallback = 0x8001;
 
-HWND FindTray() { return FindWindowA("#32770", "Torvane Tray"); }
+HWND FindTray() {
+    return FindWindowA("#32770", "Torvane Tray");
+}
 
 bool WaitFor(bool wantPresent, int seconds) {
     for (int i = 0; i < seconds * 10; ++i) {

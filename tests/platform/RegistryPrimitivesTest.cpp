@@ -10,6 +10,13 @@ namespace {
 
 const char kKey[] = "Software\\Torvane Test\\Primitives";
 
+// The base as every module has it, without a record of its own.
+class CPlainAccess : public CRegistryAccess {
+public:
+    void StoreFields(CArchive&) override {}
+    void LoadFields(CArchive&) override {}
+};
+
 class RegistryPrimitives : public testing::Test {
 protected:
     CRegistrySandbox sandbox_;
@@ -131,7 +138,7 @@ TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothi
     StoreNumber(HKEY_CURRENT_USER, key + "\\Child", "Middle", 2);
     StoreNumber(HKEY_CURRENT_USER, key + "\\Child\\Grandchild", "Bottom", 3);
 
-    const CRegistryAccess access;
+    const CPlainAccess access;
     const BOOL deleted = access.DeleteKey(HKEY_CURRENT_USER, key.c_str());
     if (IsNineXFamily(access.OsFamily()) || IsNTFamily(access.OsFamily())) {
         EXPECT_TRUE(deleted);
@@ -147,7 +154,7 @@ TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothi
 }
 
 TEST_F(RegistryPrimitives, TheBaseKnowsTheFamilyAndTheWindowsDirectory) {
-    const CRegistryAccess access;
+    const CPlainAccess access;
     EXPECT_EQ(access.OsFamily(), DetectWindowsFamily());
     char directory[MAX_PATH] = {};
     GetWindowsDirectoryA(directory, sizeof(directory));

@@ -15,8 +15,7 @@ TEST(IntToText, WritesDecimalWithSign) {
 }
 
 TEST(LinkTarget, MailAddressesGetTheSchemeOnceAndTheSubject) {
-    EXPECT_EQ(BuildLinkTarget(kLinkMail, "support@example.com", ""),
-              "mailto:support@example.com");
+    EXPECT_EQ(BuildLinkTarget(kLinkMail, "support@example.com", ""), "mailto:support@example.com");
     EXPECT_EQ(BuildLinkTarget(kLinkMail, "MAILTO:support@example.com", ""),
               "MAILTO:support@example.com");
     EXPECT_EQ(BuildLinkTarget(kLinkMail, "a@b.c", "Torvane question"),
@@ -41,7 +40,8 @@ TEST(OpenWebPage, ReportsAPageThatCannotBeOpened) {
     CScriptedMessages messages;
     OpenWebPage("C:\\no such folder\\page.html");
     ASSERT_EQ(messages.Texts().size(), 1u);
-    EXPECT_EQ(messages.Texts()[0], "We are unable to load the webpage:\nC:\\no such folder\\page.html.");
+    EXPECT_EQ(messages.Texts()[0],
+              "We are unable to load the webpage:\nC:\\no such folder\\page.html.");
 }
 
 TEST(OpenWebPage, HelpPagesAreOpenedFromTheProgramDirectory) {

@@ -38,7 +38,9 @@ TEST(WindowsVersion, NTPlatformRows) {
     ExpectClassified(2, 5, 1, kFamilyWinXP, "WinXP");
 }
 
-TEST(WindowsVersion, Win32sIsItsOwnCode) { ExpectClassified(0, 3, 10, kFamilyWin32s, "Win32"); }
+TEST(WindowsVersion, Win32sIsItsOwnCode) {
+    ExpectClassified(0, 3, 10, kFamilyWin32s, "Win32");
+}
 
 TEST(WindowsVersion, UnmatchedSystemsLeaveBothOutputsUntouched) {
     ExpectClassified(2, 5, 2, -1, "untouched"); // Server 2003

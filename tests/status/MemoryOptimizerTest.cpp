@@ -24,10 +24,8 @@ TEST_F(MemoryOptimizer, TheScriptHoldsExactlyOneLineForTheMemorySize) {
         DWORD total;
         const char* line;
     } cases[] = {
-        {268435456, "FreeMem=Space(130217728)"},
-        {67108864, "FreeMem=Space(29554432)"},
-        {8388608, "FreeMem=Space(194304)"},
-        {0x7FFFFFFF, "FreeMem=Space(1069741823)"},
+        {268435456, "FreeMem=Space(130217728)"},   {67108864, "FreeMem=Space(29554432)"},
+        {8388608, "FreeMem=Space(194304)"},        {0x7FFFFFFF, "FreeMem=Space(1069741823)"},
         {0xFFFFFFFF, "FreeMem=Space(2143483647)"},
     };
     for (const auto& c : cases) {

@@ -27,8 +27,11 @@ CRegistrySandbox::CRegistrySandbox(unsigned roots) {
         std::snprintf(path, sizeof(path), "%s\\%s", path_, entry.name);
         HKEY replacement = nullptr;
         if (RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &replacement, nullptr) == ERROR_SUCCESS)
-            redirects_[count_++] = Redirect{entry.root, replacement};
+                            KEY_ALL_ACCESS, nullptr, &replacement, nullptr) != ERROR_SUCCESS)
+            continue;
+        if (entry.root == HKEY_USERS && (roots & kUsersRefused))
+            RegDeleteKeyA(HKEY_CURRENT_USER, path);
+        redirects_[count_++] = Redirect{entry.root, replacement};
     }
     for (int i = 0; i < count_; ++i)
         RegOverridePredefKey(redirects_[i].root, redirects_[i].replacement);

@@ -12,6 +12,9 @@ public:
         kUsers = 4,
         kClassesRoot = 8,
         kAll = 15,
+        // HKEY_USERS is redirected to a key that is deleted while it stays open, so that every
+        // read and write below it fails.
+        kUsersRefused = 16,
     };
 
     explicit CRegistrySandbox(unsigned roots = kAll);

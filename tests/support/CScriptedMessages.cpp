@@ -15,4 +15,6 @@ CScriptedMessages::CScriptedMessages() {
     });
 }
 
-CScriptedMessages::~CScriptedMessages() { CMessageBox::SetHandler(nullptr); }
+CScriptedMessages::~CScriptedMessages() {
+    CMessageBox::SetHandler(nullptr);
+}

@@ -34,7 +34,9 @@ CTestFolder::CTestFolder(const std::string& name) {
     CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-CTestFolder::~CTestFolder() { RemoveTree(path_); }
+CTestFolder::~CTestFolder() {
+    RemoveTree(path_);
+}
 
 void CTestFolder::WriteFile(const std::string& path, const std::string& content) {
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -65,7 +67,9 @@ bool CTestFolder::Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-void CTestFolder::MakeDirectory(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void CTestFolder::MakeDirectory(const std::string& path) {
+    CreateDirectoryA(path.c_str(), nullptr);
+}
 
 void CTestFolder::RemoveTree(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include "platform/WindowsVersion.h"
+#include "support/CRegistrySandbox.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CSystemTweaks.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kUpdate[] = "System\\CurrentControlSet\\Control\\Update";
+const char kFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const char kNineXKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+const char kNTKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+
+class SystemTweaks : public testing::Test {
+protected:
+    CRegistrySandbox sandbox_;
+    CSystemTweaks module_;
+};
+
+TEST_F(SystemTweaks, HungAppTimeoutReadsTextWithTwentySecondsAsDefault) {
+    DWORD timeout = 1;
+    EXPECT_FALSE(module_.GetHungAppTimeout(timeout));
+    EXPECT_EQ(timeout, 20000u);
+    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000");
+    EXPECT_TRUE(module_.GetHungAppTimeout(timeout));
+    EXPECT_EQ(timeout, 5000u);
+}
+
+TEST_F(SystemTweaks, HungAppTimeoutIsWrittenForTheUserAndThenUnderUsers) {
+    EXPECT_TRUE(module_.SetHungAppTimeout(5000));
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
+        const StoredValue stored = ReadStored(root, kDesktop, "HungAppTimeout");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(stored.Text(), "5000");
+    }
+    EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop"));
+}
+
+TEST(SystemTweaksRefused, ARefusedSecondWriteFailsAfterTheFirstWasMade) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
+    CSystemTweaks module;
+    EXPECT_FALSE(module.SetHungAppTimeout(4000));
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "4000");
+}
+
+TEST_F(SystemTweaks, UpdateModeIsTheOppositeOfKeepingExplorerRefreshed) {
+    DWORD keep = 7;
+    EXPECT_FALSE(module_.GetUpdateMode(keep));
+    EXPECT_EQ(keep, 7u);
+    StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 0);
+    EXPECT_TRUE(module_.GetUpdateMode(keep));
+    EXPECT_EQ(keep, 1u);
+    StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 1);
+    EXPECT_TRUE(module_.GetUpdateMode(keep));
+    EXPECT_EQ(keep, 0u);
+
+    EXPECT_TRUE(module_.SetUpdateMode(1));
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 0u);
+    EXPECT_TRUE(module_.SetUpdateMode(5));
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 0u);
+    EXPECT_TRUE(module_.SetUpdateMode(0));
+    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.Number(), 1u);
+}
+
+TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
+    StoreText(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOwner", "Nine");
+    StoreText(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOrganization", "Nine Ltd");
+    StoreText(HKEY_LOCAL_MACHINE, kNTKey, "RegisteredOwner", "Tee");
+    StoreText(HKEY_LOCAL_MACHINE, kNTKey, "RegisteredOrganization", "Tee Inc");
+    std::string owner = "x", organization = "y";
+    const BOOL gotOwner = module_.GetRegisteredOwner(owner);
+    const BOOL gotOrganization = module_.GetRegisteredOrganization(organization);
+    const BOOL setOwner = module_.SetRegisteredOwner("New Owner");
+    const BOOL setOrganization = module_.SetRegisteredOrganization("New Organisation");
+
+    if (IsNineXFamily(module_.OsFamily()) || IsNTFamily(module_.OsFamily())) {
+        const bool nineX = IsNineXFamily(module_.OsFamily());
+        const char* key = nineX ? kNineXKey : kNTKey;
+        const char* other = nineX ? kNTKey : kNineXKey;
+        EXPECT_TRUE(gotOwner && gotOrganization && setOwner && setOrganization);
+        EXPECT_EQ(owner, nineX ? "Nine" : "Tee");
+        EXPECT_EQ(organization, nineX ? "Nine Ltd" : "Tee Inc");
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, key, "RegisteredOwner").Text(), "New Owner");
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, key, "RegisteredOrganization").Text(),
+                  "New Organisation");
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, other, "RegisteredOwner").Text(),
+                  nineX ? "Tee" : "Nine");
+    } else {
+        EXPECT_FALSE(gotOwner || gotOrganization || setOwner || setOrganization);
+        EXPECT_EQ(owner, "");
+        EXPECT_EQ(organization, "");
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOwner").Text(), "Nine");
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kNTKey, "RegisteredOwner").Text(), "Tee");
+    }
+}
+
+TEST_F(SystemTweaks, MissingRegistrationReadsEmpty) {
+    std::string owner = "x";
+    EXPECT_FALSE(module_.GetRegisteredOwner(owner));
+    EXPECT_EQ(owner, "");
+}
+
+TEST_F(SystemTweaks, ShellFoldersExpandOnlyTheUserProfile) {
+    char profile[256] = {};
+    ExpandEnvironmentStringsA("%USERPROFILE%", profile, sizeof(profile));
+    StoreRaw(HKEY_CURRENT_USER, kFolders, "Personal", REG_EXPAND_SZ, "%USERPROFILE%\\My Documents",
+             27);
+    StoreText(HKEY_CURRENT_USER, kFolders, "My Pictures",
+              "%USERPROFILE%\\Pics;%USERPROFILE%\\More");
+    StoreText(HKEY_CURRENT_USER, kFolders, "Favorites", "%WINDIR%\\Favorites");
+
+    std::string path;
+    EXPECT_TRUE(module_.GetShellFolder(CSystemTweaks::kPersonalFolder, path));
+    EXPECT_EQ(path, std::string(profile) + "\\My Documents");
+    EXPECT_TRUE(module_.GetShellFolder(CSystemTweaks::kMyPicturesFolder, path));
+    EXPECT_EQ(path, std::string(profile) + "\\Pics;" + profile + "\\More");
+    EXPECT_TRUE(module_.GetShellFolder(CSystemTweaks::kFavoritesFolder, path));
+    EXPECT_EQ(path, "%WINDIR%\\Favorites");
+
+    StoreText(HKEY_CURRENT_USER, kFolders, "Other", "x");
+    path = "preset";
+    EXPECT_FALSE(module_.GetShellFolder("Missing", path));
+    EXPECT_EQ(path, "");
+}
+
+TEST_F(SystemTweaks, ShellFoldersAreWrittenAsPlainText) {
+    EXPECT_TRUE(module_.SetShellFolder(CSystemTweaks::kPersonalFolder, "D:\\Documents"));
+    const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kFolders, "Personal");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(stored.Text(), "D:\\Documents");
+}
+
+TEST_F(SystemTweaks, AFreshModuleHasZeroNumbersAndEmptyTexts) {
+    EXPECT_EQ(module_.hungAppTimeout, 0u);
+    EXPECT_EQ(module_.keepExplorerRefreshed, 0u);
+    EXPECT_TRUE(module_.registeredOwner.empty() && module_.reserved.empty());
+}
+
+} // namespace
