@@ -100,6 +100,10 @@ void CTestFolder::RemoveTree(const std::string& path) {
     RemoveDirectoryA(path.c_str());
 }
 
+bool CTestFolder::IsWine() {
+    return GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name") != nullptr;
+}
+
 bool CTestFolder::MakeUnixSymlink(const std::string& target, const std::string& link) {
     const std::string unixTarget = UnixPath(target);
     const std::string unixLink = UnixPath(link);

@@ -21,6 +21,8 @@ public:
     static void MakeDirectory(const std::string& path);
     // Removes a tree without following links (the test's own clean-up, not the program's).
     static void RemoveTree(const std::string& path);
+    // Whether the tests run under Wine (links of the host system can then be made).
+    static bool IsWine();
     // A POSIX symbolic link, as a user of Wine would make with ln -s.
     static bool MakeUnixSymlink(const std::string& target, const std::string& link);
 
