@@ -1,0 +1,21 @@
+#include "autotune/MemoryRules.h"
+
+int PhysicalMemoryKilobytes(DWORD totalPhysicalBytes) {
+    return static_cast<int>(totalPhysicalBytes >> 10);
+}
+
+VCacheSizes RecommendedVCache(int kilobytes) {
+    if (kilobytes >= 16385) {
+        const DWORD quarter = static_cast<DWORD>(kilobytes * 0.25);
+        return VCacheSizes{quarter, quarter, 512};
+    }
+    return VCacheSizes{0, 4096, 512};
+}
+
+DWORD RecommendedContigFileAllocSize(int kilobytes) {
+    if (kilobytes <= 131072)
+        return 512;
+    if (kilobytes <= 262144)
+        return 1024;
+    return 2048;
+}

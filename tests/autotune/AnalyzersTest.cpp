@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "autotune/CBootupAnalyzer.h"
+#include "autotune/CCDROMAnalyzer.h"
+#include "autotune/CDesktopAnalyzer.h"
+#include "autotune/CHDDAnalyzer.h"
+#include "autotune/CInternetAnalyzer.h"
+#include "autotune/CRAMAnalyzer.h"
+#include "autotune/CShutdownAnalyzer.h"
+#include "autotune/CStartMenuAnalyzer.h"
+#include "autotune/CSystemAnalyzer.h"
+#include "autotune/MemoryRules.h"
+#include "platform/CMemoryFigures.h"
+
+namespace {
+
+class MemoryOf {
+public:
+    explicit MemoryOf(DWORD totalBytes) {
+        CMemoryFigures::SetSource([totalBytes] {
+            return CMemoryFigures::Figures{totalBytes, totalBytes / 2};
+        });
+    }
+    ~MemoryOf() { CMemoryFigures::SetSource(nullptr); }
+};
+
+TEST(MemoryRules, TheDiskCacheIsAQuarterOfMemoryFrom16385Kilobytes) {
+    const VCacheSizes small = RecommendedVCache(16384);
+    EXPECT_EQ(small.minimum, 0u);
+    EXPECT_EQ(small.maximum, 4096u);
+    EXPECT_EQ(small.chunk, 512u);
+    const VCacheSizes large = RecommendedVCache(16385);
+    EXPECT_EQ(large.minimum, 4096u); // 4096.25 truncated
+    EXPECT_EQ(large.maximum, 4096u);
+    EXPECT_EQ(large.chunk, 512u);
+    EXPECT_EQ(RecommendedVCache(262144).maximum, 65536u);
+    EXPECT_EQ(PhysicalMemoryKilobytes(16384u * 1024 + 1023), 16384);
+    EXPECT_EQ(PhysicalMemoryKilobytes(0xFFFFFFFF), 4194303);
+}
+
+TEST(MemoryRules, TheContiguousFileSizeIsOneThePageOffers) {
+    EXPECT_EQ(RecommendedContigFileAllocSize(65536), 512u);
+    EXPECT_EQ(RecommendedContigFileAllocSize(131072), 512u);
+    EXPECT_EQ(RecommendedContigFileAllocSize(131073), 1024u);
+    EXPECT_EQ(RecommendedContigFileAllocSize(262144), 1024u);
+    EXPECT_EQ(RecommendedContigFileAllocSize(262145), 2048u);
+    EXPECT_EQ(RecommendedContigFileAllocSize(4194303), 2048u);
+}
+
+TEST(HDDAnalyzer, RecommendsFromTheMachinesMemory) {
+    CHDDAnalyzer analyzer;
+    {
+        MemoryOf memory(16384u * 1024);
+        analyzer.Recommend();
+        EXPECT_EQ(analyzer.minFileCache, 0u);
+        EXPECT_EQ(analyzer.maxFileCache, 4096u);
+        EXPECT_EQ(analyzer.chunkSize, 512u);
+        EXPECT_EQ(analyzer.contigFileAllocSize, 512u);
+        EXPECT_EQ(analyzer.forceFIFO, 0u);
+    }
+    {
+        MemoryOf memory(16385u * 1024);
+        analyzer.Recommend();
+        EXPECT_EQ(analyzer.minFileCache, 4096u);
+        EXPECT_EQ(analyzer.maxFileCache, 4096u);
+    }
+    {
+        MemoryOf memory(192u * 1048576);
+        analyzer.Recommend();
+        EXPECT_EQ(analyzer.maxFileCache, 49152u);
+        EXPECT_EQ(analyzer.contigFileAllocSize, 1024u);
+    }
+}
+
+// A check that reports its line only when the value differs, and leaves the text alone
+// otherwise.
+void ExpectCheck(const std::function<BOOL(DWORD, std::string&)>& check, DWORD optimal, DWORD other,
+                 const char* line) {
+    std::string text = "untouched";
+    EXPECT_TRUE(check(optimal, text)) << line;
+    EXPECT_EQ(text, "untouched");
+    EXPECT_FALSE(check(other, text)) << line;
+    EXPECT_EQ(text, line);
+}
+
+using namespace std::placeholders;
+
+TEST(Analyzers, EachCheckGivesItsLineOnlyWhenTheValueDiffers) {
+    CSystemAnalyzer system;
+    system.Recommend();
+    ExpectCheck(std::bind(&CSystemAnalyzer::CheckHungAppTimeout, &system, _1, _2), 5000, 20000,
+                "-App Timeout will be adjusted for a quicker response.\n");
+
+    CDesktopAnalyzer desktop;
+    desktop.Recommend();
+    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckFontSmoothing, &desktop, _1, _2), 0, 1,
+                "-Font Smoothing will be adjusted for Increased System Resource.\n");
+    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckMaxCachedIcons, &desktop, _1, _2), 8192, 0,
+                "-Icon Cache size will be adjusted for optimal usage.\n");
+
+    CStartMenuAnalyzer startMenu;
+    startMenu.Recommend();
+    ExpectCheck(std::bind(&CStartMenuAnalyzer::CheckMenuShowDelay, &startMenu, _1, _2), 50, 400,
+                "-Menu Speed will be adjusted for faster response.\n");
+
+    CInternetAnalyzer internet;
+    internet.Recommend();
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckMTU, &internet, _1, _2), 576, 100,
+                "-MTU will be adjusted for faster transmission.\n");
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckRWIN, &internet, _1, _2), 3216, 500,
+                "-RWIN will be adjusted for faster transmission.\n");
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckDefaultTTL, &internet, _1, _2), 64, 20,
+                "-TTL will be adjusted for faster transmission.\n");
+
+    CCDROMAnalyzer cdrom;
+    cdrom.Recommend();
+    EXPECT_EQ(cdrom.cacheSize, 2u);
+    ExpectCheck(std::bind(&CCDROMAnalyzer::CheckCDSpeed, &cdrom, _1, _2), 48, 4,
+                "-CD Speed will be adjusted for faster read/write.\n");
+
+    MemoryOf memory(64u * 1048576);
+    CHDDAnalyzer hdd;
+    hdd.Recommend();
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckVCache, &hdd, _1, _2), 512, 0,
+                "-VCache size will be adjusted for optimal usage.\n");
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckContigFileAllocSize, &hdd, _1, _2), 512, 1024,
+                "-Contiguous File size will be adjusted for optimal usage.\n");
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckForceFIFO, &hdd, _1, _2), 0, 1,
+                "-FIFO will be adjusted for faster HD access.\n");
+
+    CRAMAnalyzer ram;
+    ram.Recommend();
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckAlwaysUnloadDLL, &ram, _1, _2), 1, 0,
+                "-DLLs will be unloaded to save Windows Resources.\n");
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckDisablePagingExecutive, &ram, _1, _2), 1, 0,
+                "-Core System Files will be paged for faster access.\n");
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckConservativeSwapfileUsage, &ram, _1, _2), 1, 0,
+                "-SwapFile will be used conservatively for higher performance.\n");
+
+    CBootupAnalyzer bootup;
+    bootup.Recommend();
+    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDrvSpace, &bootup, _1, _2), 1, 0,
+                "-Drivespace will not be loaded for a faster startup.\n");
+    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDblSpace, &bootup, _1, _2), 1, 0,
+                "-Doublespace will not be loaded for a faster startup.\n");
+
+    CShutdownAnalyzer shutdown;
+    shutdown.Recommend();
+    ExpectCheck(std::bind(&CShutdownAnalyzer::CheckAutoEndTasks, &shutdown, _1, _2), 1, 0,
+                "-Non Responding Apps will be auto closed.\n");
+}
+
+} // namespace
