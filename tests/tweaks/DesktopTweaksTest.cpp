@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/WindowsVersion.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CTestFolder.h"
+#include "support/HelpTextParts.h"
+#include "support/ModuleReads.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CDesktopTweaks.h"
+
+namespace {
+
+const char kDefaultDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
+const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command";
+const char kMachineExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+
+using Getter = BOOL (CDesktopTweaks::*)(DWORD&);
+
+class DesktopTweaks : public testing::Test {
+protected:
+    DWORD Get(Getter get, BOOL result) { return ReadThrough(module_, get, result); }
+    bool NineX() const { return IsNineXFamily(module_.OsFamily()); }
+    bool NT() const { return IsNTFamily(module_.OsFamily()); }
+
+    CRegistrySandbox sandbox_;
+    CDesktopTweaks module_;
+};
+
+TEST_F(DesktopTweaks, PaintDesktopVersionIsATextOnNineXAndANumberOnNT) {
+    const Getter get = &CDesktopTweaks::GetPaintDesktopVersion;
+    // Nothing stored: neither family reads as 0 without looking.
+    EXPECT_EQ(Get(get, !NineX() && !NT()), 0u);
+    // The NT family reads the bytes of a text as a number: "0" is not 0 there.
+    StoreText(HKEY_USERS, kDefaultDesktop, "PaintDesktopVersion", "12");
+    EXPECT_EQ(Get(get, TRUE), NineX() || NT() ? 1u : 0u);
+    StoreText(HKEY_USERS, kDefaultDesktop, "PaintDesktopVersion", "0");
+    EXPECT_EQ(Get(get, TRUE), NT() ? 1u : 0u);
+    StoreNumber(HKEY_USERS, kDefaultDesktop, "PaintDesktopVersion", 3);
+    EXPECT_EQ(Get(get, TRUE), NT() ? 1u : 0u);
+    StoreNumber(HKEY_USERS, kDefaultDesktop, "PaintDesktopVersion", 0);
+    EXPECT_EQ(Get(get, TRUE), 0u);
+    // The current user's copy is not what is read.
+    StoreNumber(HKEY_CURRENT_USER, kDefaultDesktop, "PaintDesktopVersion", 1);
+    StoreNumber(HKEY_CURRENT_USER, kDesktop, "PaintDesktopVersion", 1);
+    EXPECT_EQ(Get(get, TRUE), 0u);
+}
+
+TEST_F(DesktopTweaks, PaintDesktopVersionIsWrittenForTheDefaultUserTwice) {
+    EXPECT_TRUE(module_.SetPaintDesktopVersion(2));
+    for (HKEY root : {HKEY_USERS, HKEY_CURRENT_USER}) {
+        const StoredValue stored = ReadStored(root, kDefaultDesktop, "PaintDesktopVersion");
+        if (NineX()) {
+            EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+            EXPECT_EQ(stored.Text(), "0"); // only 1 shows the version
+        } else if (NT()) {
+            EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+            EXPECT_EQ(stored.Number(), 2u);
+        } else {
+            EXPECT_FALSE(stored.exists);
+        }
+    }
+    EXPECT_TRUE(module_.SetPaintDesktopVersion(1));
+    if (NineX()) {
+        EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDefaultDesktop, "PaintDesktopVersion").Text(),
+                  "1");
+    }
+    EXPECT_EQ(Get(&CDesktopTweaks::GetPaintDesktopVersion, TRUE), NineX() || NT() ? 1u : 0u);
+}
+
+TEST(DesktopTweaksRefused, ARefusedFirstPaintDesktopVersionWriteSkipsTheSecond) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
+    CDesktopTweaks module;
+    const bool family = IsNineXFamily(module.OsFamily()) || IsNTFamily(module.OsFamily());
+    EXPECT_EQ(module.SetPaintDesktopVersion(1), !family);
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kDefaultDesktop, "PaintDesktopVersion").exists);
+}
+
+TEST_F(DesktopTweaks, TheShortcutPrefixIsOffWhenLinkIsZero) {
+    EXPECT_EQ(Get(&CDesktopTweaks::GetLinkValue, FALSE), 1u);
+    StoreBinary(HKEY_CURRENT_USER, kExplorer, "link", {0x1E, 0, 0, 0});
+    EXPECT_EQ(Get(&CDesktopTweaks::GetLinkValue, TRUE), 0u);
+    StoreBinary(HKEY_CURRENT_USER, kExplorer, "link", {0, 0, 0, 0});
+    EXPECT_EQ(Get(&CDesktopTweaks::GetLinkValue, TRUE), 1u);
+
+    for (DWORD flag : {1u, 0u, 5u}) {
+        EXPECT_TRUE(module_.SetLinkValue(flag));
+        const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kExplorer, "link");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
+        ASSERT_EQ(stored.data.size(), 4u);
+        EXPECT_EQ(stored.Number(), flag != 0 ? 0u : 1u);
+    }
+}
+
+TEST_F(DesktopTweaks, ShortcutArrowsAreHiddenWhenLnkfileHasNoIsShortcut) {
+    EXPECT_EQ(Get(&CDesktopTweaks::GetIsShortcut, TRUE), 1u);
+    StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", "");
+    EXPECT_EQ(Get(&CDesktopTweaks::GetIsShortcut, TRUE), 0u);
+    // Only lnkfile counts.
+    RegDeleteKeyA(HKEY_CLASSES_ROOT, "lnkfile");
+    StoreText(HKEY_CLASSES_ROOT, "piffile", "IsShortcut", "");
+    EXPECT_EQ(Get(&CDesktopTweaks::GetIsShortcut, TRUE), 1u);
+    StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", "");
+
+    EXPECT_TRUE(module_.SetIsShortcut(1));
+    EXPECT_FALSE(ReadStored(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut").exists);
+    EXPECT_FALSE(ReadStored(HKEY_CLASSES_ROOT, "piffile", "IsShortcut").exists);
+
+    EXPECT_TRUE(module_.SetIsShortcut(0));
+    for (const char* type : {"lnkfile", "piffile"}) {
+        const StoredValue stored = ReadStored(HKEY_CLASSES_ROOT, type, "IsShortcut");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << type;
+        EXPECT_EQ(stored.Text(), "") << type;
+    }
+}
+
+TEST_F(DesktopTweaks, HidingArrowsStopsAtTheFirstFailedDeletion) {
+    // lnkfile's value goes, then piffile's missing value fails the operation.
+    StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", "");
+    EXPECT_FALSE(module_.SetIsShortcut(1));
+    EXPECT_FALSE(ReadStored(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut").exists);
+    // With nothing to delete under lnkfile, piffile is not touched.
+    StoreText(HKEY_CLASSES_ROOT, "piffile", "IsShortcut", "");
+    EXPECT_FALSE(module_.SetIsShortcut(1));
+    EXPECT_TRUE(ReadStored(HKEY_CLASSES_ROOT, "piffile", "IsShortcut").exists);
+}
+
+TEST_F(DesktopTweaks, MaxCachedIconsIsADecimalText) {
+    EXPECT_EQ(Get(&CDesktopTweaks::GetMaxCachedIcons, FALSE), 0u);
+    StoreText(HKEY_LOCAL_MACHINE, kMachineExplorer, "Max Cached Icons", "2048");
+    EXPECT_EQ(Get(&CDesktopTweaks::GetMaxCachedIcons, TRUE), 2048u);
+    EXPECT_TRUE(module_.SetMaxCachedIcons(16384));
+    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kMachineExplorer, "Max Cached Icons");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(stored.Text(), "16384");
+}
+
+// The "Open With" entry of every file's context menu.
+TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommand) {
+    const Getter get = &CDesktopTweaks::GetOpenWith;
+    EXPECT_EQ(Get(get, FALSE), 0u);
+    // A named entry whose command cannot be read fails but says yes.
+    StoreText(HKEY_LOCAL_MACHINE, kOpenWith, "", "Open With");
+    CreateKey(HKEY_LOCAL_MACHINE, kOpenWithCommand);
+    EXPECT_EQ(Get(get, FALSE), 1u);
+    StoreText(HKEY_LOCAL_MACHINE, kOpenWithCommand, "", "");
+    EXPECT_EQ(Get(get, TRUE), 0u);
+    StoreText(HKEY_LOCAL_MACHINE, kOpenWithCommand, "", "notepad %1");
+    EXPECT_EQ(Get(get, TRUE), 1u);
+    // An empty name is enough to say no, whatever the command.
+    StoreText(HKEY_LOCAL_MACHINE, kOpenWith, "", "");
+    EXPECT_EQ(Get(get, TRUE), 0u);
+}
+
+TEST_F(DesktopTweaks, TheOpenWithCommandQuotesOnlyTheProgram) {
+    EXPECT_TRUE(module_.SetOpenWith(1));
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
+    const StoredValue command = ReadStored(HKEY_LOCAL_MACHINE, kOpenWithCommand, "");
+    EXPECT_EQ(command.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(command.Text(),
+              "\"" + module_.WindowsDirectory() + "\\rundll32.exe\" shell32,OPenAs_RunDLL %1");
+    EXPECT_EQ(module_.WindowsDirectory(), "C:\\windows");
+    EXPECT_EQ(Get(&CDesktopTweaks::GetOpenWith, TRUE), 1u);
+}
+
+TEST_F(DesktopTweaks, RemovingOpenWithReportsWhetherTheEntryIsGone) {
+    EXPECT_TRUE(module_.SetOpenWith(1));
+    CreateKey(HKEY_LOCAL_MACHINE, std::string(kOpenWithCommand) + "\\Below");
+    const BOOL removed = module_.SetOpenWith(0);
+    if (NineX() || NT()) {
+        EXPECT_TRUE(removed);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kOpenWith));
+        EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software\\CLASSES\\*\\Shell"));
+        EXPECT_TRUE(module_.SetOpenWith(0)); // nothing left to remove
+    } else {
+        // Neither family deletes keys: the entry stays and the removal says so.
+        EXPECT_FALSE(removed);
+        EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kOpenWithCommand));
+    }
+}
+
+// win.ini is shared by every test of this prefix: it is put back exactly as it was.
+class SavedWinIni {
+public:
+    static constexpr const char* kPath = "C:\\windows\\win.ini";
+
+    SavedWinIni()
+        : existed_(CTestFolder::Exists(kPath)), attributes_(GetFileAttributesA(kPath)),
+          content_(existed_ ? CTestFolder::ReadFile(kPath) : std::string()) {}
+    ~SavedWinIni() {
+        if (existed_) {
+            CTestFolder::WriteFile(kPath, content_);
+            SetFileAttributesA(kPath, attributes_);
+        } else {
+            DeleteFileA(kPath);
+        }
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, kPath);
+    }
+    SavedWinIni(const SavedWinIni&) = delete;
+    SavedWinIni& operator=(const SavedWinIni&) = delete;
+
+    // The [TrueType] entry as the file on disk holds it.
+    static std::string Smoothing() {
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, kPath);
+        char buffer[16] = {};
+        GetPrivateProfileStringA("TrueType", "FontSmoothing", "(none)", buffer, sizeof(buffer),
+                                 kPath);
+        return buffer;
+    }
+
+private:
+    bool existed_;
+    DWORD attributes_;
+    std::string content_;
+};
+
+class DesktopFontSmoothing : public DesktopTweaks {
+protected:
+    SavedWinIni winIni_;
+};
+
+TEST_F(DesktopFontSmoothing, IsReadFromTheUsersDesktopAsText) {
+    EXPECT_EQ(Get(&CDesktopTweaks::GetFontSmoothing, FALSE), 0u);
+    StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "2");
+    EXPECT_EQ(Get(&CDesktopTweaks::GetFontSmoothing, TRUE), 1u);
+    StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "0");
+    EXPECT_EQ(Get(&CDesktopTweaks::GetFontSmoothing, TRUE), 0u);
+}
+
+TEST_F(DesktopFontSmoothing, IsWrittenToTheUserThenBelowUsersThenWinIni) {
+    EXPECT_TRUE(module_.SetFontSmoothing(2));
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
+        const StoredValue stored = ReadStored(root, kDesktop, "FontSmoothing");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(stored.Text(), "2");
+    }
+    EXPECT_FALSE(KeyExists(HKEY_USERS, kDefaultDesktop));
+    EXPECT_EQ(SavedWinIni::Smoothing(), "2");
+    EXPECT_TRUE(module_.SetFontSmoothing(0));
+    EXPECT_EQ(SavedWinIni::Smoothing(), "0");
+}
+
+TEST(DesktopFontSmoothingRefused, ARefusedSecondWriteLeavesWinIniAlone) {
+    SavedWinIni winIni;
+    WriteProfileStringA("TrueType", "FontSmoothing", "7");
+    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
+    CDesktopTweaks module;
+    EXPECT_FALSE(module.SetFontSmoothing(1));
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "FontSmoothing").Text(), "1");
+    EXPECT_EQ(SavedWinIni::Smoothing(), "7");
+}
+
+TEST_F(DesktopTweaks, AFreshModuleHasZeroNumbers) {
+    const CDesktopTweaks fresh;
+    for (DWORD field : {fresh.showWindowsVersion, fresh.noShortcutPrefix, fresh.hideShortcutArrows,
+                        fresh.reserved1, fresh.fontSmoothing, fresh.reserved2, fresh.openWith,
+                        fresh.maxCachedIcons})
+        EXPECT_EQ(field, 0u);
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST(DesktopHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
+    CDesktopTweaks module;
+    std::string text;
+    EXPECT_TRUE(module.GetHelpIconCache(text));
+    HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "Icon Cache Help");
+    EXPECT_FALSE(parts.explanation.empty());
+    EXPECT_TRUE(
+        EndsWith(parts.recommendation, " 8192 is typical, use 12288 and 16384 if have more icons."))
+        << parts.recommendation;
+    EXPECT_EQ(parts.options, "Check to change the cache size to be used.");
+    EXPECT_EQ(parts.defaultText, "Not Applicable.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME");
+
+    EXPECT_TRUE(module.GetHelpOpenWith(text));
+    parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "\"Open With\" Help");
+    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
+    EXPECT_EQ(parts.options, "Check to use the \"Open With\" right menu option.\n-- Uncheck to "
+                             "not use the \"Open With\" right menu option.");
+    EXPECT_EQ(parts.defaultText, "Not Applicable.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME");
+}
+
+TEST(DesktopHelp, EveryTopicIsWellFormed) {
+    CDesktopTweaks module;
+    for (auto help : {&CDesktopTweaks::GetHelpShowVersion, &CDesktopTweaks::GetHelpShortcutPrefix,
+                      &CDesktopTweaks::GetHelpShortcutArrow, &CDesktopTweaks::GetHelpFontSmoothing,
+                      &CDesktopTweaks::GetHelpOpenWith, &CDesktopTweaks::GetHelpIconCache}) {
+        std::string text;
+        EXPECT_EQ((module.*help)(text), TRUE);
+        EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
+    }
+}
+
+} // namespace

@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/WindowsVersion.h"
+#include "support/CRegistrySandbox.h"
+#include "support/HelpTextParts.h"
+#include "support/ModuleReads.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CStartMenuTweaks.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kMenuOrder[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder";
+const char kStartMenuOrder[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
+const char kPolicies[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const char kAdvanced[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+
+using Getter = BOOL (CStartMenuTweaks::*)(DWORD&);
+using Setter = BOOL (CStartMenuTweaks::*)(DWORD);
+
+class StartMenuTweaks : public testing::Test {
+protected:
+    DWORD Get(Getter get, BOOL result) { return ReadThrough(module_, get, result); }
+
+    CRegistrySandbox sandbox_;
+    CStartMenuTweaks module_;
+};
+
+TEST_F(StartMenuTweaks, MenuShowDelayIsTheUsersTextWithFourHundredAsDefault) {
+    EXPECT_EQ(Get(&CStartMenuTweaks::GetMenuShowDelay, FALSE), 400u);
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "50");
+    EXPECT_EQ(Get(&CStartMenuTweaks::GetMenuShowDelay, TRUE), 50u);
+
+    EXPECT_TRUE(module_.SetMenuShowDelay(120));
+    const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(stored.Text(), "120");
+    EXPECT_FALSE(KeyExists(HKEY_USERS, kDesktop));
+    EXPECT_FALSE(KeyExists(HKEY_USERS, std::string(".DEFAULT\\") + kDesktop));
+}
+
+TEST_F(StartMenuTweaks, TheMenuOrderIsNeverReadAndSortingDeletesIt) {
+    CreateKey(HKEY_CURRENT_USER, std::string(kStartMenuOrder) + "\\Programs\\Accessories");
+    StoreBinary(HKEY_CURRENT_USER, kStartMenuOrder, "Order", {1, 2, 3});
+    EXPECT_EQ(Get(&CStartMenuTweaks::GetMenuOrder, FALSE), 0u);
+
+    EXPECT_TRUE(module_.SetMenuOrder(0));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kStartMenuOrder));
+
+    const BOOL sorted = module_.SetMenuOrder(1);
+    if (IsNineXFamily(module_.OsFamily()) || IsNTFamily(module_.OsFamily())) {
+        EXPECT_TRUE(sorted);
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kStartMenuOrder));
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kMenuOrder));
+    } else {
+        EXPECT_FALSE(sorted);
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, std::string(kStartMenuOrder) + "\\Programs"));
+    }
+    // No stored order to delete.
+    EXPECT_TRUE(module_.SetMenuOrder(0));
+    SHDeleteKeyA(HKEY_CURRENT_USER, kStartMenuOrder);
+    EXPECT_FALSE(module_.SetMenuOrder(1));
+}
+
+TEST_F(StartMenuTweaks, PoliciesDeletedWhenOffKeepTheirOwnTypes) {
+    const struct {
+        Getter get;
+        Setter set;
+        const char* name;
+        DWORD type;
+    } policies[] = {
+        {&CStartMenuTweaks::GetNoWindowsUpdate, &CStartMenuTweaks::SetNoWindowsUpdate,
+         "NoWindowsUpdate", REG_DWORD},
+        {&CStartMenuTweaks::GetNoRecentDocMenu, &CStartMenuTweaks::SetNoRecentDocMenu,
+         "NoRecentDocMenu", REG_BINARY},
+    };
+    for (const auto& policy : policies) {
+        SCOPED_TRACE(policy.name);
+        EXPECT_EQ(Get(policy.get, FALSE), 0u);
+        EXPECT_TRUE((module_.*policy.set)(1));
+        StoredValue stored = ReadStored(HKEY_USERS, kPolicies, policy.name);
+        EXPECT_EQ(stored.type, policy.type);
+        EXPECT_EQ(stored.data.size(), 4u);
+        EXPECT_EQ(stored.Number(), 1u);
+        EXPECT_EQ(Get(policy.get, TRUE), 1u);
+
+        EXPECT_TRUE((module_.*policy.set)(0));
+        EXPECT_FALSE(ReadStored(HKEY_USERS, kPolicies, policy.name).exists);
+        StoreRaw(HKEY_USERS, kPolicies, policy.name, policy.type, "\0\0\0\0", 4);
+        EXPECT_EQ(Get(policy.get, TRUE), 0u);
+        EXPECT_TRUE((module_.*policy.set)(0));
+        // Turning off what is not there still succeeds.
+        EXPECT_TRUE((module_.*policy.set)(0));
+        EXPECT_FALSE(ReadStored(HKEY_USERS, kPolicies, policy.name).exists);
+    }
+}
+
+TEST_F(StartMenuTweaks, FindAndShutDownStayStoredAsZero) {
+    for (auto [get, set, name] :
+         {std::make_tuple(&CStartMenuTweaks::GetNoFind, &CStartMenuTweaks::SetNoFind, "NoFind"),
+          std::make_tuple(&CStartMenuTweaks::GetNoClose, &CStartMenuTweaks::SetNoClose,
+                          "NoClose")}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Get(get, FALSE), 0u);
+        EXPECT_TRUE((module_.*set)(1));
+        EXPECT_EQ(Get(get, TRUE), 1u);
+        EXPECT_TRUE((module_.*set)(0));
+        const StoredValue stored = ReadStored(HKEY_USERS, kPolicies, name);
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
+        EXPECT_EQ(stored.data, (std::vector<BYTE>{0, 0, 0, 0}));
+        EXPECT_EQ(Get(get, TRUE), 0u);
+        // A longer binary value counts by its first four bytes.
+        StoreBinary(HKEY_USERS, kPolicies, name, {1, 0, 0, 0, 0, 0});
+        EXPECT_EQ(Get(get, TRUE), 1u);
+    }
+}
+
+// A binary policy paired with an Explorer setting that shows the item when it is not 0.
+struct PairedPolicy {
+    Getter get;
+    Setter set;
+    const char* policy;
+    const char* shown;
+    bool readsLongBinary; // read with the binary primitive, which also takes longer values
+};
+
+const PairedPolicy kPaired[] = {
+    {&CStartMenuTweaks::GetNoFavoritesMenu, &CStartMenuTweaks::SetNoFavoritesMenu,
+     "NoFavoritesMenu", "StartMenuFavorites", true},
+    {&CStartMenuTweaks::GetNoRun, &CStartMenuTweaks::SetNoRun, "NoRun", "StartMenuRun", false},
+    {&CStartMenuTweaks::GetNoLogOff, &CStartMenuTweaks::SetNoLogOff, "NoLogOff", "StartMenuLogoff",
+     false},
+};
+
+TEST_F(StartMenuTweaks, APairedPolicyOfZeroLeavesTheAnswerToTheExplorerSetting) {
+    for (const PairedPolicy& paired : kPaired) {
+        SCOPED_TRACE(paired.policy);
+        // Without the policy the Explorer setting is not asked.
+        StoreNumber(HKEY_USERS, kAdvanced, paired.shown, 0);
+        EXPECT_EQ(Get(paired.get, FALSE), 0u);
+
+        StoreBinary(HKEY_USERS, kPolicies, paired.policy, {0, 0, 0, 0});
+        EXPECT_EQ(Get(paired.get, TRUE), 1u);
+        StoreNumber(HKEY_USERS, kAdvanced, paired.shown, 1);
+        EXPECT_EQ(Get(paired.get, TRUE), 0u);
+        SHDeleteValueA(HKEY_USERS, kAdvanced, paired.shown);
+        EXPECT_EQ(Get(paired.get, FALSE), 0u);
+
+        // A policy that is set decides alone; a number is as good as a binary value.
+        StoreNumber(HKEY_USERS, kPolicies, paired.policy, 1);
+        EXPECT_EQ(Get(paired.get, TRUE), 1u);
+        StoreBinary(HKEY_USERS, kPolicies, paired.policy, {1, 0, 0, 0, 0, 0, 0, 0});
+        EXPECT_EQ(Get(paired.get, paired.readsLongBinary), paired.readsLongBinary ? 1u : 0u);
+    }
+}
+
+TEST_F(StartMenuTweaks, APairedPolicyIsWrittenWithTheOppositeExplorerSetting) {
+    for (const PairedPolicy& paired : kPaired) {
+        SCOPED_TRACE(paired.policy);
+        for (DWORD removed : {1u, 0u}) {
+            EXPECT_TRUE((module_.*paired.set)(removed));
+            const StoredValue policy = ReadStored(HKEY_USERS, kPolicies, paired.policy);
+            EXPECT_EQ(policy.type, static_cast<DWORD>(REG_BINARY));
+            EXPECT_EQ(policy.data.size(), 4u);
+            EXPECT_EQ(policy.Number(), removed);
+            const StoredValue shown = ReadStored(HKEY_USERS, kAdvanced, paired.shown);
+            EXPECT_EQ(shown.type, static_cast<DWORD>(REG_DWORD));
+            EXPECT_EQ(shown.Number(), removed == 0 ? 1u : 0u);
+            EXPECT_EQ(Get(paired.get, TRUE), removed);
+        }
+    }
+}
+
+TEST(StartMenuTweaksRefused, EveryPolicyWriteFailsWhenUsersRefuses) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
+    CStartMenuTweaks module;
+    for (Setter set : {&CStartMenuTweaks::SetNoWindowsUpdate, &CStartMenuTweaks::SetNoRecentDocMenu,
+                       &CStartMenuTweaks::SetNoFavoritesMenu, &CStartMenuTweaks::SetNoFind,
+                       &CStartMenuTweaks::SetNoRun, &CStartMenuTweaks::SetNoLogOff,
+                       &CStartMenuTweaks::SetNoClose}) {
+        EXPECT_FALSE((module.*set)(0));
+        EXPECT_FALSE((module.*set)(1));
+    }
+    // The menu delay belongs to the current user alone.
+    EXPECT_TRUE(module.SetMenuShowDelay(50));
+}
+
+TEST_F(StartMenuTweaks, AFreshModuleHasZeroNumbers) {
+    const CStartMenuTweaks fresh;
+    for (DWORD field : {fresh.noWindowsUpdate, fresh.noRecentDocMenu, fresh.noFavoritesMenu,
+                        fresh.noFind, fresh.noRun, fresh.noLogOff, fresh.noClose, fresh.reserved1,
+                        fresh.reserved2, fresh.reserved3, fresh.sortStartMenu, fresh.menuShowDelay})
+        EXPECT_EQ(field, 0u);
+}
+
+TEST(StartMenuHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
+    CStartMenuTweaks module;
+    std::string text;
+    EXPECT_TRUE(module.GetHelpMenuSpeed(text));
+    HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "Start Menu Speed Help");
+    EXPECT_FALSE(parts.explanation.empty());
+    EXPECT_EQ(parts.recommendation, "Small numbers mean faster menu response. We recommend 50 "
+                                    "milliseconds ie. 5/100 of a second response.");
+    EXPECT_EQ(parts.options, "Check to change the speed at which the menu shows up.");
+    EXPECT_EQ(parts.defaultText, "400 milliseconds ie. 4/10 of a second.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
+
+    EXPECT_TRUE(module.GetHelpRemoveItem(text));
+    parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "Remove Start Menu item Help");
+    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
+    EXPECT_EQ(parts.options, "Check to remove the item from Start Menu.\n-- Uncheck to have the "
+                             "menu item in the Start Menu.");
+    EXPECT_EQ(parts.defaultText, "This option is not checked.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME");
+
+    EXPECT_TRUE(module.GetHelpMenuOrdering(text));
+    EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
+}
+
+} // namespace
