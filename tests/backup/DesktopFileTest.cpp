@@ -63,10 +63,10 @@ TEST_F(DesktopFile, ARoundTripKeepsEveryFieldInItsPlace) {
 
 TEST_F(DesktopFile, OnlyTheDesktopModuleLoadsItsFile) {
     ASSERT_EQ(FilledDesktop().SaveToFile(file_), 1);
-    ExpectRefusedAs<CStartMenuTweaks>(file_);
-    ExpectRefusedAs<CSystemTweaks>(file_);
+    ExpectReadAsOtherClassFails<CStartMenuTweaks>(file_);
+    ExpectReadAsOtherClassFails<CSystemTweaks>(file_);
     ASSERT_EQ(CSystemTweaks().SaveToFile(file_), 1);
-    ExpectRefusedAs<CDesktopTweaks>(file_);
+    ExpectReadAsOtherClassFails<CDesktopTweaks>(file_);
 }
 
 TEST_F(DesktopFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {

@@ -71,9 +71,9 @@ TEST_F(StartMenuFile, ARoundTripKeepsEveryFieldInItsPlace) {
 
 TEST_F(StartMenuFile, OnlyTheStartMenuModuleLoadsItsFile) {
     ASSERT_EQ(FilledStartMenu().SaveToFile(file_), 1);
-    ExpectRefusedAs<CDesktopTweaks>(file_);
+    ExpectReadAsOtherClassFails<CDesktopTweaks>(file_);
     ASSERT_EQ(CDesktopTweaks().SaveToFile(file_), 1);
-    ExpectRefusedAs<CStartMenuTweaks>(file_);
+    ExpectReadAsOtherClassFails<CStartMenuTweaks>(file_);
 }
 
 TEST_F(StartMenuFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {

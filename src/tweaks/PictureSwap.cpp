@@ -1,0 +1,52 @@
+#include "tweaks/PictureSwap.h"
+
+#include <windows.h>
+
+#include "platform/CMessageBox.h"
+#include "platform/RegistryPrimitives.h"
+
+namespace {
+
+// A new, empty file in the picture's own folder, so that moving it into place is a rename on the
+// same drive; empty when none can be made there.
+std::string MakeStagingFile(const std::string& picture) {
+    const size_t slash = picture.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? "." : picture.substr(0, slash + 1);
+    char staged[MAX_PATH] = {};
+    if (GetTempFileNameA(folder.c_str(), "tvn", 0, staged) == 0)
+        return std::string();
+    return staged;
+}
+
+void RemoveFile(const std::string& path) {
+    SetFileNormal(path.c_str(), TRUE);
+    DeleteFileA(path.c_str());
+}
+
+} // namespace
+
+void SwapPicture(int change, const std::string& newPicture, const std::string& picture,
+                 const std::string& savedPicture, const char* failureMessage) {
+    if (change == 0)
+        return;
+    if (!newPicture.empty()) {
+        const std::string staged = MakeStagingFile(picture);
+        if (staged.empty() || !CopyFileTo(newPicture.c_str(), staged.c_str(), TRUE)) {
+            if (!staged.empty())
+                RemoveFile(staged);
+            CMessageBox::Show(nullptr, failureMessage, MB_OK);
+        } else {
+            SetFileNormal(picture.c_str(), TRUE);
+            MoveFileTo(picture.c_str(), savedPicture.c_str(), 1);
+            MoveFileTo(staged.c_str(), picture.c_str(), 1);
+            SetFileNormal(savedPicture.c_str(), FALSE);
+            if (GetFileAttributesA(staged.c_str()) != INVALID_FILE_ATTRIBUTES)
+                RemoveFile(staged);
+        }
+    } else {
+        RemoveFile(picture);
+        if (CopyFileTo(savedPicture.c_str(), picture.c_str(), TRUE))
+            RemoveFile(savedPicture);
+    }
+    SetFileNormal(picture.c_str(), FALSE);
+}

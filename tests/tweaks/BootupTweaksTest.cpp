@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/CPreservedFile.h"
+#include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
+#include "tweaks/CBootupTweaks.h"
+
+namespace {
+
+const char kMsdosSys[] = "C:\\msdos.sys";
+
+// An msdos.sys as Windows 98 writes it, padding comments and all.
+const char kFullMsdosSys[] =
+    "[Paths]\r\n"
+    "WinDir=C:\\WINDOWS\r\n"
+    "WinBootDir=C:\\WINDOWS\r\n"
+    "HostWinBootDrv=C\r\n"
+    "\r\n"
+    "[Options]\r\n"
+    "BootMulti=1\r\n"
+    "BootGUI=1\r\n"
+    "DoubleBuffer=1\r\n"
+    "AutoScan=1\r\n"
+    "WinVer=4.10.2222\r\n"
+    ";\r\n"
+    ";The following lines are required for compatibility with other programs.\r\n"
+    ";Do not remove them (MSDOS.SYS needs to be >1024 bytes).\r\n"
+    ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxa\r\n"
+    ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxb\r\n"
+    ";xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxc\r\n"
+    "Logo=1\r\n";
+
+// The non-blank lines of a file, without their line ends.
+std::vector<std::string> Lines(const std::string& content) {
+    std::vector<std::string> lines;
+    std::istringstream stream(content);
+    for (std::string line; std::getline(stream, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty())
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+class BootupTweaks : public testing::Test {
+protected:
+    // Writes msdos.sys protected, as Windows keeps it.
+    void WriteMsdosSys(const std::string& content) {
+        CTestFolder::WriteFile(kMsdosSys, content);
+        SetFileAttributesA(kMsdosSys, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, kMsdosSys);
+    }
+    std::string Option(const char* key) {
+        char value[64] = {};
+        GetPrivateProfileStringA("Options", key, "<missing>", value, sizeof(value), kMsdosSys);
+        return value;
+    }
+
+    CPreservedFile msdosSys_{kMsdosSys};
+    CPreservedFile logo_{CBootupTweaks::kStartupPicture};
+    CPreservedFile savedLogo_{CBootupTweaks::kSavedStartupPicture};
+    CScriptedMessages messages_;
+    CBootupTweaks module_;
+};
+
+using Get = BOOL (CBootupTweaks::*)(DWORD&);
+using Set = BOOL (CBootupTweaks::*)(DWORD);
+
+struct Driver {
+    const char* key;
+    Get get;
+    Set set;
+};
+
+const Driver kDrivers[] = {
+    {"DrvSpace", &CBootupTweaks::GetDrvSpace, &CBootupTweaks::SetDrvSpace},
+    {"DblSpace", &CBootupTweaks::GetDblSpace, &CBootupTweaks::SetDblSpace},
+    {"DoubleBuffer", &CBootupTweaks::GetDoubleBuffer, &CBootupTweaks::SetDoubleBuffer},
+};
+
+TEST_F(BootupTweaks, WithoutMsdosSysTheReadsGiveTheDefaultsAndTheWritesFail) {
+    msdosSys_.Remove();
+    DWORD flag = 7;
+    EXPECT_TRUE(module_.GetBootMenu(flag));
+    EXPECT_EQ(flag, 0u);
+    flag = 7;
+    EXPECT_TRUE(module_.GetAutoscan(flag));
+    EXPECT_EQ(flag, 0u);
+    for (const Driver& driver : kDrivers) {
+        flag = 7;
+        EXPECT_TRUE((module_.*driver.get)(flag));
+        EXPECT_EQ(flag, 0u) << driver.key;
+    }
+
+    EXPECT_FALSE(module_.SetBootMenu(1));
+    EXPECT_FALSE(module_.SetAutoscan(1));
+    for (const Driver& driver : kDrivers)
+        EXPECT_FALSE((module_.*driver.set)(1)) << driver.key;
+    // The profile functions would have made a new file.
+    EXPECT_FALSE(CTestFolder::Exists(kMsdosSys));
+}
+
+TEST_F(BootupTweaks, TheBootMenuAlwaysComesWithItsKeysAndDelay) {
+    WriteMsdosSys("[Options]\r\nBootMenu=0\r\nBootMenuDelay=3\r\n");
+    for (DWORD value : {1u, 0u}) {
+        EXPECT_TRUE(module_.SetBootMenu(value));
+        EXPECT_EQ(Option("BootMenu"), std::to_string(value));
+        EXPECT_EQ(Option("BootKeys"), "1");
+        EXPECT_EQ(Option("BootMenuDelay"), "15");
+        EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
+        DWORD enabled = 7;
+        EXPECT_TRUE(module_.GetBootMenu(enabled));
+        EXPECT_EQ(enabled, value);
+    }
+}
+
+TEST_F(BootupTweaks, AutoscanIsWrittenAsTwoAndReadAsAnyNonZeroNumber) {
+    WriteMsdosSys("[Options]\r\n");
+    EXPECT_TRUE(module_.SetAutoscan(1));
+    EXPECT_EQ(Option("Autoscan"), "2");
+    EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
+    for (DWORD other : {0u, 2u}) {
+        EXPECT_TRUE(module_.SetAutoscan(other));
+        EXPECT_EQ(Option("Autoscan"), "0");
+    }
+    for (const char* stored : {"1", "2"}) {
+        WriteMsdosSys(std::string("[Options]\r\nAutoscan=") + stored + "\r\n");
+        DWORD enabled = 0;
+        EXPECT_TRUE(module_.GetAutoscan(enabled));
+        EXPECT_EQ(enabled, 1u) << stored;
+    }
+}
+
+TEST_F(BootupTweaks, DriverFlagsSayTheDriverIsNotLoaded) {
+    for (const Driver& driver : kDrivers) {
+        WriteMsdosSys("[Options]\r\n");
+        DWORD disabled = 7;
+        EXPECT_TRUE((module_.*driver.get)(disabled));
+        EXPECT_EQ(disabled, 0u) << driver.key << ": a missing key loads the driver";
+
+        EXPECT_TRUE((module_.*driver.set)(1));
+        EXPECT_EQ(Option(driver.key), "0");
+        EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
+        EXPECT_TRUE((module_.*driver.get)(disabled));
+        EXPECT_EQ(disabled, 1u) << driver.key;
+        for (DWORD other : {0u, 2u}) {
+            EXPECT_TRUE((module_.*driver.set)(other));
+            EXPECT_EQ(Option(driver.key), "1") << driver.key << " " << other;
+            EXPECT_TRUE((module_.*driver.get)(disabled));
+            EXPECT_EQ(disabled, 0u) << driver.key;
+        }
+    }
+}
+
+TEST_F(BootupTweaks, WritingKeepsEveryOtherLineOfAFullMsdosSys) {
+    WriteMsdosSys(kFullMsdosSys);
+    EXPECT_TRUE(module_.SetBootMenu(1));
+    EXPECT_TRUE(module_.SetAutoscan(0));
+    EXPECT_TRUE(module_.SetDrvSpace(1));
+    EXPECT_TRUE(module_.SetDoubleBuffer(0));
+    EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
+
+    // The original lines in their order, the keys that already existed changed in place (the
+    // double-buffering driver stays loaded) and the new keys added to section Options.
+    std::vector<std::string> expected = Lines(kFullMsdosSys);
+    for (std::string& line : expected) {
+        if (line == "AutoScan=1")
+            line = "AutoScan=0";
+    }
+    std::vector<std::string> written = Lines(CTestFolder::ReadFile(kMsdosSys));
+    std::vector<std::string> kept;
+    for (const std::string& line : written) {
+        if (line.rfind("BootMenu=", 0) != 0 && line.rfind("BootKeys=", 0) != 0 &&
+            line.rfind("BootMenuDelay=", 0) != 0 && line.rfind("DrvSpace=", 0) != 0)
+            kept.push_back(line);
+    }
+    EXPECT_EQ(kept, expected);
+    EXPECT_EQ(written.size(), expected.size() + 4);
+    // The boot menu's keys were written in their order.
+    const auto at = [&written](const std::string& line) {
+        return std::find(written.begin(), written.end(), line) - written.begin();
+    };
+    EXPECT_LT(at("BootMenu=1"), at("BootKeys=1"));
+    EXPECT_LT(at("BootKeys=1"), at("BootMenuDelay=15"));
+    EXPECT_EQ(Option("BootMenu"), "1");
+    EXPECT_EQ(Option("DrvSpace"), "0");
+    // The new keys went into section Options, not [Paths].
+    char paths[256] = {};
+    GetPrivateProfileSectionA("Paths", paths, sizeof(paths), kMsdosSys);
+    EXPECT_EQ(std::string(paths), "WinDir=C:\\WINDOWS");
+}
+
+TEST_F(BootupTweaks, AFailedWriteLeavesMsdosSysProtectedAndUnchanged) {
+    WriteMsdosSys(kFullMsdosSys);
+    // Something holds the file open without sharing: its attributes can change, but it cannot be
+    // rewritten.
+    HANDLE held = CreateFileA(kMsdosSys, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(module_.SetBootMenu(1));
+    EXPECT_FALSE(module_.SetDblSpace(1));
+    EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
+    CloseHandle(held);
+    EXPECT_EQ(CTestFolder::ReadFile(kMsdosSys), kFullMsdosSys);
+}
+
+TEST_F(BootupTweaks, TheStartupPictureReplacedTwiceKeepsTheFirstReplacementAsTheSavedCopy) {
+    CTestFolder sources("startup");
+    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "original");
+    CTestFolder::WriteFile(sources / "one.bmp", "one");
+    CTestFolder::WriteFile(sources / "two.bmp", "two");
+    EXPECT_TRUE(module_.SetStartupImage(1, sources / "one.bmp"));
+    EXPECT_TRUE(module_.SetStartupImage(1, sources / "two.bmp"));
+    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "two");
+    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kSavedStartupPicture), "one");
+    EXPECT_TRUE(IsHiddenAndSystem(CBootupTweaks::kStartupPicture));
+    EXPECT_TRUE(IsHiddenAndSystem(CBootupTweaks::kSavedStartupPicture));
+
+    EXPECT_TRUE(module_.SetStartupImage(1, ""));
+    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "one");
+    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
+    EXPECT_TRUE(messages_.Texts().empty());
+}
+
+TEST_F(BootupTweaks, AnUnreadableStartupPictureShowsTheMessageAndKeepsTheOldOne) {
+    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "original");
+    savedLogo_.Remove();
+    EXPECT_TRUE(module_.SetStartupImage(1, "C:\\no such folder\\startup.bmp"));
+    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "original");
+    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_EQ(messages_.Texts()[0],
+              "Error in creating file for Startup image.\nThe Startup image will not be replaced.");
+}
+
+TEST_F(BootupTweaks, AnEmptyPathWithoutASavedPictureLeavesTheBuiltInOne) {
+    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "replacement");
+    savedLogo_.Remove();
+    // Without the change flag no file is touched.
+    EXPECT_TRUE(module_.SetStartupImage(0, ""));
+    EXPECT_TRUE(module_.SetStartupImage(0, "C:\\missing.bmp"));
+    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "replacement");
+    EXPECT_FALSE(IsHiddenAndSystem(CBootupTweaks::kStartupPicture));
+
+    EXPECT_TRUE(module_.SetStartupImage(1, ""));
+    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kStartupPicture));
+    EXPECT_TRUE(messages_.Texts().empty());
+}
+
+TEST(BootupHelp, TopicsFollowTheCommonLayout) {
+    CBootupTweaks module;
+    std::string text;
+    EXPECT_TRUE(module.GetHelpBootMenu(text));
+    const std::string options = "Available Options:\n-- Check this option to show the bootup "
+                                "menu.\n-- Uncheck this option to not show the bootup menu.\n\n";
+    const size_t recommendation = text.find("\n\nRecommendation(s):\n-- ");
+    EXPECT_EQ(text.rfind("Boot Menu Help\n\nExplanation:\n-- ", 0), 0u);
+    ASSERT_NE(recommendation, std::string::npos);
+    EXPECT_GT(text.find(options), recommendation);
+    EXPECT_EQ(text.substr(text.find(options) + options.size()),
+              "Default: This option is not checked.\n\nWorks on Windows: 95/98/ME/NT/2000");
+
+    EXPECT_TRUE(module.GetHelpStartupImage(text));
+    EXPECT_NE(text.find("320 x 400 and 256 colors"), std::string::npos);
+    EXPECT_NE(text.find("\n\nAvailable Options:\n-- Check to input a path pointing to the new "
+                        "bitmap file.\n-- Check the option and leave path blank to restore the "
+                        "default Windows logo.\n\nDefault: Not Applicable.\n\nWorks on Windows: "
+                        "Windows 95/98/ME"),
+              std::string::npos);
+
+    using Help = BOOL (CBootupTweaks::*)(std::string&);
+    for (Help help : {&CBootupTweaks::GetHelpAutoScandisk, &CBootupTweaks::GetHelpDrivespace,
+                      &CBootupTweaks::GetHelpDoublespace, &CBootupTweaks::GetHelpDoubleBuffering}) {
+        text.clear();
+        EXPECT_EQ((module.*help)(text), 1);
+        EXPECT_NE(text.find("\n\nDefault: This option is not checked.\n\nWorks on Windows: "
+                            "Windows 95/98/ME"),
+                  std::string::npos)
+            << text;
+    }
+}
+
+} // namespace
