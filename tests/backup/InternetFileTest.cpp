@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/ProgramPaths.h"
+#include "support/CTestFolder.h"
+#include "support/ModuleFileMutations.h"
+#include "tweaks/CInternetTweaks.h"
+#include "tweaks/CSystemTweaks.h"
+
+namespace {
+
+CInternetTweaks FilledInternet() {
+    CInternetTweaks module;
+    module.mtu = 1500;
+    module.rwin = 0x00010203;
+    module.ttl = 0xFFFFFF80u;
+    return module;
+}
+
+class InternetFile : public testing::Test {
+protected:
+    CTestFolder folder_{"internetfile"};
+    std::string file_ = folder_ / "internet.tvb";
+};
+
+TEST_F(InternetFile, TheDefaultFileIsInternetTvbInTheBackupFolder) {
+    EXPECT_EQ(CInternetTweaks::DefaultBackupFile(),
+              GetProgramDirectory() + "\\Backup\\internet.tvb");
+}
+
+TEST_F(InternetFile, TheFileHoldsTheClassAndTheThreeNumbersInOrder) {
+    ASSERT_EQ(FilledInternet().SaveToFile(file_), 1);
+    const std::string expected = std::string("\xFF\xFF\x01\x00\x0F\x00", 6) + "CInternetTweaks" +
+                                 std::string("\xDC\x05\x00\x00"
+                                             "\x03\x02\x01\x00"
+                                             "\x80\xFF\xFF\xFF",
+                                             12);
+    EXPECT_EQ(CTestFolder::ReadFile(file_), expected);
+}
+
+TEST_F(InternetFile, ARoundTripKeepsEveryFieldInItsPlace) {
+    const CInternetTweaks saved = FilledInternet();
+    ASSERT_EQ(saved.SaveToFile(file_), 1);
+    std::unique_ptr<CInternetTweaks> loaded;
+    LoadResult result = LoadResult::kFailed;
+    ASSERT_EQ(CInternetTweaks::LoadFromFile(loaded, file_, &result), 1);
+    EXPECT_EQ(result, LoadResult::kLoaded);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->mtu, saved.mtu);
+    EXPECT_EQ(loaded->rwin, saved.rwin);
+    EXPECT_EQ(loaded->ttl, saved.ttl);
+}
+
+TEST_F(InternetFile, AnotherModulesFileIsRefused) {
+    ASSERT_EQ(FilledInternet().SaveToFile(file_), 1);
+    std::unique_ptr<CSystemTweaks> asSystem;
+    EXPECT_EQ(CSystemTweaks::LoadFromFile(asSystem, file_), 0);
+    ASSERT_NE(asSystem, nullptr);
+    EXPECT_EQ(asSystem->hungAppTimeout, 0u);
+
+    ASSERT_EQ(CSystemTweaks().SaveToFile(file_), 1);
+    std::unique_ptr<CInternetTweaks> asInternet;
+    EXPECT_EQ(CInternetTweaks::LoadFromFile(asInternet, file_), 0);
+    ASSERT_NE(asInternet, nullptr);
+    EXPECT_EQ(asInternet->mtu, 0u);
+}
+
+TEST_F(InternetFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {
+    ASSERT_EQ(FilledInternet().SaveToFile(file_), 1);
+    LoadMutationsOf<CInternetTweaks>(CTestFolder::ReadFile(file_), file_, 2000);
+}
+
+} // namespace
