@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/ProgramPaths.h"
+#include "support/CTestFolder.h"
+#include "support/ModuleFileMutations.h"
+#include "tweaks/CCDROMTweaks.h"
+#include "tweaks/CInternetTweaks.h"
+
+namespace {
+
+CCDROMTweaks FilledCDROM() {
+    CCDROMTweaks module;
+    module.cdSpeed = 104;
+    module.cacheSize = 2;
+    module.autorun = 0x01020304;
+    module.dataAutoPlay = 1;
+    return module;
+}
+
+class CDROMFile : public testing::Test {
+protected:
+    CTestFolder folder_{"cdromfile"};
+    std::string file_ = folder_ / "cdrom.tvb";
+};
+
+TEST_F(CDROMFile, TheDefaultFileIsCdromTvbInTheBackupFolder) {
+    EXPECT_EQ(CCDROMTweaks::DefaultBackupFile(), GetProgramDirectory() + "\\Backup\\cdrom.tvb");
+}
+
+TEST_F(CDROMFile, TheFileHoldsTheClassAndTheFourNumbersInOrder) {
+    ASSERT_EQ(FilledCDROM().SaveToFile(file_), 1);
+    const std::string expected = std::string("\xFF\xFF\x01\x00\x0C\x00", 6) + "CCDROMTweaks" +
+                                 std::string("\x68\x00\x00\x00"
+                                             "\x02\x00\x00\x00"
+                                             "\x04\x03\x02\x01"
+                                             "\x01\x00\x00\x00",
+                                             16);
+    EXPECT_EQ(CTestFolder::ReadFile(file_), expected);
+}
+
+TEST_F(CDROMFile, ARoundTripKeepsEveryFieldInItsPlace) {
+    const CCDROMTweaks saved = FilledCDROM();
+    ASSERT_EQ(saved.SaveToFile(file_), 1);
+    std::unique_ptr<CCDROMTweaks> loaded;
+    LoadResult result = LoadResult::kFailed;
+    ASSERT_EQ(CCDROMTweaks::LoadFromFile(loaded, file_, &result), 1);
+    EXPECT_EQ(result, LoadResult::kLoaded);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->cdSpeed, saved.cdSpeed);
+    EXPECT_EQ(loaded->cacheSize, saved.cacheSize);
+    EXPECT_EQ(loaded->autorun, saved.autorun);
+    EXPECT_EQ(loaded->dataAutoPlay, saved.dataAutoPlay);
+}
+
+TEST_F(CDROMFile, AFileOfAnotherModuleIsRefused) {
+    ASSERT_EQ(CInternetTweaks().SaveToFile(file_), 1);
+    std::unique_ptr<CCDROMTweaks> loaded;
+    EXPECT_EQ(CCDROMTweaks::LoadFromFile(loaded, file_), 0);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->cacheSize, 0u);
+}
+
+TEST_F(CDROMFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {
+    ASSERT_EQ(FilledCDROM().SaveToFile(file_), 1);
+    LoadMutationsOf<CCDROMTweaks>(CTestFolder::ReadFile(file_), file_, 2000);
+}
+
+} // namespace
