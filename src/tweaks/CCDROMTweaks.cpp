@@ -13,8 +13,13 @@ const char kPoliciesKey[] =
     ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
 const char kWorksEverywhere[] = "95/98/ME/NT/2000/XP";
-const char kAutoPlayOptions[] = "Check to use Auto Play.\n-- Uncheck to not use AutoPlay.";
-const char kAutoPlayDefault[] = "This option is checked.";
+
+// The help of an Auto Play switch.
+std::string AutoPlayHelp(const char* title, const char* explanation) {
+    return BuildHelpText({title, explanation, "No Recommendations are available.",
+                          "Check to use Auto Play.\n-- Uncheck to not use AutoPlay.",
+                          "This option is checked.", kWorksEverywhere});
+}
 
 } // namespace
 
@@ -82,19 +87,15 @@ BOOL CCDROMTweaks::GetHelpCDSpeed(std::string& text) {
 }
 
 BOOL CCDROMTweaks::GetHelpAutoPlayAudio(std::string& text) {
-    text = BuildHelpText({"Auto Play on Audio Disc Help",
-                          "An audio CD starts playing as soon as you insert it. If you do not "
-                          "want that, change it here.",
-                          "No Recommendations are available.", kAutoPlayOptions, kAutoPlayDefault,
-                          kWorksEverywhere});
+    text = AutoPlayHelp("Auto Play on Audio Disc Help",
+                        "An audio CD starts playing as soon as you insert it. If you do not "
+                        "want that, change it here.");
     return TRUE;
 }
 
 BOOL CCDROMTweaks::GetHelpAutoPlayData(std::string& text) {
-    text = BuildHelpText({"Auto Play on Data Disc Help",
-                          "A data CD starts its program as soon as you insert it. If you do not "
-                          "want that, change it here.",
-                          "No Recommendations are available.", kAutoPlayOptions, kAutoPlayDefault,
-                          kWorksEverywhere});
+    text = AutoPlayHelp("Auto Play on Data Disc Help",
+                        "A data CD starts its program as soon as you insert it. If you do not "
+                        "want that, change it here.");
     return TRUE;
 }

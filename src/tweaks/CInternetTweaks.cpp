@@ -21,6 +21,11 @@ const char kWorksOn[] = "95/98/ME/NT/2000";
 const char kNoRecommendation[] = "No Recommendations are available.";
 const char kNotApplicable[] = "Not Applicable.";
 
+// The help of a TCP/IP tuning: no recommendation, no default.
+std::string TuningHelp(const char* title, const char* explanation, const char* option) {
+    return BuildHelpText({title, explanation, kNoRecommendation, option, kNotApplicable, kWorksOn});
+}
+
 } // namespace
 
 void CInternetTweaks::ExchangeFields(CArchive& archive) {
@@ -120,31 +125,31 @@ BOOL CInternetTweaks::ClearHistory() {
 }
 
 BOOL CInternetTweaks::GetHelpMTU(std::string& text) {
-    text = BuildHelpText(
-        {"MTU Help",
-         "MTU stands for Maximum Transmission Unit: the largest amount of data, in bytes, that "
-         "is sent and received in one piece between your computer and your Internet service "
-         "provider (ISP). A value that suits your connection keeps data from being split up on "
-         "its way.",
-         kNoRecommendation, "Check to change the MTU value.", kNotApplicable, kWorksOn});
+    text = TuningHelp(
+        "MTU Help",
+        "MTU stands for Maximum Transmission Unit: the largest amount of data, in bytes, that "
+        "is sent and received in one piece between your computer and your Internet service "
+        "provider (ISP). A value that suits your connection keeps data from being split up on "
+        "its way.",
+        "Check to change the MTU value.");
     return TRUE;
 }
 
 BOOL CInternetTweaks::GetHelpRWIN(std::string& text) {
-    text = BuildHelpText(
-        {"RWIN Help",
-         "RWIN stands for Receive Window: how much data your modem can receive at a given "
-         "moment before your computer has to confirm it.",
-         kNoRecommendation, "Check to change the RWIN value.", kNotApplicable, kWorksOn});
+    text = TuningHelp(
+        "RWIN Help",
+        "RWIN stands for Receive Window: how much data your modem can receive at a given "
+        "moment before your computer has to confirm it.",
+        "Check to change the RWIN value.");
     return TRUE;
 }
 
 BOOL CInternetTweaks::GetHelpTTL(std::string& text) {
-    text = BuildHelpText(
-        {"TTL Help",
-         "TTL stands for Time To Live: how long information sent to your computer may take on "
-         "its way before it times out and has to be sent again.",
-         kNoRecommendation, "Check to change the TTL value.", kNotApplicable, kWorksOn});
+    text = TuningHelp(
+        "TTL Help",
+        "TTL stands for Time To Live: how long information sent to your computer may take on "
+        "its way before it times out and has to be sent again.",
+        "Check to change the TTL value.");
     return TRUE;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/ProgramPaths.h"
 #include "support/CTestFolder.h"
+#include "support/ModuleFileChecks.h"
 #include "support/ModuleFileMutations.h"
 #include "tweaks/CCDROMTweaks.h"
 #include "tweaks/CInternetTweaks.h"
@@ -43,11 +44,7 @@ TEST_F(CDROMFile, TheFileHoldsTheClassAndTheFourNumbersInOrder) {
 
 TEST_F(CDROMFile, ARoundTripKeepsEveryFieldInItsPlace) {
     const CCDROMTweaks saved = FilledCDROM();
-    ASSERT_EQ(saved.SaveToFile(file_), 1);
-    std::unique_ptr<CCDROMTweaks> loaded;
-    LoadResult result = LoadResult::kFailed;
-    ASSERT_EQ(CCDROMTweaks::LoadFromFile(loaded, file_, &result), 1);
-    EXPECT_EQ(result, LoadResult::kLoaded);
+    const std::unique_ptr<CCDROMTweaks> loaded = SavedAndLoaded(saved, file_);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->cdSpeed, saved.cdSpeed);
     EXPECT_EQ(loaded->cacheSize, saved.cacheSize);
@@ -56,11 +53,8 @@ TEST_F(CDROMFile, ARoundTripKeepsEveryFieldInItsPlace) {
 }
 
 TEST_F(CDROMFile, AFileOfAnotherModuleIsRefused) {
-    ASSERT_EQ(CInternetTweaks().SaveToFile(file_), 1);
-    std::unique_ptr<CCDROMTweaks> loaded;
-    EXPECT_EQ(CCDROMTweaks::LoadFromFile(loaded, file_), 0);
-    ASSERT_NE(loaded, nullptr);
-    EXPECT_EQ(loaded->cacheSize, 0u);
+    ExpectFileOfOtherRefused<CCDROMTweaks, CInternetTweaks>(file_);
+    ExpectFileOfOtherRefused<CInternetTweaks, CCDROMTweaks>(file_);
 }
 
 TEST_F(CDROMFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {

@@ -5,6 +5,7 @@
 
 #include "platform/ProgramPaths.h"
 #include "support/CTestFolder.h"
+#include "support/ModuleFileChecks.h"
 #include "support/ModuleFileMutations.h"
 #include "tweaks/CInternetTweaks.h"
 #include "tweaks/CSystemTweaks.h"
@@ -42,29 +43,16 @@ TEST_F(InternetFile, TheFileHoldsTheClassAndTheThreeNumbersInOrder) {
 
 TEST_F(InternetFile, ARoundTripKeepsEveryFieldInItsPlace) {
     const CInternetTweaks saved = FilledInternet();
-    ASSERT_EQ(saved.SaveToFile(file_), 1);
-    std::unique_ptr<CInternetTweaks> loaded;
-    LoadResult result = LoadResult::kFailed;
-    ASSERT_EQ(CInternetTweaks::LoadFromFile(loaded, file_, &result), 1);
-    EXPECT_EQ(result, LoadResult::kLoaded);
+    const std::unique_ptr<CInternetTweaks> loaded = SavedAndLoaded(saved, file_);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->mtu, saved.mtu);
     EXPECT_EQ(loaded->rwin, saved.rwin);
     EXPECT_EQ(loaded->ttl, saved.ttl);
 }
 
-TEST_F(InternetFile, AnotherModulesFileIsRefused) {
-    ASSERT_EQ(FilledInternet().SaveToFile(file_), 1);
-    std::unique_ptr<CSystemTweaks> asSystem;
-    EXPECT_EQ(CSystemTweaks::LoadFromFile(asSystem, file_), 0);
-    ASSERT_NE(asSystem, nullptr);
-    EXPECT_EQ(asSystem->hungAppTimeout, 0u);
-
-    ASSERT_EQ(CSystemTweaks().SaveToFile(file_), 1);
-    std::unique_ptr<CInternetTweaks> asInternet;
-    EXPECT_EQ(CInternetTweaks::LoadFromFile(asInternet, file_), 0);
-    ASSERT_NE(asInternet, nullptr);
-    EXPECT_EQ(asInternet->mtu, 0u);
+TEST_F(InternetFile, AFileOfAnotherModuleIsRefused) {
+    ExpectFileOfOtherRefused<CInternetTweaks, CSystemTweaks>(file_);
+    ExpectFileOfOtherRefused<CSystemTweaks, CInternetTweaks>(file_);
 }
 
 TEST_F(InternetFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {
