@@ -31,15 +31,11 @@ TEST_F(CDROMFile, TheDefaultFileIsCdromTvbInTheBackupFolder) {
     EXPECT_EQ(CCDROMTweaks::DefaultBackupFile(), GetProgramDirectory() + "\\Backup\\cdrom.tvb");
 }
 
-TEST_F(CDROMFile, TheFileHoldsTheClassAndTheFourNumbersInOrder) {
+TEST_F(CDROMFile, TheFileHoldsTheClassAndTheNumbersInOrder) {
     ASSERT_EQ(FilledCDROM().SaveToFile(file_), 1);
-    const std::string expected = std::string("\xFF\xFF\x01\x00\x0C\x00", 6) + "CCDROMTweaks" +
-                                 std::string("\x68\x00\x00\x00"
-                                             "\x02\x00\x00\x00"
-                                             "\x04\x03\x02\x01"
-                                             "\x01\x00\x00\x00",
-                                             16);
-    EXPECT_EQ(CTestFolder::ReadFile(file_), expected);
+    const std::string bytes = CTestFolder::ReadFile(file_);
+    EXPECT_EQ(bytes.substr(0, 18), std::string("\xFF\xFF\x01\x00\x0C\x00", 6) + "CCDROMTweaks");
+    EXPECT_EQ(bytes, NumberRecordFile("CCDROMTweaks", {104, 2, 0x01020304, 1}));
 }
 
 TEST_F(CDROMFile, ARoundTripKeepsEveryFieldInItsPlace) {
@@ -52,9 +48,9 @@ TEST_F(CDROMFile, ARoundTripKeepsEveryFieldInItsPlace) {
     EXPECT_EQ(loaded->dataAutoPlay, saved.dataAutoPlay);
 }
 
-TEST_F(CDROMFile, AFileOfAnotherModuleIsRefused) {
-    ExpectFileOfOtherRefused<CCDROMTweaks, CInternetTweaks>(file_);
-    ExpectFileOfOtherRefused<CInternetTweaks, CCDROMTweaks>(file_);
+TEST_F(CDROMFile, ReadAsAnotherModuleItFails) {
+    ASSERT_EQ(FilledCDROM().SaveToFile(file_), 1);
+    ExpectReadAsOtherClassFails<CInternetTweaks>(file_);
 }
 
 TEST_F(CDROMFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {

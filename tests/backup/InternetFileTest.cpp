@@ -31,14 +31,11 @@ TEST_F(InternetFile, TheDefaultFileIsInternetTvbInTheBackupFolder) {
               GetProgramDirectory() + "\\Backup\\internet.tvb");
 }
 
-TEST_F(InternetFile, TheFileHoldsTheClassAndTheThreeNumbersInOrder) {
+TEST_F(InternetFile, TheFileHoldsTheClassAndTheNumbersInOrder) {
     ASSERT_EQ(FilledInternet().SaveToFile(file_), 1);
-    const std::string expected = std::string("\xFF\xFF\x01\x00\x0F\x00", 6) + "CInternetTweaks" +
-                                 std::string("\xDC\x05\x00\x00"
-                                             "\x03\x02\x01\x00"
-                                             "\x80\xFF\xFF\xFF",
-                                             12);
-    EXPECT_EQ(CTestFolder::ReadFile(file_), expected);
+    const std::string bytes = CTestFolder::ReadFile(file_);
+    EXPECT_EQ(bytes.substr(0, 21), std::string("\xFF\xFF\x01\x00\x0F\x00", 6) + "CInternetTweaks");
+    EXPECT_EQ(bytes, NumberRecordFile("CInternetTweaks", {1500, 0x00010203, 0xFFFFFF80u}));
 }
 
 TEST_F(InternetFile, ARoundTripKeepsEveryFieldInItsPlace) {
@@ -50,9 +47,9 @@ TEST_F(InternetFile, ARoundTripKeepsEveryFieldInItsPlace) {
     EXPECT_EQ(loaded->ttl, saved.ttl);
 }
 
-TEST_F(InternetFile, AFileOfAnotherModuleIsRefused) {
-    ExpectFileOfOtherRefused<CInternetTweaks, CSystemTweaks>(file_);
-    ExpectFileOfOtherRefused<CSystemTweaks, CInternetTweaks>(file_);
+TEST_F(InternetFile, ReadAsAnotherModuleItFails) {
+    ASSERT_EQ(FilledInternet().SaveToFile(file_), 1);
+    ExpectReadAsOtherClassFails<CSystemTweaks>(file_);
 }
 
 TEST_F(InternetFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "support/CRegistrySandbox.h"
-#include "support/HelpTopicChecks.h"
+#include "support/HelpTextParts.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CCDROMTweaks.h"
 #include "tweaks/CDFSValues.h"
@@ -124,24 +124,29 @@ TEST(CDROMTweaksRefused, DataAutoPlayReadsAsOnWhenTheUsersCannotBeRead) {
 
 TEST(CDROMHelp, TopicsHaveTheirTitlesOptionsAndDefaults) {
     CCDROMTweaks module;
-    const std::string autoPlay = "\n\nRecommendation(s):\n-- No Recommendations are available.\n\n"
-                                 "Available Options:\n-- Check to use Auto Play.\n"
-                                 "-- Uncheck to not use AutoPlay.\n\n"
-                                 "Default: This option is checked.\n\n"
-                                 "Works on Windows: 95/98/ME/NT/2000/XP";
     std::string text;
-    EXPECT_TRUE(module.GetHelpAutoPlayAudio(text));
-    ExpectHelpTopic(text, "Auto Play on Audio Disc Help", autoPlay);
-    EXPECT_TRUE(module.GetHelpAutoPlayData(text));
-    ExpectHelpTopic(text, "Auto Play on Data Disc Help", autoPlay);
     EXPECT_TRUE(module.GetHelpCDSpeed(text));
-    EXPECT_EQ(text.rfind("CD Speed Help\n\n", 0), 0u);
-    EXPECT_NE(text.find("\n\nAvailable Options:\n-- Check to select a more accurate CD speed "
-                        "according to your drive. You can also select to use a higher cache "
-                        "size.\n\nDefault: 4x CD speed and default CD Cache Size.\n\nWorks on "
-                        "Windows: 95/98/ME/NT/2000/XP"),
-              std::string::npos)
-        << text;
+    HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "CD Speed Help");
+    EXPECT_FALSE(parts.explanation.empty() || parts.recommendation.empty());
+    EXPECT_EQ(parts.options, "Check to select a more accurate CD speed according to your drive. "
+                             "You can also select to use a higher cache size.");
+    EXPECT_EQ(parts.defaultText, "4x CD speed and default CD Cache Size.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
+
+    for (auto help : {&CCDROMTweaks::GetHelpAutoPlayAudio, &CCDROMTweaks::GetHelpAutoPlayData}) {
+        EXPECT_EQ((module.*help)(text), TRUE);
+        parts = SplitHelpText(text);
+        EXPECT_TRUE(parts.wellFormed) << text;
+        EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
+        EXPECT_EQ(parts.options, "Check to use Auto Play.\n-- Uncheck to not use AutoPlay.");
+        EXPECT_EQ(parts.defaultText, "This option is checked.");
+        EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
+    }
+    EXPECT_EQ(parts.title, "Auto Play on Data Disc Help");
+    module.GetHelpAutoPlayAudio(text);
+    EXPECT_EQ(SplitHelpText(text).title, "Auto Play on Audio Disc Help");
 }
 
 } // namespace

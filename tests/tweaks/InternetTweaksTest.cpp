@@ -6,7 +6,7 @@
 #include "platform/WindowsVersion.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
-#include "support/HelpTopicChecks.h"
+#include "support/HelpTextParts.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CInternetTweaks.h"
 #include "tweaks/InternetKeyLists.h"
@@ -482,27 +482,38 @@ TEST(InternetHelp, TopicsHaveTheirTitlesOptionsAndDefaults) {
     CInternetTweaks module;
     std::string text;
     EXPECT_TRUE(module.GetHelpMTU(text));
-    ExpectHelpTopic(text, "MTU Help",
-                    "\n\nRecommendation(s):\n-- No Recommendations are available.\n\n"
-                    "Available Options:\n-- Check to change the MTU value.\n\n"
-                    "Default: Not Applicable.\n\n"
-                    "Works on Windows: 95/98/ME/NT/2000");
+    HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "MTU Help");
+    EXPECT_FALSE(parts.explanation.empty());
+    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
+    EXPECT_EQ(parts.options, "Check to change the MTU value.");
+    EXPECT_EQ(parts.defaultText, "Not Applicable.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000");
+
     EXPECT_TRUE(module.GetHelpMaxDownload(text));
-    EXPECT_EQ(text.rfind("Max Download Help\n\n", 0), 0u);
-    EXPECT_NE(text.find(" E.g 10.\n\nAvailable Options:\n-- Check to change how many downloads "
-                        "you can have simultaneously.\n\nDefault: Not Applicable.\n\n"),
-              std::string::npos)
-        << text;
-    EXPECT_TRUE(module.GetHelpDNSCache(text));
-    EXPECT_NE(text.find("\n\nAvailable Options:\n-- Check to double the DNS Cache Size.\n\n"
-                        "Default: This option is not checked.\n\nWorks on Windows: "
-                        "95/98/ME/NT/2000"),
-              std::string::npos)
-        << text;
-    EXPECT_TRUE(module.GetHelpRWIN(text));
-    EXPECT_EQ(text.rfind("RWIN Help\n\n", 0), 0u);
-    EXPECT_TRUE(module.GetHelpTTL(text));
-    EXPECT_EQ(text.rfind("TTL Help\n\n", 0), 0u);
+    parts = SplitHelpText(text);
+    EXPECT_EQ(parts.title, "Max Download Help");
+    EXPECT_EQ(parts.recommendation.substr(parts.recommendation.size() - 8), " E.g 10.");
+    EXPECT_EQ(parts.options, "Check to change how many downloads you can have simultaneously.");
+
+    const struct {
+        BOOL (CInternetTweaks::*help)(std::string&);
+        const char* title;
+        const char* defaultText;
+    } topics[] = {
+        {&CInternetTweaks::GetHelpRWIN, "RWIN Help", "Not Applicable."},
+        {&CInternetTweaks::GetHelpTTL, "TTL Help", "Not Applicable."},
+        {&CInternetTweaks::GetHelpDNSCache, "DNS Cache Size Help", "This option is not checked."}};
+    for (const auto& topic : topics) {
+        EXPECT_EQ((module.*topic.help)(text), TRUE);
+        parts = SplitHelpText(text);
+        EXPECT_TRUE(parts.wellFormed) << text;
+        EXPECT_EQ(parts.title, topic.title);
+        EXPECT_EQ(parts.defaultText, topic.defaultText);
+        EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000");
+    }
+    EXPECT_EQ(parts.options, "Check to double the DNS Cache Size.");
 }
 
 } // namespace
