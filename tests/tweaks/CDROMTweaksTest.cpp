@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/CRegistrySandbox.h"
+#include "support/HelpTextParts.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CCDROMTweaks.h"
+#include "tweaks/CDFSValues.h"
+
+namespace {
+
+const char kCDFS[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+const char kCDRom[] = "SYSTEM\\CurrentControlSet\\Services\\CDRom";
+const char kPolicies[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+
+TEST(CDFSValues, ADvdSpeedSharesItsValueWithACdSpeedAndReadsBackAsIt) {
+    for (const CDSpeedChoice& choice : kCDSpeedChoices) {
+        EXPECT_EQ(PrefetchForSpeed(choice.speedCode), choice.prefetch) << choice.label;
+        if (choice.speedCode < 100) {
+            EXPECT_EQ(SpeedForPrefetch(choice.prefetch), choice.speedCode) << choice.label;
+        }
+    }
+    EXPECT_EQ(SpeedForPrefetch(PrefetchForSpeed(102)), 8u);
+    EXPECT_EQ(SpeedForPrefetch(PrefetchForSpeed(106)), 40u);
+    EXPECT_EQ(SpeedForPrefetch(0), 4u);
+    EXPECT_EQ(CacheChoiceForSize(1238), 1u);
+    EXPECT_EQ(CacheChoiceForSize(2000), 0u);
+    EXPECT_EQ(CacheSizeForChoice(0xFFFFFFFFu), 619u);
+}
+
+class CDROMTweaks : public testing::Test {
+protected:
+    CRegistrySandbox sandbox_;
+    CCDROMTweaks module_;
+
+    static void ExpectBinary(const char* value, DWORD number) {
+        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kCDFS, value);
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY)) << value;
+        EXPECT_EQ(stored.data.size(), 4u) << value;
+        EXPECT_EQ(stored.Number(), number) << value;
+    }
+};
+
+TEST_F(CDROMTweaks, ADvdSpeedReadsBackAsTheCdSpeedOfTheSameValue) {
+    EXPECT_TRUE(module_.SetCDFS(104, 2));
+    ExpectBinary("Prefetch", 1792);
+    ExpectBinary("CacheSize", 2476);
+    DWORD speed = 0, cache = 0;
+    EXPECT_TRUE(module_.GetCDFS(speed, cache));
+    EXPECT_EQ(speed, 24u);
+    EXPECT_EQ(cache, 2u);
+
+    EXPECT_TRUE(module_.SetCDFS(12, 7));
+    ExpectBinary("Prefetch", 448);
+    ExpectBinary("CacheSize", 619);
+}
+
+TEST_F(CDROMTweaks, GetCDFSWritesOnlyWhatItCouldRead) {
+    DWORD speed = 77, cache = 77;
+    EXPECT_FALSE(module_.GetCDFS(speed, cache));
+    EXPECT_EQ(speed, 77u);
+    EXPECT_EQ(cache, 77u);
+
+    StoreBinary(HKEY_LOCAL_MACHINE, kCDFS, "Prefetch", {0xE8, 0x03, 0x00, 0x00});
+    EXPECT_FALSE(module_.GetCDFS(speed, cache));
+    EXPECT_EQ(speed, 4u);
+    EXPECT_EQ(cache, 77u);
+
+    // A longer value counts as read, by its first four bytes.
+    StoreBinary(HKEY_LOCAL_MACHINE, kCDFS, "Prefetch", {0x40, 0x0C, 0x00, 0x00, 0xFF, 0xFF});
+    StoreBinary(HKEY_LOCAL_MACHINE, kCDFS, "CacheSize", {0xD6, 0x04, 0x00, 0x00});
+    EXPECT_TRUE(module_.GetCDFS(speed, cache));
+    EXPECT_EQ(speed, 48u);
+    EXPECT_EQ(cache, 1u);
+}
+
+TEST_F(CDROMTweaks, AudioAutoPlayIsOnUnlessSwitchedOff) {
+    DWORD enabled = 0;
+    EXPECT_FALSE(module_.GetAutorun(enabled));
+    EXPECT_EQ(enabled, 1u);
+    EXPECT_TRUE(module_.SetAutorun(0));
+    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kCDRom, "Autorun");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.Number(), 0u);
+    EXPECT_TRUE(module_.GetAutorun(enabled));
+    EXPECT_EQ(enabled, 0u);
+
+    EXPECT_TRUE(module_.SetAutorun(5));
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCDRom, "Autorun").Number(), 5u);
+    EXPECT_TRUE(module_.GetAutorun(enabled));
+    EXPECT_EQ(enabled, 1u);
+}
+
+TEST_F(CDROMTweaks, DataAutoPlayIsOnWhileNoDriveTypeIsExcluded) {
+    DWORD enabled = 0;
+    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
+    EXPECT_EQ(enabled, 1u);
+
+    EXPECT_TRUE(module_.SetNoDriveTypeAutoRun(0));
+    StoredValue stored = ReadStored(HKEY_USERS, kPolicies, "NoDriveTypeAutoRun");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(stored.Text(), "1");
+    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
+    EXPECT_EQ(enabled, 0u);
+
+    EXPECT_TRUE(module_.SetNoDriveTypeAutoRun(3));
+    stored = ReadStored(HKEY_USERS, kPolicies, "NoDriveTypeAutoRun");
+    EXPECT_TRUE(stored.exists);
+    EXPECT_EQ(stored.Text(), "");
+    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
+    EXPECT_EQ(enabled, 1u);
+}
+
+TEST(CDROMTweaksRefused, DataAutoPlayReadsAsOnWhenTheUsersCannotBeRead) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
+    CCDROMTweaks module;
+    DWORD enabled = 0;
+    EXPECT_TRUE(module.GetNoDriveTypeAutoRun(enabled));
+    EXPECT_EQ(enabled, 1u);
+    EXPECT_FALSE(module.SetNoDriveTypeAutoRun(0));
+}
+
+TEST(CDROMHelp, TopicsHaveTheirTitlesOptionsAndDefaults) {
+    CCDROMTweaks module;
+    std::string text;
+    EXPECT_TRUE(module.GetHelpCDSpeed(text));
+    HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "CD Speed Help");
+    EXPECT_FALSE(parts.explanation.empty() || parts.recommendation.empty());
+    EXPECT_EQ(parts.options, "Check to select a more accurate CD speed according to your drive. "
+                             "You can also select to use a higher cache size.");
+    EXPECT_EQ(parts.defaultText, "4x CD speed and default CD Cache Size.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
+
+    for (auto help : {&CCDROMTweaks::GetHelpAutoPlayAudio, &CCDROMTweaks::GetHelpAutoPlayData}) {
+        EXPECT_EQ((module.*help)(text), TRUE);
+        parts = SplitHelpText(text);
+        EXPECT_TRUE(parts.wellFormed) << text;
+        EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
+        EXPECT_EQ(parts.options, "Check to use Auto Play.\n-- Uncheck to not use AutoPlay.");
+        EXPECT_EQ(parts.defaultText, "This option is checked.");
+        EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
+    }
+    EXPECT_EQ(parts.title, "Auto Play on Data Disc Help");
+    module.GetHelpAutoPlayAudio(text);
+    EXPECT_EQ(SplitHelpText(text).title, "Auto Play on Audio Disc Help");
+}
+
+} // namespace

@@ -1,0 +1,519 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/WindowsVersion.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CTestFolder.h"
+#include "support/HelpTextParts.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CInternetTweaks.h"
+#include "tweaks/InternetKeyLists.h"
+
+namespace {
+
+const std::string kServices = "SYSTEM\\CurrentControlSet\\Services";
+const std::string kTcpipParameters = kServices + "\\Tcpip\\Parameters";
+const std::string kNetTrans = "System\\CurrentControlSet\\Services\\Class\\NetTrans";
+const std::string kNet = "System\\CurrentControlSet\\Services\\Class\\Net";
+const std::string kMstcp = "System\\CurrentControlSet\\Services\\VxD\\MSTCP";
+const std::string kCards = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards";
+const std::string kIpMtuParams = kNet + "\\0012\\Ndi\\params\\IPMTU\\";
+const std::string kDialOutService = kServices + "\\NdisWan5\\Parameters\\Tcpip";
+
+// The places of MTU on 2000 and XP, in the order they are written.
+const std::vector<std::string> kModernMtuKeys = {
+    kServices + "\\NdisWan\\Parameters",
+    kServices + "\\NdisWan\\Parameters\\Tcpip",
+    kServices + "\\Tcpip",
+    kTcpipParameters,
+    kServices + "\\Tcpip\\Parameters\\Adapters\\NdisWanIp",
+    kServices + "\\Tcpip\\Parameters\\Tcpip",
+};
+
+struct Place {
+    std::string key;
+    std::string value;
+};
+
+// The places of MTU on the 9x family with the machine of InstallNineXNetwork.
+const std::vector<Place> kNineXMtuPlaces = {
+    {kNetTrans + "\\0002", "IPMTU"}, {kNetTrans + "\\0002", "MaxMTU"},
+    {kNet + "\\0012", "IPMTU"},      {kIpMtuParams, ""},
+    {kIpMtuParams, "default"},
+};
+
+void AddDriver(const std::string& classKey, const std::string& index,
+               const std::string& description) {
+    StoreText(HKEY_LOCAL_MACHINE, classKey + "\\" + index, "DriverDesc", description);
+}
+
+// Protocols and adapters as Windows 98 lists them, with near misses before the ones searched.
+void InstallNineXNetwork() {
+    AddDriver(kNetTrans, "0000", "NetBEUI");
+    AddDriver(kNetTrans, "0001", "tcp/ip");
+    AddDriver(kNetTrans, "0002", "TCP/IP");
+    AddDriver(kNetTrans, "0003", "TCP/IP");
+    AddDriver(kNet, "0000", "Fast Ethernet Adapter");
+    AddDriver(kNet, "0010", "Dial-Up Adapter #2 (VPN Support)");
+    AddDriver(kNet, "0012", "Dial-Up Adapter");
+}
+
+void AddCard(int number, const std::string& product, const std::string& service) {
+    const std::string card = kCards + "\\" + std::to_string(number);
+    StoreText(HKEY_LOCAL_MACHINE, card, "ProductName", product);
+    StoreText(HKEY_LOCAL_MACHINE, card, "ServiceName", service);
+}
+
+// Network cards as NT 4 lists them: a network adapter, a gap, then the dial-out card.
+void InstallDialOutCard() {
+    AddCard(1, "NE2000 Compatible", "NE20001");
+    AddCard(3, "NdisWanDialoutIp", "NdisWan5");
+}
+
+// A key below which no other key can be created.
+void CreateVolatileKey(const std::string& subKey) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+bool IsEmpty(HKEY root) {
+    DWORD subKeys = 1, values = 1;
+    RegQueryInfoKeyA(root, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
+    return subKeys == 0 && values == 0;
+}
+
+// The value as the family keeps a number: decimal text with its terminating zero on the 9x
+// family, a DWORD on the NT family.
+void ExpectStored(const std::string& key, const std::string& value, DWORD number, bool asText) {
+    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, key, value);
+    const std::string text = std::to_string(number);
+    EXPECT_TRUE(stored.exists) << key << " " << value;
+    EXPECT_EQ(stored.type, static_cast<DWORD>(asText ? REG_SZ : REG_DWORD)) << key;
+    EXPECT_EQ(stored.data.size(), asText ? text.size() + 1 : 4u) << key;
+    EXPECT_EQ(asText ? stored.Text() : std::to_string(stored.Number()), text) << key;
+}
+
+class InternetRegistry : public testing::Test {
+protected:
+    CRegistrySandbox sandbox_;
+};
+
+// ---- Key-list entries, searches and lists (the same on every family) ----
+
+TEST(InternetKeyListEntries, AnEntryNamesItsValueAndItsKey) {
+    std::string name, path;
+    // One space is the key's unnamed value; the key path keeps its closing backslash.
+    SplitKeyListEntry(MakeKeyListEntry(" ", kIpMtuParams), name, path);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(path, kIpMtuParams);
+    // A colon in a name taken from the registry stays inside the key path.
+    SplitKeyListEntry("MTU:SYSTEM\\Services\\Odd:Name\\Parameters:", name, path);
+    EXPECT_EQ(name, "MTU");
+    EXPECT_EQ(path, "SYSTEM\\Services\\Odd:Name\\Parameters");
+}
+
+TEST_F(InternetRegistry, TheNineXSearchesWantTheExactDescriptionAmongTheFirstFiftyDrivers) {
+    std::string found = "untouched";
+    EXPECT_FALSE(FindTcpIpProtocolKey(found));
+    EXPECT_EQ(found, "untouched");
+    InstallNineXNetwork();
+    AddDriver(kNet, "0050", "Dial-Up Adapter");
+    EXPECT_TRUE(FindTcpIpProtocolKey(found));
+    EXPECT_EQ(found, kNetTrans + "\\0002");
+    EXPECT_TRUE(FindDialUpAdapterKey(found));
+    EXPECT_EQ(found, kNet + "\\0012");
+
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, (kNet + "\\0012").c_str());
+    AddDriver(kNet, "49", "Dial-Up Adapter");
+    EXPECT_FALSE(FindDialUpAdapterKey(found));
+}
+
+TEST_F(InternetRegistry, ADriverWithoutAReadableDescriptionEndsTheSearch) {
+    InstallNineXNetwork();
+    CreateKey(HKEY_LOCAL_MACHINE, kNet + "\\0004");
+    std::string found;
+    EXPECT_FALSE(FindDialUpAdapterKey(found));
+    EXPECT_TRUE(BuildMTUKeyList(kFamilyWin98).empty());
+    // A description longer than the search reads counts as unreadable.
+    AddDriver(kNetTrans, "0001", std::string(56, 'x'));
+    EXPECT_FALSE(FindTcpIpProtocolKey(found));
+}
+
+TEST_F(InternetRegistry, TheDialOutServiceIsTheCardNamedNdisWanDialoutIp) {
+    std::string service = "untouched";
+    EXPECT_FALSE(FindDialOutService(service));
+    InstallDialOutCard();
+    EXPECT_TRUE(FindDialOutService(service));
+    EXPECT_EQ(service, "\\NdisWan5");
+
+    // A card without a product name before it ends the search, as does its missing service.
+    StoreText(HKEY_LOCAL_MACHINE, kCards + "\\2", "ServiceName", "NoProduct");
+    EXPECT_FALSE(FindDialOutService(service));
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, (kCards + "\\2").c_str());
+    StoreText(HKEY_LOCAL_MACHINE, kCards + "\\3", "ProductName", "ndiswandialoutip");
+    AddCard(51, "NdisWanDialoutIp", "TooFar");
+    EXPECT_FALSE(FindDialOutService(service));
+}
+
+TEST_F(InternetRegistry, TheNineXListNamesTheProtocolAndTheAdapterKeys) {
+    AddDriver(kNetTrans, "0002", "TCP/IP");
+    EXPECT_TRUE(BuildMTUKeyList(kFamilyWin95).empty());
+    InstallNineXNetwork();
+    InstallDialOutCard();
+    std::vector<std::string> expected;
+    for (const Place& place : kNineXMtuPlaces)
+        expected.push_back(MakeKeyListEntry(place.value.empty() ? " " : place.value, place.key));
+    EXPECT_EQ(BuildMTUKeyList(kFamilyWinME), expected);
+    for (int family : {kFamilyUnknown, kFamilyWin32s}) {
+        EXPECT_TRUE(BuildMTUKeyList(family).empty());
+        EXPECT_TRUE(BuildRWINKeyList(family).empty());
+        EXPECT_TRUE(BuildTTLKeyList(family).empty());
+    }
+}
+
+TEST_F(InternetRegistry, NineXReadsTheTextWithTheDecimalConversion) {
+    const std::string entry = MakeKeyListEntry("DefaultTTL", kMstcp);
+    DWORD value = 60;
+    StoreText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL", "64 hops");
+    EXPECT_TRUE(ReadKeyListValue(kFamilyWin98, entry, value));
+    EXPECT_EQ(value, 64u);
+    StoreNumber(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL", 1500);
+    EXPECT_TRUE(ReadKeyListValue(kFamilyWin98, entry, value));
+    EXPECT_EQ(value, 0u);
+    // Neither family reads or writes anything.
+    EXPECT_FALSE(ReadKeyListValue(kFamilyWin32s, entry, value));
+    EXPECT_TRUE(WriteKeyListValue(kFamilyWin32s, entry, 32));
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL").Number(), 1500u);
+}
+
+// ---- The module's operations, as the detected family does them ----
+
+class InternetTweaks : public InternetRegistry {
+protected:
+    CInternetTweaks module_;
+    int Family() const { return module_.OsFamily(); }
+    bool NineX() const { return IsNineXFamily(Family()); }
+    bool Modern() const { return Family() == kFamilyWin2000 || Family() == kFamilyWinXP; }
+};
+
+TEST_F(InternetTweaks, SetMTUWritesEveryPlaceOfTheFamily) {
+    InstallNineXNetwork();
+    InstallDialOutCard();
+    EXPECT_TRUE(module_.SetMTU(1500));
+    DWORD mtu = 0;
+    if (NineX()) {
+        for (const Place& place : kNineXMtuPlaces)
+            ExpectStored(place.key, place.value, 1500, true);
+        EXPECT_TRUE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1500u);
+        // The last place read gives the value.
+        StoreText(HKEY_LOCAL_MACHINE, kNetTrans + "\\0002", "IPMTU", "576");
+        StoreText(HKEY_LOCAL_MACHINE, kIpMtuParams, "default", "1492");
+        EXPECT_TRUE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1492u);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTcpipParameters));
+    } else if (Family() == kFamilyWinNT) {
+        ExpectStored(kDialOutService, "MTU", 1500, false);
+        ExpectStored(kTcpipParameters, "MTU", 1500, false);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NE20001"));
+        StoreNumber(HKEY_LOCAL_MACHINE, kDialOutService, "MTU", 576);
+        EXPECT_TRUE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1500u);
+    } else if (Modern()) {
+        for (const std::string& key : kModernMtuKeys)
+            ExpectStored(key, "MTU", 1500, false);
+        for (size_t i = 0; i < kModernMtuKeys.size(); ++i)
+            StoreNumber(HKEY_LOCAL_MACHINE, kModernMtuKeys[i], "MTU", 1000 + i);
+        EXPECT_TRUE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1005u);
+    } else {
+        for (const Place& place : kNineXMtuPlaces)
+            EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, place.key, place.value).exists);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NdisWan"));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NdisWan5"));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\Tcpip"));
+        EXPECT_TRUE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1500u);
+    }
+}
+
+TEST_F(InternetTweaks, WithoutADialUpConnectionOnlyTwoThousandAndXPHaveMtuPlaces) {
+    DWORD mtu = 0;
+    const BOOL got = module_.GetMTU(mtu);
+    EXPECT_EQ(mtu, 1500u);
+    EXPECT_TRUE(module_.SetMTU(1400));
+    if (Modern()) {
+        EXPECT_FALSE(got);
+        ExpectStored(kModernMtuKeys.back(), "MTU", 1400, false);
+    } else {
+        EXPECT_TRUE(got);
+        EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+    }
+}
+
+TEST_F(InternetTweaks, SetMTUStopsAtTheFirstPlaceThatCannotBeWritten) {
+    if (NineX()) {
+        InstallNineXNetwork();
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, (kNet + "\\0012").c_str());
+        CreateVolatileKey(kNet + "\\0012");
+        AddDriver(kNet, "0012", "Dial-Up Adapter");
+        EXPECT_FALSE(module_.SetMTU(1500));
+        for (size_t i = 0; i < 3; ++i)
+            ExpectStored(kNineXMtuPlaces[i].key, kNineXMtuPlaces[i].value, 1500, true);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kIpMtuParams));
+    } else if (Family() == kFamilyWinNT) {
+        InstallDialOutCard();
+        CreateVolatileKey(kServices + "\\NdisWan5\\Parameters");
+        EXPECT_FALSE(module_.SetMTU(1500));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTcpipParameters));
+    } else if (Modern()) {
+        CreateVolatileKey(kModernMtuKeys[0]);
+        EXPECT_FALSE(module_.SetMTU(1500));
+        ExpectStored(kModernMtuKeys[0], "MTU", 1500, false);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\Tcpip"));
+    } else {
+        CreateVolatileKey(kModernMtuKeys[0]);
+        EXPECT_TRUE(module_.SetMTU(1500));
+        EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, kModernMtuKeys[0], "MTU").exists);
+    }
+}
+
+TEST_F(InternetTweaks, GetMTUStopsAtTheFirstPlaceThatCannotBeRead) {
+    DWORD mtu = 0;
+    if (NineX()) {
+        InstallNineXNetwork();
+        StoreText(HKEY_LOCAL_MACHINE, kNetTrans + "\\0002", "IPMTU", "576");
+        EXPECT_FALSE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 0u);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kNet + "\\0012\\Ndi"));
+    } else if (Family() == kFamilyWinNT) {
+        InstallDialOutCard();
+        StoreNumber(HKEY_LOCAL_MACHINE, kTcpipParameters, "MTU", 576);
+        EXPECT_FALSE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1500u);
+    } else if (Modern()) {
+        StoreNumber(HKEY_LOCAL_MACHINE, kModernMtuKeys[0], "MTU", 576);
+        StoreNumber(HKEY_LOCAL_MACHINE, kModernMtuKeys[1], "MTU", 1492);
+        EXPECT_FALSE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1492u);
+        EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kModernMtuKeys[2]));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kModernMtuKeys[3]));
+    } else {
+        EXPECT_TRUE(module_.GetMTU(mtu));
+        EXPECT_EQ(mtu, 1500u);
+    }
+}
+
+TEST_F(InternetTweaks, RWINAndTTLLiveInTheFamilysTcpipSettings) {
+    DWORD rwin = 0, ttl = 0;
+    const BOOL gotRwin = module_.GetRWIN(rwin);
+    const BOOL gotTtl = module_.GetDefaultTTL(ttl);
+    EXPECT_TRUE(module_.SetRWIN(8760));
+    EXPECT_TRUE(module_.SetDefaultTTL(32));
+    if (NineX()) {
+        EXPECT_FALSE(gotRwin || gotTtl);
+        EXPECT_EQ(rwin, 0u);
+        EXPECT_EQ(ttl, 0u);
+        ExpectStored(kMstcp, "DefaultRcvWindow", 8760, true);
+        ExpectStored(kMstcp, "DefaultTTL", 32, true);
+    } else if (IsNTFamily(Family())) {
+        EXPECT_FALSE(gotRwin || gotTtl);
+        EXPECT_EQ(rwin, 8760u);
+        EXPECT_EQ(ttl, 60u);
+        ExpectStored(kTcpipParameters, "TcpWindowSize", 8760, false);
+        ExpectStored(kTcpipParameters, "DefaultTTL", 32, false);
+    } else {
+        EXPECT_TRUE(gotRwin && gotTtl);
+        EXPECT_EQ(rwin, 8760u);
+        EXPECT_EQ(ttl, 60u);
+        EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+        return;
+    }
+    EXPECT_TRUE(module_.GetRWIN(rwin));
+    EXPECT_TRUE(module_.GetDefaultTTL(ttl));
+    EXPECT_EQ(rwin, 8760u);
+    EXPECT_EQ(ttl, 32u);
+}
+
+TEST_F(InternetTweaks, TheDownloadCountSetsBothLimits) {
+    const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+    DWORD count = 0;
+    EXPECT_FALSE(module_.GetMaxConnectionsPerServer(count));
+    EXPECT_EQ(count, 4u);
+    EXPECT_TRUE(module_.SetMaxConnectionsPerServer(10));
+    for (const char* value : {"MaxConnectionsPerServer", "MaxConnectionsPer1_0Server"}) {
+        const StoredValue stored = ReadStored(HKEY_CURRENT_USER, key, value);
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << value;
+        EXPECT_EQ(stored.Number(), 10u) << value;
+    }
+    EXPECT_TRUE(module_.GetMaxConnectionsPerServer(count));
+    EXPECT_EQ(count, 10u);
+}
+
+TEST_F(InternetTweaks, TheDNSCacheIsDoubledOnlyByAFlagOfOne) {
+    const std::string key = "SYSTEM\\CurrentControlSet\\Services\\Dnscache\\Parameters";
+    auto expectCache = [&](DWORD bucket, DWORD table, DWORD ttl, DWORD soaTtl) {
+        ExpectStored(key, "CacheHashTableBucketSize", bucket, false);
+        ExpectStored(key, "CacheHashTableSize", table, false);
+        ExpectStored(key, "MaxCacheEntryTtlLimit", ttl, false);
+        ExpectStored(key, "MaxSOACacheEntryTtlLimit", soaTtl, false);
+    };
+    DWORD doubled = 1;
+    EXPECT_FALSE(module_.GetDoubleDNSCache(doubled));
+    EXPECT_EQ(doubled, 0u);
+
+    EXPECT_TRUE(module_.SetDoubleDNSCache(1));
+    expectCache(20, 512, 172800, 600);
+    EXPECT_TRUE(module_.GetDoubleDNSCache(doubled));
+    EXPECT_EQ(doubled, 1u);
+    for (DWORD flag : {0u, 2u}) {
+        EXPECT_TRUE(module_.SetDoubleDNSCache(1));
+        EXPECT_TRUE(module_.SetDoubleDNSCache(flag));
+        expectCache(10, 210, 86400, 300);
+        EXPECT_TRUE(module_.GetDoubleDNSCache(doubled));
+        EXPECT_EQ(doubled, 0u);
+    }
+    StoreNumber(HKEY_LOCAL_MACHINE, key, "CacheHashTableSize", 1024);
+    EXPECT_TRUE(module_.GetDoubleDNSCache(doubled));
+    EXPECT_EQ(doubled, 0u);
+}
+
+// ---- The three browser folders ----
+
+const char kShellFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+struct BrowserFolder {
+    const char* valueName;
+    const char* windowsSubfolder;
+    BOOL (CInternetTweaks::*clear)();
+};
+
+const BrowserFolder kBrowserFolders[] = {
+    {"Cookies", "\\Cookies", &CInternetTweaks::ClearCookies},
+    {"Cache", "\\Temporary Internet Files", &CInternetTweaks::ClearTemporaryInternetFiles},
+    {"History", "\\History", &CInternetTweaks::ClearHistory},
+};
+
+// What a browser leaves in its folders: index files at several levels among pages and cookies.
+void FillBrowserFolder(const std::string& folder) {
+    CTestFolder::WriteFile(folder + "\\index.dat", "top");
+    CTestFolder::WriteFile(folder + "\\user@site[1].txt", "cookie");
+    CTestFolder::MakeDirectory(folder + "\\Content.IE5");
+    CTestFolder::WriteFile(folder + "\\Content.IE5\\INDEX.DAT", "nested");
+    CTestFolder::MakeDirectory(folder + "\\Content.IE5\\A1B2C3D4");
+    CTestFolder::WriteFile(folder + "\\Content.IE5\\A1B2C3D4\\page[1].htm", "page");
+    SetFileAttributesA((folder + "\\Content.IE5\\A1B2C3D4\\page[1].htm").c_str(),
+                       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    CTestFolder::MakeDirectory(folder + "\\Empty");
+}
+
+void ExpectOnlyIndexFilesLeft(const std::string& folder) {
+    EXPECT_TRUE(CTestFolder::Exists(folder));
+    EXPECT_EQ(CTestFolder::ReadFile(folder + "\\index.dat"), "top");
+    EXPECT_EQ(CTestFolder::ReadFile(folder + "\\Content.IE5\\INDEX.DAT"), "nested");
+    for (const char* gone : {"\\user@site[1].txt", "\\Content.IE5\\A1B2C3D4", "\\Empty"})
+        EXPECT_FALSE(CTestFolder::Exists(folder + gone)) << folder << gone;
+}
+
+TEST_F(InternetTweaks, EachClearEmptiesTheFolderItsShellFolderNames) {
+    CTestFolder browser("browser");
+    for (const BrowserFolder& folder : kBrowserFolders) {
+        StoreText(HKEY_CURRENT_USER, kShellFolders, folder.valueName, browser / folder.valueName);
+        CTestFolder::MakeDirectory(browser / folder.valueName);
+        FillBrowserFolder(browser / folder.valueName);
+    }
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ((module_.*kBrowserFolders[i].clear)(), TRUE);
+        ExpectOnlyIndexFilesLeft(browser / kBrowserFolders[i].valueName);
+        for (size_t later = i + 1; later < 3; ++later)
+            EXPECT_TRUE(CTestFolder::Exists(browser / kBrowserFolders[later].valueName +
+                                            "\\user@site[1].txt"));
+    }
+}
+
+TEST_F(InternetTweaks, AClearOfAMissingFolderStillSucceeds) {
+    CTestFolder browser("browser");
+    StoreText(HKEY_CURRENT_USER, kShellFolders, "History", browser / "gone");
+    EXPECT_EQ(module_.ClearHistory(), TRUE);
+    EXPECT_FALSE(CTestFolder::Exists(browser / "gone"));
+}
+
+// The Windows directory's browser folders, made for one test and removed again. The prefix has
+// none of them; one that exists is someone's and is left alone.
+class WindowsBrowserFolders : public InternetTweaks {
+protected:
+    void SetUp() override {
+        for (const BrowserFolder& folder : kBrowserFolders)
+            if (CTestFolder::Exists(module_.WindowsDirectory() + folder.windowsSubfolder))
+                GTEST_SKIP() << folder.windowsSubfolder << " exists in the Windows directory";
+        for (const BrowserFolder& folder : kBrowserFolders) {
+            const std::string path = module_.WindowsDirectory() + folder.windowsSubfolder;
+            CTestFolder::MakeDirectory(path);
+            made_.push_back(path);
+        }
+    }
+    void TearDown() override {
+        for (const std::string& path : made_)
+            CTestFolder::RemoveTree(path);
+    }
+    std::vector<std::string> made_;
+};
+
+TEST_F(WindowsBrowserFolders, WithoutAShellFolderTheWindowsDirectorysFolderIsCleared) {
+    StoreText(HKEY_CURRENT_USER, kShellFolders, "Cookies", "");
+    for (const BrowserFolder& folder : kBrowserFolders) {
+        const std::string path = module_.WindowsDirectory() + folder.windowsSubfolder;
+        FillBrowserFolder(path);
+        EXPECT_EQ((module_.*folder.clear)(), TRUE);
+        ExpectOnlyIndexFilesLeft(path);
+    }
+}
+
+// ---- Help ----
+
+TEST(InternetHelp, TopicsHaveTheirTitlesOptionsAndDefaults) {
+    CInternetTweaks module;
+    std::string text;
+    EXPECT_TRUE(module.GetHelpMTU(text));
+    HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "MTU Help");
+    EXPECT_FALSE(parts.explanation.empty());
+    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
+    EXPECT_EQ(parts.options, "Check to change the MTU value.");
+    EXPECT_EQ(parts.defaultText, "Not Applicable.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000");
+
+    EXPECT_TRUE(module.GetHelpMaxDownload(text));
+    parts = SplitHelpText(text);
+    EXPECT_EQ(parts.title, "Max Download Help");
+    EXPECT_EQ(parts.recommendation.substr(parts.recommendation.size() - 8), " E.g 10.");
+    EXPECT_EQ(parts.options, "Check to change how many downloads you can have simultaneously.");
+
+    const struct {
+        BOOL (CInternetTweaks::*help)(std::string&);
+        const char* title;
+        const char* defaultText;
+    } topics[] = {
+        {&CInternetTweaks::GetHelpRWIN, "RWIN Help", "Not Applicable."},
+        {&CInternetTweaks::GetHelpTTL, "TTL Help", "Not Applicable."},
+        {&CInternetTweaks::GetHelpDNSCache, "DNS Cache Size Help", "This option is not checked."}};
+    for (const auto& topic : topics) {
+        EXPECT_EQ((module.*topic.help)(text), TRUE);
+        parts = SplitHelpText(text);
+        EXPECT_TRUE(parts.wellFormed) << text;
+        EXPECT_EQ(parts.title, topic.title);
+        EXPECT_EQ(parts.defaultText, topic.defaultText);
+        EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000");
+    }
+    EXPECT_EQ(parts.options, "Check to double the DNS Cache Size.");
+}
+
+} // namespace
