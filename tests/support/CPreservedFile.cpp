@@ -32,6 +32,11 @@ void CPreservedFile::Remove() const {
     DeleteFileA(path_.c_str());
 }
 
+void CPreservedFile::Write(const std::string& content) const {
+    CTestFolder::WriteFile(path_, content);
+    DropProfileCache(path_);
+}
+
 bool IsHiddenAndSystem(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     const DWORD both = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;

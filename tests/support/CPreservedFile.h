@@ -16,6 +16,8 @@ public:
     const std::string& Path() const { return path_; }
     // Removes the file whatever its attributes.
     void Remove() const;
+    // Gives the file new content for a test, dropping Wine's cache of it as a profile.
+    void Write(const std::string& content) const;
 
 private:
     std::string path_;

@@ -1,0 +1,199 @@
+#include <gtest/gtest.h>
+
+#include "platform/ProgramPaths.h"
+#include "platform/WindowsVersion.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CTestFolder.h"
+#include "support/HelpTextParts.h"
+#include "support/ModuleReads.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CHDDTweaks.h"
+#include "tweaks/TempFolderRules.h"
+
+namespace {
+
+const char kFileSystem[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
+const char kController[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
+
+class HDDTweaks : public testing::Test {
+protected:
+    CRegistrySandbox sandbox_;
+    CHDDTweaks module_;
+    CPreservedFile systemIni_{module_.SystemIniPath()};
+
+    std::string SystemIni() const { return CTestFolder::ReadFile(systemIni_.Path()); }
+
+    void ExpectVCache(DWORD minimum, DWORD maximum, DWORD chunk) {
+        DWORD read[3] = {9, 9, 9};
+        EXPECT_TRUE(module_.GetVCache(read[0], read[1], read[2]));
+        EXPECT_EQ(read[0], minimum);
+        EXPECT_EQ(read[1], maximum);
+        EXPECT_EQ(read[2], chunk);
+    }
+};
+
+TEST_F(HDDTweaks, ContigFileAllocSizeIsANumberWith512AsDefault) {
+    EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetContigFileAllocSize, FALSE), 512u);
+    EXPECT_TRUE(module_.SetContigFileAllocSize(2048));
+    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize");
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(stored.Number(), 2048u);
+}
+
+TEST_F(HDDTweaks, VCacheZeroRemovesItsKeyAndTheRestOfSystemIniStays) {
+    systemIni_.Write("[boot]\r\nshell=Explorer.exe\r\n[vcache]\r\nMinFileCache=1024\r\n"
+                     "MaxFileCache=lots\r\n[386Enh]\r\nMinSPs=4\r\n");
+    ExpectVCache(1024, 0, 0);
+    EXPECT_TRUE(module_.SetVCache(0, 4096, 512));
+    const std::string content = SystemIni();
+    EXPECT_EQ(content.find("MinFileCache"), std::string::npos) << content;
+    for (const char* line :
+         {"MaxFileCache=4096", "Chunksize=512", "shell=Explorer.exe", "MinSPs=4"})
+        EXPECT_NE(content.find(line), std::string::npos) << line << "\n" << content;
+    ExpectVCache(0, 4096, 512);
+    EXPECT_TRUE(module_.SetVCache(2048, 8192, 0));
+    ExpectVCache(2048, 8192, 0);
+    EXPECT_EQ(SystemIni().find("Chunksize"), std::string::npos);
+}
+
+TEST_F(HDDTweaks, AVCacheWriteThatFailsIsReported) {
+    const std::string before = "[vcache]\r\nMaxFileCache=1024\r\n";
+    systemIni_.Write(before);
+    // Another program holds the file open for itself.
+    const HANDLE held =
+        CreateFileA(systemIni_.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const BOOL written = module_.SetVCache(1024, 4096, 512);
+    CloseHandle(held);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(SystemIni(), before);
+}
+
+TEST_F(HDDTweaks, ForceFIFOIsOffOnlyForTheTextZero) {
+    EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetForceFIFO, FALSE), 1u);
+    for (const char* text : {"0", "1", "2", "00", ""}) {
+        StoreText(HKEY_LOCAL_MACHINE, kController, "ForceFIFO", text);
+        EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetForceFIFO, TRUE),
+                  std::string(text) == "0" ? 0u : 1u)
+            << text;
+    }
+    for (DWORD given : {5u, 0u}) {
+        EXPECT_TRUE(module_.SetForceFIFO(given));
+        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kController, "ForceFIFO");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(stored.Text(), given ? "1" : "0");
+    }
+}
+
+TEST(HDDTweaksHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
+    CHDDTweaks module;
+    std::string text;
+    EXPECT_TRUE(module.GetHelpFileCache(text));
+    EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
+    EXPECT_TRUE(module.GetHelpVCache(text));
+    EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
+    EXPECT_TRUE(module.GetHelpFIFO(text));
+    const HelpTextParts parts = SplitHelpText(text);
+    EXPECT_TRUE(parts.wellFormed) << text;
+    EXPECT_EQ(parts.title, "FIFO Help");
+    EXPECT_FALSE(parts.explanation.empty() || parts.recommendation.empty());
+    EXPECT_EQ(parts.options, "Check to use FIFO.\n-- Uncheck to not use FIFO.");
+    EXPECT_EQ(parts.defaultText, "This option is not checked.");
+    EXPECT_EQ(parts.worksOn, "95/98/ME");
+}
+
+// Puts an environment variable back as it was, set or not.
+class CSavedVariable {
+public:
+    explicit CSavedVariable(const char* name) : name_(name) {
+        char value[MAX_PATH];
+        const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
+        set_ = length > 0 && length < sizeof(value);
+        value_.assign(value, set_ ? length : 0);
+    }
+    ~CSavedVariable() { SetEnvironmentVariableA(name_, set_ ? value_.c_str() : nullptr); }
+    void Set(const std::string& value) const { SetEnvironmentVariableA(name_, value.c_str()); }
+
+private:
+    const char* name_;
+    bool set_;
+    std::string value_;
+};
+
+// The temporary folder is pointed at a folder of the test's own. Refusals of the system's real
+// folders are checked on the decision alone, so that a fault can never empty them.
+class TempFolder : public testing::Test {
+protected:
+    CSavedVariable tmp_{"TMP"};
+    CSavedVariable profile_{"USERPROFILE"};
+    CTestFolder folder_{"temp"};
+    std::string temp_ = folder_ / "Temp";
+    int family_ = DetectWindowsFamily();
+    bool clears_ = IsNineXFamily(family_) || IsNTFamily(family_);
+
+    void SetUp() override {
+        CTestFolder::MakeDirectory(temp_);
+        CTestFolder::WriteFile(temp_ + "\\a.tmp", "x");
+        CTestFolder::WriteFile(temp_ + "\\index.dat", "keep");
+        CTestFolder::MakeDirectory(temp_ + "\\sub");
+        CTestFolder::WriteFile(temp_ + "\\sub\\b.tmp", "x");
+        tmp_.Set(temp_);
+    }
+    bool Untouched() const {
+        return CTestFolder::Exists(temp_ + "\\a.tmp") &&
+               CTestFolder::Exists(temp_ + "\\sub\\b.tmp");
+    }
+    bool Cleared() const {
+        return CTestFolder::ReadFile(temp_ + "\\index.dat") == "keep" &&
+               !CTestFolder::Exists(temp_ + "\\a.tmp") && !CTestFolder::Exists(temp_ + "\\sub");
+    }
+    bool Refused(const std::string& temporaryPath) const {
+        tmp_.Set(temporaryPath);
+        return IsTempFolderRefused(CollectTempFolderPlaces());
+    }
+};
+
+TEST_F(TempFolder, AnOrdinaryFolderIsClearedOnEitherFamilyOnly) {
+    EXPECT_EQ(CHDDTweaks().ClearTempFolder(), clears_ ? TRUE : FALSE);
+    EXPECT_TRUE(clears_ ? Cleared() : Untouched());
+}
+
+TEST_F(TempFolder, TheCurrentDirectoryIsRefusedOnTheNineXFamily) {
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    ASSERT_TRUE(SetCurrentDirectoryA(temp_.c_str()));
+    const BOOL cleared = CHDDTweaks().ClearTempFolder();
+    SetCurrentDirectoryA(current);
+    EXPECT_EQ(cleared, IsNTFamily(family_) ? TRUE : FALSE);
+    EXPECT_TRUE(IsNTFamily(family_) ? Cleared() : Untouched());
+}
+
+TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseAndBackslash) {
+    profile_.Set(temp_ + "\\");
+    std::string upper = temp_;
+    CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
+    tmp_.Set(upper);
+    EXPECT_FALSE(CHDDTweaks().ClearTempFolder());
+    EXPECT_TRUE(Untouched());
+}
+
+TEST_F(TempFolder, FoldersThatHoldMoreThanTemporaryFilesAreRefused) {
+    const std::string windows = CHDDTweaks().WindowsDirectory();
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    const std::string profile = folder_ / "Profile";
+    profile_.Set(profile);
+    for (const std::string& path :
+         {windows, windows + "\\", windows + "\\system32\\..", std::string(system),
+          GetProgramDirectory(), DirectoryOfPath(GetProgramDirectory()), std::string("C:\\"),
+          profile, folder_.Path(), "C:\\" + std::string(300, 't')})
+        EXPECT_TRUE(Refused(path)) << path;
+    // Folders inside them are the usual temporary folders.
+    for (const std::string& path : {windows + "\\Temp", profile + "\\Local Settings\\Temp"})
+        EXPECT_EQ(Refused(path), !clears_) << path;
+    tmp_.Set(temp_);
+    EXPECT_EQ(CollectTempFolderPlaces().tempPath, temp_ + "\\");
+}
+
+} // namespace
