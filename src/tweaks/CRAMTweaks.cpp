@@ -56,13 +56,18 @@ BOOL CRAMTweaks::SetAlwaysUnloadDLL(DWORD value) {
                           std::to_string(value));
 }
 
-BOOL CRAMTweaks::GetDisablePagingExecutive(DWORD& flag) {
-    flag = 0;
-    DWORD stored = 0;
-    if (!GetDwordValue(HKEY_LOCAL_MACHINE, kMemoryManagementKey, "DisablePagingExecutive", stored))
+BOOL CRAMTweaks::GetNumberAsFlag(const char* subKey, const char* valueName, DWORD preset,
+                                 DWORD& flag) const {
+    flag = preset;
+    DWORD stored = preset;
+    if (!GetDwordValue(HKEY_LOCAL_MACHINE, subKey, valueName, stored))
         return FALSE;
     flag = stored != 0 ? 1 : 0;
     return TRUE;
+}
+
+BOOL CRAMTweaks::GetDisablePagingExecutive(DWORD& flag) {
+    return GetNumberAsFlag(kMemoryManagementKey, "DisablePagingExecutive", 0, flag);
 }
 
 BOOL CRAMTweaks::SetDisablePagingExecutive(DWORD value) {
@@ -92,12 +97,7 @@ BOOL CRAMTweaks::SetIoPageLockLimit(DWORD choice) {
 }
 
 BOOL CRAMTweaks::GetWin32PrioritySeparation(DWORD& flag) {
-    flag = 1;
-    DWORD stored = 1;
-    if (!GetDwordValue(HKEY_LOCAL_MACHINE, kPriorityControlKey, "Win32PrioritySeparation", stored))
-        return FALSE;
-    flag = stored != 0 ? 1 : 0;
-    return TRUE;
+    return GetNumberAsFlag(kPriorityControlKey, "Win32PrioritySeparation", 1, flag);
 }
 
 BOOL CRAMTweaks::SetWin32PrioritySeparation(DWORD flag) {

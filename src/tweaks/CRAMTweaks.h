@@ -53,4 +53,10 @@ public:
     BOOL GetHelpCoreSystemPaging(std::string& text);
     BOOL GetHelpSystemFileCaching(std::string& text);
     BOOL GetHelpBackgroundTasksPriority(std::string& text);
+
+private:
+    // Reads a number under HKEY_LOCAL_MACHINE as a flag (1 when it is not 0); a missing value
+    // leaves `preset`.
+    BOOL GetNumberAsFlag(const char* subKey, const char* valueName, DWORD preset,
+                         DWORD& flag) const;
 };
