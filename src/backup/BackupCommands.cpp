@@ -1,0 +1,52 @@
+#include "backup/BackupCommands.h"
+
+#include "app/CAppSettings.h"
+#include "backup/CBackupManager.h"
+#include "platform/CMessageBox.h"
+#include "platform/ProgramPaths.h"
+#include "platform/SystemActions.h"
+
+BOOL EnsureOriginalBackup(HWND owner) {
+    CAppSettings settings;
+    DWORD backedUp = 0;
+    settings.GetBackedUp(backedUp);
+    if (backedUp != 0)
+        return TRUE;
+    if (!CMessageBox::AskYesNo(owner, "For safety reasons, we need to backup your original "
+                                      "settings before changing any tweaks.\n"
+                                      "This will allow you to restore them back in the "
+                                      "future.\n\nDo you wish to backup now?"))
+        return FALSE;
+    CBackupManager manager;
+    if (manager.CreateBackup()) {
+        settings.SetBackedUp(1);
+        return TRUE;
+    }
+    CMessageBox::Show(owner,
+                      "Unable to Continue.\n\nError in backing up original Settings.\n"
+                      "Please exit all other applications before running Torvane.",
+                      MB_OK | MB_ICONERROR);
+    return FALSE;
+}
+
+void OnRestoreBackup(HWND owner, IRestartHost& restartHost) {
+    if (!CMessageBox::AskYesNo(owner, "Do you wish to restore your original\nsystem settings now?"))
+        return;
+    CBackupManager manager;
+    if (!manager.BackupFilesExist()) {
+        CMessageBox::Show(owner,
+                          "Error in Restoring Original Settings, Make sure all the backup files "
+                          "are located in\n" +
+                              GetBackupDirectory(),
+                          MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (!manager.RestoreBackup()) {
+        CMessageBox::Show(owner,
+                          "Error in Restoring Original Settings, Make sure you are not\nrunning "
+                          "any other programs and try again!",
+                          MB_OK | MB_ICONERROR);
+        return;
+    }
+    PromptRestart(0, restartHost);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <windows.h>
+
+class IRestartHost;
+
+// The first-run backup question, asked before the first tweak page opens or Auto Tune starts.
+// Returns 1 when the original settings are backed up (now or earlier) and the caller may go on.
+BOOL EnsureOriginalBackup(HWND owner);
+
+// The File menu's "Restore Backup": asks, checks the nine files, restores them and asks to
+// restart Windows.
+void OnRestoreBackup(HWND owner, IRestartHost& restartHost);

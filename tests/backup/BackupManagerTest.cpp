@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/CAppSettings.h"
+#include "backup/BackupCommands.h"
+#include "backup/CBackupManager.h"
+#include "platform/CRegistryAccess.h"
+#include "platform/ProgramPaths.h"
+#include "platform/SystemActions.h"
+#include "platform/WindowsVersion.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
+#include "support/ModuleFileChecks.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CSystemTweaks.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kUpdate[] = "System\\CurrentControlSet\\Control\\Update";
+const char kFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const char kNineXKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+const char kNTKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+const char kPolicies[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const char kAdvanced[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const char kFileSystem[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
+const char kHdc[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
+const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const char kPriority[] = "SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
+const char kExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
+
+std::string WindowsDirectory() {
+    char buffer[MAX_PATH] = {};
+    GetWindowsDirectoryA(buffer, sizeof(buffer));
+    return buffer;
+}
+
+std::string WindowsFile(const char* name) {
+    return WindowsDirectory() + name;
+}
+
+std::string Text(const std::string& text) {
+    return ShortTextBytes(text);
+}
+
+class NoRestart : public IRestartHost {
+public:
+    int PendingRestartCount() override { return 0; }
+    BOOL RestartSystem() override { return FALSE; }
+    void QuitForRestart() override {}
+};
+
+class BackupManagerTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        Prepare();
+    }
+    void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
+
+    // The system as the backup finds it.
+    void Prepare() {
+        StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000");
+        StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 1);
+        for (const char* key : {kNineXKey, kNTKey}) {
+            StoreText(HKEY_LOCAL_MACHINE, key, "RegisteredOwner", "Ann");
+            StoreText(HKEY_LOCAL_MACHINE, key, "RegisteredOrganization", "Acme");
+        }
+        StoreText(HKEY_CURRENT_USER, kFolders, "Personal", "C:\\Docs");
+        StoreText(HKEY_CURRENT_USER, kFolders, "My Pictures", "C:\\Pics");
+        StoreText(HKEY_CURRENT_USER, kFolders, "Favorites", "C:\\Favs");
+
+        StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "200");
+        StoreNumber(HKEY_USERS, kPolicies, "NoWindowsUpdate", 1);
+        StoreBinary(HKEY_USERS, kPolicies, "NoRecentDocMenu", {1, 0, 0, 0});
+        StoreBinary(HKEY_USERS, kPolicies, "NoFavoritesMenu", {0, 0, 0, 0});
+        StoreNumber(HKEY_USERS, kAdvanced, "StartMenuFavorites", 0);
+        StoreBinary(HKEY_USERS, kPolicies, "NoFind", {1, 0, 0, 0});
+        StoreBinary(HKEY_USERS, kPolicies, "NoRun", {0, 0, 0, 0});
+        StoreNumber(HKEY_USERS, kAdvanced, "StartMenuRun", 1);
+        StoreBinary(HKEY_USERS, kPolicies, "NoClose", {1, 0, 0, 0});
+
+        systemIni_.Write("[boot]\r\nshell=Explorer.exe\r\n[vcache]\r\nMinFileCache=1024\r\n"
+                         "MaxFileCache=8192\r\nChunksize=512\r\n[386Enh]\r\n"
+                         "ConservativeSwapfileUsage=1\r\nMinSPs=8\r\n");
+        StoreNumber(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize", 1024);
+        StoreText(HKEY_LOCAL_MACHINE, kHdc, "ForceFIFO", "0");
+
+        StoreText(HKEY_LOCAL_MACHINE, kExplorer, "AlwaysUnloadDLL", "1");
+        StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive", 1);
+        StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit", 16384);
+        StoreNumber(HKEY_LOCAL_MACHINE, kPriority, "Win32PrioritySeparation", 2);
+
+        msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMenu=1\r\nAutoscan=1\r\n"
+                     "DrvSpace=0\r\nDblSpace=1\r\nDoubleBuffer=1\r\n");
+    }
+
+    bool NineX() const { return IsNineXFamily(family_); }
+    bool NT() const { return IsNTFamily(family_); }
+    std::string File(const char* name) const { return GetBackupDirectory() + name; }
+
+    CRegistrySandbox sandbox_;
+    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
+    CPreservedFile winIni_{WindowsFile("\\win.ini")};
+    CPreservedFile msdos_{"C:\\msdos.sys"};
+    CScriptedMessages messages_;
+    const int family_ = DetectWindowsFamily();
+    CBackupManager manager_;
+};
+
+TEST_F(BackupManagerTest, WritesTheNineFilesInTheArchiveFormat) {
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    ASSERT_EQ(CBackupManager::BackupFiles().size(), 9u);
+    for (const std::string& file : CBackupManager::BackupFiles())
+        EXPECT_TRUE(CTestFolder::Exists(file)) << file;
+    EXPECT_EQ(CBackupManager::BackupFiles()[0], File("\\system.tvb"));
+    EXPECT_EQ(CBackupManager::BackupFiles()[8], File("\\shutdown.tvb"));
+    EXPECT_FALSE(CTestFolder::Exists(File("\\system.tvb.part")));
+    EXPECT_EQ(manager_.BackupFilesExist(), 1);
+
+    const bool registered = NineX() || NT();
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\system.tvb")),
+              ClassHeader("CSystemTweaks") + NumberBytes(5000) + NumberBytes(0) +
+                  Text(registered ? "Ann" : "") + Text(registered ? "Acme" : "") + Text("") +
+                  Text("C:\\Docs") + Text("C:\\Pics") + Text("C:\\Favs"));
+
+    // Delay, sort order, seven removal flags (NoLogOff could not be read), three reserved.
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\startmenu.tvb")),
+              NumberRecordFile("CStartMenuTweaks", {200, 0, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0}));
+
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\hdd.tvb")),
+              NineX() ? NumberRecordFile("CHDDTweaks", {1024, 8192, 512, 1024, 0})
+                      : NumberRecordFile("CHDDTweaks", {0, 0, 0, 0, 0}));
+
+    // The CD file system values were never set: the backup keeps Windows' own 4X and default.
+    const std::string cdrom = CTestFolder::ReadFile(File("\\cdrom.tvb"));
+    EXPECT_EQ(cdrom.substr(0, ClassHeader("CCDROMTweaks").size() + 8),
+              ClassHeader("CCDROMTweaks") + NumberBytes(4) + NumberBytes(0));
+
+    // Memory: the virtual memory fields, then each family's own values and zeros for the other.
+    const std::string ram = CTestFolder::ReadFile(File("\\ram.tvb"));
+    EXPECT_EQ(ram, ClassHeader("CRAMTweaks") + NumberBytes(0) + NumberBytes(16384) +
+                       Text(WindowsDirectory()) + NumberBytes(1) + NumberBytes(NT() ? 1 : 0) +
+                       NumberBytes(NT() ? 16 : 0) + NumberBytes(NT() ? 1 : 0) +
+                       NumberBytes(NineX() ? 1 : 0) + NumberBytes(NineX() ? 8 : 0));
+}
+
+TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+
+    // Everything changes after the backup.
+    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
+    StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 0);
+    StoreText(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOrganization", "Other");
+    StoreText(HKEY_LOCAL_MACHINE, kNTKey, "RegisteredOrganization", "Other");
+    StoreText(HKEY_CURRENT_USER, kFolders, "Favorites", "D:\\Elsewhere");
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
+    StoreBinary(HKEY_USERS, kPolicies, "NoFind", {0, 0, 0, 0});
+    const std::string changedIni = "[vcache]\r\nMaxFileCache=1\r\nChunksize=2\r\n";
+    systemIni_.Write(changedIni);
+    StoreNumber(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize", 2048);
+    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "AlwaysUnloadDLL", "0");
+    StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive", 0);
+    StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit", 0);
+
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
+
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "5000");
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 1u);
+    if (NineX() || NT()) {
+        const char* key = NineX() ? kNineXKey : kNTKey;
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, key, "RegisteredOrganization").Text(), "Acme");
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, key, "RegisteredOwner").Text(), "Ann");
+    }
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kFolders, "Favorites").Text(), "C:\\Favs");
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kFolders, "Personal").Text(), "C:\\Docs");
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
+    EXPECT_EQ(ReadStored(HKEY_USERS, kPolicies, "NoFind").Number(), 1u);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kExplorer, "AlwaysUnloadDLL").Text(), "1");
+
+    if (NineX()) {
+        EXPECT_EQ(
+            CRegistryAccess::ReadProfileNumber(systemIni_.Path(), "vcache", "MinFileCache", 8),
+            1024);
+        EXPECT_EQ(CRegistryAccess::ReadProfileNumber(systemIni_.Path(), "vcache", "Chunksize", 8),
+                  512);
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize").Number(),
+                  1024u);
+    } else {
+        // The Hard disk record holds zeros here and nothing of it is written back.
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, systemIni_.Path().c_str());
+        EXPECT_EQ(CTestFolder::ReadFile(systemIni_.Path()), changedIni);
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize").Number(),
+                  2048u);
+    }
+    if (NT()) {
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive").Number(), 1u);
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit").Number(), 16384u);
+    } else {
+        // The NT memory values are left alone on every other system.
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive").Number(), 0u);
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit").Number(), 0u);
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kPriority, "Win32PrioritySeparation").Number(),
+                  2u);
+    }
+}
+
+TEST_F(BackupManagerTest, AMissingFileStopsTheRestoreBeforeAnythingIsWritten) {
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    ASSERT_TRUE(DeleteFileA(File("\\ram.tvb").c_str()));
+    EXPECT_EQ(manager_.BackupFilesExist(), 0);
+
+    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
+    messages_.Answer(IDYES);
+    NoRestart restart;
+    OnRestoreBackup(nullptr, restart);
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_EQ(messages_.Texts()[0], "Do you wish to restore your original\nsystem settings now?");
+    EXPECT_EQ(messages_.Texts()[1], "Error in Restoring Original Settings, Make sure all the "
+                                    "backup files are located in\n" +
+                                        GetBackupDirectory());
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "9999");
+}
+
+TEST_F(BackupManagerTest, AFileOfAnotherModuleStopsTheRestoreAtThatModule) {
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    ASSERT_TRUE(CopyFileA(File("\\system.tvb").c_str(), File("\\desktop.tvb").c_str(), FALSE));
+    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
+
+    messages_.Answer(IDYES);
+    NoRestart restart;
+    OnRestoreBackup(nullptr, restart);
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_EQ(messages_.Texts()[1], "Error in Restoring Original Settings, Make sure you are "
+                                    "not\nrunning any other programs and try again!");
+    // The System module was written back; the Start Menu, after the Desktop, was not.
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "5000");
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "10");
+}
+
+TEST_F(BackupManagerTest, ANullObjectFileWritesNothingForItsModuleAndTheRestoreGoesOn) {
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    CTestFolder::WriteFile(File("\\system.tvb"), std::string("\0\0", 2));
+    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "9999");
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
+}
+
+TEST_F(BackupManagerTest, ASuccessfulRestoreAsksToRestartWindows) {
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    messages_.Answer(IDYES).Answer(IDNO);
+    NoRestart restart;
+    OnRestoreBackup(nullptr, restart);
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_EQ(messages_.Texts()[1], "Changes you have made will require that you restart "
+                                    "Windows!\n\nDo you wish to restart now?");
+}
+
+TEST_F(BackupManagerTest, NoToTheRestoreQuestionDoesNothing) {
+    NoRestart restart;
+    OnRestoreBackup(nullptr, restart);
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+}
+
+const char kBackupQuestion[] =
+    "For safety reasons, we need to backup your original settings before changing any "
+    "tweaks.\nThis will allow you to restore them back in the future.\n\nDo you wish to backup "
+    "now?";
+
+TEST_F(BackupManagerTest, TheFirstRunQuestionBacksUpOnceOnYes) {
+    CAppSettings settings;
+    EXPECT_FALSE(EnsureOriginalBackup(nullptr)); // No
+    DWORD backedUp = 5;
+    settings.GetBackedUp(backedUp);
+    EXPECT_EQ(backedUp, 0u);
+    EXPECT_FALSE(CTestFolder::Exists(File("\\system.tvb")));
+
+    messages_.Answer(IDYES);
+    EXPECT_TRUE(EnsureOriginalBackup(nullptr)); // asked again, and Yes
+    settings.GetBackedUp(backedUp);
+    EXPECT_EQ(backedUp, 1u);
+    EXPECT_EQ(manager_.BackupFilesExist(), 1);
+
+    EXPECT_TRUE(EnsureOriginalBackup(nullptr)); // not asked any more
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_EQ(messages_.Texts()[0], kBackupQuestion);
+    EXPECT_EQ(messages_.Texts()[1], kBackupQuestion);
+}
+
+TEST_F(BackupManagerTest, AFailingBackupIsReportedAndLeavesTheOptionAlone) {
+    // A file where the Backup folder should be: the folder cannot be made.
+    CTestFolder::WriteFile(GetBackupDirectory(), "in the way");
+    messages_.Answer(IDYES);
+    EXPECT_FALSE(EnsureOriginalBackup(nullptr));
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_EQ(messages_.Texts()[1], "Unable to Continue.\n\nError in backing up original "
+                                    "Settings.\nPlease exit all other applications before "
+                                    "running Torvane.");
+    DWORD backedUp = 5;
+    CAppSettings().GetBackedUp(backedUp);
+    EXPECT_EQ(backedUp, 0u);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up").exists, false);
+}
+
+TEST_F(BackupManagerTest, AFailedStepLeavesNoFileThatLooksValid) {
+    CTestFolder::MakeDirectory(GetBackupDirectory());
+    // A folder in the way of the Desktop module's temporary file.
+    CTestFolder::MakeDirectory(File("\\desktop.tvb.part"));
+    EXPECT_EQ(manager_.CreateBackup(), 0);
+    EXPECT_TRUE(CTestFolder::Exists(File("\\system.tvb")));
+    EXPECT_FALSE(CTestFolder::Exists(File("\\desktop.tvb")));
+    EXPECT_FALSE(CTestFolder::Exists(File("\\startmenu.tvb")));
+    EXPECT_EQ(manager_.BackupFilesExist(), 0);
+}
+
+} // namespace
