@@ -72,8 +72,10 @@ void CColorProgressCtrl::DrawBar(HDC dc, RECT done, bool vertical) const {
         SelectClipRgn(dc, clip);
         const int height = done.bottom - done.top;
         for (int x = done.left - height - period + counter_; x < done.right; x += period) {
-            POINT band[4] = {{x, done.bottom}, {x + period / 2, done.bottom},
-                             {x + period / 2 + height, done.top}, {x + height, done.top}};
+            POINT band[4] = {{x, done.bottom},
+                             {x + period / 2, done.bottom},
+                             {x + period / 2 + height, done.top},
+                             {x + height, done.top}};
             CSelectedObject brush(dc, stripe.Get());
             CSelectedObject pen(dc, GetStockObject(NULL_PEN));
             Polygon(dc, band, 4);

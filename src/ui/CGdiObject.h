@@ -4,8 +4,7 @@
 
 // A GDI object (bitmap, brush, pen, font, region, palette), deleted when the holder goes out of
 // scope. It must not be selected into a device context at that moment.
-template <typename Handle>
-class CGdiObject {
+template <typename Handle> class CGdiObject {
 public:
     CGdiObject() = default;
     explicit CGdiObject(Handle handle) : handle_(handle) {}

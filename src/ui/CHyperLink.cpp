@@ -44,8 +44,9 @@ void CHyperLink::ShowLinkCursor() const {
 void CHyperLink::Paint(HDC dc) {
     const RECT area = ClientRect();
     // The parent's static colours give the background the dialog uses.
-    HBRUSH background = reinterpret_cast<HBRUSH>(SendMessageA(
-        Parent(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(window_)));
+    HBRUSH background = reinterpret_cast<HBRUSH>(SendMessageA(Parent(), WM_CTLCOLORSTATIC,
+                                                              reinterpret_cast<WPARAM>(dc),
+                                                              reinterpret_cast<LPARAM>(window_)));
     FillRect(dc, &area, background != nullptr ? background : GetSysColorBrush(COLOR_BTNFACE));
     const std::string text = Text();
     CSelectedObject selected(dc, font_.Get());

@@ -4,7 +4,9 @@
 #include "app/CHostDlg.h"
 #include "res/resource.h"
 
-BOOL CMainDlg::Create(HWND owner) { return CModelessDialog::Create(IDD_MAIN, owner); }
+BOOL CMainDlg::Create(HWND owner) {
+    return CModelessDialog::Create(IDD_MAIN, owner);
+}
 
 BOOL CMainDlg::OnInit() {
     RECT stored = {};

@@ -25,7 +25,9 @@ BOOL CPageHost::Create(HWND parent) {
     return TRUE;
 }
 
-BOOL CPageHost::SetBackground(UINT bitmapId) { return SetSkin(bitmapId, kSkinTransparent); }
+BOOL CPageHost::SetBackground(UINT bitmapId) {
+    return SetSkin(bitmapId, kSkinTransparent);
+}
 
 void CPageHost::PlacePager(int x, int y, int width, int height) const {
     pager_.SetPos(nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -4,8 +4,7 @@ BOOL CPagerCtrl::OnNotify(const NMHDR* header, LRESULT& result) const {
     if (header == nullptr || header->hwndFrom != window_)
         return FALSE;
     if (header->code == static_cast<UINT>(PGN_CALCSIZE)) {
-        NMPGCALCSIZE* size =
-            reinterpret_cast<NMPGCALCSIZE*>(const_cast<NMHDR*>(header));
+        NMPGCALCSIZE* size = reinterpret_cast<NMPGCALCSIZE*>(const_cast<NMHDR*>(header));
         if (size->dwFlag == PGF_CALCWIDTH)
             size->iWidth = childWidth;
         else if (size->dwFlag == PGF_CALCHEIGHT)

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr size_t kFileHeaderSize = sizeof(BITMAPFILEHEADER); // 14 bytes
-constexpr size_t kMaxColourTable = 256 * sizeof(RGBQUAD);   // 1024 bytes
+constexpr size_t kMaxColourTable = 256 * sizeof(RGBQUAD);    // 1024 bytes
 
 bool ReadWholeFile(const std::string& path, std::vector<BYTE>& data) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

@@ -38,8 +38,8 @@ BOOL CSkinButton::Create(const std::string& caption, DWORD style, const std::str
     return Build(caption, style, transparent, parent, id);
 }
 
-BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transparent,
-                        HWND parent, int id) {
+BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transparent, HWND parent,
+                        int id) {
     shape_.Reset(CreateRegionFromBitmap(normal_.Handle(), transparent, kSkinTolerance));
     if (!shape_)
         return FALSE;
@@ -110,6 +110,12 @@ void CSkinButton::HoverTest(POINT point) {
         if (GetCapture() != window_)
             SetCapture(window_);
         captured_ = true;
+        if (!tracking_) {
+            // The capture brings every move only to the active window: in the background, the
+            // system's leave message tells that the pointer went off the shape.
+            TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, window_, 0};
+            tracking_ = _TrackMouseEvent(&track) != FALSE;
+        }
         if (!hovering_) {
             hovering_ = true;
             Redraw();
@@ -129,9 +135,10 @@ void CSkinButton::HoverTest(POINT point) {
 void CSkinButton::EnsureTooltip() {
     if (tooltip_ != nullptr || window_ == nullptr)
         return;
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
     if (tooltip_ != nullptr)
         SendMessageA(tooltip_, TTM_ACTIVATE, FALSE, 0);
 }
@@ -220,6 +227,16 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        if (!heldDown_ && hovering_) {
+            if (GetCapture() == window_)
+                ReleaseCapture();
+            captured_ = false;
+            hovering_ = false;
+            Redraw();
+        }
+        return 0;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window_)
             captured_ = false;
@@ -238,5 +255,5 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinButton::OnWindowGone() {
-    heldDown_ = hovering_ = captured_ = false;
+    heldDown_ = hovering_ = captured_ = tracking_ = false;
 }

@@ -52,6 +52,7 @@ private:
     bool heldDown_ = false;
     bool hovering_ = false;
     bool captured_ = false;
+    bool tracking_ = false;
     HWND tooltip_ = nullptr;
     bool hasTool_ = false;
 };

@@ -20,8 +20,7 @@ BOOL CSkinDialog::SetSkin(UINT bitmapId, COLORREF transparent) {
     if (window_ == nullptr)
         return TRUE;
     // The window covers the whole shape, which keeps the coordinates of the bitmap.
-    SetPos(nullptr, 0, 0, box.right, box.bottom,
-           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetPos(nullptr, 0, 0, box.right, box.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (SetWindowRgn(window_, shape.Get(), TRUE) == 0)
         return FALSE;
     shape.Release(); // the window owns it now

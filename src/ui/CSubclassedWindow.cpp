@@ -4,7 +4,9 @@ namespace {
 const char kObjectProperty[] = "Torvane.Object";
 }
 
-CSubclassedWindow::~CSubclassedWindow() { Unsubclass(); }
+CSubclassedWindow::~CSubclassedWindow() {
+    Unsubclass();
+}
 
 BOOL CSubclassedWindow::Subclass(HWND window) {
     if (window == nullptr || original_ != nullptr || FromHandle(window) != nullptr)

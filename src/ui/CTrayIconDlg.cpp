@@ -26,10 +26,14 @@ void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::stri
 
 } // namespace
 
-CTrayIconDlg::~CTrayIconDlg() { RemoveIcon(); }
+CTrayIconDlg::~CTrayIconDlg() {
+    RemoveIcon();
+}
 
 std::string CTrayIconDlg::NormalTip() {
-    return std::string("Torvane" " - Keeping your System Optimized").substr(0, 63);
+    return std::string("Torvane"
+                       " - Keeping your System Optimized")
+        .substr(0, 63);
 }
 
 int CTrayIconDlg::AnimationState(int frame) {
@@ -46,9 +50,9 @@ BOOL CTrayIconDlg::AddIcon() {
     }
     for (int i = 0; i < 6; ++i) {
         if (icons_[i] == nullptr)
-            icons_[i] = static_cast<HICON>(LoadImageA(Instance(),
-                                                      MAKEINTRESOURCEA(IDI_TRAY_NORMAL + i),
-                                                      IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+            icons_[i] =
+                static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_TRAY_NORMAL + i),
+                                              IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     }
     NOTIFYICONDATAA record;
     FillRecord(record, window_, icons_[0], NormalTip());
@@ -118,8 +122,7 @@ void CTrayIconDlg::ShowMenu() {
     POINT cursor = {};
     GetCursorPos(&cursor);
     BringToForeground();
-    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_,
-                   nullptr);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
     // Lets the menu close when the user clicks elsewhere.
     Post(WM_NULL);
     DestroyMenu(menu);

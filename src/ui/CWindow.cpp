@@ -11,4 +11,6 @@ std::string CWindow::Text() const {
     return std::string(buffer.data(), copied > 0 ? static_cast<size_t>(copied) : 0);
 }
 
-std::string CWindow::ItemText(int id) const { return CWindow(Item(id)).Text(); }
+std::string CWindow::ItemText(int id) const {
+    return CWindow(Item(id)).Text();
+}

@@ -2,7 +2,9 @@
 
 namespace {
 
-int Clamp(int value) { return value < 0 ? 0 : (value > 255 ? 255 : value); }
+int Clamp(int value) {
+    return value < 0 ? 0 : (value > 255 ? 255 : value);
+}
 
 COLORREF Shift(COLORREF colour, int amount) {
     return RGB(Clamp(GetRValue(colour) + amount), Clamp(GetGValue(colour) + amount),
@@ -15,9 +17,13 @@ int Between(int from, int to, int step, int steps) {
 
 } // namespace
 
-COLORREF LighterColor(COLORREF colour, int amount) { return Shift(colour, amount); }
+COLORREF LighterColor(COLORREF colour, int amount) {
+    return Shift(colour, amount);
+}
 
-COLORREF DarkerColor(COLORREF colour, int amount) { return Shift(colour, -amount); }
+COLORREF DarkerColor(COLORREF colour, int amount) {
+    return Shift(colour, -amount);
+}
 
 COLORREF BlendColor(COLORREF from, COLORREF to, int step, int steps) {
     return RGB(Between(GetRValue(from), GetRValue(to), step, steps),

@@ -13,7 +13,7 @@ constexpr size_t kListGrowth = 100;
 constexpr size_t kBatchSize = 2000;
 
 struct ChannelBounds {
-    BYTE low[3];  // red, green, blue
+    BYTE low[3]; // red, green, blue
     BYTE high[3];
 };
 
@@ -104,8 +104,7 @@ HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF transparent, COLORREF toler
     if (!target)
         return nullptr;
     BITMAP shape = {};
-    if (GetObjectA(bitmap, sizeof(shape), &shape) == 0 || shape.bmWidth <= 0 ||
-        shape.bmHeight == 0)
+    if (GetObjectA(bitmap, sizeof(shape), &shape) == 0 || shape.bmWidth <= 0 || shape.bmHeight == 0)
         return nullptr;
     const int width = shape.bmWidth;
     const int height = shape.bmHeight < 0 ? -shape.bmHeight : shape.bmHeight;
