@@ -20,9 +20,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -p </dev/null >/dev/null 2>&1
     wine wineboot </dev/null >/dev/null 2>&1
 fi
-wine explorer /desktop=SkinDemo,800x560 "$demo" 12 </dev/null >/dev/null 2>&1 &
+wine explorer /desktop=SkinDemo,800x560 "$demo" 6 </dev/null >/dev/null 2>&1 &
 runner=$!
-sleep 8
+# The demo points at a button after 1.5 s; the picture is taken with the hover shown, before
+# that button's tooltip comes up.
+sleep 3
 # The demo's window sits at 20,20 with the help panel to its right.
 xwd -root -silent | convert xwd:- -crop 756x530+0+0 +repage "$out"
 wait "$runner" || true
