@@ -4,7 +4,6 @@
 
 #include "platform/CTimeScale.h"
 #include "ui/CMemoryCanvas.h"
-#include "ui/CPaintDC.h"
 #include "ui/CSelectedObject.h"
 #include "ui/ColorShades.h"
 
@@ -119,18 +118,11 @@ void CColorProgressCtrl::Paint(HDC dc) {
 }
 
 LRESULT CColorProgressCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (HandlePaint(message, wParam, painted))
+        return painted;
     LRESULT result = 0;
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(window_);
-        Paint(dc);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_TIMER:
         if (wParam != kAnimationTimer)
             break;

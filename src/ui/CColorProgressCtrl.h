@@ -3,12 +3,12 @@
 #include <windows.h>
 
 #include "ui/CGdiObject.h"
-#include "ui/CSubclassedWindow.h"
+#include "ui/CPaintedControl.h"
 
 // A progress bar painted in a colour of the program's choosing, with bevelled edges. Range and
 // position go through the standard progress-bar messages; the control keeps its own copy of
 // them, so it also works with the oldest common controls.
-class CColorProgressCtrl : public CSubclassedWindow {
+class CColorProgressCtrl : public CPaintedControl {
 public:
     static constexpr UINT_PTR kAnimationTimer = 100;
     static constexpr UINT kAnimationPeriod = 25;
@@ -34,7 +34,7 @@ protected:
 
 private:
     void RebuildPens();
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     void DrawBar(HDC dc, RECT done, bool vertical) const;
     void SetPosition(int position);
 

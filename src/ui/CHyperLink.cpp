@@ -3,7 +3,6 @@
 #include "platform/SystemActions.h"
 #include "res/resource.h"
 #include "ui/CClientDC.h"
-#include "ui/CPaintDC.h"
 #include "ui/CSelectedObject.h"
 
 namespace {
@@ -58,15 +57,10 @@ void CHyperLink::Paint(HDC dc) {
 }
 
 LRESULT CHyperLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (HandlePaint(message, wParam, painted))
+        return painted;
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(window_);
-        Paint(dc);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
     case WM_NCHITTEST:
         return HTCLIENT;
     case WM_SETCURSOR:

@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include "ui/CGdiObject.h"
-#include "ui/CSubclassedWindow.h"
+#include "ui/CPaintedControl.h"
 
 // A static text that opens an e-mail or web address when clicked: underlined blue text in
 // "MS Sans Serif", with the link cursor (265) over it.
-class CHyperLink : public CSubclassedWindow {
+class CHyperLink : public CPaintedControl {
 public:
     // Attaches to a static control and draws its text at the given point size.
     BOOL Attach(HWND control, int points = 8);
@@ -30,7 +30,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     void ShowLinkCursor() const;
 
     int kind_ = 2;

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "ui/CPaintDC.h"
 #include "ui/SkinRegion.h"
 
 namespace {
@@ -75,7 +74,7 @@ const CSkinBitmap& CSkinButton::Current() const {
     return hovering_ ? hover_ : normal_;
 }
 
-void CSkinButton::Draw(HDC dc) const {
+void CSkinButton::Paint(HDC dc) {
     const CSkinBitmap& picture = Current();
     const RECT place = {-origin_.x, -origin_.y, picture.Width() - origin_.x,
                         picture.Height() - origin_.y};
@@ -173,18 +172,11 @@ void CSkinButton::SetTooltip(const std::string& text, bool activate) {
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
         RelayToTooltip(message, wParam, lParam);
+    LRESULT painted = 0;
+    if (HandlePaint(message, wParam, painted))
+        return painted;
     const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(window_);
-        Draw(dc);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Draw(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_ENABLE:
         if (!wParam) {
             hovering_ = false;

@@ -5,12 +5,12 @@
 
 #include "ui/CGdiObject.h"
 #include "ui/CSkinBitmap.h"
-#include "ui/CSubclassedWindow.h"
+#include "ui/CPaintedControl.h"
 
 // A push button drawn from four bitmaps (normal, hover, pressed, disabled) and shaped by the
 // first: its transparent pixels are not part of the button, neither for drawing nor for the
 // mouse. The hover picture shows while the mouse is over the shape.
-class CSkinButton : public CSubclassedWindow {
+class CSkinButton : public CPaintedControl {
 public:
     ~CSkinButton() override;
 
@@ -38,7 +38,7 @@ protected:
 private:
     BOOL Build(const std::string& caption, DWORD style, COLORREF transparent, HWND parent, int id);
     const CSkinBitmap& Current() const;
-    void Draw(HDC dc) const;
+    void Paint(HDC dc) override;
     void Redraw();
     // Sets or clears the hover state for a mouse position in client coordinates.
     void HoverTest(POINT point);

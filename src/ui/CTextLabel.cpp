@@ -8,7 +8,6 @@
 #include "platform/CTimeScale.h"
 #include "ui/CClientDC.h"
 #include "ui/CMemoryCanvas.h"
-#include "ui/CPaintDC.h"
 #include "ui/CSelectedObject.h"
 #include "ui/ColorShades.h"
 
@@ -335,17 +334,10 @@ void CTextLabel::OnLinkClick() {
 }
 
 LRESULT CTextLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT painted = 0;
+    if (HandlePaint(message, wParam, painted))
+        return painted;
     switch (message) {
-    case WM_PAINT: {
-        CPaintDC dc(window_);
-        Paint(dc);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_SETTEXT: {
         const LRESULT result = CallOriginal(message, wParam, lParam);
         Refresh();

@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "ui/CGdiObject.h"
-#include "ui/CSubclassedWindow.h"
+#include "ui/CPaintedControl.h"
 
 // The text control of every page: a static text that draws itself in its own font and colours,
 // either straight onto what lies behind it (transparent) or off-screen with a filled background.
 // The setters return the label, so that they chain:
 //     label.SetTransparent(true).SetFontName("Tahoma", 0).SetFontSize(10);
-class CTextLabel : public CSubclassedWindow {
+class CTextLabel : public CPaintedControl {
 public:
     // The notification a link label in notify mode sends to its parent when clicked.
     static constexpr UINT kLinkClicked = 0x8200;
@@ -62,7 +62,7 @@ private:
     void RebuildFont();
     // Repaints the label and, for a transparent one, what lies behind it in the parent.
     void Refresh();
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     void FillBackground(HDC dc, const RECT& area) const;
     void DrawContent(HDC dc, const RECT& area);
     void DrawRotated(HDC dc, const RECT& area, const std::string& text) const;

@@ -77,12 +77,17 @@ def _bmp(width, height, bits, table, rows):
 def write_bmp8(path, palette, picture, dither=False):
     """An 8-bit BMP whose colour table holds only the palette entries the picture uses."""
     rgb, opaque = picture
-    idx = palette.indices(rgb, opaque, dither)
+    return _write_indexed(path, palette, rgb.size, palette.indices(rgb, opaque, dither), 8)
+
+
+def _write_indexed(path, palette, size, idx, bits):
+    """Writes shared-palette indices with a colour table of only the entries they use."""
     used = sorted({i for row in idx for i in row})
+    assert len(used) <= (1 << bits), len(used)
     remap = {g: n for n, g in enumerate(used)}
     table = [palette.colour(g) for g in used]
     rows = [[remap[i] for i in row] for row in idx]
-    data = _bmp(rgb.size[0], rgb.size[1], 8, table, rows)
+    data = _bmp(size[0], size[1], bits, table, rows)
     with open(path, "wb") as f:
         f.write(data)
     return len(data)
@@ -97,15 +102,7 @@ def write_bmp4(path, palette, picture):
     w = rgb.size[0]
     idx = [[data[y * w + x] if on else 255 for x, on in enumerate(row)]
            for y, row in enumerate(opaque)]
-    used = sorted({i for row in idx for i in row})
-    assert len(used) <= 16, len(used)
-    remap = {g: n for n, g in enumerate(used)}
-    table = [palette.colour(g) for g in used]
-    rows = [[remap[i] for i in row] for row in idx]
-    out = _bmp(rgb.size[0], rgb.size[1], 4, table, rows)
-    with open(path, "wb") as f:
-        f.write(out)
-    return len(out)
+    return _write_indexed(path, palette, rgb.size, idx, 4)
 
 
 def _masked_image(picture, bits, colour_of):
