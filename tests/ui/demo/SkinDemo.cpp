@@ -21,7 +21,7 @@
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonPlan {
     int id;
     const char* tooltip;
     UINT normal, hover, pressed, disabled;
@@ -33,15 +33,15 @@ struct ButtonSpec {
 constexpr UINT_PTR kChartTimer = 4;
 constexpr UINT_PTR kPointTimer = 5;
 
-BOOL MakeButton(CSkinButton& button, const ButtonSpec& spec, HWND parent) {
-    if (!button.Create(spec.tooltip, WS_TABSTOP, spec.normal, spec.hover, spec.pressed,
-                       spec.disabled, kSkinTransparent, parent, spec.id))
+BOOL MakeButton(CSkinButton& button, const ButtonPlan& plan, HWND parent) {
+    if (!button.Create(plan.tooltip, WS_TABSTOP, plan.normal, plan.hover, plan.pressed,
+                       plan.disabled, kSkinTransparent, parent, plan.id))
         return FALSE;
-    button.MoveTo(spec.x, spec.y);
-    if (spec.tooltip[0] != '\0')
-        button.SetTooltip(spec.tooltip);
-    button.Enable(spec.enabled);
-    button.Show(spec.shown ? SW_SHOW : SW_HIDE);
+    button.MoveTo(plan.x, plan.y);
+    if (plan.tooltip[0] != '\0')
+        button.SetTooltip(plan.tooltip);
+    button.Enable(plan.enabled);
+    button.Show(plan.shown ? SW_SHOW : SW_HIDE);
     return TRUE;
 }
 
@@ -140,7 +140,7 @@ protected:
         int i = 0;
         for (const SkinButtonPlace& place : kMainWindowButtons) {
             const bool waits = place.id == 1572 || place.id == 1573;
-            const ButtonSpec spec = {place.id,
+            const ButtonPlan plan = {place.id,
                                      place.tooltip,
                                      place.normal,
                                      place.hover,
@@ -150,7 +150,7 @@ protected:
                                      place.y,
                                      place.manualSection,
                                      place.manualSection && !waits};
-            if (!MakeButton(buttons_[i++], spec, window_))
+            if (!MakeButton(buttons_[i++], plan, window_))
                 return FALSE;
         }
         if (!SetSkin(IDB_MAIN_SKIN, kSkinTransparent))
