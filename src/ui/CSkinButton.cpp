@@ -1,0 +1,251 @@
+#include "ui/CSkinButton.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "ui/SkinRegion.h"
+
+namespace {
+constexpr UINT_PTR kToolId = 1;
+}
+
+CSkinButton::~CSkinButton() {
+    if (tooltip_ != nullptr && IsWindow(tooltip_))
+        DestroyWindow(tooltip_);
+    if (window_ != nullptr && IsWindow(window_)) {
+        HWND window = window_;
+        Unsubclass();
+        DestroyWindow(window);
+    }
+}
+
+BOOL CSkinButton::Create(const std::string& caption, DWORD style, UINT normal, UINT hover,
+                         UINT pressed, UINT disabled, COLORREF transparent, HWND parent, int id) {
+    if (normal_.LoadFromResource(normal) == nullptr || hover_.LoadFromResource(hover) == nullptr ||
+        pressed_.LoadFromResource(pressed) == nullptr ||
+        disabled_.LoadFromResource(disabled) == nullptr)
+        return FALSE;
+    return Build(caption, style, transparent, parent, id);
+}
+
+BOOL CSkinButton::Create(const std::string& caption, DWORD style, const std::string& normal,
+                         const std::string& hover, const std::string& pressed,
+                         const std::string& disabled, COLORREF transparent, HWND parent, int id) {
+    if (normal_.LoadFromFile(normal) == nullptr || hover_.LoadFromFile(hover) == nullptr ||
+        pressed_.LoadFromFile(pressed) == nullptr || disabled_.LoadFromFile(disabled) == nullptr)
+        return FALSE;
+    return Build(caption, style, transparent, parent, id);
+}
+
+BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transparent, HWND parent,
+                        int id) {
+    shape_.Reset(CreateRegionFromBitmap(normal_.Handle(), transparent, kSkinTolerance));
+    if (!shape_)
+        return FALSE;
+    RECT box = {};
+    if (GetRgnBox(shape_, &box) == NULLREGION)
+        return FALSE;
+    // The shape starts at the button's corner; the pictures are drawn shifted to match.
+    OffsetRgn(shape_, -box.left, -box.top);
+    origin_ = POINT{box.left, box.top};
+    const DWORD buttonStyle = (style & ~static_cast<DWORD>(BS_TYPEMASK)) | WS_CHILD | BS_OWNERDRAW;
+    HWND window = CreateWindowExA(0, "BUTTON", caption.c_str(), buttonStyle, 0, 0,
+                                  box.right - box.left, box.bottom - box.top, parent,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (window == nullptr)
+        return FALSE;
+    if (!Subclass(window)) {
+        DestroyWindow(window);
+        return FALSE;
+    }
+    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(windowShape, shape_, nullptr, RGN_COPY);
+    if (SetWindowRgn(window, windowShape, TRUE) == 0)
+        DeleteObject(windowShape);
+    return TRUE;
+}
+
+const CSkinBitmap& CSkinButton::Current() const {
+    if (!IsEnabled())
+        return disabled_;
+    if (Send(BM_GETSTATE) & BST_PUSHED)
+        return pressed_;
+    return hovering_ ? hover_ : normal_;
+}
+
+void CSkinButton::Paint(HDC dc) {
+    const CSkinBitmap& picture = Current();
+    const RECT place = {-origin_.x, -origin_.y, picture.Width() - origin_.x,
+                        picture.Height() - origin_.y};
+    picture.DrawClipped(dc, place, window_);
+}
+
+void CSkinButton::Redraw() {
+    Invalidate(false);
+    Update();
+}
+
+void CSkinButton::RealizeButtonPalette() {
+    if (window_ == nullptr)
+        return;
+    HDC dc = GetDC(window_);
+    HPALETTE previous = Current().SelectInto(dc);
+    if (previous != nullptr)
+        SelectPalette(dc, previous, FALSE);
+    RealizePalette(dc);
+    ReleaseDC(window_, dc);
+    Invalidate(false);
+}
+
+bool CSkinButton::InShape(POINT point) const {
+    RECT box = {};
+    GetRgnBox(shape_, &box);
+    return PtInRect(&box, point) && PtInRegion(shape_, point.x, point.y);
+}
+
+void CSkinButton::HoverTest(POINT point) {
+    if (InShape(point)) {
+        if (GetCapture() != window_)
+            SetCapture(window_);
+        captured_ = true;
+        if (!tracking_) {
+            // The capture brings every move only to the active window: in the background, the
+            // system's leave message tells that the pointer went off the shape.
+            TRACKMOUSEEVENT track = {sizeof(track), TME_LEAVE, window_, 0};
+            tracking_ = _TrackMouseEvent(&track) != FALSE;
+        }
+        if (!hovering_) {
+            hovering_ = true;
+            Redraw();
+        }
+        return;
+    }
+    // Outside the shape, even on a transparent corner inside the rectangle: let the mouse go.
+    if (GetCapture() == window_)
+        ReleaseCapture();
+    captured_ = false;
+    if (hovering_) {
+        hovering_ = false;
+        Redraw();
+    }
+}
+
+void CSkinButton::EnsureTooltip() {
+    if (tooltip_ != nullptr || window_ == nullptr)
+        return;
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (tooltip_ != nullptr)
+        SendMessageA(tooltip_, TTM_ACTIVATE, FALSE, 0);
+}
+
+void CSkinButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
+    EnsureTooltip();
+    if (tooltip_ == nullptr)
+        return;
+    MSG relayed = {window_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+    const DWORD position = GetMessagePos();
+    relayed.pt = POINT{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    SendMessageA(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+void CSkinButton::SetTooltip(const std::string& text, bool activate) {
+    EnsureTooltip();
+    if (tooltip_ == nullptr)
+        return;
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE; // understood by every version of the common controls
+    tool.hwnd = window_;
+    tool.uId = kToolId;
+    tool.lpszText = const_cast<char*>(text.c_str());
+    if (!hasTool_) {
+        tool.rect = ClientRect();
+        hasTool_ = SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    }
+    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tooltip_, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+}
+
+LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST)
+        RelayToTooltip(message, wParam, lParam);
+    LRESULT painted = 0;
+    if (HandlePaint(message, wParam, painted))
+        return painted;
+    const POINT point = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_ENABLE:
+        if (!wParam) {
+            hovering_ = false;
+            if (GetCapture() == window_)
+                ReleaseCapture();
+        }
+        [[fallthrough]];
+    case BM_SETSTATE:
+    case WM_SETTEXT: {
+        // The button's own procedure would ask the parent to draw: draw the picture instead.
+        const LRESULT result = CallOriginal(message, wParam, lParam);
+        Redraw();
+        return result;
+    }
+    case WM_MOUSEMOVE:
+        if (!heldDown_)
+            HoverTest(point);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        // A double click counts as a second press, so two quick clicks are two clicks.
+        heldDown_ = true;
+        if (GetCapture() != window_)
+            SetCapture(window_);
+        captured_ = true;
+        return CallOriginal(WM_LBUTTONDOWN, wParam, lParam);
+    }
+    case WM_LBUTTONUP: {
+        HoverTest(point);
+        const LRESULT result = CallOriginal(message, wParam, lParam); // the click, if any
+        heldDown_ = false;
+        if (window_ == nullptr)
+            return result; // the click destroyed the button
+        if (hovering_ && IsVisible() && IsEnabled()) {
+            // The button's procedure let the mouse go: keep it to see the pointer leave.
+            SetCapture(window_);
+            captured_ = true;
+        } else if (GetCapture() == window_) {
+            ReleaseCapture();
+        }
+        return result;
+    }
+    case WM_MOUSELEAVE:
+        tracking_ = false;
+        if (!heldDown_ && hovering_) {
+            if (GetCapture() == window_)
+                ReleaseCapture();
+            captured_ = false;
+            hovering_ = false;
+            Redraw();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window_)
+            captured_ = false;
+        break;
+    case WM_DESTROY:
+        if (tooltip_ != nullptr) {
+            DestroyWindow(tooltip_);
+            tooltip_ = nullptr;
+            hasTool_ = false;
+        }
+        break;
+    default:
+        break;
+    }
+    return CallOriginal(message, wParam, lParam);
+}
+
+void CSkinButton::OnWindowGone() {
+    heldDown_ = hovering_ = captured_ = tracking_ = false;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <windows.h>
+
+#include "ui/CGdiObject.h"
+#include "ui/CSkinBitmap.h"
+#include "ui/CPaintedControl.h"
+
+// A push button drawn from four bitmaps (normal, hover, pressed, disabled) and shaped by the
+// first: its transparent pixels are not part of the button, neither for drawing nor for the
+// mouse. The hover picture shows while the mouse is over the shape.
+class CSkinButton : public CPaintedControl {
+public:
+    ~CSkinButton() override;
+
+    // Creates the shaped button at 0,0 of the parent, sized to the shape of the normal bitmap;
+    // the bitmaps are resource ids. FALSE when a bitmap, the shape or the window fails.
+    BOOL Create(const std::string& caption, DWORD style, UINT normal, UINT hover, UINT pressed,
+                UINT disabled, COLORREF transparent, HWND parent, int id);
+    // The same with the four bitmaps read from .bmp files.
+    BOOL Create(const std::string& caption, DWORD style, const std::string& normal,
+                const std::string& hover, const std::string& pressed, const std::string& disabled,
+                COLORREF transparent, HWND parent, int id);
+
+    // Creates the tooltip on first use, registers the button with it, sets the text and
+    // activates or deactivates it.
+    void SetTooltip(const std::string& text, bool activate = true);
+    // Realises the palette of the picture now shown and repaints.
+    void RealizeButtonPalette();
+
+    HWND Tooltip() const { return tooltip_; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnWindowGone() override;
+
+private:
+    BOOL Build(const std::string& caption, DWORD style, COLORREF transparent, HWND parent, int id);
+    const CSkinBitmap& Current() const;
+    void Paint(HDC dc) override;
+    void Redraw();
+    // Sets or clears the hover state for a mouse position in client coordinates.
+    void HoverTest(POINT point);
+    bool InShape(POINT point) const;
+    void EnsureTooltip();
+    void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
+
+    CSkinBitmap normal_, hover_, pressed_, disabled_;
+    CRegionHandle shape_;
+    POINT origin_ = {};
+    bool heldDown_ = false;
+    bool hovering_ = false;
+    bool captured_ = false;
+    bool tracking_ = false;
+    HWND tooltip_ = nullptr;
+    bool hasTool_ = false;
+};

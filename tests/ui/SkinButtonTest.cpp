@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "support/CPixelCanvas.h"
+#include "support/MessagePump.h"
+#include "ui/CSkinBitmap.h"
+#include "ui/CSkinButton.h"
+#include "ui/SkinRegion.h"
+
+namespace {
+
+// The System Tweaks button: rounded corners, so its pixel 0,0 is transparent.
+constexpr UINT kNormal = 190, kHover = 192, kPressed = 191, kDisabled = 193;
+constexpr int kButtonId = 1510;
+constexpr int kLeft = 120, kTop = 100;
+
+int g_clicks = 0;
+
+LRESULT CALLBACK ParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED)
+        ++g_clicks;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+COLORREF BitmapPixel(UINT id, int x, int y) {
+    CSkinBitmap bitmap;
+    bitmap.LoadFromResource(id);
+    CPixelCanvas canvas(bitmap.Width(), bitmap.Height());
+    bitmap.Draw(canvas.DC());
+    return canvas.Pixel(x, y);
+}
+
+class SkinButton : public testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = ParentProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = "SkinButtonTestParent";
+        RegisterClassA(&windowClass);
+        parent_ =
+            CreateWindowExA(WS_EX_TOPMOST, "SkinButtonTestParent", "", WS_POPUP | WS_VISIBLE, kLeft,
+                            kTop, 200, 120, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(parent_, nullptr);
+        ASSERT_TRUE(button_.Create("System Tweaks", WS_VISIBLE, kNormal, kHover, kPressed,
+                                   kDisabled, kSkinTransparent, parent_, kButtonId));
+        button_.MoveTo(20, 30);
+        SetForegroundWindow(parent_);
+        PumpMessages(100);
+        // A pixel where the normal and hover pictures differ tells which one is shown.
+        CSkinBitmap normal;
+        normal.LoadFromResource(kNormal);
+        for (int y = normal.Height() / 2; y < normal.Height() && probe_.x < 0; ++y)
+            for (int x = 2; x < normal.Width() && probe_.x < 0; ++x)
+                if (BitmapPixel(kNormal, x, y) != BitmapPixel(kHover, x, y))
+                    probe_ = POINT{x, y};
+        ASSERT_GE(probe_.x, 0);
+        g_clicks = 0;
+    }
+    void TearDown() override {
+        SetCursorPos(600, 600);
+        PumpMessages(50);
+        DestroyWindow(parent_);
+    }
+
+    // Puts the real mouse on a point of the button (client pixels) and lets it be seen.
+    void MouseTo(int x, int y) {
+        POINT screen = {x, y};
+        ClientToScreen(button_, &screen);
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(screen.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+        input.mi.dy = MulDiv(screen.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof(input));
+        PumpMessages(100);
+    }
+    COLORREF Shown() { return ScreenPixel(button_, probe_.x, probe_.y); }
+    // The picture shown once the button has had up to a second to react.
+    COLORREF ShownAfterMove(UINT expected) {
+        PumpMessages(1000, [&] { return Shown() == Expected(expected); });
+        return Shown();
+    }
+    COLORREF Expected(UINT id) { return BitmapPixel(id, probe_.x, probe_.y); }
+    void Click(UINT down, int x, int y, int upX, int upY) {
+        button_.Send(down, MK_LBUTTON, MAKELPARAM(x, y));
+        button_.Send(WM_LBUTTONUP, 0, MAKELPARAM(upX, upY));
+    }
+
+    HWND parent_ = nullptr;
+    CSkinButton button_;
+    POINT probe_ = {-1, -1};
+};
+
+TEST_F(SkinButton, TheButtonTakesTheShapeAndSizeOfItsNormalPicture) {
+    CSkinBitmap normal;
+    normal.LoadFromResource(kNormal);
+    const RECT place = button_.WindowRect();
+    EXPECT_EQ(place.right - place.left, normal.Width());
+    EXPECT_EQ(place.bottom - place.top, normal.Height());
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(button_, shape), ERROR);
+    EXPECT_FALSE(PtInRegion(shape, 0, 0)); // transparent corner
+    EXPECT_TRUE(PtInRegion(shape, normal.Width() / 2, normal.Height() / 2));
+    DeleteObject(shape);
+    EXPECT_EQ(Shown(), Expected(kNormal));
+}
+
+TEST_F(SkinButton, LeavingTheShapeForItsTransparentCornerClearsTheHoverPicture) {
+    MouseTo(20, 20);
+    EXPECT_EQ(ShownAfterMove(kHover), Expected(kHover));
+    EXPECT_EQ(GetCapture(), button_.Handle()); // held to see the pointer leave
+    // Still inside the button's rectangle, but on a pixel that is not part of the button.
+    MouseTo(0, 0);
+    EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
+    EXPECT_NE(GetCapture(), button_.Handle());
+    MouseTo(21, 20);
+    EXPECT_EQ(ShownAfterMove(kHover), Expected(kHover));
+    MouseTo(100, 20); // over the parent, beside the button
+    EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
+}
+
+TEST_F(SkinButton, ADisabledButtonDrawsTheDisabledPictureAndIgnoresTheMouse) {
+    MouseTo(20, 20);
+    ASSERT_EQ(ShownAfterMove(kHover), Expected(kHover));
+    button_.Enable(false);
+    PumpMessages(50);
+    EXPECT_EQ(Shown(), Expected(kDisabled));
+    MouseTo(21, 21);
+    EXPECT_EQ(Shown(), Expected(kDisabled));
+    button_.Enable(true);
+    MouseTo(100, 20); // over the parent, beside the button
+    EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
+}
+
+TEST_F(SkinButton, HoldingTheButtonDownShowsThePressedPicture) {
+    button_.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ(Shown(), Expected(kPressed));
+    button_.Send(WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    EXPECT_NE(Shown(), Expected(kPressed));
+    EXPECT_EQ(g_clicks, 1);
+}
+
+TEST_F(SkinButton, TwoQuickClicksAreTwoClicks) {
+    Click(WM_LBUTTONDOWN, 20, 20, 20, 20);
+    Click(WM_LBUTTONDBLCLK, 20, 20, 20, 20);
+    EXPECT_EQ(g_clicks, 2);
+}
+
+TEST_F(SkinButton, ReleasingOverATransparentCornerIsNoClick) {
+    Click(WM_LBUTTONDOWN, 20, 20, 0, 0);
+    EXPECT_EQ(g_clicks, 0);
+    EXPECT_NE(GetCapture(), button_.Handle());
+}
+
+TEST_F(SkinButton, TheTooltipIsMadeOnceAndItsTextReplaced) {
+    button_.SetTooltip("System Tweaks");
+    button_.SetTooltip("Desktop Tweaks");
+    ASSERT_NE(button_.Tooltip(), nullptr);
+    EXPECT_EQ(SendMessageA(button_.Tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    char text[80] = {};
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = button_;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageA(button_.Tooltip(), TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, "Desktop Tweaks");
+}
+
+TEST(SkinButtonCreation, AMissingBitmapFailsAndMakesNoWindow) {
+    CSkinButton button;
+    EXPECT_FALSE(button.Create("x", WS_VISIBLE, 190, 192, 191, 9999, kSkinTransparent,
+                               GetDesktopWindow(), 1));
+    EXPECT_EQ(button.Handle(), nullptr);
+}
+
+} // namespace

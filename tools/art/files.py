@@ -1,0 +1,182 @@
+"""Writers of Windows picture files: 8- and 4-bit BMPs on one shared palette, icons and cursors.
+
+Pixels outside a picture's mask are exact magenta (255, 0, 255); no opaque pixel may come within
+8 of it on every channel, since the program treats those as transparent too.
+"""
+import struct
+
+from PIL import Image
+
+from draw import MAGENTA
+
+
+def near_magenta(c):
+    return c[0] >= 247 and c[1] <= 8 and c[2] >= 247
+
+
+class Palette:
+    """The program's one palette of 255 colours (the 256th entry is kept for magenta)."""
+
+    def __init__(self, pictures, fixed):
+        sample = []
+        for rgb, opaque in pictures:
+            px = rgb.load()
+            for y, row in enumerate(opaque):
+                for x, on in enumerate(row):
+                    if on:
+                        sample.append(px[x, y])
+        for c in fixed:
+            sample.extend([c] * 2000)
+        img = Image.new("RGB", (len(sample), 1))
+        img.putdata(sample)
+        q = img.quantize(255 - len(fixed), method=Image.Quantize.MEDIANCUT)
+        colours = list(fixed) + [tuple(q.getpalette()[i * 3:i * 3 + 3]) for i in range(255 - len(fixed))]
+        for c in colours:
+            assert not near_magenta(c), c
+        self.colours = colours
+        self.image = Image.new("P", (1, 1))
+        flat = []
+        for c in colours + [colours[0]]:
+            flat.extend(c)
+        self.image.putpalette(flat)
+
+    def indices(self, rgb, opaque, dither):
+        """Palette indices of a picture, 255 for transparent pixels."""
+        q = rgb.quantize(palette=self.image,
+                         dither=Image.Dither.FLOYDSTEINBERG if dither else Image.Dither.NONE)
+        data = list(q.getdata())
+        w = rgb.size[0]
+        out = []
+        for y, row in enumerate(opaque):
+            out.append([data[y * w + x] if on else 255 for x, on in enumerate(row)])
+        return out
+
+    def colour(self, index):
+        return MAGENTA if index == 255 else self.colours[index]
+
+
+def _bmp(width, height, bits, table, rows):
+    """rows: top-down lists of table indices."""
+    stride = ((width * bits + 31) // 32) * 4
+    body = b""
+    for row in reversed(rows):
+        if bits == 8:
+            line = bytes(row)
+        else:
+            line = bytes((row[i] << 4) | (row[i + 1] if i + 1 < len(row) else 0)
+                         for i in range(0, len(row), 2))
+        body += line + b"\0" * (stride - len(line))
+    colours = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in table)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(body), 2835, 2835,
+                       len(table), len(table))
+    offset = 14 + len(info) + len(colours)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
+    return header + info + colours + body
+
+
+def write_bmp8(path, palette, picture, dither=False):
+    """An 8-bit BMP whose colour table holds only the palette entries the picture uses."""
+    rgb, opaque = picture
+    return _write_indexed(path, palette, rgb.size, palette.indices(rgb, opaque, dither), 8)
+
+
+def _write_indexed(path, palette, size, idx, bits):
+    """Writes shared-palette indices with a colour table of only the entries they use."""
+    used = sorted({i for row in idx for i in row})
+    assert len(used) <= (1 << bits), len(used)
+    remap = {g: n for n, g in enumerate(used)}
+    table = [palette.colour(g) for g in used]
+    rows = [[remap[i] for i in row] for row in idx]
+    data = _bmp(size[0], size[1], bits, table, rows)
+    with open(path, "wb") as f:
+        f.write(data)
+    return len(data)
+
+
+def write_bmp4(path, palette, picture):
+    """A 16-colour BMP: the picture reduced to 15 colours of the shared palette and magenta."""
+    rgb, opaque = picture
+    reduced = rgb.quantize(15, method=Image.Quantize.MEDIANCUT).convert("RGB")
+    snapped = reduced.quantize(palette=palette.image, dither=Image.Dither.NONE)
+    data = list(snapped.getdata())
+    w = rgb.size[0]
+    idx = [[data[y * w + x] if on else 255 for x, on in enumerate(row)]
+           for y, row in enumerate(opaque)]
+    return _write_indexed(path, palette, rgb.size, idx, 4)
+
+
+def _masked_image(picture, bits, colour_of):
+    """The XOR and AND bitmaps of one icon or cursor image (palette of `bits` depth)."""
+    rgb, opaque = picture
+    size = rgb.size[0]
+    px = rgb.load()
+    entries = []
+    index = {}
+    pixels = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            if not opaque[y][x]:
+                row.append(0)
+                continue
+            c = colour_of(px[x, y])
+            if c not in index:
+                assert len(entries) < (1 << bits) - 1, "too many colours"
+                index[c] = len(entries) + 1
+                entries.append(c)
+            row.append(index[c])
+        pixels.append(row)
+    table = [(0, 0, 0)] + entries
+    table += [(0, 0, 0)] * ((1 << bits) - len(table))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bits, 0, 0, 0, 0, 1 << bits, 0)
+    colours = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in table)
+    xor = b""
+    for row in reversed(pixels):
+        if bits == 8:
+            line = bytes(row)
+        else:
+            line = bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2))
+        xor += line + b"\0" * ((4 - len(line) % 4) % 4)
+    stride = ((size + 31) // 32) * 4
+    andmask = b""
+    for y in reversed(range(size)):
+        bitsrow = bytearray(stride)
+        for x in range(size):
+            if not opaque[y][x]:
+                bitsrow[x // 8] |= 0x80 >> (x % 8)
+        andmask += bytes(bitsrow)
+    return header + colours + xor + andmask
+
+
+def write_icon(path, palette, pictures):
+    """An icon with one 8-bit image per picture (sizes 32 and 16), each with its mask."""
+    images = []
+    for rgb, opaque in pictures:
+        idx = palette.indices(rgb, opaque, False)
+        mapped = Image.new("RGB", rgb.size)
+        mapped.putdata([palette.colour(i) for row in idx for i in row])
+        images.append(_masked_image((mapped, opaque), 8, lambda c: c))
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for p, data in zip(pictures, images):
+        s = p[0].size[0]
+        out += struct.pack("<BBBBHHII", s, s, 0, 0, 1, 8, len(data), offset)
+        offset += len(data)
+    out += b"".join(images)
+    with open(path, "wb") as f:
+        f.write(out)
+    return len(out)
+
+
+def write_cursor(path, picture, hotspot, colours):
+    """A 32 x 32 cursor of 16 colours; `colours` lists the exact colours the picture uses."""
+    def nearest(c):
+        return min(colours, key=lambda k: sum((k[i] - c[i]) ** 2 for i in range(3)))
+    data = _masked_image(picture, 4, nearest)
+    s = picture[0].size[0]
+    out = struct.pack("<HHH", 0, 2, 1)
+    out += struct.pack("<BBBBHHII", s, s, 16, 0, hotspot[0], hotspot[1], len(data), 22)
+    out += data
+    with open(path, "wb") as f:
+        f.write(out)
+    return len(out)
