@@ -35,6 +35,8 @@ const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Mem
 const char kPriority[] = "SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
 const char kExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
+const char kCdfs[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+const char kUsersDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 
 std::string WindowsDirectory() {
     char buffer[MAX_PATH] = {};
@@ -169,8 +171,25 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     StoreText(HKEY_LOCAL_MACHINE, kExplorer, "AlwaysUnloadDLL", "0");
     StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive", 0);
     StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit", 0);
+    StoreBinary(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch", {0x40, 0x0C, 0, 0});
+    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+    msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMenu=0\r\nAutoscan=0\r\n"
+                 "DrvSpace=1\r\nDblSpace=1\r\nDoubleBuffer=1\r\n");
 
     ASSERT_EQ(manager_.RestoreBackup(), 1);
+
+    // The CD file system values were unreadable at the backup: Windows' own values come back.
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch").Number(), 448u);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCdfs, "CacheSize").Number(), 619u);
+    // AutoEndTasks was missing, so the backup holds 0.
+    EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "0");
+    // The boot menu comes back on every family, the drivers only on the 9x family.
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "BootMenu", 4), 1);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "DrvSpace", 4),
+              NineX() ? 0 : 1);
+    EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "Autoscan", 4),
+              NineX() ? 2 : 0);
+    EXPECT_TRUE(IsHiddenAndSystem("C:\\msdos.sys"));
 
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "5000");
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 1u);

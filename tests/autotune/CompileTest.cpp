@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "autotune/CAnalyzerSet.h"
+#include "platform/CMemoryFigures.h"
+#include "platform/WindowsVersion.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const char kCdfs[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+const char kFileSystem[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
+const char kHdc[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
+const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const char kShutdownDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
+const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
+
+std::string WindowsFile(const char* name) {
+    char buffer[MAX_PATH] = {};
+    GetWindowsDirectoryA(buffer, sizeof(buffer));
+    return std::string(buffer) + name;
+}
+
+class Compile : public testing::Test {
+protected:
+    void SetUp() override {
+        CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{64u << 20, 32u << 20}; });
+        systemIni_.Write("[vcache]\r\n");
+        msdos_.Write("[Options]\r\n");
+        analyzers_.RecommendAll();
+    }
+    void TearDown() override { CMemoryFigures::SetSource(nullptr); }
+
+    // Every checked value at its recommendation, on every family.
+    void MakeOptimal() {
+        StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000");
+        StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "0");
+        StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "8192");
+        StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "50");
+        StoreBinary(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch", {0x40, 0x0C, 0, 0});  // 3136: 48X
+        StoreBinary(HKEY_LOCAL_MACHINE, kCdfs, "CacheSize", {0xAC, 0x09, 0, 0}); // 2476
+        systemIni_.Write(
+            "[vcache]\r\nChunksize=512\r\n[386Enh]\r\nConservativeSwapfileUsage=1\r\n");
+        StoreNumber(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize", 512);
+        StoreText(HKEY_LOCAL_MACHINE, kHdc, "ForceFIFO", "0");
+        StoreText(HKEY_LOCAL_MACHINE, kExplorer, "AlwaysUnloadDLL", "1");
+        StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive", 1);
+        msdos_.Write("[Options]\r\nDrvSpace=0\r\nDblSpace=0\r\n");
+        StoreText(HKEY_USERS, kShutdownDesktop, "AutoEndTasks", "1");
+    }
+
+    CRegistrySandbox sandbox_;
+    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
+    CPreservedFile msdos_{"C:\\msdos.sys"};
+    CAnalyzerSet analyzers_;
+    const int family_ = DetectWindowsFamily();
+};
+
+const char kInternetLines[] = "-MTU will be adjusted for faster transmission.\n"
+                              "-RWIN will be adjusted for faster transmission.\n"
+                              "-TTL will be adjusted for faster transmission.\n";
+
+TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
+    MakeOptimal();
+    CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
+    for (size_t module = 0; module < texts.size(); ++module) {
+        if (module != CAnalyzerSet::kInternet) {
+            EXPECT_EQ(texts[module], "") << module;
+        }
+    }
+    EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
+
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
+    texts = analyzers_.Compile();
+    for (const std::string& text : texts) {
+        EXPECT_EQ(text, "");
+    }
+}
+
+TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
+    // Nothing set at all (Windows' own defaults), font smoothing on.
+    StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "1");
+    const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
+    const bool nineX = IsNineXFamily(family_);
+    const bool nt = IsNTFamily(family_);
+
+    EXPECT_EQ(texts[CAnalyzerSet::kSystem],
+              "-App Timeout will be adjusted for a quicker response.\n");
+    EXPECT_EQ(texts[CAnalyzerSet::kDesktop],
+              std::string("-Font Smoothing will be adjusted for Increased System Resource.\n") +
+                  (nineX ? "-Icon Cache size will be adjusted for optimal usage.\n" : ""));
+    EXPECT_EQ(texts[CAnalyzerSet::kStartMenu],
+              "-Menu Speed will be adjusted for faster response.\n");
+    EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
+    EXPECT_EQ(texts[CAnalyzerSet::kCDROM], "-CD Speed will be adjusted for faster read/write.\n");
+    // A missing ForceFIFO reads as 1 and a missing size as 512, which 64 MB recommends.
+    EXPECT_EQ(texts[CAnalyzerSet::kHardDisk],
+              nineX ? "-VCache size will be adjusted for optimal usage.\n"
+                      "-FIFO will be adjusted for faster HD access.\n"
+                    : "");
+    EXPECT_EQ(texts[CAnalyzerSet::kMemory],
+              std::string("-DLLs will be unloaded to save Windows Resources.\n") +
+                  (nt ? "-Core System Files will be paged for faster access.\n" : "") +
+                  (nineX ? "-SwapFile will be used conservatively for higher performance.\n" : ""));
+    // Both drivers are loaded while msdos.sys says nothing of them.
+    EXPECT_EQ(texts[CAnalyzerSet::kBootup],
+              nineX ? "-Drivespace will not be loaded for a faster startup.\n"
+                      "-Doublespace will not be loaded for a faster startup.\n"
+                    : "");
+    EXPECT_EQ(texts[CAnalyzerSet::kShutdown],
+              nineX ? "-Non Responding Apps will be auto closed.\n" : "");
+}
+
+TEST_F(Compile, TheContiguousFileSizeFollowsTheMemorySize) {
+    MakeOptimal();
+    CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{256u << 20, 32u << 20}; });
+    analyzers_.RecommendAll();
+    const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
+    EXPECT_EQ(analyzers_.hardDisk.contigFileAllocSize, 1024u);
+    EXPECT_EQ(texts[CAnalyzerSet::kHardDisk],
+              IsNineXFamily(family_) ? "-Contiguous File size will be adjusted for optimal usage.\n"
+                                     : "");
+}
+
+} // namespace
