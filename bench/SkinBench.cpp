@@ -47,14 +47,17 @@ int main(int argc, char** argv) {
     const int repetitions = argc > 1 ? std::atoi(argv[1]) : 200;
     int rectangles = 0;
     const double main = RegionTime(130, repetitions, rectangles);
-    std::printf("region of the main skin 130 (442 x 490): %.1f us (%d rectangles once the system merged the rows)\n", main,
-                rectangles);
+    std::printf("region of the main skin 130 (442 x 490): %.1f us (%d rectangles once the system "
+                "merged the rows)\n",
+                main, rectangles);
     double total = 0;
     double slowest = 0;
     UINT slowestId = 0;
     for (UINT id : kButtonShapes) {
         const double t = RegionTime(id, repetitions, rectangles);
-        std::printf("region of button bitmap %u: %.1f us (%d rectangles once the system merged the rows)\n", id, t, rectangles);
+        std::printf(
+            "region of button bitmap %u: %.1f us (%d rectangles once the system merged the rows)\n",
+            id, t, rectangles);
         total += t;
         if (t > slowest) {
             slowest = t;
