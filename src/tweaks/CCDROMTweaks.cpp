@@ -16,7 +16,7 @@ const char kWorksEverywhere[] = "95/98/ME/NT/2000/XP";
 
 // The help of an Auto Play switch.
 std::string AutoPlayHelp(const char* title, const char* explanation) {
-    return BuildHelpText({title, explanation, "No Recommendations are available.",
+    return BuildHelpText({title, explanation, kNoRecommendation,
                           "Check to use Auto Play.\n-- Uncheck to not use AutoPlay.",
                           "This option is checked.", kWorksEverywhere});
 }

@@ -20,7 +20,6 @@ const char kDefaultValue[] = "";
 
 const char kWorksEverywhere[] = "95/98/ME/NT/2000/XP";
 const char kWorksOnNineX[] = "95/98/ME";
-const char kNoRecommendation[] = "No Recommendations are available.";
 const char kNotChecked[] = "This option is not checked.";
 
 DWORD DecimalValue(const std::string& text) {

@@ -18,7 +18,6 @@ const char kShellFoldersKey[] =
 const DWORD kDoubledHashTableSize = 512;
 
 const char kWorksOn[] = "95/98/ME/NT/2000";
-const char kNoRecommendation[] = "No Recommendations are available.";
 const char kNotApplicable[] = "Not Applicable.";
 
 // The help of a TCP/IP tuning: no recommendation, no default.

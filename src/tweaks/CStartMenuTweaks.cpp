@@ -18,7 +18,6 @@ const char kAdvancedKey[] =
     ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 
 const char kWorksEverywhere[] = "95/98/ME/NT/2000/XP";
-const char kNoRecommendation[] = "No Recommendations are available.";
 
 } // namespace
 

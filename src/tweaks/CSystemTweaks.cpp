@@ -15,7 +15,6 @@ const char kShellFoldersKey[] =
 const char kUserProfile[] = "%USERPROFILE%";
 
 const char kWorksEverywhere[] = "95/98/ME/NT/2000/XP";
-const char kNoRecommendation[] = "No Recommendations are available.";
 
 void ReplaceAll(std::string& text, const std::string& what, const std::string& with) {
     for (size_t at = text.find(what); at != std::string::npos;

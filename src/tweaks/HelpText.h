@@ -2,6 +2,9 @@
 
 #include <string>
 
+// The recommendation of every tweak that has none.
+constexpr const char* kNoRecommendation = "No Recommendations are available.";
+
 // One help topic of a tweak. Every piece is the bare text: the assembly adds the headings.
 struct HelpTopic {
     const char* title;          // "Time out Help"
