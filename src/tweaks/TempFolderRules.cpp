@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <windows.h>
 
+#include "platform/CFindHandle.h"
 #include "platform/ProgramPaths.h"
 #include "platform/WindowsVersion.h"
 
@@ -14,6 +15,43 @@ std::string Filled(const char* buffer, DWORD length, DWORD size) {
     return length > 0 && length < size ? std::string(buffer, length) : std::string();
 }
 
+// Where the folders below an absolute path's root begin: after "C:\" or "\\server\share\";
+// npos for any other form.
+size_t FirstFolderOf(const std::string& path) {
+    if (path.size() >= 3 && path[1] == ':' && path[2] == '\\')
+        return 3;
+    if (path.compare(0, 2, "\\\\") != 0)
+        return std::string::npos;
+    const size_t share = path.find('\\', 2);
+    const size_t end = share == std::string::npos ? share : path.find('\\', share + 1);
+    return end == std::string::npos ? end : end + 1;
+}
+
+// The absolute path with every folder that exists under its long name, so that a short name
+// ("C:\DOCUME~1\Ann") compares equal to the folder it stands for. Folders that cannot be found
+// keep the name given. Every Windows version can do this (GetLongPathNameA came with 98 and 2000).
+std::string LongNames(const std::string& path) {
+    size_t position = FirstFolderOf(path);
+    if (position == std::string::npos)
+        return path;
+    std::string result = path.substr(0, position);
+    while (position < path.size()) {
+        const size_t end = path.find('\\', position);
+        std::string name = path.substr(position, end == std::string::npos ? end : end - position);
+        WIN32_FIND_DATAA found = {};
+        CFindHandle search;
+        if (!name.empty() && name.find_first_of("*?") == std::string::npos &&
+            search.First(result + name, found))
+            name = found.cFileName;
+        result += name;
+        if (end == std::string::npos)
+            break;
+        result += '\\';
+        position = end + 1;
+    }
+    return result;
+}
+
 std::string FullPath(const std::string& path) {
     if (path.empty())
         return path;
@@ -21,7 +59,7 @@ std::string FullPath(const std::string& path) {
     char* name = nullptr;
     const DWORD length = GetFullPathNameA(path.c_str(), sizeof(buffer), buffer, &name);
     const std::string full = Filled(buffer, length, sizeof(buffer));
-    return full.empty() ? path : full;
+    return full.empty() ? path : LongNames(full);
 }
 
 std::string WithoutTrailingBackslash(const std::string& path) {

@@ -11,10 +11,10 @@ struct TempFolderPlaces {
     bool familyDetected = false;  // the version detection succeeded
     int family = 0;               // the family it gave
     std::string tempPath;         // GetTempPathA, with its backslash; empty when that failed
-    std::string fullTempPath;     // the same folder as an absolute path
+    std::string fullTempPath;     // the same folder as an absolute path of long names
     std::string familyDirectory;  // the current directory on the 9x family, the Windows
                                   // directory on the NT family, empty otherwise
-    std::string windowsDirectory; // the folders below are absolute; empty when unknown
+    std::string windowsDirectory; // these four are absolute and long-named too; empty when unknown
     std::string systemDirectory;
     std::string programDirectory;
     std::string profileDirectory; // %USERPROFILE%, empty where it is not set
@@ -25,9 +25,9 @@ TempFolderPlaces CollectTempFolderPlaces();
 
 // True when the temporary folder must be left alone: the family is unknown or of neither
 // family; there is no temporary path; the temporary path is the family's directory (compared
-// exactly, each without its trailing backslash); or, compared without regard to case and
-// trailing backslashes, the folder is a drive root or a share, or is the Windows, system,
-// program or profile folder, or a folder that holds one of them.
+// exactly, each without its trailing backslash); or, compared without regard to case, short
+// names and trailing backslashes, the folder is a drive root or a share, or is the Windows,
+// system, program or profile folder, or a folder that holds one of them.
 bool IsTempFolderRefused(const TempFolderPlaces& places);
 
 // A folder path in the form refusals compare: lower case, forward slashes turned into

@@ -37,6 +37,9 @@ const char kExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 const char kCdfs[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
 const char kUsersDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
+const char kShutdown[] = "System\\CurrentControlSet\\Control\\Shutdown";
+const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
+const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command";
 
 std::string WindowsDirectory() {
     char buffer[MAX_PATH] = {};
@@ -229,6 +232,40 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
         EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kPriority, "Win32PrioritySeparation").Number(),
                   2u);
     }
+}
+
+TEST_F(BackupManagerTest, TheNineXOnlyValuesOfThreeModulesAreCapturedAndWrittenBackThereOnly) {
+    // The Desktop's "Open With" entry and icon cache, and the fast shutdown switch; the msdos.sys
+    // of Prepare holds Autoscan=1 and DrvSpace=0.
+    StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "1");
+    StoreText(HKEY_LOCAL_MACHINE, kOpenWith, "", "Op&en With...");
+    StoreText(HKEY_LOCAL_MACHINE, kOpenWithCommand, "", "rundll32.exe");
+    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "4096");
+    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+    StoreText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "1");
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+
+    const DWORD nineX = NineX() ? 1 : 0;
+    // Version, prefix and arrow are missing (0, and 1 for "no prefix" and "no arrow").
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\desktop.tvb")),
+              NumberRecordFile("CDesktopTweaks", {0, 1, 1, 1, 0, 0, nineX, nineX * 4096}));
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\bootup.tvb")),
+              ClassHeader("CBootupTweaks") + NumberBytes(1) + NumberBytes(0) + Text("") +
+                  NumberBytes(nineX) + NumberBytes(0) + Text("") + Text("") + NumberBytes(nineX) +
+                  NumberBytes(0) + NumberBytes(0) + NumberBytes(0));
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\shutdown.tvb")),
+              ClassHeader("CShutdownTweaks") + NumberBytes(1) + NumberBytes(nineX) +
+                  NumberBytes(0) + Text("") + NumberBytes(0) + Text(""));
+
+    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "16");
+    StoreText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "0");
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons").Text(),
+              NineX() ? "4096" : "16");
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot").Text(), NineX() ? "1" : "0");
+    // Elsewhere the entry was stored as 0 and is left as it is, not removed.
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
+    EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
 }
 
 TEST_F(BackupManagerTest, AMissingFileStopsTheRestoreBeforeAnythingIsWritten) {

@@ -178,6 +178,20 @@ TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseAndBackslash) {
     EXPECT_TRUE(Untouched());
 }
 
+TEST_F(TempFolder, TheProfileFolderIsRefusedUnderItsShortName) {
+    char shortName[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(temp_.c_str(), shortName, MAX_PATH);
+    ASSERT_TRUE(length > 0 && length < MAX_PATH);
+    ASSERT_NE(FolderKey(shortName), FolderKey(temp_)); // the test folder has a long name
+    profile_.Set(temp_);
+    tmp_.Set(shortName);
+    EXPECT_FALSE(CHDDTweaks().ClearTempFolder());
+    EXPECT_TRUE(Untouched());
+    // And the other way round: the profile named by its short name, the folder by its long one.
+    profile_.Set(shortName);
+    EXPECT_TRUE(Refused(temp_));
+}
+
 TEST_F(TempFolder, FoldersThatHoldMoreThanTemporaryFilesAreRefused) {
     const std::string windows = CHDDTweaks().WindowsDirectory();
     char system[MAX_PATH] = {};
