@@ -3,6 +3,7 @@
 #include "platform/SystemActions.h"
 #include "tweaks/HelpText.h"
 #include "tweaks/InternetKeyLists.h"
+#include "tweaks/TempFolderRules.h"
 
 template class CTweakModule<CInternetTweaks>;
 
@@ -100,27 +101,29 @@ BOOL CInternetTweaks::SetDoubleDNSCache(DWORD doubled) {
     return TRUE;
 }
 
-void CInternetTweaks::ClearShellFolder(const char* valueName, const char* windowsSubfolder) const {
+BOOL CInternetTweaks::ClearShellFolder(const char* valueName, const char* windowsSubfolder) const {
     std::string folder;
     GetStringValue(HKEY_CURRENT_USER, kShellFoldersKey, valueName, folder);
     if (folder.empty())
         folder = windowsDirectory + windowsSubfolder;
+    // Emptying deletes everything beneath the folder, and the shell folder can name any folder
+    // at all: a drive, the Windows or profile folder or a relative path is never emptied.
+    if (IsNamedFolderRefused(folder, CollectTempFolderPlaces()))
+        return FALSE;
     WipeDirectory(folder);
+    return TRUE;
 }
 
 BOOL CInternetTweaks::ClearCookies() {
-    ClearShellFolder("Cookies", "\\Cookies");
-    return TRUE;
+    return ClearShellFolder("Cookies", "\\Cookies");
 }
 
 BOOL CInternetTweaks::ClearTemporaryInternetFiles() {
-    ClearShellFolder("Cache", "\\Temporary Internet Files");
-    return TRUE;
+    return ClearShellFolder("Cache", "\\Temporary Internet Files");
 }
 
 BOOL CInternetTweaks::ClearHistory() {
-    ClearShellFolder("History", "\\History");
-    return TRUE;
+    return ClearShellFolder("History", "\\History");
 }
 
 BOOL CInternetTweaks::GetHelpMTU(std::string& text) {

@@ -40,7 +40,10 @@ public:
     BOOL SetDoubleDNSCache(DWORD doubled);
 
     // Empty the folder the user's shell folders name (the one in the Windows directory when the
-    // name is missing), keeping the folder and every index.dat in it. Always 1.
+    // name is missing), keeping the folder and every index.dat in it. 1 also when the folder is
+    // missing or nothing could be deleted; 0, touching nothing, when the folder is refused (not
+    // an absolute path, a drive or share, or the Windows, system, program or profile folder or
+    // one that holds them).
     BOOL ClearCookies();
     BOOL ClearTemporaryInternetFiles();
     BOOL ClearHistory();
@@ -52,5 +55,5 @@ public:
     BOOL GetHelpDNSCache(std::string& text);
 
 private:
-    void ClearShellFolder(const char* valueName, const char* windowsSubfolder) const;
+    BOOL ClearShellFolder(const char* valueName, const char* windowsSubfolder) const;
 };

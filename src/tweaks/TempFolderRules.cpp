@@ -134,14 +134,28 @@ bool IsTempFolderRefused(const TempFolderPlaces& places) {
         WithoutTrailingBackslash(places.familyDirectory))
         return true;
 
-    const std::string temp =
-        FolderKey(places.fullTempPath.empty() ? places.tempPath : places.fullTempPath);
-    if (IsRootKey(temp))
+    return IsProtectedFolder(places.fullTempPath.empty() ? places.tempPath : places.fullTempPath,
+                             places);
+}
+
+bool IsProtectedFolder(const std::string& folder, const TempFolderPlaces& places) {
+    const std::string key = FolderKey(folder);
+    if (IsRootKey(key))
         return true;
-    for (const std::string* folder : {&places.windowsDirectory, &places.systemDirectory,
-                                      &places.programDirectory, &places.profileDirectory}) {
-        if (!folder->empty() && HoldsFolder(temp, FolderKey(*folder)))
+    for (const std::string* protectedFolder :
+         {&places.windowsDirectory, &places.systemDirectory, &places.programDirectory,
+          &places.profileDirectory}) {
+        if (!protectedFolder->empty() && HoldsFolder(key, FolderKey(*protectedFolder)))
             return true;
     }
     return false;
+}
+
+bool IsNamedFolderRefused(const std::string& folder, const TempFolderPlaces& places) {
+    const bool onDrive = folder.size() >= 3 && IsCharAlphaA(folder[0]) && folder[1] == ':' &&
+                         (folder[2] == '\\' || folder[2] == '/');
+    const bool onShare = folder.compare(0, 2, "\\\\") == 0;
+    if (!onDrive && !onShare)
+        return true;
+    return IsProtectedFolder(FullPath(folder), places);
 }

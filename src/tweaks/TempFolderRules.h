@@ -30,6 +30,15 @@ TempFolderPlaces CollectTempFolderPlaces();
 // system, program or profile folder, or a folder that holds one of them.
 bool IsTempFolderRefused(const TempFolderPlaces& places);
 
+// True when emptying `folder` (an absolute path) would reach beyond a folder of its own: compared
+// without regard to case and trailing backslashes, it is a drive root or a share, or is the
+// Windows, system, program or profile folder of `places`, or a folder that holds one of them.
+bool IsProtectedFolder(const std::string& folder, const TempFolderPlaces& places);
+
+// True when a folder that a setting names (such as the browser's cookies folder) must not be
+// emptied: it is not an absolute path (a drive path or a share), or it is a protected folder.
+bool IsNamedFolderRefused(const std::string& folder, const TempFolderPlaces& places);
+
 // A folder path in the form refusals compare: lower case, forward slashes turned into
 // backslashes, trailing backslashes taken away ("C:\" becomes "c:").
 std::string FolderKey(const std::string& path);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
 #include <string>
 
 #include "app/CAppSettings.h"
@@ -15,6 +16,7 @@
 #include "support/CTestFolder.h"
 #include "support/ModuleFileChecks.h"
 #include "support/TestRegistry.h"
+#include "tweaks/CStartMenuTweaks.h"
 #include "tweaks/CSystemTweaks.h"
 
 namespace {
@@ -266,6 +268,42 @@ TEST_F(BackupManagerTest, TheNineXOnlyValuesOfThreeModulesAreCapturedAndWrittenB
     // Elsewhere the entry was stored as 0 and is left as it is, not removed.
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
     EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
+}
+
+// "Open With" and the icon cache belong to Windows 95, 98 and ME: elsewhere the backup keeps 0
+// for them and the restore leaves whatever is there.
+TEST_F(BackupManagerTest, TheDesktopsNineXSettingsAreKeptAndPutBackOnlyOnNineX) {
+    const char openWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
+    const std::string command = std::string(openWith) + "\\Command";
+    StoreText(HKEY_LOCAL_MACHINE, openWith, "", "Op&en With...");
+    StoreText(HKEY_LOCAL_MACHINE, command, "", "notepad %1");
+    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "2048");
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    // Version not shown, no prefix, no arrows (link and IsShortcut missing), no smoothing.
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\desktop.tvb")),
+              NumberRecordFile("CDesktopTweaks",
+                               {0, 1, 1, 0, 0, 0, NineX() ? 1u : 0u, NineX() ? 2048u : 0u}));
+
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, openWith);
+    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "4096");
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
+    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, command), NineX());
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons").Text(),
+              NineX() ? "2048" : "4096");
+}
+
+TEST_F(BackupManagerTest, ARestoreWithTheSortFlagDeletesTheStartMenuOrder) {
+    const char order[] =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    CStartMenuTweaks sorted;
+    sorted.menuShowDelay = 200;
+    sorted.sortStartMenu = 1;
+    ASSERT_EQ(sorted.SaveToFile(File("\\startmenu.tvb")), 1);
+    CreateKey(HKEY_CURRENT_USER, std::string(order) + "\\Programs");
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
+    // Neither family deletes keys.
+    EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, order), !NineX() && !NT());
 }
 
 TEST_F(BackupManagerTest, AMissingFileStopsTheRestoreBeforeAnythingIsWritten) {

@@ -4,6 +4,7 @@
 #include "platform/WindowsVersion.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
+#include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
 #include "support/HelpTextParts.h"
 #include "support/ModuleReads.h"
@@ -102,24 +103,6 @@ TEST(HDDTweaksHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
     EXPECT_EQ(parts.defaultText, "This option is not checked.");
     EXPECT_EQ(parts.worksOn, "95/98/ME");
 }
-
-// Puts an environment variable back as it was, set or not.
-class CSavedVariable {
-public:
-    explicit CSavedVariable(const char* name) : name_(name) {
-        char value[MAX_PATH];
-        const DWORD length = GetEnvironmentVariableA(name, value, sizeof(value));
-        set_ = length > 0 && length < sizeof(value);
-        value_.assign(value, set_ ? length : 0);
-    }
-    ~CSavedVariable() { SetEnvironmentVariableA(name_, set_ ? value_.c_str() : nullptr); }
-    void Set(const std::string& value) const { SetEnvironmentVariableA(name_, value.c_str()); }
-
-private:
-    const char* name_;
-    bool set_;
-    std::string value_;
-};
 
 // The temporary folder is pointed at a folder of the test's own. Refusals of the system's real
 // folders are checked on the decision alone, so that a fault can never empty them.

@@ -5,6 +5,7 @@
 
 #include "platform/WindowsVersion.h"
 #include "support/CRegistrySandbox.h"
+#include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
 #include "support/HelpTextParts.h"
 #include "support/TestRegistry.h"
@@ -443,6 +444,37 @@ TEST_F(InternetTweaks, AClearOfAMissingFolderStillSucceeds) {
     StoreText(HKEY_CURRENT_USER, kShellFolders, "History", browser / "gone");
     EXPECT_EQ(module_.ClearHistory(), TRUE);
     EXPECT_FALSE(CTestFolder::Exists(browser / "gone"));
+}
+
+// A shell folder can name any folder: the profile folder (whatever its case), a folder holding it
+// and a relative path are refused untouched. The profile is pointed at a folder of the test's own,
+// so that a fault can never empty a real one.
+TEST_F(InternetTweaks, AShellFolderThatHoldsMoreThanBrowserFilesIsNotEmptied) {
+    CTestFolder browser("browser");
+    CSavedVariable profileVariable("USERPROFILE");
+    const std::string profile = browser / "Profile";
+    profileVariable.Set(profile);
+    std::string upperProfile = profile + "\\";
+    CharUpperBuffA(&upperProfile[0], static_cast<DWORD>(upperProfile.size()));
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    ASSERT_TRUE(SetCurrentDirectoryA(browser.Path().c_str()));
+
+    const std::string named[] = {upperProfile, browser.Path(), "Cache"};
+    const std::string filled[] = {profile, profile + "\\Cookies", browser / "Cache"};
+    for (size_t i = 0; i < 3; ++i) {
+        CTestFolder::MakeDirectory(filled[i]);
+        CTestFolder::WriteFile(filled[i] + "\\user@site[1].txt", "cookie");
+        StoreText(HKEY_CURRENT_USER, kShellFolders, kBrowserFolders[i].valueName, named[i]);
+    }
+    BOOL cleared[3];
+    for (size_t i = 0; i < 3; ++i)
+        cleared[i] = (module_.*kBrowserFolders[i].clear)();
+    SetCurrentDirectoryA(current);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_FALSE(cleared[i]) << named[i];
+        EXPECT_TRUE(CTestFolder::Exists(filled[i] + "\\user@site[1].txt")) << named[i];
+    }
 }
 
 // The Windows directory's browser folders, made for one test and removed again. The prefix has

@@ -66,4 +66,19 @@ TEST(TempFolderRules, TheAbsolutePathDecidesAndUnknownFoldersAreSkipped) {
     EXPECT_EQ(FolderKey("C:/Windows//"), "c:\\windows");
 }
 
+TEST(NamedFolderRules, OnlyAnAbsoluteFolderOfItsOwnIsEmptied) {
+    const TempFolderPlaces places = Places(kFamilyWinXP, "C:\\TEMP\\");
+    for (const char* folder :
+         {"C:\\WINNT\\Cookies", "c:/documents and settings/ann/Cookies\\",
+          "C:\\Documents and Settings\\Ann\\Local Settings\\Temporary Internet Files",
+          "\\\\server\\share\\History"})
+        EXPECT_FALSE(IsNamedFolderRefused(folder, places)) << folder;
+    // Relative paths depend on the current directory; the rest hold more than browser files.
+    for (const char* folder : {"", "Cookies", ".", "\\Cookies", "C:Cookies", "C:\\",
+                               "D:", "\\\\server\\share\\", "C:\\WINNT", "c:\\winnt\\system32\\",
+                               "C:\\WINNT\\Cookies\\..", "C:\\Documents and Settings",
+                               "C:\\Documents and Settings\\ANN\\", "C:\\Program Files\\Torvane"})
+        EXPECT_TRUE(IsNamedFolderRefused(folder, places)) << folder;
+}
+
 } // namespace
