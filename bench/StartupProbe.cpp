@@ -15,7 +15,7 @@
 #include <cstring>
 
 #include "BaselineWindow.h"
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "platform/CHandle.h"
 #include "platform/RegistryPrimitives.h"
 #include "res/resource.h"

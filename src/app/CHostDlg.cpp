@@ -5,9 +5,9 @@
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
 #include "status/CMemoryOptimizer.h"
-#include "ui/CAboutDlg.h"
-#include "ui/CMainDlg.h"
-#include "ui/CTrayIconDlg.h"
+#include "app/CAboutDlg.h"
+#include "app/CMainDlg.h"
+#include "app/CTrayIconDlg.h"
 
 CHostDlg::CHostDlg() {
     icon_ = LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_MAINFRAME));

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "platform/SystemActions.h"
 #include "ui/CModelessDialog.h"
 

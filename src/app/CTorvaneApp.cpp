@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/CHostDlg.h"
-#include "ui/CTrayIconDlg.h"
+#include "app/CTrayIconDlg.h"
 
 namespace {
 

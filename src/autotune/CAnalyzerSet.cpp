@@ -1,6 +1,6 @@
 #include "autotune/CAnalyzerSet.h"
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "tweaks/CBootupTweaks.h"
 #include "tweaks/CCDROMTweaks.h"
 #include "tweaks/CDesktopTweaks.h"

@@ -1,6 +1,6 @@
 #include "backup/BackupCommands.h"
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "backup/CBackupManager.h"
 #include "platform/CMessageBox.h"
 #include "platform/ProgramPaths.h"

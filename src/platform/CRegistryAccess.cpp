@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "backup/CArchive.h"
 #include "platform/WindowsVersion.h"
 
 CRegistryAccess::CRegistryAccess() : osFamily(kFamilyUnknown) {
@@ -13,14 +12,6 @@ CRegistryAccess::CRegistryAccess() : osFamily(kFamilyUnknown) {
     const UINT length = GetWindowsDirectoryA(buffer, sizeof(buffer));
     if (length > 0 && length < sizeof(buffer))
         windowsDirectory.assign(buffer, length);
-}
-
-void CRegistryAccess::Serialize(CArchive& archive) {
-    CObject::Serialize(archive);
-    if (archive.IsLoading())
-        LoadFields(archive);
-    else
-        StoreFields(archive);
 }
 
 bool CRegistryAccess::IsNineX() const {

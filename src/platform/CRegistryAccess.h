@@ -3,23 +3,15 @@
 #include <string>
 #include <windows.h>
 
-#include "backup/CObject.h"
 #include "platform/RegistryPrimitives.h"
 
-class CArchive;
-
 // Base of every tweak module: the Windows family the program runs on, the Windows directory, and
-// the registry, profile-file and file helpers the modules work through. As a serialisable object
-// it has no class record of its own; each module stores and loads its own record.
-class CRegistryAccess : public CObject {
+// the registry, profile-file and file helpers the modules work through. Storing a module in an
+// archive is the tweak module contract's part.
+class CRegistryAccess {
 public:
     CRegistryAccess();
-    ~CRegistryAccess() override = default;
-
-    // Stores or loads the module's record, by the archive's direction.
-    void Serialize(CArchive& archive) override;
-    virtual void StoreFields(CArchive& archive) = 0;
-    virtual void LoadFields(CArchive& archive) = 0;
+    virtual ~CRegistryAccess() = default;
 
     int OsFamily() const { return osFamily; }
     const std::string& WindowsDirectory() const { return windowsDirectory; }

@@ -222,3 +222,9 @@
 #define IDC_SKIN_CURSOR                  104
 #define IDC_LINK_CURSOR                  265
 // END artwork
+
+// The pages and dialogs of each section keep their numbers in a file of their own.
+#include "autotune_ids.h"
+#include "tweakpages_ids.h"
+#include "status_ids.h"
+#include "burnin_ids.h"

@@ -3,10 +3,10 @@
 #include <memory>
 #include <string>
 
-#include "backup/CArchive.h"
-#include "backup/CArchiveException.h"
-#include "backup/CObject.h"
-#include "backup/ObjectFiles.h"
+#include "archive/CArchive.h"
+#include "archive/CArchiveException.h"
+#include "archive/CObject.h"
+#include "archive/ObjectFiles.h"
 #include "platform/CRegistryAccess.h"
 #include "platform/ProgramPaths.h"
 
@@ -16,18 +16,17 @@
 //   static constexpr const char* kClassName;        e.g. "CSystemTweaks"
 //   static constexpr const char* kBackupFileName;   e.g. "\\system.tvb"
 //   void ExchangeFields(CArchive&);                 its record in archive order
-template <class Module> class CTweakModule : public CRegistryAccess {
+template <class Module> class CTweakModule : public CObject, public CRegistryAccess {
 public:
     static constexpr unsigned kSchema = CRuntimeClass::kVersionableSchema | 1u;
     static const CRuntimeClass classRecord;
 
     const CRuntimeClass* GetRuntimeClass() const override { return &classRecord; }
 
-    void StoreFields(CArchive& archive) override {
-        static_cast<Module*>(this)->ExchangeFields(archive);
-    }
-    void LoadFields(CArchive& archive) override {
-        if (archive.ObjectSchema() != 1)
+    // Stores or loads the module's record, by the archive's direction.
+    void Serialize(CArchive& archive) override {
+        CObject::Serialize(archive);
+        if (archive.IsLoading() && archive.ObjectSchema() != 1)
             throw CArchiveException(CArchiveException::kBadSchema);
         static_cast<Module*>(this)->ExchangeFields(archive);
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RegistryPrimitives.h"
 #include "support/CRegistrySandbox.h"

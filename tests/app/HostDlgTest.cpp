@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "app/CHostDlg.h"
 #include "platform/CMemoryFigures.h"
 #include "platform/CTimeScale.h"
@@ -11,8 +11,8 @@
 #include "support/CRegistrySandbox.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
-#include "ui/CMainDlg.h"
-#include "ui/CTrayIconDlg.h"
+#include "app/CMainDlg.h"
+#include "app/CTrayIconDlg.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <shlwapi.h>
 #include <string>
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "backup/BackupCommands.h"
 #include "backup/CBackupManager.h"
 #include "platform/CRegistryAccess.h"

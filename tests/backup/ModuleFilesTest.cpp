@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "backup/CArchiveException.h"
+#include "archive/CArchiveException.h"
 #include "platform/ProgramPaths.h"
 #include "support/CTestFolder.h"
 #include "support/ModuleFileMutations.h"

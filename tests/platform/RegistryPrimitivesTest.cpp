@@ -13,8 +13,6 @@ const char kKey[] = "Software\\Torvane Test\\Primitives";
 // The base as every module has it, without a record of its own.
 class CPlainAccess : public CRegistryAccess {
 public:
-    void StoreFields(CArchive&) override {}
-    void LoadFields(CArchive&) override {}
 };
 
 class RegistryPrimitives : public testing::Test {

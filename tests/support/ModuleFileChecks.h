@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "backup/CArchiveException.h"
-#include "backup/ObjectFiles.h"
+#include "archive/CArchiveException.h"
+#include "archive/ObjectFiles.h"
 #include "support/CTestFolder.h"
 
 // Building blocks of the module file tests: what a backup file of a module must look like.

@@ -1,4 +1,4 @@
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
-#include "backup/ObjectFiles.h"
+#include "archive/ObjectFiles.h"
 
 #include <new>
 
-#include "backup/CArchive.h"
-#include "backup/CArchiveException.h"
-#include "backup/CFileArchiveStream.h"
-#include "backup/CObject.h"
+#include "archive/CArchive.h"
+#include "archive/CArchiveException.h"
+#include "archive/CFileArchiveStream.h"
+#include "archive/CObject.h"
 
 int SaveObjectToFile(const CObject& object, const std::string& path) {
     try {

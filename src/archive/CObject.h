@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/CRuntimeClass.h"
+#include "archive/CRuntimeClass.h"
 
 class CArchive;
 

@@ -1,4 +1,4 @@
-#include "ui/CAboutDlg.h"
+#include "app/CAboutDlg.h"
 
 #include "res/resource.h"
 

@@ -3,8 +3,7 @@
 #include <string>
 #include <windows.h>
 
-#include "backup/CArchiveStream.h"
-#include "platform/CHandle.h"
+#include "archive/CArchiveStream.h"
 
 // An archive stream over a file: opened for reading, or created (truncated) for writing.
 class CFileArchiveStream : public CArchiveStream {
@@ -13,8 +12,11 @@ public:
 
     // Check IsOpen afterwards.
     CFileArchiveStream(const std::string& path, Mode mode);
+    ~CFileArchiveStream() override;
+    CFileArchiveStream(const CFileArchiveStream&) = delete;
+    CFileArchiveStream& operator=(const CFileArchiveStream&) = delete;
 
-    bool IsOpen() const { return file_.IsValid(); }
+    bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
     size_t Read(void* data, size_t size) override;
     void Write(const void* data, size_t size) override;
     size_t Remaining() const override { return remaining_; }
@@ -22,6 +24,6 @@ public:
     void Close();
 
 private:
-    CHandle file_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
     size_t remaining_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "backup/CRuntimeClass.h"
+#include "archive/CRuntimeClass.h"
 
 #include <cstring>
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "backup/CArchive.h"
-#include "backup/CArchiveException.h"
-#include "backup/CMemoryArchiveStream.h"
+#include "archive/CArchive.h"
+#include "archive/CArchiveException.h"
+#include "archive/CMemoryArchiveStream.h"
 #include "tweaks/CSystemTweaks.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/CTrayIconDlg.h"
+#include "app/CTrayIconDlg.h"
 
 #include <cstring>
 
@@ -6,7 +6,7 @@
 #include "platform/CTimeScale.h"
 #include "platform/SystemActions.h"
 #include "res/resource.h"
-#include "ui/CMainDlg.h"
+#include "app/CMainDlg.h"
 
 namespace {
 

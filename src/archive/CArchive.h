@@ -6,7 +6,7 @@
 #include <vector>
 #include <windows.h>
 
-#include "backup/CArchiveStream.h"
+#include "archive/CArchiveStream.h"
 
 class CObject;
 class CRuntimeClass;

@@ -1,10 +1,10 @@
-#include "backup/CArchive.h"
+#include "archive/CArchive.h"
 
 #include <cstring>
 
-#include "backup/CArchiveException.h"
-#include "backup/CObject.h"
-#include "backup/CRuntimeClass.h"
+#include "archive/CArchiveException.h"
+#include "archive/CObject.h"
+#include "archive/CRuntimeClass.h"
 
 CArchive::CArchive(CArchiveStream& stream, Mode mode)
     : stream_(stream), mode_(mode), buffer_(kBufferSize) {

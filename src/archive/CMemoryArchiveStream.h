@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "backup/CArchiveStream.h"
+#include "archive/CArchiveStream.h"
 
 // An archive stream over a byte buffer.
 class CMemoryArchiveStream : public CArchiveStream {

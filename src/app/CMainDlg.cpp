@@ -1,6 +1,6 @@
-#include "ui/CMainDlg.h"
+#include "app/CMainDlg.h"
 
-#include "app/CAppSettings.h"
+#include "platform/CAppSettings.h"
 #include "app/CHostDlg.h"
 #include "res/resource.h"
 

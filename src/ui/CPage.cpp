@@ -1,0 +1,50 @@
+#include "ui/CPage.h"
+
+#include "ui/SkinRegion.h"
+
+BOOL CPage::CreateButtons(const PageButton* buttons, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        const PageButton& row = buttons[i];
+        auto button = std::make_unique<CSkinButton>();
+        if (!button->Create(row.tooltip, WS_CHILD | WS_VISIBLE | WS_TABSTOP, row.normal, row.hover,
+                            row.pressed, row.disabled, kSkinTransparent, Handle(), row.id))
+            return FALSE;
+        button->MoveTo(row.x, row.y);
+        button->SetTooltip(row.tooltip);
+        buttons_.push_back(std::move(button));
+    }
+    return TRUE;
+}
+
+CSkinButton* CPage::Button(int id) {
+    for (auto& button : buttons_)
+        if (button->Id() == id)
+            return button.get();
+    return nullptr;
+}
+
+void CPage::MakeLabels(const int* ids, size_t count, int points) {
+    for (size_t i = 0; i < count; ++i) {
+        auto label = std::make_unique<CTextLabel>();
+        if (!label->AttachItem(Handle(), ids[i]))
+            continue;
+        label->SetTransparent(true).SetFontName("Tahoma", 0).SetFontSize(points);
+        labels_.push_back(std::move(label));
+    }
+}
+
+CTextLabel* CPage::Label(int id) {
+    for (auto& label : labels_)
+        if (label->Id() == id)
+            return label.get();
+    return nullptr;
+}
+
+BOOL CPage::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
+    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORDLG) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+        result = reinterpret_cast<LRESULT>(whiteBrush_.Get());
+        return TRUE;
+    }
+    return FALSE;
+}
