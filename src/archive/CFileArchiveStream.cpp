@@ -4,15 +4,15 @@
 
 CFileArchiveStream::CFileArchiveStream(const std::string& path, Mode mode) {
     if (mode == kRead) {
-        file_ = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file_ = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
         if (IsOpen()) {
             const DWORD size = GetFileSize(file_, nullptr);
             remaining_ = size == INVALID_FILE_SIZE ? 0 : size;
         }
     } else {
         file_ = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
     }
 }
 
@@ -32,8 +32,7 @@ void CFileArchiveStream::Write(const void* data, size_t size) {
     if (!IsOpen())
         throw CArchiveException(CArchiveException::kFileError);
     DWORD written = 0;
-    if (!WriteFile(file_, data, static_cast<DWORD>(size), &written, nullptr) ||
-        written != size)
+    if (!WriteFile(file_, data, static_cast<DWORD>(size), &written, nullptr) || written != size)
         throw CArchiveException(CArchiveException::kFileError);
 }
 

@@ -17,7 +17,7 @@ struct PageButton {
     int id;
     const char* tooltip;
     UINT normal, hover, pressed, disabled;
-    int x, y;  // page pixels of the top-left corner
+    int x, y; // page pixels of the top-left corner
 };
 
 // A page shown in the main window's pager: a child dialog made from its own resource, with a
