@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "platform/ProgramPaths.h"
+#include "platform/RegistryPrimitives.h"
 #include "tweaks/CBootupTweaks.h"
 #include "tweaks/CCDROMTweaks.h"
 #include "tweaks/CDesktopTweaks.h"
@@ -25,10 +26,7 @@ template <class Module> int SaveRecord(const Module& record) {
         DeleteFileA(partial.c_str());
         return 0;
     }
-    // The old file was deleted before the backup began; where MoveFileExA is only a stub (the 9x
-    // family) a plain move serves.
-    if (!MoveFileExA(partial.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) &&
-        !MoveFileA(partial.c_str(), target.c_str())) {
+    if (!MoveFileReplacing(partial.c_str(), target.c_str())) {
         DeleteFileA(partial.c_str());
         return 0;
     }

@@ -27,6 +27,10 @@ public:
             key_ = nullptr;
         }
     }
+    // Reads a value's data into `data` (at most `size` bytes; `size` becomes the bytes read).
+    LONG QueryValue(const char* valueName, void* data, DWORD& size, DWORD* type = nullptr) const {
+        return RegQueryValueExA(key_, valueName, nullptr, type, static_cast<BYTE*>(data), &size);
+    }
     HKEY Get() const { return key_; }
     bool IsOpen() const { return key_ != nullptr; }
 

@@ -112,18 +112,23 @@ BOOL SetFileNormal(const char* path, BOOL normal) {
 }
 
 BOOL MoveFileTo(const char* source, const char* target, int replace) {
-    if (replace == 1) {
-        // Windows 95, 98 and ME have MoveFileExA only as a stub: without this the old target
-        // would stay and the caller's next copy would overwrite the very file it meant to keep.
-        if (!MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING) &&
-            GetLastError() == ERROR_CALL_NOT_IMPLEMENTED &&
-            GetFileAttributesA(source) != INVALID_FILE_ATTRIBUTES) {
-            DeleteFileA(target);
-            MoveFileA(source, target);
-        }
-    } else
+    // Without the 9x fallback of MoveFileReplacing the old target would stay and the caller's
+    // next copy would overwrite the very file it meant to keep.
+    if (replace == 1)
+        MoveFileReplacing(source, target);
+    else
         MoveFileA(source, target);
     return TRUE;
+}
+
+BOOL MoveFileReplacing(const char* source, const char* target) {
+    if (MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING))
+        return TRUE;
+    if (GetLastError() != ERROR_CALL_NOT_IMPLEMENTED ||
+        GetFileAttributesA(source) == INVALID_FILE_ATTRIBUTES)
+        return FALSE;
+    DeleteFileA(target);
+    return MoveFileA(source, target) != FALSE;
 }
 
 BOOL CopyFileTo(const char* source, const char* target, BOOL overwrite) {

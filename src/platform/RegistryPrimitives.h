@@ -33,4 +33,7 @@ BOOL DeleteKey(int osFamily, HKEY root, const char* subKey);
 BOOL SetFileNormal(const char* path, BOOL normal);
 // Replaces an existing target when `replace` is 1. Always reports TRUE.
 BOOL MoveFileTo(const char* source, const char* target, int replace);
+// Moves `source` over `target`, replacing it. Windows 95, 98 and ME have MoveFileExA only as a
+// stub: there the target is deleted and the file moved. FALSE when the file was not moved.
+BOOL MoveFileReplacing(const char* source, const char* target);
 BOOL CopyFileTo(const char* source, const char* target, BOOL overwrite);

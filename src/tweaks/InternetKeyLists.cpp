@@ -23,11 +23,10 @@ const int kClassSubkeys = 50;
 const int kNetworkCards = 50;
 
 // A text value read into a buffer of `bufferSize` bytes; FALSE when it is missing or longer.
-BOOL QueryText(HKEY key, const char* valueName, DWORD bufferSize, std::string& text) {
+BOOL QueryText(const CRegKey& key, const char* valueName, DWORD bufferSize, std::string& text) {
     std::vector<char> buffer(bufferSize, '\0');
     DWORD size = bufferSize;
-    if (RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()),
-                         &size) != ERROR_SUCCESS)
+    if (key.QueryValue(valueName, buffer.data(), size) != ERROR_SUCCESS)
         return FALSE;
     text.assign(buffer.data(), strnlen(buffer.data(), bufferSize));
     return TRUE;
@@ -46,7 +45,7 @@ BOOL FindClassDriver(const char* classKey, const char* description, std::string&
         if (driver.Open(classes.Get(), name, KEY_READ) != ERROR_SUCCESS)
             continue;
         std::string text;
-        if (!QueryText(driver.Get(), "DriverDesc", 56, text))
+        if (!QueryText(driver, "DriverDesc", 56, text))
             return FALSE;
         if (text == description) {
             keyPath = std::string(classKey) + "\\" + name;
@@ -94,11 +93,11 @@ BOOL FindDialOutService(std::string& service) {
         if (card.Open(cards.Get(), std::to_string(number).c_str(), KEY_READ) != ERROR_SUCCESS)
             continue;
         std::string product;
-        if (!QueryText(card.Get(), "ProductName", 256, product))
+        if (!QueryText(card, "ProductName", 256, product))
             return FALSE;
         if (product == "NdisWanDialoutIp") {
             std::string name;
-            if (!QueryText(card.Get(), "ServiceName", 256, name))
+            if (!QueryText(card, "ServiceName", 256, name))
                 return FALSE;
             service = "\\" + name;
             return TRUE;
@@ -164,8 +163,7 @@ BOOL ReadKeyListValue(int osFamily, const std::string& entry, DWORD& value) {
         // One byte more than the query may fill, so that the text always ends.
         char text[257] = {};
         DWORD size = 256;
-        const LONG result = RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr,
-                                             reinterpret_cast<BYTE*>(text), &size);
+        const LONG result = key.QueryValue(valueName.c_str(), text, size);
         if (result != ERROR_SUCCESS)
             std::memset(text, 0, sizeof(text));
         value = static_cast<DWORD>(std::atoi(text));
@@ -173,8 +171,7 @@ BOOL ReadKeyListValue(int osFamily, const std::string& entry, DWORD& value) {
     }
     BYTE data[4] = {};
     DWORD size = sizeof(data);
-    if (RegQueryValueExA(key.Get(), valueName.c_str(), nullptr, nullptr, data, &size) !=
-        ERROR_SUCCESS)
+    if (key.QueryValue(valueName.c_str(), data, size) != ERROR_SUCCESS)
         return FALSE;
     std::memcpy(&value, data, sizeof(value));
     return TRUE;
