@@ -48,6 +48,8 @@ fi
 install_dir="$prefix/drive_c/Program Files/Torvane"
 mkdir -p "$install_dir"
 cp "${TORVANE_BUILD_DIR:-$root/build}/Torvane.exe" "$install_dir/Torvane.exe"
+rm -rf "$install_dir/Help"
+cp -r "$root/Help" "$install_dir/Help"
 wine reg add 'HKCU\Software\Wine\AppDefaults\Torvane.exe' /v Version /d "$version" /f \
     </dev/null >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Torvane' /v EnableShell /t REG_DWORD /d 1 /f \

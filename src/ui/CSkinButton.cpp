@@ -48,7 +48,9 @@ BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transp
     // The shape starts at the button's corner; the pictures are drawn shifted to match.
     OffsetRgn(shape_, -box.left, -box.top);
     origin_ = POINT{box.left, box.top};
-    const DWORD buttonStyle = (style & ~static_cast<DWORD>(BS_TYPEMASK)) | WS_CHILD | BS_OWNERDRAW;
+    focusRect_ = InnerFocusRect();
+    const DWORD buttonStyle =
+        (style & ~static_cast<DWORD>(BS_TYPEMASK)) | WS_CHILD | WS_TABSTOP | BS_OWNERDRAW;
     HWND window = CreateWindowExA(0, "BUTTON", caption.c_str(), buttonStyle, 0, 0,
                                   box.right - box.left, box.bottom - box.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -59,6 +61,8 @@ BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transp
         DestroyWindow(window);
         return FALSE;
     }
+    // Systems before Windows 2000 do not know the message and answer 0: cues always shown.
+    hideFocus_ = (Send(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
     CombineRgn(windowShape, shape_, nullptr, RGN_COPY);
     if (SetWindowRgn(window, windowShape, TRUE) == 0)
@@ -79,6 +83,46 @@ void CSkinButton::Paint(HDC dc) {
     const RECT place = {-origin_.x, -origin_.y, picture.Width() - origin_.x,
                         picture.Height() - origin_.y};
     picture.DrawClipped(dc, place, window_);
+    if (ShowsFocus()) {
+        // Drawn inside the shape; the window's region clips whatever a round corner leaves out.
+        const int saved = SaveDC(dc);
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        DrawFocusRect(dc, &focusRect_);
+        RestoreDC(dc, saved);
+    }
+}
+
+bool CSkinButton::ShowsFocus() const {
+    return window_ != nullptr && GetFocus() == window_ && !hideFocus_;
+}
+
+void CSkinButton::UpdateFocusCue(WPARAM change) {
+    if (HIWORD(change) & UISF_HIDEFOCUS) {
+        if (LOWORD(change) == UIS_SET)
+            hideFocus_ = true;
+        else if (LOWORD(change) == UIS_CLEAR)
+            hideFocus_ = false;
+    }
+    if (LOWORD(change) == UIS_INITIALIZE)
+        hideFocus_ = (Send(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
+}
+
+RECT CSkinButton::InnerFocusRect() const {
+    RECT box = {};
+    GetRgnBox(shape_, &box);
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    const auto on = [this](int x, int y) { return PtInRegion(shape_, x, y) != FALSE; };
+    for (int inset = 3; 2 * inset + 6 <= width && 2 * inset + 6 <= height; ++inset) {
+        const RECT inner = {box.left + inset, box.top + inset, box.right - inset,
+                            box.bottom - inset};
+        if (on(inner.left, inner.top) && on(inner.right - 1, inner.top) &&
+            on(inner.left, inner.bottom - 1) && on(inner.right - 1, inner.bottom - 1))
+            return inner;
+    }
+    RECT inner = box;
+    InflateRect(&inner, -3, -3);
+    return inner;
 }
 
 void CSkinButton::Redraw() {
@@ -131,6 +175,14 @@ void CSkinButton::HoverTest(POINT point) {
     }
 }
 
+void CSkinButton::HoverTestAtCursor() {
+    POINT point = {};
+    if (window_ == nullptr || !GetCursorPos(&point) || !ScreenToClient(window_, &point))
+        return;
+    if (hovering_ || InShape(point))
+        HoverTest(point);
+}
+
 void CSkinButton::EnsureTooltip() {
     if (tooltip_ != nullptr || window_ == nullptr)
         return;
@@ -153,6 +205,8 @@ void CSkinButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinButton::SetTooltip(const std::string& text, bool activate) {
+    if (window_ != nullptr && !text.empty() && Text() != text)
+        SetText(text); // what screen readers announce
     EnsureTooltip();
     if (tooltip_ == nullptr)
         return;
@@ -233,6 +287,32 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (reinterpret_cast<HWND>(lParam) != window_)
             captured_ = false;
         break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE: {
+        // The focus rectangle comes and goes with the focus and with the keyboard cues.
+        const LRESULT result = CallOriginal(message, wParam, lParam);
+        if (message == WM_KILLFOCUS)
+            heldDown_ = false; // the button's procedure gave up a press in progress
+        if (message == WM_UPDATEUISTATE)
+            UpdateFocusCue(wParam);
+        if (window_ != nullptr)
+            Redraw();
+        return result;
+    }
+    case WM_KEYDOWN:
+        // Space presses the button; the hover logic must not let the capture go meanwhile.
+        if (wParam == VK_SPACE && IsEnabled())
+            heldDown_ = true;
+        break;
+    case WM_KEYUP: {
+        if (wParam != VK_SPACE)
+            break;
+        const LRESULT result = CallOriginal(message, wParam, lParam); // the click, if any
+        heldDown_ = false;
+        HoverTestAtCursor();
+        return result;
+    }
     case WM_DESTROY:
         if (tooltip_ != nullptr) {
             DestroyWindow(tooltip_);

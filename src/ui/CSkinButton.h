@@ -10,6 +10,10 @@
 // A push button drawn from four bitmaps (normal, hover, pressed, disabled) and shaped by the
 // first: its transparent pixels are not part of the button, neither for drawing nor for the
 // mouse. The hover picture shows while the mouse is over the shape.
+//
+// Every skin button is a tab stop. Its window text is its name for screen readers (the picture
+// is drawn over it), the focused button shows a dotted focus rectangle inside its shape unless
+// the window's keyboard cues are hidden, and Space presses it as it does a plain push button.
 class CSkinButton : public CPaintedControl {
 public:
     ~CSkinButton() override;
@@ -24,12 +28,14 @@ public:
                 COLORREF transparent, HWND parent, int id);
 
     // Creates the tooltip on first use, registers the button with it, sets the text and
-    // activates or deactivates it.
+    // activates or deactivates it. A text that is not empty also becomes the window text.
     void SetTooltip(const std::string& text, bool activate = true);
     // Realises the palette of the picture now shown and repaints.
     void RealizeButtonPalette();
 
     HWND Tooltip() const { return tooltip_; }
+    // Where the focus rectangle is drawn, in client pixels.
+    const RECT& FocusRect() const { return focusRect_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,16 +49,26 @@ private:
     // Sets or clears the hover state for a mouse position in client coordinates.
     void HoverTest(POINT point);
     bool InShape(POINT point) const;
+    // The largest inset of the shape's box, from 3 pixels in, whose corners lie on the shape.
+    RECT InnerFocusRect() const;
+    bool ShowsFocus() const;
+    // Follows the window's keyboard cues: hidden until the keyboard is used on Windows 2000 and
+    // later when the user chose so.
+    void UpdateFocusCue(WPARAM change);
+    // Re-checks the hover state where the mouse is now (after the keyboard pressed the button).
+    void HoverTestAtCursor();
     void EnsureTooltip();
     void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
     CSkinBitmap normal_, hover_, pressed_, disabled_;
     CRegionHandle shape_;
     POINT origin_ = {};
+    RECT focusRect_ = {};
     bool heldDown_ = false;
     bool hovering_ = false;
     bool captured_ = false;
     bool tracking_ = false;
+    bool hideFocus_ = false;
     HWND tooltip_ = nullptr;
     bool hasTool_ = false;
 };

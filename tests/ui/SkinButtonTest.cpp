@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <vector>
 #include <windows.h>
 #include <commctrl.h>
 
@@ -169,6 +170,80 @@ TEST_F(SkinButton, TheTooltipIsMadeOnceAndItsTextReplaced) {
     tool.lpszText = text;
     SendMessageA(button_.Tooltip(), TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, "Desktop Tweaks");
+}
+
+// Every pixel of the window as it is drawn now, row by row.
+std::vector<COLORREF> Pixels(HWND window) {
+    UpdateWindow(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    std::vector<COLORREF> pixels;
+    HDC dc = GetDC(window);
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(GetPixel(dc, x, y));
+    ReleaseDC(window, dc);
+    return pixels;
+}
+
+int Differences(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
+    int count = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        count += a[i] != b[i] ? 1 : 0;
+    return count;
+}
+
+void PressKey(WORD key, bool down) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(input));
+    PumpMessages(100);
+}
+
+TEST_F(SkinButton, TheKeyboardAndScreenReadersReachTheButton) {
+    // Screen readers announce the window text: the caption, then the tooltip text.
+    EXPECT_EQ(button_.Text(), "System Tweaks");
+    button_.SetTooltip("Desktop Tweaks");
+    EXPECT_EQ(button_.Text(), "Desktop Tweaks");
+    button_.SetTooltip("");
+    EXPECT_EQ(button_.Text(), "Desktop Tweaks");
+    EXPECT_TRUE(button_.Style() & WS_TABSTOP);
+
+    // The focused button carries a dotted rectangle inside its shape, and only then.
+    const std::vector<COLORREF> unfocused = Pixels(button_);
+    const RECT focus = button_.FocusRect();
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(button_, shape);
+    EXPECT_TRUE(PtInRegion(shape, focus.left, focus.top));
+    EXPECT_TRUE(PtInRegion(shape, focus.right - 1, focus.bottom - 1));
+    DeleteObject(shape);
+    SetFocus(button_);
+    ASSERT_EQ(GetFocus(), button_.Handle());
+    EXPECT_GT(Differences(Pixels(button_), unfocused), 20);
+    // Keyboard cues hidden (a mouse user on Windows 2000 and later): no rectangle.
+    button_.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS));
+    EXPECT_EQ(Differences(Pixels(button_), unfocused), 0);
+    button_.Send(WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS));
+    EXPECT_GT(Differences(Pixels(button_), unfocused), 20);
+
+    // Space presses the focused button, also while the mouse rests on it and holds the capture.
+    MouseTo(20, 20);
+    ASSERT_EQ(ShownAfterMove(kHover), Expected(kHover));
+    PressKey(VK_SPACE, true);
+    EXPECT_EQ(Shown(), Expected(kPressed));
+    EXPECT_EQ(g_clicks, 0);
+    PressKey(VK_SPACE, false);
+    EXPECT_EQ(g_clicks, 1);
+    EXPECT_EQ(Shown(), Expected(kHover));
+    EXPECT_EQ(GetCapture(), button_.Handle()); // still watching for the pointer to leave
+
+    SetFocus(parent_);
+    PumpMessages(50);
+    MouseTo(100, 20);
+    EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
+    EXPECT_EQ(Differences(Pixels(button_), unfocused), 0);
 }
 
 TEST(SkinButtonCreation, AMissingBitmapFailsAndMakesNoWindow) {

@@ -1,5 +1,6 @@
 // A demo of the skins: the main window skin with its 25 buttons at their places, the page host
 // showing a page with labels, a progress bar and the line chart, and the help panel beside it.
+// The File button drops a small menu, so that screenshots can show a pop-up menu.
 //
 //     skin_demo.exe [seconds]     ends by itself after that many seconds (default: on close)
 #include <cmath>
@@ -31,7 +32,6 @@ struct ButtonPlan {
 };
 
 constexpr UINT_PTR kChartTimer = 4;
-constexpr UINT_PTR kPointTimer = 5;
 
 BOOL MakeButton(CSkinButton& button, const ButtonPlan& plan, HWND parent) {
     if (!button.Create(plan.tooltip, WS_TABSTOP, plan.normal, plan.hover, plan.pressed,
@@ -189,10 +189,30 @@ protected:
     BOOL OnButtonClicked(int id) override {
         if (id == 1570 || id == 1576)
             PostQuitMessage(0);
+        if (id == 1566)
+            DropFileMenu();
         return TRUE;
     }
 
 private:
+    void DropFileMenu() {
+        HMENU menu = CreatePopupMenu();
+        if (menu == nullptr)
+            return;
+        AppendMenuA(menu, MF_STRING | MF_GRAYED, 32780, "Restore Backup");
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, 32781, "Close Torvane");
+        RECT button = {};
+        GetWindowRect(GetDlgItem(window_, 1566), &button);
+        SetForegroundWindow(window_);
+        const UINT chosen =
+            static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
+                                             button.left, button.bottom + 1, 0, window_, nullptr));
+        DestroyMenu(menu);
+        if (chosen == 32781)
+            PostQuitMessage(0);
+    }
+
     CSkinButton buttons_[sizeof(kMainWindowButtons) / sizeof(kMainWindowButtons[0])];
     CPageHost host_;
 };
@@ -220,7 +240,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
         main.page.chart.Advance();
     }
     main.StartTimer(kChartTimer, 500);
-    main.StartTimer(kPointTimer, 1500);
     const DWORD start = GetTickCount();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -230,12 +249,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
             main.page.chart.Advance();
             if (seconds > 0 && GetTickCount() - start > static_cast<DWORD>(seconds) * 1000)
                 PostQuitMessage(0);
-        }
-        if (message.message == WM_TIMER && message.wParam == kPointTimer) {
-            // The mouse over the Desktop button shows its hover picture.
-            main.StopTimer(kPointTimer);
-            const RECT place = main.WindowRect();
-            SetCursorPos(place.left + 80, place.top + 103);
         }
         if (!IsDialogMessageA(main, &message)) {
             TranslateMessage(&message);
