@@ -176,7 +176,11 @@ TweakValue CTweakPage::ReadSystem(size_t index) {
     const bool single = row.kind == TweakKind::kFlag || row.kind == TweakKind::kNumber;
     if (single)
         value.numbers[0] = ToSystem(row, value.numbers[0]);
-    row.get(*module_, value);
+    // A check-to-change row keeps the page's preset when there is nothing to read (the icon
+    // cache shows 8192, the System Cache list 4 MB); a flag takes what the module reports.
+    TweakValue read = value;
+    if (row.get(*module_, read) || row.kind == TweakKind::kFlag)
+        value = read;
     if (single)
         value.numbers[0] = ToShown(row, value.numbers[0]);
     return value;

@@ -2,7 +2,16 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <windows.h>
+
+namespace {
+
+DriveTypeQuery driveTypeQuery = nullptr;
+
+} // namespace
+
+void SetDriveTypeQuery(DriveTypeQuery query) {
+    driveTypeQuery = query;
+}
 
 bool IsUsableFolderPath(const std::string& path) {
     if (path.find_first_of("/;'`*?\"<>|") != std::string::npos)
@@ -10,7 +19,7 @@ bool IsUsableFolderPath(const std::string& path) {
     if (path.size() < 3)
         return false;
     const char root[4] = {path[0], ':', '\\', '\0'};
-    const UINT type = GetDriveTypeA(root);
+    const UINT type = driveTypeQuery != nullptr ? driveTypeQuery(root) : GetDriveTypeA(root);
     if (type == DRIVE_UNKNOWN || type == DRIVE_NO_ROOT_DIR || type == DRIVE_CDROM)
         return false;
     return path[1] == ':' && path[2] == '\\';

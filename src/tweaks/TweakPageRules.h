@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <windows.h>
 
 // Checks of what the user types into the path fields of the tweak pages.
 
@@ -11,3 +12,7 @@ bool IsUsableFolderPath(const std::string& path);
 bool HasBitmapExtension(const std::string& path);
 // The field's text as a number: false unless it is one to nine decimal digits.
 bool ParseFieldNumber(const std::string& text, unsigned long& number);
+
+// Test use only: answers the drive-type question in place of GetDriveTypeA (null: the system).
+using DriveTypeQuery = UINT (*)(const char* root);
+void SetDriveTypeQuery(DriveTypeQuery query);
