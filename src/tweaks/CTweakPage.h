@@ -36,6 +36,8 @@ protected:
     BOOL OnInit() override;
     BOOL OnButtonClicked(int id) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // A field losing the focus because the page goes away is not checked.
+    void OnDestroy() override { validating_ = true; }
 
 private:
     struct RowState {
