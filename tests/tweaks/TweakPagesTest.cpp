@@ -1,0 +1,481 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/WindowsVersion.h"
+#include "res/tweakpages_ids.h"
+#include "support/CManualTweaksMainWindow.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CFileChooser.h"
+#include "tweaks/CInternetTweaks.h"
+#include "tweaks/CSystemTweaks.h"
+#include "tweaks/TweakPageRules.h"
+#include "tweaks/TweakPages.h"
+
+namespace {
+
+const char kDesktopKey[] = "Control Panel\\Desktop";
+const char kUserShellFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const char kShellFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char kPolicies[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const char kPriorityControl[] = "SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
+
+// Drive R: is a CD-ROM drive, Q: has no root; the rest is the system's answer.
+UINT FakeDriveType(const char* root) {
+    if (root[0] == 'R' || root[0] == 'r')
+        return DRIVE_CDROM;
+    if (root[0] == 'Q' || root[0] == 'q')
+        return DRIVE_NO_ROOT_DIR;
+    return GetDriveTypeA(root);
+}
+
+int Family() {
+    return CSystemTweaks().OsFamily();
+}
+
+class TweakPages : public testing::Test {
+protected:
+    void SetUp() override {
+        CTweakPage::ForgetRememberedValues();
+        SetDriveTypeQuery(&FakeDriveType);
+        parent_ = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 442, 490, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(parent_, nullptr);
+    }
+    void TearDown() override {
+        page_.reset();
+        DestroyWindow(parent_);
+        SetDriveTypeQuery(nullptr);
+        CFileChooser::SetHandler(nullptr);
+    }
+
+    CTweakPage& Open(IMainWindow::Module module) {
+        page_.reset();
+        page_ = CreateTweakPage(module, main_);
+        EXPECT_TRUE(page_->CreatePage(parent_));
+        return *page_;
+    }
+    HWND Item(int id) const { return GetDlgItem(page_->Handle(), id); }
+    // What a user's typing does: the field changes and tells the page.
+    void Type(int id, const std::string& text) const {
+        SetDlgItemTextA(page_->Handle(), id, text.c_str());
+    }
+    void Leave(int id) const {
+        SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
+                     reinterpret_cast<LPARAM>(Item(id)));
+    }
+    // A click on a check box: it toggles and notifies.
+    void Click(int id) const {
+        const bool checked = IsDlgButtonChecked(page_->Handle(), id) == BST_CHECKED;
+        CheckDlgButton(page_->Handle(), id, checked ? BST_UNCHECKED : BST_CHECKED);
+        Press(id);
+    }
+    // A click on a button or a text.
+    void Press(int id) const {
+        SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Item(id)));
+    }
+    void Select(int id, int index) const {
+        SendMessageA(Item(id), CB_SETCURSEL, index, 0);
+        SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(Item(id)));
+    }
+    int Selected(int id) const {
+        return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
+    }
+    std::string Text(int id) const {
+        char buffer[512] = {};
+        GetDlgItemTextA(page_->Handle(), id, buffer, sizeof(buffer));
+        return buffer;
+    }
+    bool Checked(int id) const { return IsDlgButtonChecked(page_->Handle(), id) == BST_CHECKED; }
+    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    std::string LastMessage() const {
+        return messages_.Texts().empty() ? std::string() : messages_.Texts().back();
+    }
+
+    CRegistrySandbox sandbox_;
+    CScriptedMessages messages_;
+    CManualTweaksMainWindow main_;
+    HWND parent_ = nullptr;
+    std::unique_ptr<CTweakPage> page_;
+};
+
+TEST_F(TweakPages, SystemPageChecksRemembersCommitsAndReloads) {
+    StoreText(HKEY_CURRENT_USER, kDesktopKey, "HungAppTimeout", "30000");
+    Open(IMainWindow::kSystem);
+    EXPECT_EQ(Text(IDC_SYSTEM_TIMEOUT_EDIT), "30");
+    EXPECT_FALSE(Enabled(IDC_SYSTEM_TIMEOUT_EDIT));
+    EXPECT_FALSE(Enabled(IDC_SYSTEM_DOCUMENTS_BROWSE));
+
+    // The time-out takes 1 to 50 seconds; a refusal puts the original seconds back.
+    Click(IDC_SYSTEM_TIMEOUT_BOX);
+    EXPECT_TRUE(Enabled(IDC_SYSTEM_TIMEOUT_EDIT));
+    EXPECT_EQ(main_.counter, 0);
+    Type(IDC_SYSTEM_TIMEOUT_EDIT, "51");
+    EXPECT_EQ(main_.counter, 1);
+    Leave(IDC_SYSTEM_TIMEOUT_EDIT);
+    EXPECT_EQ(LastMessage(), "Please enter a number between\n1 to 50.");
+    EXPECT_EQ(messages_.Types().back() & MB_TYPEMASK, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(Text(IDC_SYSTEM_TIMEOUT_EDIT), "30");
+    EXPECT_EQ(main_.counter, 0);
+    Type(IDC_SYSTEM_TIMEOUT_EDIT, "50");
+    Leave(IDC_SYSTEM_TIMEOUT_EDIT);
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+    // Away twice counts once; back to the original uncounts it.
+    Type(IDC_SYSTEM_TIMEOUT_EDIT, "45");
+    EXPECT_EQ(main_.counter, 1);
+    Type(IDC_SYSTEM_TIMEOUT_EDIT, "30");
+    EXPECT_EQ(main_.counter, 0);
+    Type(IDC_SYSTEM_TIMEOUT_EDIT, "45");
+    EXPECT_EQ(main_.counter, 1);
+
+    // Unchecking shows the system's value again and remembers the typed one, also for a new
+    // main window's page.
+    Click(IDC_SYSTEM_TIMEOUT_BOX);
+    EXPECT_EQ(Text(IDC_SYSTEM_TIMEOUT_EDIT), "30");
+    EXPECT_FALSE(Enabled(IDC_SYSTEM_TIMEOUT_EDIT));
+    EXPECT_EQ(main_.counter, 0);
+    Open(IMainWindow::kSystem);
+    Click(IDC_SYSTEM_TIMEOUT_BOX);
+    EXPECT_EQ(Text(IDC_SYSTEM_TIMEOUT_EDIT), "45");
+    EXPECT_EQ(main_.counter, 1);
+
+    // Folders: no CD-ROM drive, no path without a backslash after the colon, no wild cards.
+    Click(IDC_SYSTEM_DOCUMENTS_BOX);
+    EXPECT_TRUE(Enabled(IDC_SYSTEM_DOCUMENTS_BROWSE));
+    const std::string original = Text(IDC_SYSTEM_DOCUMENTS_EDIT);
+    for (const char* refused : {"R:\\Docs", "D:foo", "Q:\\Docs", "C:\\Do*cs", ""}) {
+        Type(IDC_SYSTEM_DOCUMENTS_EDIT, refused);
+        Leave(IDC_SYSTEM_DOCUMENTS_EDIT);
+        EXPECT_EQ(LastMessage(), "Specified path can not be used as a documents folder") << refused;
+        EXPECT_EQ(Text(IDC_SYSTEM_DOCUMENTS_EDIT), original);
+    }
+    const size_t shown = messages_.Texts().size();
+    Type(IDC_SYSTEM_DOCUMENTS_EDIT, "C:\\Docs");
+    Leave(IDC_SYSTEM_DOCUMENTS_EDIT);
+    EXPECT_EQ(messages_.Texts().size(), shown);
+    EXPECT_EQ(main_.counter, 2);
+
+    // Browse: the chooser's title; a chosen folder replaces the text, no choice keeps it.
+    std::string title;
+    std::string answer = "C:\\Chosen";
+    CFileChooser::SetHandler([&](CFileChooser::Kind kind, const std::string& t, std::string& path) {
+        EXPECT_EQ(kind, CFileChooser::kFolder);
+        title = t;
+        path = answer;
+        return !answer.empty();
+    });
+    Press(IDC_SYSTEM_DOCUMENTS_BROWSE);
+    EXPECT_EQ(title, "Choose a new Folder for \"My Documents\"");
+    EXPECT_EQ(Text(IDC_SYSTEM_DOCUMENTS_EDIT), "C:\\Chosen");
+    answer.clear();
+    Press(IDC_SYSTEM_DOCUMENTS_BROWSE);
+    EXPECT_EQ(Text(IDC_SYSTEM_DOCUMENTS_EDIT), "C:\\Chosen");
+    EXPECT_EQ(main_.counter, 2);
+
+    // A click on a text shows its help.
+    Press(IDC_SYSTEM_TIMEOUT_LABEL);
+    std::string help;
+    CSystemTweaks().GetHelpTimeout(help);
+    ASSERT_EQ(main_.helpTexts.size(), 1u);
+    EXPECT_EQ(main_.helpTexts.back(), help);
+
+    // Apply writes what changed, through the module, and counts the folder as a restart item.
+    EXPECT_EQ(page_->Apply(), 1);
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktopKey, "HungAppTimeout").Text(), "45000");
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kUserShellFolders, "Personal").Text(), "C:\\Chosen");
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kUserShellFolders, "Favorites").exists);
+    EXPECT_FALSE(
+        ReadStored(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Update", "UpdateMode")
+            .exists);
+    EXPECT_EQ(main_.counter, 0);
+    EXPECT_EQ(main_.restartChanges, 1);
+    EXPECT_FALSE(Checked(IDC_SYSTEM_TIMEOUT_BOX));
+    EXPECT_FALSE(Enabled(IDC_SYSTEM_DOCUMENTS_EDIT));
+    EXPECT_EQ(page_->Apply(), 1);
+    EXPECT_EQ(main_.restartChanges, 1);
+
+    // Cancel reads the system again.
+    Click(IDC_SYSTEM_REFRESH_BOX);
+    Click(IDC_SYSTEM_TIMEOUT_BOX);
+    Type(IDC_SYSTEM_TIMEOUT_EDIT, "12");
+    StoreText(HKEY_CURRENT_USER, kDesktopKey, "HungAppTimeout", "7000");
+    page_->Load();
+    EXPECT_EQ(Text(IDC_SYSTEM_TIMEOUT_EDIT), "7");
+    EXPECT_FALSE(Checked(IDC_SYSTEM_TIMEOUT_BOX));
+    EXPECT_FALSE(Checked(IDC_SYSTEM_REFRESH_BOX));
+}
+
+TEST_F(TweakPages, DesktopAndStartMenuFieldsAndFamilies) {
+    const int family = Family();
+    const bool nineX = IsNineXFamily(family);
+    Open(IMainWindow::kDesktop);
+    EXPECT_EQ(Text(IDC_DESKTOP_ICONS_EDIT), "8192");
+    EXPECT_EQ(Enabled(IDC_DESKTOP_ICONS_BOX), nineX);
+    EXPECT_EQ(Enabled(IDC_DESKTOP_OPENWITH_BOX), nineX);
+    if (nineX) {
+        Click(IDC_DESKTOP_ICONS_BOX);
+        Type(IDC_DESKTOP_ICONS_EDIT, "49152");
+        Leave(IDC_DESKTOP_ICONS_EDIT);
+        EXPECT_EQ(LastMessage(), "Please enter a number below\n49152.");
+        EXPECT_EQ(Text(IDC_DESKTOP_ICONS_EDIT), "8192");
+        Type(IDC_DESKTOP_ICONS_EDIT, "49151");
+        Leave(IDC_DESKTOP_ICONS_EDIT);
+        EXPECT_EQ(messages_.Texts().size(), 1u);
+        EXPECT_EQ(main_.counter, 1);
+        page_->Apply();
+        EXPECT_EQ(main_.restartChanges, 1);
+    }
+
+    Open(IMainWindow::kStartMenu);
+    main_.restartChanges = 0;
+    const size_t before = messages_.Texts().size();
+    Click(IDC_STARTMENU_SPEED_BOX);
+    EXPECT_EQ(Text(IDC_STARTMENU_SPEED_EDIT), "400");
+    Type(IDC_STARTMENU_SPEED_EDIT, "1001");
+    Leave(IDC_STARTMENU_SPEED_EDIT);
+    EXPECT_EQ(LastMessage(), "Please enter a number between\n1 to 1000.");
+    EXPECT_EQ(Text(IDC_STARTMENU_SPEED_EDIT), "400");
+    Type(IDC_STARTMENU_SPEED_EDIT, "1000");
+    Leave(IDC_STARTMENU_SPEED_EDIT);
+    EXPECT_EQ(messages_.Texts().size(), before + 1);
+
+    const int removals[] = {IDC_STARTMENU_NOUPDATE_BOX,    IDC_STARTMENU_NODOCUMENTS_BOX,
+                            IDC_STARTMENU_NOFAVORITES_BOX, IDC_STARTMENU_NOFIND_BOX,
+                            IDC_STARTMENU_NORUN_BOX,       IDC_STARTMENU_NOLOGOFF_BOX,
+                            IDC_STARTMENU_NOCLOSE_BOX};
+    const bool xp = family == kFamilyWinXP;
+    for (int id : removals) {
+        EXPECT_EQ(Enabled(id), !xp) << id;
+        EXPECT_FALSE(Checked(id)) << id;
+    }
+    // Even a box that got checked somehow is never written on XP.
+    Click(IDC_STARTMENU_NORUN_BOX);
+    Click(IDC_STARTMENU_SORT_BOX);
+    EXPECT_EQ(page_->Apply(), 1);
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktopKey, "MenuShowDelay").Text(), "1000");
+    EXPECT_EQ(KeyExists(HKEY_USERS, kPolicies), !xp);
+    EXPECT_EQ(main_.restartChanges, xp ? 2 : 3);
+    EXPECT_FALSE(Checked(IDC_STARTMENU_SORT_BOX));
+    EXPECT_EQ(main_.counter, 0); // on XP the click on a removal box was never a change
+}
+
+TEST_F(TweakPages, InternetFieldsAndClearingButtons) {
+    Open(IMainWindow::kInternet);
+    EXPECT_EQ(Text(IDC_INTERNET_MTU_EDIT), "0");
+    Click(IDC_INTERNET_DOWNLOADS_BOX);
+    EXPECT_EQ(Text(IDC_INTERNET_DOWNLOADS_EDIT), "4");
+    for (const char* refused : {"0", "31", "", "x"}) {
+        Type(IDC_INTERNET_DOWNLOADS_EDIT, refused);
+        Leave(IDC_INTERNET_DOWNLOADS_EDIT);
+        EXPECT_EQ(LastMessage(), "Please enter a number between\n1 to 30.") << refused;
+        EXPECT_EQ(Text(IDC_INTERNET_DOWNLOADS_EDIT), "4");
+    }
+    Type(IDC_INTERNET_DOWNLOADS_EDIT, "30");
+    Leave(IDC_INTERNET_DOWNLOADS_EDIT);
+    EXPECT_EQ(messages_.Texts().size(), 4u);
+
+    Click(IDC_INTERNET_MTU_BOX);
+    Type(IDC_INTERNET_MTU_EDIT, "");
+    Leave(IDC_INTERNET_MTU_EDIT);
+    EXPECT_EQ(LastMessage(), "Please enter a number.");
+    EXPECT_EQ(Text(IDC_INTERNET_MTU_EDIT), "0");
+    Type(IDC_INTERNET_MTU_EDIT, "576");
+    EXPECT_EQ(main_.counter, 2);
+    EXPECT_EQ(page_->Apply(), 1);
+    DWORD count = 0;
+    CInternetTweaks().GetMaxConnectionsPerServer(count);
+    EXPECT_EQ(count, 30u);
+    EXPECT_EQ(main_.restartChanges, 1); // the tuning, not the browser's download count
+    EXPECT_EQ(main_.counter, 0);
+
+    // The clearing buttons ask first, and report a refused clear as a failure.
+    CTestFolder cookies("cookies");
+    CTestFolder::WriteFile(cookies / "a.txt", "x");
+    StoreText(HKEY_CURRENT_USER, kShellFolders, "Cookies", cookies.Path());
+    const size_t shown = messages_.Texts().size();
+    Press(IDC_INTERNET_COOKIES);
+    ASSERT_EQ(messages_.Texts().size(), shown + 1);
+    EXPECT_EQ(LastMessage(), "Do you wish to delete all the Cookies in your System?");
+    EXPECT_TRUE(CTestFolder::Exists(cookies / "a.txt"));
+    messages_.Answer(IDYES);
+    Press(IDC_INTERNET_COOKIES);
+    EXPECT_EQ(LastMessage(), "Cookies Folder was successfully cleared.");
+    EXPECT_FALSE(CTestFolder::Exists(cookies / "a.txt"));
+    EXPECT_EQ(main_.locks, (std::vector<bool>{true, false}));
+
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof(windows));
+    StoreText(HKEY_CURRENT_USER, kShellFolders, "History", windows);
+    messages_.Answer(IDYES);
+    Press(IDC_INTERNET_HISTORY);
+    EXPECT_EQ(messages_.Texts()[messages_.Texts().size() - 2],
+              "Do you wish to clear your Internet History?");
+    EXPECT_EQ(LastMessage(), "There was an error in clearing the History Folder.");
+    StoreText(HKEY_CURRENT_USER, kShellFolders, "Cache", windows);
+    messages_.Answer(IDYES);
+    Press(IDC_INTERNET_TEMPFILES);
+    EXPECT_EQ(LastMessage(),
+              "There was an error in clearing the Temporary Internet Folder Folder.");
+
+    Open(IMainWindow::kHardDisk);
+    Press(IDC_HDD_CLEARTEMP);
+    EXPECT_EQ(LastMessage(), "Do you wish to delete all the Files in\nTemporary Folder?");
+}
+
+TEST_F(TweakPages, MemoryAndHardDiskFollowTheFamily) {
+    const int family = Family();
+    Open(IMainWindow::kMemory);
+    EXPECT_TRUE(Enabled(IDC_MEMORY_UNLOAD_BOX));
+    EXPECT_EQ(Enabled(IDC_MEMORY_SWAP_BOX), IsNineXFamily(family));
+    EXPECT_EQ(Enabled(IDC_MEMORY_STACKS_BOX), IsNineXFamily(family));
+    EXPECT_EQ(Enabled(IDC_MEMORY_BACKGROUND_BOX), IsNTFamily(family));
+    EXPECT_EQ(Enabled(IDC_MEMORY_SYSCACHE_BOX), IsNTFamily(family));
+    EXPECT_EQ(Selected(IDC_MEMORY_SYSCACHE_LIST), 1);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_VIRTUAL_BOX)));
+    if (IsNTFamily(family)) {
+        // The box shows the opposite of the stored flag, and Apply writes the opposite back.
+        StoreNumber(HKEY_LOCAL_MACHINE, kPriorityControl, "Win32PrioritySeparation", 2);
+        page_->Load();
+        EXPECT_FALSE(Checked(IDC_MEMORY_BACKGROUND_BOX));
+        Click(IDC_MEMORY_BACKGROUND_BOX);
+        page_->Apply();
+        EXPECT_EQ(
+            ReadStored(HKEY_LOCAL_MACHINE, kPriorityControl, "Win32PrioritySeparation").Number(),
+            0u);
+        StoreNumber(HKEY_LOCAL_MACHINE, kPriorityControl, "Win32PrioritySeparation", 0);
+        page_->Load();
+        EXPECT_TRUE(Checked(IDC_MEMORY_BACKGROUND_BOX));
+    }
+
+    Open(IMainWindow::kHardDisk);
+    EXPECT_EQ(Enabled(IDC_HDD_VCACHE_BOX), IsNineXFamily(family));
+    EXPECT_TRUE(Enabled(IDC_HDD_CLEARTEMP));
+    Click(IDC_HDD_VCACHE_BOX);
+    if (IsNineXFamily(family)) {
+        Type(IDC_HDD_MAX_EDIT, "");
+        Leave(IDC_HDD_MAX_EDIT);
+        EXPECT_EQ(LastMessage(), "Please enter a number.");
+        EXPECT_EQ(Text(IDC_HDD_MAX_EDIT), "0");
+    }
+}
+
+TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
+    const int family = Family();
+    const bool nineX = IsNineXFamily(family);
+    CPreservedFile msdos("C:\\msdos.sys");
+    msdos.Write("[Options]\r\nBootMenu=0\r\n");
+    Open(IMainWindow::kBootup);
+    EXPECT_EQ(Enabled(IDC_BOOTUP_IMAGE_BOX), nineX);
+    EXPECT_EQ(Enabled(IDC_BOOTUP_BOOTMENU_BOX), family != kFamilyWinXP);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_BOOTUP_AUTOLOGIN_BOX)));
+    if (nineX) {
+        Click(IDC_BOOTUP_IMAGE_BOX);
+        Type(IDC_BOOTUP_IMAGE_EDIT, "C:\\Pictures\\START.BMP");
+        Leave(IDC_BOOTUP_IMAGE_EDIT);
+        EXPECT_TRUE(messages_.Texts().empty());
+        Type(IDC_BOOTUP_IMAGE_EDIT, "C:\\Pictures\\start.jpg");
+        Leave(IDC_BOOTUP_IMAGE_EDIT);
+        EXPECT_EQ(LastMessage(), "A bitmap file is needed for the startup image.");
+        EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
+        Type(IDC_BOOTUP_IMAGE_EDIT, "R:\\start.bmp");
+        Leave(IDC_BOOTUP_IMAGE_EDIT);
+        EXPECT_EQ(LastMessage(), "Specified path can not be used as a startup image.");
+        EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
+        EXPECT_EQ(main_.counter, 0);
+        bool asked = false;
+        CFileChooser::SetHandler([&](CFileChooser::Kind kind, const std::string&, std::string&) {
+            asked = kind == CFileChooser::kBitmapFile;
+            return false;
+        });
+        Press(IDC_BOOTUP_IMAGE_BROWSE);
+        EXPECT_TRUE(asked);
+        EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
+        Click(IDC_BOOTUP_IMAGE_BOX);
+    }
+    if (family != kFamilyWinXP) {
+        Click(IDC_BOOTUP_BOOTMENU_BOX);
+        page_->Apply();
+        char value[8] = {};
+        GetPrivateProfileStringA("Options", "BootMenu", "", value, sizeof(value), "C:\\msdos.sys");
+        EXPECT_STREQ(value, "1");
+        EXPECT_EQ(main_.restartChanges, 1);
+    }
+
+    Open(IMainWindow::kShutdown);
+    EXPECT_EQ(Enabled(IDC_SHUTDOWN_TURNOFFIMAGE_BOX), nineX);
+    if (nineX) {
+        Click(IDC_SHUTDOWN_TURNOFFIMAGE_BOX);
+        Type(IDC_SHUTDOWN_TURNOFFIMAGE_EDIT, "C:\\off.gif");
+        Leave(IDC_SHUTDOWN_TURNOFFIMAGE_EDIT);
+        EXPECT_EQ(LastMessage(), "A bitmap file is needed for the turnoff image");
+    }
+}
+
+// Every row of every page: a change away counts one, the change back uncounts it, and each
+// text shows a help text.
+TEST_F(TweakPages, EveryRowCountsOnceAwayAndBack) {
+    for (int m = 0; m < IMainWindow::kModuleCount; ++m) {
+        CTweakPage& page = Open(static_cast<IMainWindow::Module>(m));
+        const TweakPageTable& table = page.Table();
+        for (size_t i = 0; i < table.count; ++i) {
+            const TweakRow& row = table.rows[i];
+            SCOPED_TRACE(testing::Message() << "page " << m << " row " << i);
+            if (row.kind == TweakKind::kAction)
+                continue;
+            if (row.help != nullptr) {
+                const size_t helps = main_.helpTexts.size();
+                Press(row.label);
+                ASSERT_EQ(main_.helpTexts.size(), helps + 1);
+                EXPECT_FALSE(main_.helpTexts.back().empty());
+            }
+            if (!page.IsRowOn(i)) {
+                EXPECT_FALSE(Enabled(row.box));
+                EXPECT_FALSE(Checked(row.box));
+                continue;
+            }
+            EXPECT_TRUE(Enabled(row.box));
+            ASSERT_EQ(main_.counter, 0);
+            if (row.kind == TweakKind::kFlag) {
+                Click(row.box);
+                EXPECT_EQ(main_.counter, 1);
+                Click(row.box);
+                EXPECT_EQ(main_.counter, 0);
+                continue;
+            }
+            Click(row.box);
+            EXPECT_EQ(main_.counter, 0);
+            EXPECT_TRUE(Enabled(row.fields[0]));
+            if (row.kind == TweakKind::kList) {
+                const int was = Selected(row.fields[0]);
+                Select(row.fields[0], was == 0 ? 1 : 0);
+                EXPECT_EQ(main_.counter, 1);
+                Select(row.fields[0], was);
+                EXPECT_EQ(main_.counter, 0);
+            } else {
+                const std::string was = Text(row.fields[0]);
+                Type(row.fields[0], row.kind == TweakKind::kNumber ? "1" + was : was + "1");
+                EXPECT_EQ(main_.counter, 1);
+                Type(row.fields[0], was);
+                EXPECT_EQ(main_.counter, 0);
+                Type(row.fields[0], row.kind == TweakKind::kNumber ? "2" : "C:\\x.bmp");
+            }
+            Click(row.box);
+            EXPECT_EQ(main_.counter, 0);
+            EXPECT_FALSE(Enabled(row.fields[0]));
+        }
+        EXPECT_EQ(page.Apply(), 1);
+        EXPECT_EQ(main_.restartChanges, 0);
+    }
+}
+
+} // namespace
