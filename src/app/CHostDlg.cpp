@@ -184,8 +184,8 @@ void CHostDlg::OnRecoveryTimer() {
         return;
     StopTimer(kRecoveryTimer);
     recoveryTimer_ = 0;
-    autoOptimizeTimer_ = StartTimer(
-        kAutoOptimizeTimer, CTimeScale::Period(CAutoOptimizer::kWatchPeriodAfterOptimize));
+    autoOptimizeTimer_ = StartTimer(kAutoOptimizeTimer,
+                                    CTimeScale::Period(CAutoOptimizer::kWatchPeriodAfterOptimize));
 }
 
 void CHostDlg::StopTimers() {

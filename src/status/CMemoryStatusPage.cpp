@@ -24,10 +24,10 @@ const PageButton kButtons[] = {
 };
 
 const int kTitles[] = {IDC_MEMORY_GRAPH_TITLE, IDC_MEMORY_STATS_TITLE};
-const int kTexts[] = {IDC_MEMORY_SCALE_MAX,     IDC_MEMORY_SCALE_ZERO,   IDC_MEMORY_TIME_START,
-                      IDC_MEMORY_TIME_MIDDLE,   IDC_MEMORY_TIME_NOW,     IDC_MEMORY_TOTAL_CAPTION,
-                      IDC_MEMORY_USED_CAPTION,  IDC_MEMORY_FREE_CAPTION, IDC_MEMORY_TOTAL,
-                      IDC_MEMORY_USED,          IDC_MEMORY_FREE};
+const int kTexts[] = {IDC_MEMORY_SCALE_MAX,    IDC_MEMORY_SCALE_ZERO,   IDC_MEMORY_TIME_START,
+                      IDC_MEMORY_TIME_MIDDLE,  IDC_MEMORY_TIME_NOW,     IDC_MEMORY_TOTAL_CAPTION,
+                      IDC_MEMORY_USED_CAPTION, IDC_MEMORY_FREE_CAPTION, IDC_MEMORY_TOTAL,
+                      IDC_MEMORY_USED,         IDC_MEMORY_FREE};
 
 std::string FigureText(DWORD kilobytes, DWORD percent) {
     return std::to_string(kilobytes) + " KB (" + std::to_string(percent) + "%)";
@@ -43,8 +43,7 @@ int ChartValue(DWORD value) {
 
 } // namespace
 
-CMemoryStatusPage::CMemoryStatusPage(IMainWindow& main,
-                                     std::unique_ptr<CMemoryOptimizer> optimizer)
+CMemoryStatusPage::CMemoryStatusPage(IMainWindow& main, std::unique_ptr<CMemoryOptimizer> optimizer)
     : CPage(IDD_MEMORY_STATUS, main), optimizer_(std::move(optimizer)) {
     if (!optimizer_)
         optimizer_ = std::make_unique<CMemoryOptimizer>();
@@ -240,7 +239,8 @@ void CMemoryStatusPage::Report() {
     const Figures after = ReadFigures();
     if (before_.free == 0 || after.free == 0 || after.free <= before_.free)
         return;
-    CPostOptimizeDlg report(CPostOptimizeDlg::ReclaimedText(after.free - before_.free, after.total));
+    CPostOptimizeDlg report(
+        CPostOptimizeDlg::ReclaimedText(after.free - before_.free, after.total));
     report.Show(window_);
 }
 

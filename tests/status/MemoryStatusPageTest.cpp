@@ -147,6 +147,14 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
     EXPECT_EQ(BarPosition(), 0);
 
+    // A page built anew (the main window is rebuilt each time it is shown) writes its figures
+    // at its first sample, even when they did not change since the last page's.
+    page_ = std::make_unique<CMemoryStatusPage>(main_);
+    ASSERT_TRUE(page_->CreatePage(parent_));
+    Sample();
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
+
     EXPECT_NE(CMemoryStatusPage::HelpText().find("Memory Status Help\n\n"), std::string::npos);
 }
 

@@ -24,6 +24,9 @@ void CALLBACK CModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (dialog == nullptr || !IsWindowVisible(dialog) ||
         GetWindowThreadProcessId(dialog, nullptr) != GetCurrentThreadId())
         return;
+    // One dialog per script; the script may pump messages itself.
+    KillTimer(nullptr, self->timer_);
+    self->timer_ = 0;
     ++self->seen_;
     if (self->script_)
         self->script_(dialog);

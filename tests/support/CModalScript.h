@@ -4,7 +4,7 @@
 #include <string>
 #include <windows.h>
 
-// Plays a script on the next modal dialog with the given caption that this thread shows while
+// Plays a script on the first modal dialog with the given caption that this thread shows while
 // the object lives: a thread timer looks for the dialog from inside its modal loop and hands it
 // to the script, which drives it by messages. A dialog the script leaves open is cancelled, so a
 // test never hangs on a dialog.
@@ -17,7 +17,7 @@ public:
     CModalScript(const CModalScript&) = delete;
     CModalScript& operator=(const CModalScript&) = delete;
 
-    // How many dialogs with the caption were seen.
+    // 1 once the dialog was seen.
     int Seen() const { return seen_; }
 
 private:
