@@ -4,6 +4,7 @@
 #include "platform/CMemoryFigures.h"
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
+#include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainDlg.h"
@@ -162,27 +163,29 @@ void CHostDlg::OnTimer(UINT_PTR id) {
 }
 
 void CHostDlg::OnAutoOptimizeTimer() {
-    DWORD threshold = 0;
-    settings_.GetAutoMemOptimize(threshold);
-    if (!IsBelowOptimizeThreshold(CMemoryFigures::AvailablePhysical(), threshold))
+    CAutoOptimizer rule(*optimizer_, [this](int state) {
+        if (trayIcon_)
+            trayIcon_->SetTrayState(state);
+    });
+    if (!rule.Watch())
         return;
     StopTimer(kAutoOptimizeTimer);
     autoOptimizeTimer_ = 0;
-    optimizer_->Optimize(CMemoryOptimizer::ScriptPath());
-    if (trayIcon_)
-        trayIcon_->SetTrayState(CTrayIconDlg::kStateOptimizing);
-    recoveryTimer_ = StartTimer(kRecoveryTimer, CTimeScale::Period(kRecoveryPeriod));
+    recoveryTimer_ =
+        StartTimer(kRecoveryTimer, CTimeScale::Period(CAutoOptimizer::kRecoveryPeriod));
 }
 
 void CHostDlg::OnRecoveryTimer() {
-    if (!HasMemoryRecovered(CMemoryFigures::AvailablePhysical()))
+    CAutoOptimizer rule(*optimizer_, [this](int state) {
+        if (trayIcon_)
+            trayIcon_->SetTrayState(state);
+    });
+    if (!rule.Recover())
         return;
     StopTimer(kRecoveryTimer);
     recoveryTimer_ = 0;
-    if (trayIcon_)
-        trayIcon_->SetTrayState(CTrayIconDlg::kStateNormal);
-    autoOptimizeTimer_ =
-        StartTimer(kAutoOptimizeTimer, CTimeScale::Period(kWatchPeriodAfterOptimize));
+    autoOptimizeTimer_ = StartTimer(kAutoOptimizeTimer,
+                                    CTimeScale::Period(CAutoOptimizer::kWatchPeriodAfterOptimize));
 }
 
 void CHostDlg::StopTimers() {

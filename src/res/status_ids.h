@@ -1,3 +1,36 @@
 // Resource numbers of the memory status page (299), the memory options (303) and the report after an optimisation (304).
 // Included by resource.h.
 #pragma once
+
+#define IDD_MEMORY_STATUS 299
+#define IDD_MEMORY_OPTIONS 303
+#define IDD_POST_OPTIMIZE 304
+
+// Memory status page
+#define IDC_MEMORY_TOTAL 1228
+#define IDC_MEMORY_USED 1229
+#define IDC_MEMORY_FREE 1230
+#define IDC_MEMORY_CHART 1234
+#define IDC_MEMORY_GRAPH_TITLE 1239
+#define IDC_MEMORY_SCALE_MAX 1242
+#define IDC_MEMORY_SCALE_ZERO 1243
+#define IDC_MEMORY_TOTAL_CAPTION 1245
+#define IDC_MEMORY_USED_CAPTION 1246
+#define IDC_MEMORY_FREE_CAPTION 1247
+#define IDC_MEMORY_STATS_TITLE 1253
+#define IDC_MEMORY_TIME_NOW 1258
+#define IDC_MEMORY_TIME_MIDDLE 1259
+#define IDC_MEMORY_TIME_START 1260
+#define IDC_MEMORY_PROGRESS 1261
+#define IDC_FREE_MEMORY 1532
+#define IDC_MEMORY_OPTIONS 1533
+
+// Memory options
+#define IDC_USE_AUTO_OPTIMIZE 1262
+#define IDC_AUTO_OPTIMIZE_LEVEL 1263
+#define IDC_TOTAL_PHYSICAL 1264
+#define IDC_SHOW_POST_DIALOG 1265
+
+// Report after an optimisation
+#define IDC_DONT_SHOW_AGAIN 1265
+#define IDC_RECLAIMED_TEXT 1266

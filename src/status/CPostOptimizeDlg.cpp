@@ -1,0 +1,27 @@
+#include "status/CPostOptimizeDlg.h"
+
+#include "res/resource.h"
+
+INT_PTR CPostOptimizeDlg::Show(HWND parent) {
+    return DoModal(IDD_POST_OPTIMIZE, parent);
+}
+
+std::string CPostOptimizeDlg::ReclaimedText(DWORD gainedBytes, DWORD totalBytes) {
+    const DWORD gained = gainedBytes >> 20;
+    const DWORD total = totalBytes >> 20;
+    // Less than a megabyte of memory cannot happen on a real machine; it must not divide by 0.
+    const DWORD percent = total == 0 ? 0 : gained * 100 / total;
+    return std::to_string(gained) + "MB (" + std::to_string(percent) + "%)";
+}
+
+BOOL CPostOptimizeDlg::OnInit() {
+    SetItemText(IDC_RECLAIMED_TEXT, reclaimed_);
+    CheckDlgButton(window_, IDC_DONT_SHOW_AGAIN, BST_UNCHECKED);
+    return TRUE;
+}
+
+void CPostOptimizeDlg::OnOK() {
+    const bool dontShow = IsDlgButtonChecked(window_, IDC_DONT_SHOW_AGAIN) == BST_CHECKED;
+    settings_.SetShowPostOptimizeDialog(dontShow ? 0 : 1);
+    End(IDOK);
+}

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/CAppSettings.h"
+#include "platform/CMemoryFigures.h"
+#include "status/CAutoOptimizer.h"
+#include "status/CMemoryOptimizer.h"
+#include "support/CRegistrySandbox.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+constexpr DWORD kMB = 1048576;
+
+class RecordingOptimizer : public CMemoryOptimizer {
+public:
+    int Optimize(const std::string& path) override {
+        paths.push_back(path);
+        return 0; // the rule does not look at the result
+    }
+    std::vector<std::string> paths;
+};
+
+TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+    DWORD available = 32 * kMB;
+    CMemoryFigures::SetSource([&] { return CMemoryFigures::Figures{256 * kMB, available}; });
+    RecordingOptimizer optimizer;
+    std::vector<int> trayStates;
+    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+
+    // No level stored: 0, which no free amount is below.
+    available = 0;
+    EXPECT_FALSE(rule.Watch());
+
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    available = 32 * kMB; // exactly at the level
+    EXPECT_FALSE(rule.Watch());
+    EXPECT_TRUE(optimizer.paths.empty());
+    EXPECT_TRUE(trayStates.empty());
+
+    available = 32 * kMB - 1; // 31 whole megabytes
+    EXPECT_TRUE(rule.Watch());
+    ASSERT_EQ(optimizer.paths.size(), 1u);
+    EXPECT_EQ(optimizer.paths[0], CMemoryOptimizer::ScriptPath());
+    EXPECT_EQ(trayStates, std::vector<int>{CAutoOptimizer::kTrayOptimizing});
+
+    available = 0x7FFFFF;
+    EXPECT_FALSE(rule.Recover());
+    available = 0x800000;
+    EXPECT_TRUE(rule.Recover());
+    EXPECT_EQ(trayStates,
+              (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
+
+    // The level is read on every tick.
+    available = 20 * kMB;
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 10);
+    EXPECT_FALSE(rule.Watch());
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 21);
+    EXPECT_TRUE(rule.Watch());
+    EXPECT_EQ(optimizer.paths.size(), 2u);
+
+    CMemoryFigures::SetSource(nullptr);
+}
+
+} // namespace

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "platform/CAppSettings.h"
+#include "platform/CMemoryFigures.h"
+#include "res/resource.h"
+#include "status/CMemoryOptionsDlg.h"
+#include "support/CModalScript.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+const char kCaption[] = "Memory Optimization Options";
+
+std::string Text(HWND dialog, int id) {
+    char buffer[256] = {};
+    GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
+    return buffer;
+}
+
+bool Checked(HWND dialog, int id) {
+    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
+
+// Sets a check box the way a click does: the box changes, then the dialog hears of it.
+void SetCheck(HWND dialog, int id, bool on) {
+    CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
+    ClickDialogButton(dialog, id);
+}
+
+DWORD Stored(const char* name) {
+    return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, name).Number();
+}
+
+bool IsStored(const char* name) {
+    return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, name).exists;
+}
+
+class MemoryOptionsDlg : public testing::Test {
+protected:
+    void SetUp() override {
+        CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{268435456, 134217728}; });
+        owner_ = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    void TearDown() override {
+        DestroyWindow(owner_);
+        CMemoryFigures::SetSource(nullptr);
+    }
+
+    INT_PTR Run(CModalScript::Script script) {
+        CModalScript driver(kCaption, std::move(script));
+        CMemoryOptionsDlg dialog;
+        const INT_PTR result = dialog.Show(owner_);
+        EXPECT_EQ(driver.Seen(), 1);
+        return result;
+    }
+
+    CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
+    CScriptedMessages messages_;
+    HWND owner_ = nullptr;
+};
+
+TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory) {
+    // Nothing stored yet: the report is on, automatic optimisation off, 10 % suggested.
+    EXPECT_EQ(Run([](HWND dialog) {
+                  EXPECT_EQ(Text(dialog, IDC_TOTAL_PHYSICAL), "257MB");
+                  EXPECT_EQ(Text(dialog, IDC_AUTO_OPTIMIZE_LEVEL), "25");
+                  EXPECT_TRUE(Checked(dialog, IDC_SHOW_POST_DIALOG));
+                  EXPECT_FALSE(Checked(dialog, IDC_USE_AUTO_OPTIMIZE));
+                  HWND level = GetDlgItem(dialog, IDC_AUTO_OPTIMIZE_LEVEL);
+                  EXPECT_FALSE(IsWindowEnabled(level));
+                  SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, true);
+                  EXPECT_TRUE(IsWindowEnabled(level));
+
+                  const char* refused[] = {"65", "", "0", "abc", "99999999999"};
+                  for (const char* text : refused) {
+                      SetWindowTextA(level, text);
+                      ClickDialogButton(dialog, IDOK);
+                      EXPECT_TRUE(IsWindowVisible(dialog)) << text;
+                  }
+                  EXPECT_FALSE(IsStored("UseAutoMemOptimize"));
+                  EXPECT_FALSE(IsStored("AutoMemOptimize"));
+
+                  SetWindowTextA(level, "1");
+                  ClickDialogButton(dialog, IDOK);
+              }),
+              IDOK);
+    const std::string tooBig = "Value is too big, please enter a number \nbetween 1 to 64.";
+    const std::string zero = "Zero is not valid, please enter a number \nbetween 1 to 64.";
+    EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{tooBig, zero, zero, zero, tooBig}));
+    EXPECT_EQ(Stored("UseAutoMemOptimize"), 1u);
+    EXPECT_EQ(Stored("AutoMemOptimize"), 1u);
+    EXPECT_EQ(Stored("ShowPostOptimizeDialog"), 1u);
+
+    // The stored level comes back; 64 is the highest accepted.
+    EXPECT_EQ(Run([](HWND dialog) {
+                  EXPECT_TRUE(Checked(dialog, IDC_USE_AUTO_OPTIMIZE));
+                  EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_AUTO_OPTIMIZE_LEVEL)));
+                  EXPECT_EQ(Text(dialog, IDC_AUTO_OPTIMIZE_LEVEL), "1");
+                  SetDlgItemTextA(dialog, IDC_AUTO_OPTIMIZE_LEVEL, "64");
+                  SetCheck(dialog, IDC_SHOW_POST_DIALOG, false);
+                  ClickDialogButton(dialog, IDOK);
+              }),
+              IDOK);
+    EXPECT_EQ(Stored("AutoMemOptimize"), 64u);
+    EXPECT_EQ(Stored("ShowPostOptimizeDialog"), 0u);
+
+    // Cancel stores nothing.
+    EXPECT_EQ(Run([](HWND dialog) {
+                  EXPECT_FALSE(Checked(dialog, IDC_SHOW_POST_DIALOG));
+                  SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, false);
+                  SetCheck(dialog, IDC_SHOW_POST_DIALOG, true);
+                  ClickDialogButton(dialog, IDCANCEL);
+              }),
+              IDCANCEL);
+    EXPECT_EQ(Stored("UseAutoMemOptimize"), 1u);
+    EXPECT_EQ(Stored("AutoMemOptimize"), 64u);
+    EXPECT_EQ(Stored("ShowPostOptimizeDialog"), 0u);
+
+    // Switching automatic optimisation off stores the 10 % level, whatever the edit holds.
+    EXPECT_EQ(Run([](HWND dialog) {
+                  SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, false);
+                  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_AUTO_OPTIMIZE_LEVEL)));
+                  ClickDialogButton(dialog, IDOK);
+              }),
+              IDOK);
+    EXPECT_EQ(Stored("UseAutoMemOptimize"), 0u);
+    EXPECT_EQ(Stored("AutoMemOptimize"), 25u);
+    EXPECT_EQ(messages_.Texts().size(), 5u);
+}
+
+TEST(MemoryOptionsNumbers, TheLevelIsTheLeadingDigitsHeldAtTheLargestNumber) {
+    EXPECT_EQ(CMemoryOptionsDlg::LeadingNumber("64MB"), 64u);
+    EXPECT_EQ(CMemoryOptionsDlg::LeadingNumber(" 64"), 0u);
+    EXPECT_EQ(CMemoryOptionsDlg::LeadingNumber("4294967295"), 4294967295u);
+    EXPECT_EQ(CMemoryOptionsDlg::LeadingNumber("4294967296"), 4294967295u);
+    EXPECT_EQ(CMemoryOptionsDlg::LeadingNumber("000000000000000000007"), 7u);
+}
+
+} // namespace

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/CAppSettings.h"
+#include "platform/CMemoryFigures.h"
+#include "platform/CTimeScale.h"
+#include "res/resource.h"
+#include "status/CLineChartCtrl.h"
+#include "status/CMemoryOptimizer.h"
+#include "status/CMemoryStatusPage.h"
+#include "support/CModalScript.h"
+#include "support/CPixelCanvas.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CStatusFakeMainWindow.h"
+#include "support/MessagePump.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+constexpr DWORD kMB = 1048576;
+const char kReportCaption[] = "Post Optimization Confirmation";
+
+// Stands in for the script: it can change the free memory and report success or failure.
+class ScriptedOptimizer : public CMemoryOptimizer {
+public:
+    std::function<int()> onOptimize = [] { return 1; };
+    std::string path;
+    int runs = 0;
+    int Optimize(const std::string& scriptPath) override {
+        ++runs;
+        path = scriptPath;
+        return onOptimize();
+    }
+};
+
+std::string Text(HWND window, int id) {
+    char buffer[256] = {};
+    GetDlgItemTextA(window, id, buffer, sizeof(buffer));
+    return buffer;
+}
+
+class MemoryStatusPage : public testing::Test {
+protected:
+    void SetUp() override {
+        CTimeScale::SetDivisor(100);
+        CMemoryFigures::SetSource([this] {
+            ++queries_;
+            return CMemoryFigures::Figures{total_, free_};
+        });
+        parent_ = CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 442,
+                                  490, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        auto optimizer = std::make_unique<ScriptedOptimizer>();
+        optimizer_ = optimizer.get();
+        page_ = std::make_unique<CMemoryStatusPage>(main_, std::move(optimizer));
+        ASSERT_TRUE(page_->CreatePage(parent_));
+        page_->Show(SW_SHOW);
+    }
+    void TearDown() override {
+        page_.reset();
+        DestroyWindow(parent_);
+        PumpMessages(20);
+        CTimeScale::SetDivisor(1);
+        CMemoryFigures::SetSource(nullptr);
+    }
+
+    HWND Item(int id) const { return GetDlgItem(page_->Handle(), id); }
+    void Sample() { page_->Send(WM_TIMER, CMemoryStatusPage::kSampleTimer); }
+    void ClickFreeMemory() {
+        page_->Send(WM_COMMAND, MAKEWPARAM(IDC_FREE_MEMORY, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(Item(IDC_FREE_MEMORY)));
+    }
+    int BarPosition() const {
+        return static_cast<int>(SendMessageA(Item(IDC_MEMORY_PROGRESS), PBM_GETPOS, 0, 0));
+    }
+    // Runs "Free Physical Memory" with a gain of `gain` bytes and lets the report come; returns
+    // how many report dialogs the script saw.
+    int FreeMemoryAndReport(DWORD gain, CModalScript::Script script) {
+        optimizer_->onOptimize = [this, gain] {
+            free_ += gain;
+            return 1;
+        };
+        CModalScript driver(kReportCaption, std::move(script));
+        ClickFreeMemory();
+        PumpMessages(300, [&] { return driver.Seen() > 0; });
+        return driver.Seen();
+    }
+    DWORD StoredReportOption() const {
+        return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog")
+            .Number();
+    }
+
+    CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
+    DWORD total_ = 256 * kMB;
+    DWORD free_ = 200 * kMB;
+    int queries_ = 0;
+    HWND parent_ = nullptr;
+    CStatusFakeMainWindow main_;
+    ScriptedOptimizer* optimizer_ = nullptr;
+    std::unique_ptr<CMemoryStatusPage> page_;
+};
+
+TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLevel) {
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_TOTAL), "262144 KB");
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_SCALE_MAX), "257\nMB\n(Max)");
+    EXPECT_NE(page_->SampleTimer(), 0u);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
+
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 25);
+    Sample();
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "204800 KB (78%)");
+
+    // The same figures again: neither label is written.
+    SetDlgItemTextA(*page_, IDC_MEMORY_USED, "used");
+    SetDlgItemTextA(*page_, IDC_MEMORY_FREE, "free");
+    Sample();
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "used");
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "free");
+
+    // Both lines run along their values at the right edge of the chart.
+    HWND chart = Item(IDC_MEMORY_CHART);
+    RECT client = {};
+    GetClientRect(chart, &client);
+    CPixelCanvas canvas(client.right, client.bottom);
+    canvas.PrintClient(chart);
+    const int x = client.right - 3;
+    EXPECT_EQ(canvas.Pixel(x, CLineChartCtrl::RowOf(200, 257, 0, client.bottom)), RGB(0, 255, 0));
+    EXPECT_EQ(canvas.Pixel(x, CLineChartCtrl::RowOf(25, 257, 0, client.bottom)), RGB(255, 0, 0));
+
+    // Only the free figure changes: the used label keeps its text.
+    total_ += kMB;
+    free_ += kMB;
+    Sample();
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "used");
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
+
+    // Showing the page again hides a bar left over from a run.
+    ShowWindow(Item(IDC_MEMORY_PROGRESS), SW_SHOW);
+    SendMessageA(Item(IDC_MEMORY_PROGRESS), PBM_SETPOS, 50, 0);
+    page_->Show(SW_HIDE);
+    page_->Show(SW_SHOW);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
+    EXPECT_EQ(BarPosition(), 0);
+
+    // A page built anew (the main window is rebuilt each time it is shown) writes its figures
+    // at its first sample, even when they did not change since the last page's.
+    page_ = std::make_unique<CMemoryStatusPage>(main_);
+    ASSERT_TRUE(page_->CreatePage(parent_));
+    Sample();
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
+
+    EXPECT_NE(CMemoryStatusPage::HelpText().find("Memory Status Help\n\n"), std::string::npos);
+}
+
+TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain) {
+    bool lockedDuringRun = false;
+    optimizer_->onOptimize = [&] {
+        lockedDuringRun = main_.lockCalls == std::vector<bool>{true} &&
+                          !IsWindowEnabled(Item(IDC_FREE_MEMORY)) &&
+                          IsWindowVisible(Item(IDC_MEMORY_PROGRESS)) && BarPosition() == 5;
+        free_ += 12 * kMB;
+        return 1;
+    };
+    std::string reclaimed;
+    {
+        CModalScript driver(kReportCaption, [&](HWND dialog) {
+            reclaimed = Text(dialog, IDC_RECLAIMED_TEXT);
+            EXPECT_FALSE(IsDlgButtonChecked(dialog, IDC_DONT_SHOW_AGAIN));
+            CheckDlgButton(dialog, IDC_DONT_SHOW_AGAIN, BST_CHECKED);
+            ClickDialogButton(dialog, IDOK);
+        });
+        ClickFreeMemory();
+        EXPECT_TRUE(lockedDuringRun);
+        EXPECT_EQ(optimizer_->path, CMemoryOptimizer::ScriptPath());
+        EXPECT_EQ(main_.lockCalls, (std::vector<bool>{true, false}));
+        EXPECT_TRUE(IsWindowEnabled(Item(IDC_FREE_MEMORY)));
+        EXPECT_TRUE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
+        EXPECT_EQ(BarPosition(), 100);
+        EXPECT_TRUE(PumpMessages(300, [&] { return driver.Seen() > 0; }));
+    }
+    EXPECT_EQ(reclaimed, "12MB (4%)");
+    EXPECT_EQ(StoredReportOption(), 0u); // "Do not show this dialog again"
+
+    // Switched off: no report.
+    EXPECT_EQ(FreeMemoryAndReport(12 * kMB, nullptr), 0);
+
+    // A gain below a megabyte still reports, as 0MB; Close with the box clear stores 1.
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog", 1);
+    EXPECT_EQ(FreeMemoryAndReport(kMB / 2,
+                                  [&](HWND dialog) {
+                                      reclaimed = Text(dialog, IDC_RECLAIMED_TEXT);
+                                      ClickDialogButton(dialog, IDOK);
+                                  }),
+              1);
+    EXPECT_EQ(reclaimed, "0MB (0%)");
+    EXPECT_EQ(StoredReportOption(), 1u);
+
+    // No gain: no report.
+    EXPECT_EQ(FreeMemoryAndReport(0, nullptr), 0);
+
+    // Cancel closes the report without storing the box.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey);
+    EXPECT_EQ(FreeMemoryAndReport(kMB,
+                                  [](HWND dialog) {
+                                      CheckDlgButton(dialog, IDC_DONT_SHOW_AGAIN, BST_CHECKED);
+                                      ClickDialogButton(dialog, IDCANCEL);
+                                  }),
+              1);
+    EXPECT_FALSE(
+        ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog").exists);
+
+    // The optimiser fails: the bar goes away and nothing is reported.
+    optimizer_->onOptimize = [] { return 0; };
+    CModalScript driver(kReportCaption, nullptr);
+    ClickFreeMemory();
+    PumpMessages(100);
+    EXPECT_EQ(driver.Seen(), 0);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
+    EXPECT_EQ(BarPosition(), 0);
+    EXPECT_EQ(main_.lockCalls.back(), false);
+}
+
+TEST_F(MemoryStatusPage, WaitingForFreeMemoryEndsAtItsLimitWithTheBarFinished) {
+    free_ = 4 * kMB; // never reaches 8 MB
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog", 0);
+    queries_ = 0;
+    ClickFreeMemory();
+    EXPECT_EQ(optimizer_->runs, 1);
+    EXPECT_EQ(BarPosition(), 100);
+    EXPECT_EQ(main_.lockCalls, (std::vector<bool>{true, false}));
+    // One reading before the run, one per step from 5 to 95, one per poll of the wait.
+    const int polls = queries_ - 1 - 90;
+    const int limitPolls =
+        static_cast<int>(CMemoryStatusPage::kWaitLimit / CMemoryStatusPage::kWaitPoll);
+    EXPECT_GE(polls, limitPolls);
+    EXPECT_LE(polls, limitPolls + 1);
+}
+
+} // namespace
