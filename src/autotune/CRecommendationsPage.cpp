@@ -18,17 +18,23 @@
 #include "tweaks/CShutdownTweaks.h"
 #include "tweaks/CStartMenuTweaks.h"
 #include "tweaks/CSystemTweaks.h"
+#include "ui/CClientDC.h"
+#include "ui/CSelectedObject.h"
 #include "ui/IMainWindow.h"
 
 namespace {
 
 const char kLinkvaneKey[] = "SOFTWARE\\Ostrander Works\\Linkvane";
 
+constexpr int kButtonTop = 248; // page pixels, as in the button table
+constexpr int kButtonHeight = 26;
+constexpr int kGap = 8;
+
 const PageButton kButtons[] = {
     {IDC_RESULTS_GO_BACK, "Go Back", IDB_GO_BACK_NORMAL, IDB_GO_BACK_HOVER, IDB_GO_BACK_PRESSED,
-     IDB_GO_BACK_DISABLED, 20, 248},
+     IDB_GO_BACK_DISABLED, 20, kButtonTop},
     {IDC_RESULTS_OPTIMIZE, "Optimize System now", IDB_OPTIMIZE_NOW_NORMAL, IDB_OPTIMIZE_NOW_HOVER,
-     IDB_OPTIMIZE_NOW_PRESSED, IDB_OPTIMIZE_NOW_DISABLED, 226, 248},
+     IDB_OPTIMIZE_NOW_PRESSED, IDB_OPTIMIZE_NOW_DISABLED, 226, kButtonTop},
 };
 
 const int kTitleLabels[] = {IDC_RESULTS_TITLE};
@@ -170,7 +176,49 @@ BOOL CRecommendationsPage::OnInit() {
     progress_.Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     progress_.Send(PBM_SETPOS, 0);
     progress_.SetBarColor(kBarColour);
+    textPlace_ = ItemPlace(IDC_RESULTS_TEXT);
+    barPlace_ = ItemPlace(IDC_RESULTS_PROGRESS);
+    pageHeight_ = ClientRect().bottom;
     return TRUE;
+}
+
+RECT CRecommendationsPage::ItemPlace(int id) const {
+    RECT place = {};
+    GetWindowRect(Item(id), &place);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void CRecommendationsPage::FitText(const std::string& text) {
+    HWND label = Item(IDC_RESULTS_TEXT);
+    const int width = textPlace_.right - textPlace_.left;
+    RECT needed = {0, 0, width, 0};
+    {
+        CClientDC dc(label);
+        CTextLabel* textLabel = Label(IDC_RESULTS_TEXT);
+        CSelectedObject font(dc, textLabel != nullptr ? textLabel->Font()
+                                                      : GetStockObject(DEFAULT_GUI_FONT));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    const int templateHeight = textPlace_.bottom - textPlace_.top;
+    const int height =
+        needed.bottom + kGap > templateHeight ? needed.bottom + kGap : templateHeight;
+    SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int grown = height - templateHeight;
+    SetWindowPos(Item(IDC_RESULTS_PROGRESS), nullptr, barPlace_.left, barPlace_.top + grown, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int barBottom = barPlace_.bottom + grown;
+    const int buttonTop = barBottom + kGap > kButtonTop ? barBottom + kGap : kButtonTop;
+    for (const PageButton& row : kButtons)
+        if (CSkinButton* button = Button(row.id))
+            button->MoveTo(row.x, buttonTop);
+    const int pageHeight = buttonTop + kButtonHeight + kGap > pageHeight_
+                               ? buttonTop + kButtonHeight + kGap
+                               : pageHeight_;
+    SetPos(nullptr, 0, 0, ClientRect().right, pageHeight,
+           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate(true);
 }
 
 void CRecommendationsPage::SetResults(const std::vector<std::string>& texts) {
@@ -192,13 +240,10 @@ void CRecommendationsPage::SetResults(const std::vector<std::string>& texts) {
     }
     internetListed_ = !linkvane && texts.size() > IMainWindow::kInternet &&
                       !texts[IMainWindow::kInternet].empty();
-    if (!joined.empty()) {
-        SetLabelText(IDC_RESULTS_TEXT, joined);
-        EnableButton(IDC_RESULTS_OPTIMIZE, true);
-    } else {
-        SetLabelText(IDC_RESULTS_TEXT, kOptimizedText);
-        EnableButton(IDC_RESULTS_OPTIMIZE, false);
-    }
+    const std::string shown = joined.empty() ? std::string(kOptimizedText) : joined;
+    FitText(shown);
+    SetLabelText(IDC_RESULTS_TEXT, shown);
+    EnableButton(IDC_RESULTS_OPTIMIZE, !joined.empty());
 }
 
 BOOL CRecommendationsPage::OnButtonClicked(int id) {

@@ -37,6 +37,10 @@ protected:
 
 private:
     void Commit();
+    // Makes the results text as tall as its lines need and keeps the bar and the buttons below
+    // it; the page grows past its template height when the list is long.
+    void FitText(const std::string& text);
+    RECT ItemPlace(int id) const;
     void SetLabelText(int id, const std::string& text);
     void ShowButton(int id, bool show);
     void EnableButton(int id, bool enable);
@@ -45,4 +49,8 @@ private:
     std::unique_ptr<IRestartHost> ownRestartHost_;
     CColorProgressCtrl progress_;
     bool internetListed_ = false;
+    // The template's layout in page pixels.
+    RECT textPlace_ = {};
+    RECT barPlace_ = {};
+    int pageHeight_ = 0;
 };

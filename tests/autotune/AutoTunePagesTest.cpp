@@ -196,7 +196,13 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
     }
     CAppSettings().SetHasTuned(1);
     CAutoTuneIntroPage intro(main_);
-    Open(intro);
+    // The page fits the pager's width and height as it comes from its template.
+    ASSERT_TRUE(intro.CreatePage(parent_));
+    RECT natural = {};
+    GetClientRect(intro, &natural);
+    EXPECT_LE(natural.right, 356);
+    EXPECT_LE(natural.bottom, 287);
+    ShowWindow(intro, SW_SHOW);
     EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), CAutoTuneIntroPage::kTunedMessage);
     EXPECT_EQ(GetParent(intro), parent_);
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(intro, IDC_INTRO_START_TUNING), GWL_STYLE) &
@@ -383,6 +389,22 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
         joined += line;
     EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), joined);
     EXPECT_TRUE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+    // The list is not hidden behind the buttons, which stay on the page.
+    RECT list = {}, button = {}, page = {};
+    GetWindowRect(GetDlgItem(results, IDC_RESULTS_TEXT), &list);
+    GetWindowRect(GetDlgItem(results, IDC_RESULTS_OPTIMIZE), &button);
+    GetWindowRect(results, &page);
+    EXPECT_LE(list.bottom, button.top);
+    EXPECT_LE(button.bottom, page.bottom);
+    HWND listWindow = GetDlgItem(results, IDC_RESULTS_TEXT);
+    HDC dc = GetDC(listWindow);
+    HGDIOBJ before =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listWindow, WM_GETFONT, 0, 0)));
+    RECT needed = {0, 0, list.right - list.left, 0};
+    DrawTextA(dc, joined.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, before);
+    ReleaseDC(listWindow, dc);
+    EXPECT_LE(needed.bottom, list.bottom - list.top);
     ControlLog commitBar, commitText;
     CMessageTap commitBarTap(GetDlgItem(results, IDC_RESULTS_PROGRESS), nullptr,
                              commitBar.Positions());
