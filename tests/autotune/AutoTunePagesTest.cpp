@@ -241,6 +241,18 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
     Click(results, IDC_RESULTS_GO_BACK);
     EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowAutoTuneSection"});
+
+    // With Linkvane installed the Internet values are neither listed nor committed.
+    some[CAnalyzerSet::kInternet] = internetOnly[CAnalyzerSet::kInternet];
+    results.SetResults(some);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), some[CAnalyzerSet::kSystem]);
+    messages.Answer(IDYES);
+    Click(results, IDC_RESULTS_OPTIMIZE);
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").Text(),
+              "5000");
+    DWORD rwin = 0;
+    CInternetTweaks().GetRWIN(rwin);
+    EXPECT_NE(rwin, 3216u);
 }
 
 TEST_F(AutoTunePages, AScratchFileThatCannotBeMadeEndsTheRunAndSaysWhy) {
