@@ -42,6 +42,12 @@ void CAnalyzerSet::RecommendAll() {
     shutdown.Recommend();
 }
 
+CModuleAnalyzer& CAnalyzerSet::Of(Module module) {
+    CModuleAnalyzer* const analyzers[kModuleCount] = {
+        &system, &desktop, &startMenu, &internet, &cdrom, &hardDisk, &memory, &bootup, &shutdown};
+    return *analyzers[module < kModuleCount ? module : kSystem];
+}
+
 CAnalyzerSet::ModuleTexts CAnalyzerSet::Compile() const {
     ModuleTexts texts;
 

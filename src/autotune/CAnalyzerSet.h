@@ -42,6 +42,8 @@ public:
     CShutdownAnalyzer shutdown;
 
     void RecommendAll();
+    // The analyser of one module.
+    CModuleAnalyzer& Of(Module module);
 
     // Reads the current values through fresh module objects and lists, per module, a line for
     // every checked value that differs from its recommendation. Checks of one family only are

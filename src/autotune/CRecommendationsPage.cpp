@@ -1,0 +1,313 @@
+#include "autotune/CRecommendationsPage.h"
+
+#include <commctrl.h>
+
+#include "autotune/CAnalyzerSet.h"
+#include "platform/CAppSettings.h"
+#include "platform/CMessageBox.h"
+#include "platform/CRegKey.h"
+#include "platform/CTimeScale.h"
+#include "platform/SystemActions.h"
+#include "res/resource.h"
+#include "tweaks/CBootupTweaks.h"
+#include "tweaks/CCDROMTweaks.h"
+#include "tweaks/CDesktopTweaks.h"
+#include "tweaks/CHDDTweaks.h"
+#include "tweaks/CInternetTweaks.h"
+#include "tweaks/CRAMTweaks.h"
+#include "tweaks/CShutdownTweaks.h"
+#include "tweaks/CStartMenuTweaks.h"
+#include "tweaks/CSystemTweaks.h"
+#include "ui/CClientDC.h"
+#include "ui/CSelectedObject.h"
+#include "ui/IMainWindow.h"
+
+namespace {
+
+const char kLinkvaneKey[] = "SOFTWARE\\Ostrander Works\\Linkvane";
+
+constexpr int kButtonTop = 248; // page pixels, as in the button table
+constexpr int kButtonHeight = 26;
+constexpr int kGap = 8;
+
+const PageButton kButtons[] = {
+    {IDC_RESULTS_GO_BACK, "Go Back", IDB_GO_BACK_NORMAL, IDB_GO_BACK_HOVER, IDB_GO_BACK_PRESSED,
+     IDB_GO_BACK_DISABLED, 20, kButtonTop},
+    {IDC_RESULTS_OPTIMIZE, "Optimize System now", IDB_OPTIMIZE_NOW_NORMAL, IDB_OPTIMIZE_NOW_HOVER,
+     IDB_OPTIMIZE_NOW_PRESSED, IDB_OPTIMIZE_NOW_DISABLED, 226, kButtonTop},
+};
+
+const int kTitleLabels[] = {IDC_RESULTS_TITLE};
+const int kTextLabels[] = {IDC_RESULTS_TEXT};
+
+constexpr COLORREF kBarColour = 0x00FF00; // green
+
+// What one commit step writes: the recommended values through fresh module objects, by family.
+// `internet` tells whether the analysis listed the Internet values.
+using Writer = void (*)(const CAnalyzerSet& analyzers, bool internet);
+
+void WriteSystem(const CAnalyzerSet& a, bool) {
+    CSystemTweaks().SetHungAppTimeout(a.system.hungAppTimeout);
+}
+
+void WriteStartMenu(const CAnalyzerSet& a, bool) {
+    CStartMenuTweaks().SetMenuShowDelay(a.startMenu.menuShowDelay);
+}
+
+void WriteDesktop(const CAnalyzerSet& a, bool) {
+    CDesktopTweaks module;
+    module.SetFontSmoothing(a.desktop.fontSmoothing);
+    if (module.IsNineX())
+        module.SetMaxCachedIcons(a.desktop.maxCachedIcons);
+}
+
+// The values the analysis announced are the values committed.
+void WriteInternet(const CAnalyzerSet& a, bool internet) {
+    if (!internet)
+        return;
+    CInternetTweaks module;
+    module.SetMTU(a.internet.mtu);
+    module.SetRWIN(a.internet.rwin);
+    module.SetDefaultTTL(a.internet.ttl);
+}
+
+void WriteCDROM(const CAnalyzerSet& a, bool) {
+    CCDROMTweaks().SetCDFS(a.cdrom.cdSpeed, a.cdrom.cacheSize);
+}
+
+void WriteHardDisk(const CAnalyzerSet& a, bool) {
+    CHDDTweaks module;
+    if (!module.IsNineX())
+        return;
+    module.SetVCache(a.hardDisk.minFileCache, a.hardDisk.maxFileCache, a.hardDisk.chunkSize);
+    module.SetContigFileAllocSize(a.hardDisk.contigFileAllocSize);
+    module.SetForceFIFO(a.hardDisk.forceFIFO);
+}
+
+void WriteMemory(const CAnalyzerSet& a, bool) {
+    CRAMTweaks module;
+    module.SetAlwaysUnloadDLL(a.memory.alwaysUnloadDLL);
+    if (module.IsNineX())
+        module.SetConservativeSwapfileUsage(a.memory.conservativeSwapfileUsage);
+    if (module.IsNT())
+        module.SetDisablePagingExecutive(a.memory.disablePagingExecutive);
+}
+
+void WriteBootup(const CAnalyzerSet& a, bool) {
+    CBootupTweaks module;
+    if (!module.IsNineX())
+        return;
+    module.SetDrvSpace(a.bootup.disableDrvSpace);
+    module.SetDblSpace(a.bootup.disableDblSpace);
+}
+
+void WriteShutdown(const CAnalyzerSet& a, bool) {
+    CShutdownTweaks module;
+    if (module.IsNineX())
+        module.SetAutoEndTasks(a.shutdown.autoEndTasks);
+}
+
+struct CommitStep {
+    const char* message;
+    int position;
+    Writer write;
+    DWORD sleep; // ms after the writes
+};
+
+const CommitStep kCommitSteps[] = {
+    {"\nPlease wait...\n\nCommiting Settings for System Module.", 11, WriteSystem, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Start Menu Module.", 22, WriteStartMenu, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Desktop Module.", 33, WriteDesktop, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Internet Module.", 44, WriteInternet, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for CDROM Module.", 55, WriteCDROM, 2000},
+    {"\nPlease wait...\n\nCommiting Settings for Harddisk Module.", 66, WriteHardDisk, 2000},
+    {"\nPlease wait...\n\nCommiting Settings for Memory Module.", 77, WriteMemory, 2000},
+    {"\nPlease wait...\n\nCommiting Settings for Bootup Module.", 88, WriteBootup, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Shutdown Module.", 99, WriteShutdown, 1000},
+};
+
+// The restart of the program's own choosing when no host window is given.
+class CDirectRestart : public IRestartHost {
+public:
+    int PendingRestartCount() override { return 0; }
+    BOOL RestartSystem() override { return RestartWindows(); }
+    void QuitForRestart() override {}
+};
+
+void SetCursorShape(LPCSTR shape) {
+    SetCursor(LoadCursorA(nullptr, shape));
+}
+
+} // namespace
+
+const char* const CRecommendationsPage::kTitle = "Torvane Recommendations:";
+const char* const CRecommendationsPage::kOptimizedText =
+    "\nYour System is already Optimized. There are no further changes Torvane can make at this "
+    "moment.\n\nHowever, you can switch over to Manual Tweaks to explore and customize other "
+    "System and Windows Settings.";
+const char* const CRecommendationsPage::kCommitQuestion =
+    "Do you Wish to Commit the Optimized Values to your System?";
+const char* const CRecommendationsPage::kCommittedTitle =
+    "Torvane has completed the Auto Tune process.";
+const char* const CRecommendationsPage::kCommittedText =
+    "\nOptmized Settings have been committed.\n\nYou will need to restart Windows for the Changes "
+    "to Take Effect.";
+
+CRecommendationsPage::CRecommendationsPage(IMainWindow& main, IRestartHost* restartHost)
+    : CPage(IDD_AUTOTUNE_RESULTS, main), restartHost_(restartHost) {
+    if (restartHost_ == nullptr) {
+        ownRestartHost_ = std::make_unique<CDirectRestart>();
+        restartHost_ = ownRestartHost_.get();
+    }
+}
+
+CRecommendationsPage::~CRecommendationsPage() = default;
+
+bool CRecommendationsPage::IsLinkvaneInstalled() {
+    CRegKey key;
+    return key.Open(HKEY_LOCAL_MACHINE, kLinkvaneKey, KEY_ALL_ACCESS) == ERROR_SUCCESS;
+}
+
+BOOL CRecommendationsPage::OnInit() {
+    CreateButtons(kButtons, sizeof(kButtons) / sizeof(kButtons[0]));
+    MakeLabels(kTitleLabels, 1, 10);
+    MakeLabels(kTextLabels, 1, 9);
+    progress_.AttachItem(Handle(), IDC_RESULTS_PROGRESS);
+    progress_.Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    progress_.Send(PBM_SETPOS, 0);
+    progress_.SetBarColor(kBarColour);
+    textPlace_ = ItemPlace(IDC_RESULTS_TEXT);
+    barPlace_ = ItemPlace(IDC_RESULTS_PROGRESS);
+    pageHeight_ = ClientRect().bottom;
+    return TRUE;
+}
+
+RECT CRecommendationsPage::ItemPlace(int id) const {
+    RECT place = {};
+    GetWindowRect(Item(id), &place);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void CRecommendationsPage::FitText(const std::string& text) {
+    HWND label = Item(IDC_RESULTS_TEXT);
+    const int width = textPlace_.right - textPlace_.left;
+    RECT needed = {0, 0, width, 0};
+    {
+        CClientDC dc(label);
+        CTextLabel* textLabel = Label(IDC_RESULTS_TEXT);
+        CSelectedObject font(dc, textLabel != nullptr ? textLabel->Font()
+                                                      : GetStockObject(DEFAULT_GUI_FONT));
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+                  DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    }
+    const int templateHeight = textPlace_.bottom - textPlace_.top;
+    const int height =
+        needed.bottom + kGap > templateHeight ? needed.bottom + kGap : templateHeight;
+    SetWindowPos(label, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int grown = height - templateHeight;
+    SetWindowPos(Item(IDC_RESULTS_PROGRESS), nullptr, barPlace_.left, barPlace_.top + grown, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int barBottom = barPlace_.bottom + grown;
+    const int buttonTop = barBottom + kGap > kButtonTop ? barBottom + kGap : kButtonTop;
+    for (const PageButton& row : kButtons)
+        if (CSkinButton* button = Button(row.id))
+            button->MoveTo(row.x, buttonTop);
+    const int pageHeight = buttonTop + kButtonHeight + kGap > pageHeight_
+                               ? buttonTop + kButtonHeight + kGap
+                               : pageHeight_;
+    SetPos(nullptr, 0, 0, ClientRect().right, pageHeight,
+           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate(true);
+}
+
+void CRecommendationsPage::SetResults(const std::vector<std::string>& texts) {
+    // After a commit the page is shown anew for a new analysis: its title and buttons return.
+    SetLabelText(IDC_RESULTS_TITLE, kTitle);
+    ShowButton(IDC_RESULTS_GO_BACK, true);
+    ShowButton(IDC_RESULTS_OPTIMIZE, true);
+    EnableButton(IDC_RESULTS_GO_BACK, true);
+    ShowWindow(Item(IDC_RESULTS_PROGRESS), SW_HIDE);
+    if (CTextLabel* label = Label(IDC_RESULTS_TEXT))
+        label->SetFontSize(9);
+
+    const bool linkvane = IsLinkvaneInstalled();
+    std::string joined;
+    for (size_t module = 0; module < texts.size() && module < IMainWindow::kModuleCount; ++module) {
+        if (module == IMainWindow::kInternet && linkvane)
+            continue;
+        joined += texts[module];
+    }
+    internetListed_ = !linkvane && texts.size() > IMainWindow::kInternet &&
+                      !texts[IMainWindow::kInternet].empty();
+    const std::string shown = joined.empty() ? std::string(kOptimizedText) : joined;
+    FitText(shown);
+    SetLabelText(IDC_RESULTS_TEXT, shown);
+    EnableButton(IDC_RESULTS_OPTIMIZE, !joined.empty());
+}
+
+BOOL CRecommendationsPage::OnButtonClicked(int id) {
+    switch (id) {
+    case IDC_RESULTS_OPTIMIZE:
+        if (CMessageBox::Show(Handle(), kCommitQuestion, MB_YESNO | MB_ICONQUESTION) != IDNO)
+            Commit();
+        return TRUE;
+    case IDC_RESULTS_GO_BACK:
+        Main().ShowAutoTuneSection();
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CRecommendationsPage::Commit() {
+    ShowButton(IDC_RESULTS_OPTIMIZE, false);
+    ShowButton(IDC_RESULTS_GO_BACK, false);
+    Main().LockNavigation(true);
+    SetCursorShape(IDC_WAIT);
+    SetLabelText(IDC_RESULTS_TITLE, "Torvane is now saving the Changes.");
+    ShowWindow(Item(IDC_RESULTS_PROGRESS), SW_SHOW);
+    Update();
+    CTimeScale::Sleep(100);
+    SetLabelText(IDC_RESULTS_TEXT, "");
+
+    // The recommendations depend on nothing but the machine, so they are made afresh here.
+    CAnalyzerSet analyzers;
+    analyzers.RecommendAll();
+    for (const CommitStep& step : kCommitSteps) {
+        SetLabelText(IDC_RESULTS_TEXT, step.message);
+        progress_.Send(PBM_SETPOS, static_cast<WPARAM>(step.position));
+        Update();
+        step.write(analyzers, internetListed_);
+        CTimeScale::Sleep(step.sleep);
+    }
+
+    SetLabelText(IDC_RESULTS_TITLE, kCommittedTitle);
+    SetLabelText(IDC_RESULTS_TEXT, kCommittedText);
+    progress_.Send(PBM_SETPOS, 100);
+    CAppSettings settings;
+    settings.SetShowAtStartup(0);
+    settings.SetHasTuned(1);
+    SetCursorShape(IDC_ARROW);
+    Main().LockNavigation(false);
+    Main().EnableAutoTuneButton(false);
+    Update();
+    PromptRestart(0, *restartHost_);
+}
+
+void CRecommendationsPage::SetLabelText(int id, const std::string& text) {
+    if (CTextLabel* label = Label(id))
+        label->SetText(text);
+    else
+        SetItemText(id, text);
+}
+
+void CRecommendationsPage::ShowButton(int id, bool show) {
+    if (CSkinButton* button = Button(id))
+        button->Show(show ? SW_SHOW : SW_HIDE);
+}
+
+void CRecommendationsPage::EnableButton(int id, bool enable) {
+    if (CSkinButton* button = Button(id))
+        button->Enable(enable);
+}

@@ -1,0 +1,575 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <windows.h>
+#include <commctrl.h>
+
+#include "archive/CArchive.h"
+#include "archive/CMemoryArchiveStream.h"
+#include "autotune/CAnalysisPage.h"
+#include "autotune/CAnalyzerSet.h"
+#include "autotune/CAutoTuneIntroPage.h"
+#include "autotune/CRecommendationsPage.h"
+#include "autotune/CScratchFile.h"
+#include "autotune/ScratchRecords.h"
+#include "platform/CAppSettings.h"
+#include "platform/CMemoryFigures.h"
+#include "platform/CTimeScale.h"
+#include "platform/WindowsVersion.h"
+#include "res/resource.h"
+#include "support/CFakeAutoTuneMain.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
+#include "support/MessagePump.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CInternetTweaks.h"
+
+namespace {
+
+const char* const kScratchNames[] = {"systest.dat", "dtptest.dat", "hddtest.dat", "ramtest.dat"};
+
+std::string WindowsFile(const char* name) {
+    char buffer[MAX_PATH] = {};
+    GetWindowsDirectoryA(buffer, sizeof(buffer));
+    return std::string(buffer) + name;
+}
+
+bool AnyScratchFileLeft() {
+    for (const char* name : kScratchNames)
+        if (GetFileAttributesA(CScratchFile::PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
+    return false;
+}
+
+// Sees the messages a window gets before (and after) its own procedure.
+class CMessageTap {
+public:
+    using Callback = std::function<void(UINT, WPARAM, LPARAM)>;
+    CMessageTap(HWND window, Callback before, Callback after = nullptr)
+        : window_(window), before_(std::move(before)), after_(std::move(after)) {
+        SetPropA(window_, kProp, this);
+        original_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~CMessageTap() {
+        if (IsWindow(window_)) {
+            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+            RemovePropA(window_, kProp);
+        }
+    }
+
+private:
+    static constexpr const char* kProp = "AutoTuneTestTap";
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        CMessageTap* tap = static_cast<CMessageTap*>(GetPropA(window, kProp));
+        WNDPROC original = tap->original_;
+        if (tap->before_)
+            tap->before_(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+            RemovePropA(window, kProp);
+            return CallWindowProcA(original, window, message, wParam, lParam);
+        }
+        const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
+        if (tap->after_)
+            tap->after_(message, wParam, lParam);
+        return result;
+    }
+
+    HWND window_;
+    Callback before_, after_;
+    WNDPROC original_ = nullptr;
+};
+
+// Records the texts a control is given and the positions a progress bar is set to.
+struct ControlLog {
+    std::vector<std::string> texts;
+    std::vector<int> positions;
+    CMessageTap::Callback Texts() {
+        return [this](UINT message, WPARAM, LPARAM lParam) {
+            if (message == WM_SETTEXT)
+                texts.push_back(reinterpret_cast<const char*>(lParam));
+        };
+    }
+    CMessageTap::Callback Positions() {
+        return [this](UINT message, WPARAM wParam, LPARAM) {
+            if (message == PBM_SETPOS)
+                positions.push_back(static_cast<int>(wParam));
+        };
+    }
+};
+
+bool IsXPOr98() {
+    const int family = DetectWindowsFamily();
+    return family == kFamilyWinXP || family == kFamilyWin98;
+}
+
+class AutoTunePages : public testing::Test {
+protected:
+    void SetUp() override {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = "AutoTunePagesTestParent";
+        RegisterClassA(&windowClass);
+        parent_ =
+            CreateWindowExA(0, "AutoTunePagesTestParent", "Auto Tune", WS_POPUP | WS_VISIBLE, 20,
+                            20, 442, 490, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(parent_, nullptr);
+        CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{64u << 20, 32u << 20}; });
+        systemIni_.Write("[vcache]\r\n");
+        msdos_.Write("[Options]\r\n");
+        CTimeScale::SetDivisor(1000);
+    }
+    void TearDown() override {
+        CTimeScale::SetDivisor(1);
+        CMemoryFigures::SetSource(nullptr);
+        DestroyWindow(parent_);
+    }
+
+    template <class Page> void Open(Page& page) {
+        ASSERT_TRUE(page.CreatePage(parent_));
+        SetWindowPos(page, nullptr, 20, 20, 356, 287, SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowWindow(page, SW_SHOW);
+        PumpMessages(20);
+    }
+    static void Click(HWND page, int id) {
+        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
+    }
+    static bool Visible(HWND page, int id) {
+        return IsWindowVisible(GetDlgItem(page, id)) != FALSE;
+    }
+    static bool Enabled(HWND page, int id) {
+        return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
+    }
+    static std::string Text(HWND page, int id) {
+        char buffer[1024] = {};
+        GetDlgItemTextA(page, id, buffer, sizeof(buffer));
+        return buffer;
+    }
+    bool Called(const std::string& call) const {
+        for (const std::string& c : main_.calls)
+            if (c == call)
+                return true;
+        return false;
+    }
+    void ExpectReady(HWND page) {
+        EXPECT_EQ(Text(page, IDC_ANALYSIS_TITLE), CAnalysisPage::kReadyTitle);
+        EXPECT_EQ(Text(page, IDC_ANALYSIS_MESSAGE), CAnalysisPage::kReadyMessage);
+        EXPECT_TRUE(Visible(page, IDC_ANALYSIS_BEGIN));
+        EXPECT_TRUE(Visible(page, IDC_ANALYSIS_BACK));
+        EXPECT_FALSE(Visible(page, IDC_ANALYSIS_VIEW_RESULTS));
+        EXPECT_FALSE(Visible(page, IDC_ANALYSIS_PROGRESS));
+        EXPECT_FALSE(Visible(page, IDC_ANALYSIS_PROGRESS_LABEL));
+        EXPECT_EQ(SendDlgItemMessageA(page, IDC_ANALYSIS_PROGRESS, PBM_GETPOS, 0, 0), 0);
+    }
+
+    CRegistrySandbox sandbox_;
+    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
+    CPreservedFile msdos_{"C:\\msdos.sys"};
+    CFakeAutoTuneMain main_;
+    HWND parent_ = nullptr;
+};
+
+TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
+    {
+        CAutoTuneIntroPage intro(main_);
+        Open(intro);
+        EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), CAutoTuneIntroPage::kFirstRunMessage);
+        Click(intro, IDC_INTRO_GET_HELP);
+        EXPECT_EQ(main_.calls, (std::vector<std::string>{"OpenHelpFile Help\\AutoStart.html",
+                                                         "ShowTweakHelp "}));
+        main_.calls.clear();
+        main_.backupAnswer = false;
+        Click(intro, IDC_INTRO_START_TUNING);
+        EXPECT_EQ(main_.calls, std::vector<std::string>{"EnsureOriginalBackup"});
+        main_.calls.clear();
+        main_.backupAnswer = true;
+        Click(intro, IDC_INTRO_START_TUNING);
+        EXPECT_EQ(main_.calls,
+                  (std::vector<std::string>{"EnsureOriginalBackup", "ShowAnalysisPage"}));
+    }
+    CAppSettings().SetHasTuned(1);
+    CAutoTuneIntroPage intro(main_);
+    // The page fits the pager's width and height as it comes from its template.
+    ASSERT_TRUE(intro.CreatePage(parent_));
+    RECT natural = {};
+    GetClientRect(intro, &natural);
+    EXPECT_LE(natural.right, 356);
+    EXPECT_LE(natural.bottom, 287);
+    ShowWindow(intro, SW_SHOW);
+    EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), CAutoTuneIntroPage::kTunedMessage);
+    EXPECT_EQ(GetParent(intro), parent_);
+    EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(intro, IDC_INTRO_START_TUNING), GWL_STYLE) &
+                WS_TABSTOP);
+}
+
+TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
+    CScriptedMessages messages;
+    CRecommendationsPage results(main_, &main_);
+    Open(results);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), CRecommendationsPage::kTitle);
+
+    results.SetResults(std::vector<std::string>(9));
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), CRecommendationsPage::kOptimizedText);
+    EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+    EXPECT_TRUE(Enabled(results, IDC_RESULTS_GO_BACK));
+    EXPECT_FALSE(Visible(results, IDC_RESULTS_PROGRESS));
+
+    std::vector<std::string> internetOnly(9);
+    internetOnly[CAnalyzerSet::kInternet] = "-MTU will be adjusted for faster transmission.\n";
+    results.SetResults(internetOnly);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), internetOnly[CAnalyzerSet::kInternet]);
+    EXPECT_TRUE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+
+    CreateKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works\\Linkvane");
+    results.SetResults(internetOnly);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), CRecommendationsPage::kOptimizedText);
+    EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+
+    // No to the commit question changes nothing; Go Back returns to the intro.
+    std::vector<std::string> some(9);
+    some[CAnalyzerSet::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";
+    results.SetResults(some);
+    Click(results, IDC_RESULTS_OPTIMIZE);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{CRecommendationsPage::kCommitQuestion});
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
+    Click(results, IDC_RESULTS_GO_BACK);
+    EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowAutoTuneSection"});
+
+    // With Linkvane installed the Internet values are neither listed nor committed.
+    some[CAnalyzerSet::kInternet] = internetOnly[CAnalyzerSet::kInternet];
+    results.SetResults(some);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), some[CAnalyzerSet::kSystem]);
+    messages.Answer(IDYES);
+    Click(results, IDC_RESULTS_OPTIMIZE);
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").Text(),
+              "5000");
+    DWORD rwin = 0;
+    CInternetTweaks().GetRWIN(rwin);
+    EXPECT_NE(rwin, 3216u);
+}
+
+TEST_F(AutoTunePages, AScratchFileThatCannotBeMadeEndsTheRunAndSaysWhy) {
+    CScriptedMessages messages;
+    const std::string blocker = CScratchFile::PathOf("systest.dat");
+    CTestFolder::RemoveTree(blocker);
+    ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
+    CAnalysisPage analysis(main_);
+    Open(analysis);
+    std::vector<UINT_PTR> timers;
+    CMessageTap tap(analysis, [&](UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_TIMER)
+            timers.push_back(wParam);
+    });
+    Click(analysis, IDC_ANALYSIS_BEGIN);
+    PumpMessages(5000, [&] { return !messages.Texts().empty(); });
+    PumpMessages(100);
+    RemoveDirectoryA(blocker.c_str());
+
+    EXPECT_EQ(timers, (std::vector<UINT_PTR>{1, 11}));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0].rfind("The analysis could not run", 0), 0u);
+    EXPECT_NE(messages.Texts()[0].find(blocker), std::string::npos);
+    EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0"}));
+    EXPECT_EQ(analysis.PendingTimer(), 0u);
+    EXPECT_FALSE(analysis.IsRunning());
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+    ExpectReady(analysis);
+}
+
+// The whole run, time scaled: the timer chain, every position and message, the texts handed on,
+// then the commit with its writes, options, calls and the restart question.
+TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
+    if (!IsXPOr98())
+        GTEST_SKIP() << "the whole run is checked on Windows XP and 98";
+    const bool nineX = IsNineXFamily(DetectWindowsFamily());
+    StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "FontSmoothing", "1");
+    CScriptedMessages messages;
+    messages.Answer(IDYES).Answer(IDYES);
+
+    CAnalysisPage analysis(main_);
+    Open(analysis);
+    ExpectReady(analysis);
+    ControlLog bar, text;
+    std::vector<UINT_PTR> timers, pending;
+    std::vector<bool> waiting;
+    const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    CMessageTap pageTap(
+        analysis,
+        [&](UINT message, WPARAM wParam, LPARAM) {
+            if (message == WM_TIMER)
+                timers.push_back(wParam);
+        },
+        [&](UINT message, WPARAM, LPARAM) {
+            if (message != WM_TIMER)
+                return;
+            pending.push_back(analysis.PendingTimer());
+            waiting.push_back(GetCursor() == wait);
+        });
+    CMessageTap barTap(GetDlgItem(analysis, IDC_ANALYSIS_PROGRESS), nullptr, bar.Positions());
+    CMessageTap textTap(GetDlgItem(analysis, IDC_ANALYSIS_MESSAGE), text.Texts());
+
+    Click(analysis, IDC_ANALYSIS_BEGIN);
+    EXPECT_TRUE(analysis.IsRunning());
+    EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BEGIN));
+    EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BACK));
+    EXPECT_TRUE(Visible(analysis, IDC_ANALYSIS_PROGRESS));
+    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), CAnalysisPage::kRunningTitle);
+    ASSERT_TRUE(PumpMessages(120000, [&] { return !analysis.IsRunning(); }));
+    PumpMessages(50);
+
+    const std::vector<UINT_PTR> chain = {1,  11, 51, 12, 52, 13, 53, 14, 54, 15, 55,
+                                         16, 56, 17, 57, 18, 58, 19, 59, 2,  3};
+    EXPECT_EQ(timers, chain);
+    std::vector<UINT_PTR> next(chain.begin() + 1, chain.end());
+    next.push_back(0);
+    EXPECT_EQ(pending, next);
+    std::vector<bool> expectedWaiting(chain.size(), true);
+    expectedWaiting.back() = false;
+    EXPECT_EQ(waiting, expectedWaiting);
+    EXPECT_EQ(bar.positions,
+              (std::vector<int>{2,  5,  10, 15, 20, 23, 28, 32, 36, 40, 42, 44, 46, 48, 50, 53, 56,
+                                58, 60, 63, 66, 68, 70, 73, 76, 78, 80, 83, 86, 89, 92, 96, 100}));
+    const std::string wait_ = "Please wait...\n\n";
+    const std::string prepare = CAnalysisPage::kPreparingMessage;
+    std::vector<std::string> expectedTexts = {CAnalysisPage::kRunningMessage};
+    const char* const modules[][2] = {
+        {"System Module", "System Settings"},       {"Desktop Module", "Desktop Settings"},
+        {"StartMenu Module", "StartMenu Settings"}, {"Internet Module", "Internet Settings"},
+        {"CDROM Module", "CD-ROM Settings"},        {"Harddisk Module", "Harddisk Settings"},
+        {"Memory Module", "Memory Settings"},       {"Bootup Module", "Bootup Settings"},
+        {"Shutdown Module", "Shutdown Settings"}};
+    for (const auto& module : modules) {
+        expectedTexts.push_back(prepare);
+        expectedTexts.push_back(wait_ + "Examining " + module[0] + "...");
+        expectedTexts.push_back(wait_ + "Calculating " + module[1] + "...");
+    }
+    expectedTexts.push_back(prepare);
+    expectedTexts.push_back(
+        wait_ + "Completing Analysis...\n\nCompiling Recommendation for your System...");
+    expectedTexts.push_back(CAnalysisPage::kDoneMessage);
+    EXPECT_EQ(text.texts, expectedTexts);
+    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), CAnalysisPage::kDoneTitle);
+    EXPECT_TRUE(Visible(analysis, IDC_ANALYSIS_VIEW_RESULTS));
+    EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BEGIN));
+    EXPECT_FALSE(AnyScratchFileLeft());
+    EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0"}));
+
+    // The nine texts go to the main window.
+    main_.calls.clear();
+    Click(analysis, IDC_ANALYSIS_VIEW_RESULTS);
+    EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowRecommendationsPage"});
+    const std::vector<std::string> expected = {
+        "-App Timeout will be adjusted for a quicker response.\n",
+        std::string("-Font Smoothing will be adjusted for Increased System Resource.\n") +
+            (nineX ? "-Icon Cache size will be adjusted for optimal usage.\n" : ""),
+        "-Menu Speed will be adjusted for faster response.\n",
+        "-MTU will be adjusted for faster transmission.\n"
+        "-RWIN will be adjusted for faster transmission.\n"
+        "-TTL will be adjusted for faster transmission.\n",
+        "-CD Speed will be adjusted for faster read/write.\n",
+        nineX ? "-VCache size will be adjusted for optimal usage.\n"
+                "-FIFO will be adjusted for faster HD access.\n"
+              : "",
+        std::string("-DLLs will be unloaded to save Windows Resources.\n") +
+            (nineX ? "-SwapFile will be used conservatively for higher performance.\n"
+                   : "-Core System Files will be paged for faster access.\n"),
+        nineX ? "-Drivespace will not be loaded for a faster startup.\n"
+                "-Doublespace will not be loaded for a faster startup.\n"
+              : "",
+        nineX ? "-Non Responding Apps will be auto closed.\n" : ""};
+    EXPECT_EQ(main_.results, expected);
+
+    // Shown again, the page is ready for another run.
+    ShowWindow(analysis, SW_HIDE);
+    ShowWindow(analysis, SW_SHOW);
+    ExpectReady(analysis);
+
+    // The results page lists them and commits.
+    main_.calls.clear();
+    CRecommendationsPage results(main_, &main_);
+    Open(results);
+    results.SetResults(main_.results);
+    std::string joined;
+    for (const std::string& line : expected)
+        joined += line;
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), joined);
+    EXPECT_TRUE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+    // The list is not hidden behind the buttons, which stay on the page.
+    RECT list = {}, button = {}, page = {};
+    GetWindowRect(GetDlgItem(results, IDC_RESULTS_TEXT), &list);
+    GetWindowRect(GetDlgItem(results, IDC_RESULTS_OPTIMIZE), &button);
+    GetWindowRect(results, &page);
+    EXPECT_LE(list.bottom, button.top);
+    EXPECT_LE(button.bottom, page.bottom);
+    HWND listWindow = GetDlgItem(results, IDC_RESULTS_TEXT);
+    HDC dc = GetDC(listWindow);
+    HGDIOBJ before =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listWindow, WM_GETFONT, 0, 0)));
+    RECT needed = {0, 0, list.right - list.left, 0};
+    DrawTextA(dc, joined.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, before);
+    ReleaseDC(listWindow, dc);
+    EXPECT_LE(needed.bottom, list.bottom - list.top);
+    // Nine lines fit the pager's height.
+    if (!nineX) {
+        EXPECT_LE(page.bottom - page.top, 287);
+    }
+    ControlLog commitBar, commitText;
+    CMessageTap commitBarTap(GetDlgItem(results, IDC_RESULTS_PROGRESS), nullptr,
+                             commitBar.Positions());
+    CMessageTap commitTextTap(GetDlgItem(results, IDC_RESULTS_TEXT), commitText.Texts());
+    Click(results, IDC_RESULTS_OPTIMIZE);
+
+    EXPECT_EQ(commitBar.positions, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99, 100}));
+    std::vector<std::string> commitTexts = {""};
+    for (const char* module : {"System", "Start Menu", "Desktop", "Internet", "CDROM", "Harddisk",
+                               "Memory", "Bootup", "Shutdown"})
+        commitTexts.push_back(std::string("\nPlease wait...\n\nCommiting Settings for ") + module +
+                              " Module.");
+    commitTexts.push_back(CRecommendationsPage::kCommittedText);
+    EXPECT_EQ(commitText.texts, commitTexts);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), CRecommendationsPage::kCommittedTitle);
+    EXPECT_FALSE(Visible(results, IDC_RESULTS_OPTIMIZE));
+    EXPECT_FALSE(Visible(results, IDC_RESULTS_GO_BACK));
+    EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0",
+                                                     "EnableAutoTuneButton 0", "RestartSystem"}));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{CRecommendationsPage::kCommitQuestion,
+                                        "Changes you have made will require that you restart "
+                                        "Windows!\n\nDo you wish to restart now?"}));
+    DWORD option = 7;
+    CAppSettings().GetHasTuned(option);
+    EXPECT_EQ(option, 1u);
+    CAppSettings().GetShowAtStartup(option);
+    EXPECT_EQ(option, 0u);
+
+    // Every checked value now reads as recommended ("Has Tuned" silences the Internet lines).
+    CAnalyzerSet check;
+    check.RecommendAll();
+    for (const std::string& text : check.Compile())
+        EXPECT_EQ(text, "");
+    CInternetTweaks internet;
+    DWORD rwin = 0, ttl = 0;
+    internet.GetRWIN(rwin);
+    internet.GetDefaultTTL(ttl);
+    EXPECT_EQ(rwin, 3216u);
+    EXPECT_EQ(ttl, 64u);
+    if (!nineX) {
+        DWORD mtu = 0;
+        internet.GetMTU(mtu);
+        EXPECT_EQ(mtu, 576u);
+        // Nothing of the 9x family is written on XP.
+        const char explorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+        EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, explorer, "Max Cached Icons").exists);
+        EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE,
+                                "SYSTEM\\CurrentControlSet\\Control\\FileSystem",
+                                "ContigFileAllocSize")
+                         .exists);
+        EXPECT_FALSE(
+            KeyExists(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\hdc"));
+        EXPECT_FALSE(
+            ReadStored(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop", "AutoEndTasks").exists);
+        EXPECT_EQ(CTestFolder::ReadFile(systemIni_.Path()), "[vcache]\r\n");
+        EXPECT_EQ(CTestFolder::ReadFile(msdos_.Path()), "[Options]\r\n");
+    } else {
+        EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE,
+                                "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory "
+                                "Management",
+                                "DisablePagingExecutive")
+                         .exists);
+    }
+}
+
+// Destroyed in the middle of a run, the page leaves no timer and no scratch file.
+TEST_F(AutoTunePages, DestroyedMidRunThePageStopsCleanly) {
+    if (!IsXPOr98())
+        GTEST_SKIP() << "checked on Windows XP and 98";
+    auto analysis = std::make_unique<CAnalysisPage>(main_);
+    Open(*analysis);
+    std::vector<UINT_PTR> timers;
+    CMessageTap tap(*analysis, [&](UINT message, WPARAM wParam, LPARAM) {
+        if (message == WM_TIMER)
+            timers.push_back(wParam);
+    });
+    Click(*analysis, IDC_ANALYSIS_BEGIN);
+    ASSERT_TRUE(PumpMessages(
+        30000, [&] { return std::find(timers.begin(), timers.end(), 55) != timers.end(); }));
+    EXPECT_TRUE(analysis->IsRunning());
+    EXPECT_NE(analysis->PendingTimer(), 0u);
+    DestroyWindow(*analysis);
+    EXPECT_EQ(analysis->PendingTimer(), 0u);
+    EXPECT_FALSE(analysis->IsRunning());
+    const size_t fired = timers.size();
+    PumpMessages(100);
+    EXPECT_EQ(timers.size(), fired);
+    EXPECT_FALSE(AnyScratchFileLeft());
+    analysis.reset();
+}
+
+// Each scratch file holds its passes of records of the documented shapes.
+TEST_F(AutoTunePages, ScratchFilesHoldTheirRecords) {
+    if (!IsXPOr98())
+        GTEST_SKIP() << "checked on Windows XP and 98";
+    StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout", "2000");
+    CTestFolder folder("scratch");
+    for (ScratchKind kind : {ScratchKind::kSystem, ScratchKind::kDesktop, ScratchKind::kHardDisk,
+                             ScratchKind::kMemory}) {
+        const ScratchPlan& plan = ScratchPlanOf(kind);
+        const std::string path = folder / plan.fileName;
+        ASSERT_EQ(WriteScratchFile(kind, path), 0u) << plan.fileName;
+        const std::string bytes = CTestFolder::ReadFile(path);
+        CMemoryArchiveStream stream(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+        CArchive archive(stream, CArchive::kLoad);
+        std::vector<DWORD> first;
+        std::vector<std::string> firstTexts;
+        for (int pass = 0; pass < plan.passes; ++pass) {
+            for (int i = 0; i < plan.numbers; ++i) {
+                const DWORD number = archive.ReadNumber();
+                if (pass == 0)
+                    first.push_back(number);
+            }
+            for (int i = 0; i < plan.texts; ++i) {
+                const std::string text = archive.ReadText();
+                if (pass == 0)
+                    firstTexts.push_back(text);
+            }
+        }
+        EXPECT_EQ(stream.Remaining(), 0u) << plan.fileName;
+        switch (kind) {
+        case ScratchKind::kSystem:
+            EXPECT_EQ(plan.passes, 500);
+            EXPECT_EQ(first, (std::vector<DWORD>{5000, 2000}));
+            EXPECT_EQ(firstTexts, (std::vector<std::string>{
+                                      "5000", "2000",
+                                      "-App Timeout will be adjusted for a quicker response.\n"}));
+            break;
+        case ScratchKind::kDesktop:
+            EXPECT_EQ(plan.passes, 100);
+            EXPECT_EQ(first.size(), 7u);
+            EXPECT_EQ(first[0], 0u);
+            EXPECT_EQ(first[2], 8192u);
+            break;
+        case ScratchKind::kHardDisk:
+            EXPECT_EQ(plan.passes, 750);
+            // 64 MB: a quarter for the cache, 512 KB chunks and contiguous size, no FIFO.
+            EXPECT_EQ(first, (std::vector<DWORD>{16384, 16384, 512, 512, 0}));
+            break;
+        case ScratchKind::kMemory:
+            EXPECT_EQ(plan.passes, 500);
+            EXPECT_EQ(first.size(), 6u);
+            EXPECT_EQ(first[0], 1u);
+            EXPECT_EQ(first[2], 1u);
+            EXPECT_EQ(first[4], 1u);
+            break;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Pictures of the Auto Tune pages under Windows XP emulation: the intro, a running analysis, the
+# results and the committed state, written to docs/screenshots/autotune-*.png.
+#   autotune-shots.sh [OUTPUT_DIR]
+# Needs the build (TORVANE_BUILD_DIR, default build/) to hold tests/autotune_tests-winxp.exe
+# (AUTOTUNE_SHOTS_VERSION=win98 takes the Windows 98 copy instead).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+build=${TORVANE_BUILD_DIR:-$root/build}
+out=${1:-$root/docs/screenshots}
+exe=$build/tests/autotune_tests-${AUTOTUNE_SHOTS_VERSION:-winxp}.exe
+[ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
+
+if [ -z "${AUTOTUNE_SHOTS_ON_DISPLAY:-}" ]; then
+    mkdir -p "$out"
+    exec env AUTOTUNE_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+fi
+
+export WINEPREFIX=$build/autotune-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+    # The emulated versions of the test programs and one virtual desktop.
+    wine regedit /S "$(winepath -w "$build/test-versions.reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+fi
+
+# shot NAME SECONDS: runs one held page and captures the screen after SECONDS.
+shot() {
+    wine "$exe" --gtest_also_run_disabled_tests --gtest_filter="DISABLED_AutoTuneShots.$1" \
+        </dev/null >/dev/null 2>&1 &
+    local runner=$!
+    sleep "$2"
+    # The page's window sits at 20,20 of the virtual desktop, which fills the screen.
+    xwd -root -silent | convert xwd:- -crop 482x530+0+0 +repage "$out/autotune-$3.png"
+    wait "$runner" || true
+    echo "$out/autotune-$3.png"
+}
+
+shot Intro 4 intro
+shot Analysis 11 analysis
+shot Results 4 results
+shot Committed 6 committed
+wineserver -k </dev/null >/dev/null 2>&1 || true
