@@ -2,7 +2,7 @@
 # Installs what building and testing Torvane needs on Debian 12, and nothing when it is all there.
 set -euo pipefail
 
-packages=(cmake make ccache g++-mingw-w64-i686 googletest wine wine32:i386 wine64
+packages=(cmake make ccache python3 g++-mingw-w64-i686 googletest wine wine32:i386 wine64
           xvfb xauth x11-apps imagemagick xdotool)
 
 as_root() {
