@@ -1,10 +1,15 @@
-# Cross-compiling Torvane for 32-bit Windows with Debian's MinGW-w64 (posix threads variant).
+# Cross-compiling Torvane for 32-bit Windows with Debian's MinGW-w64. This toolchain uses the
+# posix threads variant, which GoogleTest needs; the test build then builds the program users get
+# with mingw-i686-win32.cmake, which sets TORVANE_MINGW_THREADS to win32 before including this.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
+if(NOT TORVANE_MINGW_THREADS)
+    set(TORVANE_MINGW_THREADS posix)
+endif()
 set(TORVANE_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${TORVANE_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TORVANE_MINGW_PREFIX}-g++-posix)
+set(CMAKE_C_COMPILER ${TORVANE_MINGW_PREFIX}-gcc-${TORVANE_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${TORVANE_MINGW_PREFIX}-g++-${TORVANE_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${TORVANE_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${TORVANE_MINGW_PREFIX})

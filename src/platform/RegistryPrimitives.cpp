@@ -1,9 +1,10 @@
 #include "platform/RegistryPrimitives.h"
 
 #include <cstring>
-#include <shlwapi.h>
+#include <string>
 #include <vector>
 
+#include "platform/COptionalApi.h"
 #include "platform/CRegKey.h"
 #include "platform/WindowsVersion.h"
 
@@ -17,6 +18,39 @@ BOOL WriteValue(HKEY root, const char* subKey, const char* valueName, DWORD type
     const LONG result = RegSetValueExA(key.Get(), valueName, 0, type, data, size);
     RegFlushKey(key.Get());
     return result == ERROR_SUCCESS;
+}
+
+// The key and everything below it, with the registry's own calls: what SHDeleteKeyA does, for an
+// NT 4 without shlwapi.dll. The names are read first, so that a subkey that cannot be deleted
+// ends the delete instead of being enumerated again and again.
+LONG DeleteTree(HKEY root, const char* subKey) {
+    // An empty path would name the root itself: everything below it would go.
+    if (subKey == nullptr || *subKey == '\0')
+        return ERROR_INVALID_PARAMETER;
+    std::vector<std::string> children;
+    {
+        CRegKey key;
+        const LONG opened = key.Open(root, subKey, KEY_READ);
+        if (opened != ERROR_SUCCESS)
+            return opened;
+        char name[256];
+        for (DWORD index = 0;; ++index) {
+            DWORD length = sizeof(name);
+            const LONG result =
+                RegEnumKeyExA(key.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+            if (result == ERROR_NO_MORE_ITEMS)
+                break;
+            if (result != ERROR_SUCCESS)
+                return result;
+            children.emplace_back(name, length);
+        }
+    }
+    for (const std::string& child : children) {
+        const LONG result = DeleteTree(root, (std::string(subKey) + "\\" + child).c_str());
+        if (result != ERROR_SUCCESS)
+            return result;
+    }
+    return RegDeleteKeyA(root, subKey);
 }
 
 } // namespace
@@ -100,8 +134,13 @@ BOOL DeleteValue(HKEY root, const char* subKey, const char* valueName) {
 BOOL DeleteKey(int osFamily, HKEY root, const char* subKey) {
     if (IsNineXFamily(osFamily))
         return RegDeleteKeyA(root, subKey) == ERROR_SUCCESS;
-    if (IsNTFamily(osFamily))
-        return SHDeleteKeyA(root, subKey) == ERROR_SUCCESS;
+    if (IsNTFamily(osFamily)) {
+        using ShellDeleteKey = LONG(WINAPI*)(HKEY, LPCSTR);
+        if (const FARPROC found = COptionalApi::Find(COptionalApi::kSHDeleteKeyA))
+            return reinterpret_cast<ShellDeleteKey>(reinterpret_cast<void*>(found))(root, subKey) ==
+                   ERROR_SUCCESS;
+        return DeleteTree(root, subKey) == ERROR_SUCCESS;
+    }
     return FALSE;
 }
 

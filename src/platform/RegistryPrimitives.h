@@ -26,7 +26,8 @@ BOOL SetBinaryValue(HKEY root, const char* subKey, const char* valueName, DWORD 
 BOOL DeleteValue(HKEY root, const char* subKey, const char* valueName);
 
 // The 9x family deletes a key with RegDeleteKeyA (which takes its subkeys with it there), the NT
-// family with SHDeleteKeyA; any other family deletes nothing and fails.
+// family with SHDeleteKeyA, or, without shlwapi.dll (NT 4 without Internet Explorer 4), subkey by
+// subkey; any other family deletes nothing and fails.
 BOOL DeleteKey(int osFamily, HKEY root, const char* subKey);
 
 // Normal attributes when `normal` is non-zero, hidden and system otherwise.

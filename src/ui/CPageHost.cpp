@@ -2,14 +2,15 @@
 
 #include <commctrl.h>
 
+#include "platform/COptionalApi.h"
 #include "res/resource.h"
 #include "ui/SkinRegion.h"
 
 void CPageHost::RegisterControlClasses() {
-    static const bool registered = [] {
-        INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_PAGESCROLLER_CLASS | ICC_BAR_CLASSES};
-        return InitCommonControlsEx(&classes) != FALSE;
-    }();
+    // Looked up at run time: the first Windows 95 release lacks the function (the program checks
+    // for it at start-up and ends with a message).
+    static const bool registered =
+        COptionalApi::InitCommonControls(ICC_PAGESCROLLER_CLASS | ICC_BAR_CLASSES) != FALSE;
     (void)registered;
 }
 

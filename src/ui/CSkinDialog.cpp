@@ -3,6 +3,7 @@
 #include <utility>
 #include <windowsx.h>
 
+#include "platform/COptionalApi.h"
 #include "ui/CClientDC.h"
 #include "ui/CPaintDC.h"
 #include "ui/SkinRegion.h"
@@ -42,7 +43,7 @@ HWND CSkinDialog::DragTarget() const {
     // A skin inside another window (the page host) moves the window it belongs to, never
     // itself out of its place.
     if (Style() & WS_CHILD) {
-        HWND root = GetAncestor(window_, GA_ROOT);
+        HWND root = COptionalApi::Ancestor(window_, GA_ROOT);
         return root != nullptr ? root : window_;
     }
     return window_;

@@ -2,10 +2,15 @@
 # Starts Torvane.exe as a user would, in a fresh prefix of its own and with no options, and checks
 # the first start: the Run entry with the program's own path, "Show Torvane" 0, a tray-only start
 # that keeps running, and a clean end through the tray menu's "Exit Torvane".
+#
+#   first-start.sh TORVANE.EXE TRAY_DRIVER.EXE PREFIX [VERSION]
+#     VERSION: the Windows version Wine emulates for Torvane.exe (win95 ... winxp); Wine's default
+#     when absent.
 set -euo pipefail
 exe=$1
 driver=$2
 prefix=$3
+version=${4:-}
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
 
 fail() { echo "FAIL: $*"; wineserver -k >/dev/null 2>&1 || true; exit 1; }
@@ -19,6 +24,10 @@ install="$prefix/drive_c/Program Files/Torvane"
 mkdir -p "$install"
 cp "$exe" "$install/Torvane.exe"
 cp "$driver" "$prefix/drive_c/tray_driver.exe"
+if [ -n "$version" ]; then
+    wine reg add 'HKCU\Software\Wine\AppDefaults\Torvane.exe' /v Version /d "$version" /f \
+        </dev/null >/dev/null 2>&1 || fail "could not set the emulated version $version"
+fi
 
 wine 'C:\Program Files\Torvane\Torvane.exe' </dev/null >/dev/null 2>&1 &
 program=$!
@@ -47,4 +56,4 @@ wine 'C:\tray_driver.exe' tray-gone 10 || fail "the tray icon window stayed"
 
 wineserver -k >/dev/null 2>&1 || true
 rm -rf "$prefix"
-echo "first start: Run entry, tray-only start, clean exit"
+echo "first start${version:+ as $version}: Run entry, tray-only start, clean exit"
