@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs Torvane with its installer, silently, in a fresh prefix emulating one Windows version,
 # and checks the installed program from first start to uninstall:
-#   installed.sh <setup.exe> <tray_driver.exe> <prefix> <wine version name>
+#   installed.sh <setup.exe> <tray_driver.exe> <prefix> <wine version name> [<import audit>]
 # The installer puts the program, its Help folder, the Start-menu entries and the uninstall entry
 # in place; the program starts to the tray and ends from its tray menu; the uninstaller removes
 # what was installed, the Run entry and Torvane's options, and keeps the user's Backup folder.
@@ -10,6 +10,7 @@ setup=$1
 driver=$2
 prefix=$3
 version=$4
+audit=${5:-}
 export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
 
 fail() { echo "FAIL ($version): $*"; wineserver -k >/dev/null 2>&1 || true; exit 1; }
@@ -40,6 +41,10 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvane'
 reg_has "$uninstall_key" UninstallString || fail "no uninstall entry"
 start_menu=$(find "$prefix/drive_c" -path '*Start Menu/Programs/Torvane/Torvane.lnk' | head -1)
 [ -n "$start_menu" ] || fail "no Start-menu entry"
+# The uninstaller the installer wrote must load on every target, like the installer itself.
+if [ -n "$audit" ]; then
+    python3 "$audit" "$dir/Uninstall.exe" || fail "the uninstaller fails the import audit"
+fi
 
 # First start: to the tray, with the Run entry; a Backup folder as the backup question leaves it.
 wine "$program_files\\Torvane\\Torvane.exe" </dev/null >/dev/null 2>&1 &
