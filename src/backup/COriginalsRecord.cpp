@@ -254,8 +254,8 @@ void ReadProfileEntry(COriginalsRecord::ProfileEntry& entry) {
     bool missing = true;
     for (const char* preset : defaults) {
         char text[kProfileChars] = {};
-        GetPrivateProfileStringA(entry.place.section.c_str(), entry.place.key.c_str(), preset,
-                                 text, kProfileChars, entry.place.file.c_str());
+        GetPrivateProfileStringA(entry.place.section.c_str(), entry.place.key.c_str(), preset, text,
+                                 kProfileChars, entry.place.file.c_str());
         entry.text = text;
         if (entry.text != preset) {
             missing = false;
@@ -372,7 +372,8 @@ std::string COriginalsRecord::Format() const {
     auto line = [&text](const std::string& content) { text += content + kEol; };
     line(kMagic);
     line("; The settings as they were when the backup was made; Restore Backup puts them back.");
-    line("; \"name\"=- marks a value or entry that did not exist. Do not edit: the checksum on the");
+    line(
+        "; \"name\"=- marks a value or entry that did not exist. Do not edit: the checksum on the");
     line("; last line covers every byte before it.");
     line("Family=" + std::to_string(family_));
     std::string section;
@@ -387,8 +388,7 @@ std::string COriginalsRecord::Format() const {
         line(name + "=" + (entry.exists ? FormatData(entry.type, entry.data) : "-"));
     }
     for (const ProfileEntry& entry : entries_) {
-        const std::string header =
-            kProfileHeader + entry.place.file + "|" + entry.place.section;
+        const std::string header = kProfileHeader + entry.place.file + "|" + entry.place.section;
         if (header != section) {
             line("");
             line("[" + header + "]");
@@ -515,8 +515,8 @@ bool COriginalsRecord::Parse(const std::string& text) {
             entry.exists = exists;
             if (exists) {
                 const size_t comma = data.find(',');
-                if (data.compare(0, 5, "file:") != 0 || comma == std::string::npos ||
-                    comma == 5 || comma > 15 || data.size() != comma + 9 ||
+                if (data.compare(0, 5, "file:") != 0 || comma == std::string::npos || comma == 5 ||
+                    comma > 15 || data.size() != comma + 9 ||
                     data.find_first_not_of("0123456789", 5) != comma ||
                     !ParseHex(data, comma + 1, 8, entry.crc))
                     return fail();
@@ -604,7 +604,8 @@ void COriginalsRecord::Apply(const OriginalPlaces& places) const {
         const ProfilePlace* known = nullptr;
         for (const ProfilePlace& place : places.entries)
             if (SameText(place.file, entry.place.file) &&
-                SameText(place.section, entry.place.section) && SameText(place.key, entry.place.key))
+                SameText(place.section, entry.place.section) &&
+                SameText(place.key, entry.place.key))
                 known = &place;
         if (known == nullptr)
             continue;

@@ -116,8 +116,7 @@ const struct {
     {CRegistryAccess::kMsdosSysPath,
      false,
      "Options",
-     {"BootMenu", "BootKeys", "BootMenuDelay", "Autoscan", "DrvSpace", "DblSpace",
-      "DoubleBuffer"}},
+     {"BootMenu", "BootKeys", "BootMenuDelay", "Autoscan", "DrvSpace", "DblSpace", "DoubleBuffer"}},
 };
 
 bool SameText(const std::string& a, const std::string& b) {
