@@ -493,7 +493,7 @@ TEST_F(OriginalsRecordTest, DamagedAndHostileRecordsWriteNothingTheyDoNotHoldInt
     for (int i = 0; i < 1500; ++i) {
         std::string bytes = record;
         const int edits = 1 + static_cast<int>(random.Next() % 3);
-        for (int e = 0; e < edits; ++e) {
+        for (int e = 0; e < edits && !bytes.empty(); ++e) {
             const size_t at = random.Next() % bytes.size();
             switch (random.Next() % 4) {
             case 0:
