@@ -3,6 +3,7 @@
 #include <memory>
 #include <windows.h>
 
+#include "backup/COriginalsRecord.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RegistryPrimitives.h"
 #include "tweaks/CBootupTweaks.h"
@@ -230,7 +231,11 @@ int RestoreHDD() {
     std::unique_ptr<CHDDTweaks> record;
     if (!LoadRecord(record))
         return 0;
-    if (record && record->IsNineX()) {
+    // A record of five zeros was taken where there is no disk cache to keep (the NT family).
+    const bool empty = record && record->minFileCache == 0 && record->maxFileCache == 0 &&
+                       record->chunkSize == 0 && record->contigFileAllocSize == 0 &&
+                       record->forceFIFO == 0;
+    if (record && record->IsNineX() && !empty) {
         record->SetVCache(record->minFileCache, record->maxFileCache, record->chunkSize);
         record->SetContigFileAllocSize(record->contigFileAllocSize);
         record->SetForceFIFO(record->forceFIFO);
@@ -309,6 +314,10 @@ int CBackupManager::CreateBackup() {
     CreateDirectoryA(GetBackupDirectory().c_str(), nullptr);
     for (const std::string& file : BackupFiles())
         DeleteFileA(file.c_str());
+    // The exact originals, beside the nine files, read before any module reads.
+    DeleteFileA(COriginalsRecord::DefaultPath().c_str());
+    if (!COriginalsRecord::BackUpSystem())
+        return 0;
     for (Step step : kBackupSteps) {
         if (!step())
             return 0;
@@ -329,5 +338,7 @@ int CBackupManager::RestoreBackup() {
         if (!step())
             return 0;
     }
+    // Then what the nine files cannot hold: exact types and data, values that did not exist.
+    COriginalsRecord::RestoreSystem();
     return 1;
 }

@@ -15,12 +15,14 @@ public:
 
     // Makes the Backup folder, deletes the nine files and backs up the nine modules, stopping at
     // the first that fails. Every file is written under a temporary name and renamed into place
-    // only when complete, so no file that looks valid is ever half-written.
+    // only when complete, so no file that looks valid is ever half-written. The record of the
+    // exact originals is written first, beside them.
     int CreateBackup();
     // 1 only when all nine files exist.
     int BackupFilesExist();
     // Reads each module's file and writes its values back, stopping at the first file that
     // cannot be read (the modules before it are already written back). A file that holds the
-    // null object writes nothing for its module.
+    // null object writes nothing for its module. After the ninth, the record of the exact
+    // originals (COriginalsRecord) is applied when it is sound and of this Windows family.
     int RestoreBackup();
 };

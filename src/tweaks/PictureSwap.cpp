@@ -18,6 +18,10 @@ std::string MakeStagingFile(const std::string& picture) {
     return staged;
 }
 
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 void RemoveFile(const std::string& path) {
     SetFileNormal(path.c_str(), TRUE);
     DeleteFileA(path.c_str());
@@ -37,11 +41,22 @@ void SwapPicture(int change, const std::string& newPicture, const std::string& p
             CMessageBox::Show(nullptr, failureMessage, MB_OK);
         } else {
             SetFileNormal(picture.c_str(), TRUE);
+            const bool hadPicture = Exists(picture);
             MoveFileTo(picture.c_str(), savedPicture.c_str(), 1);
-            MoveFileTo(staged.c_str(), picture.c_str(), 1);
-            SetFileNormal(savedPicture.c_str(), FALSE);
-            if (GetFileAttributesA(staged.c_str()) != INVALID_FILE_ATTRIBUTES)
+            bool replaced = false;
+            // A picture that could not be moved aside (held open by another program) stays.
+            if (!hadPicture || !Exists(picture)) {
+                MoveFileTo(staged.c_str(), picture.c_str(), 1);
+                replaced = !Exists(staged);
+                if (replaced)
+                    SetFileNormal(savedPicture.c_str(), FALSE);
+                else if (hadPicture)
+                    MoveFileTo(savedPicture.c_str(), picture.c_str(), 1);
+            }
+            if (Exists(staged))
                 RemoveFile(staged);
+            if (!replaced)
+                CMessageBox::Show(nullptr, failureMessage, MB_OK);
         }
     } else {
         RemoveFile(picture);

@@ -9,7 +9,9 @@
 // so after two replacements the saved copy is the first replacement) and the new one takes its
 // place. The new picture is first copied beside the old one under a name of its own: only when
 // that copy is complete are the files moved, so a picture that cannot be read shows
-// `failureMessage` and leaves both the current picture and the saved copy as they were.
+// `failureMessage` and leaves both the current picture and the saved copy as they were. When the
+// moves fail (the current picture held open by another program) the message shows too and the
+// current picture stays or is put back.
 //
 // With an empty path the current picture is deleted and the saved copy put back in its place; with
 // no saved copy Windows falls back to its built-in picture. A saved copy that cannot be copied

@@ -5,6 +5,7 @@
 
 #include "platform/CAppSettings.h"
 #include "backup/BackupCommands.h"
+#include "backup/COriginalsRecord.h"
 #include "backup/CBackupManager.h"
 #include "platform/CRegistryAccess.h"
 #include "platform/ProgramPaths.h"
@@ -161,6 +162,8 @@ TEST_F(BackupManagerTest, WritesTheNineFilesInTheArchiveFormat) {
 
 TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     ASSERT_EQ(manager_.CreateBackup(), 1);
+    // What the nine files alone bring back (the record of exact originals is tested apart).
+    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
 
     // Everything changes after the backup.
     StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
@@ -246,6 +249,8 @@ TEST_F(BackupManagerTest, TheNineXOnlyValuesOfThreeModulesAreCapturedAndWrittenB
     StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
     StoreText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "1");
     ASSERT_EQ(manager_.CreateBackup(), 1);
+    // The family conditions of the nine files alone, without the record of exact originals.
+    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
 
     const DWORD nineX = NineX() ? 1 : 0;
     // Version, prefix and arrow are missing (0, and 1 for "no prefix" and "no arrow").
@@ -279,6 +284,8 @@ TEST_F(BackupManagerTest, TheDesktopsNineXSettingsAreKeptAndPutBackOnlyOnNineX) 
     StoreText(HKEY_LOCAL_MACHINE, command, "", "notepad %1");
     StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "2048");
     ASSERT_EQ(manager_.CreateBackup(), 1);
+    // The family conditions of the nine files alone, without the record of exact originals.
+    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
     // Version not shown, no prefix, no arrows (link and IsShortcut missing), no smoothing.
     EXPECT_EQ(CTestFolder::ReadFile(File("\\desktop.tvb")),
               NumberRecordFile("CDesktopTweaks",
@@ -342,6 +349,7 @@ TEST_F(BackupManagerTest, AFileOfAnotherModuleStopsTheRestoreAtThatModule) {
 
 TEST_F(BackupManagerTest, ANullObjectFileWritesNothingForItsModuleAndTheRestoreGoesOn) {
     ASSERT_EQ(manager_.CreateBackup(), 1);
+    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
     CTestFolder::WriteFile(File("\\system.tvb"), std::string("\0\0", 2));
     StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
     StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");

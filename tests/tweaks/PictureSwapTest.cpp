@@ -85,4 +85,28 @@ TEST_F(PictureSwap, ASavedCopyThatCannotBePutBackIsKept) {
     EXPECT_EQ(Content(saved_), "original");
 }
 
+TEST_F(PictureSwap, APictureThatCannotBeMovedAsideIsReportedAndStays) {
+    CTestFolder::WriteFile(picture_, "current");
+    CTestFolder::WriteFile(saved_, "earlier");
+    const std::string replacement = sources_ / "new.bmp";
+    CTestFolder::WriteFile(replacement, "new");
+    // Another program holds the picture open: the new copy succeeds, the moves do not.
+    HANDLE held =
+        CreateFileA(picture_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Swap(1, replacement);
+    CloseHandle(held);
+    EXPECT_EQ(Content(picture_), "current");
+    EXPECT_EQ(Content(saved_), "earlier");
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_EQ(messages_.Texts()[0], kFailure);
+    EXPECT_EQ(Names().size(), 2u);
+
+    // Once it is released the same swap goes through without a word.
+    Swap(1, replacement);
+    EXPECT_EQ(Content(picture_), "new");
+    EXPECT_EQ(Content(saved_), "current");
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+}
+
 } // namespace

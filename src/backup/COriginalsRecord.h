@@ -1,0 +1,86 @@
+#pragma once
+
+#include <string>
+#include <vector>
+#include <windows.h>
+
+#include "backup/OriginalPlaces.h"
+
+// The exact originals of every place a commit can change (OriginalPlaces): for each registry
+// value whether it existed, its type and its bytes; for each profile entry whether it existed and
+// its text; for each logo picture whether it existed and a fingerprint of its content. Kept as a
+// text file beside the backup files, which a person can read:
+//
+//   TORVANE ORIGINALS 1
+//   Family=6
+//   [HKEY_LOCAL_MACHINE\SYSTEM\CurrentControlSet\Control\PriorityControl]
+//   "Win32PrioritySeparation"=dword:00000026
+//   "OtherValue"=-                                  (the value did not exist)
+//   @="text"                                        (the key's default value)
+//   "Blob"=hex:01,02  "Odd"=hex(2):41,00            (REG_BINARY, other types by number)
+//   [PROFILE C:\msdos.sys|Options]
+//   "Autoscan"="1"
+//   "BootKeys"=-                                    (the entry did not exist)
+//   [FILES]
+//   "c:\\Logo.sys"=file:12345,0A1B2C3D             (size and CRC-32 of the content)
+//   "c:\\Logo.tvn"=-
+//   ; checksum 89ABCDEF
+//
+// Quoted texts escape \ and " with a backslash and other control characters as \xNN. Lines
+// starting with ";" are comments. The last line holds the CRC-32 of every byte before it: a
+// record that does not end with it, or whose lines do not all parse, is not used at all.
+class COriginalsRecord {
+public:
+    struct RegistryEntry {
+        RegistryPlace place;
+        bool exists = false;
+        DWORD type = 0;
+        std::string data;
+    };
+    struct ProfileEntry {
+        ProfilePlace place;
+        bool exists = false;
+        std::string text;
+    };
+    struct FileEntry {
+        std::string path;
+        bool exists = false;
+        DWORD size = 0;
+        DWORD crc = 0;
+    };
+
+    // The record beside the nine backup files.
+    static std::string DefaultPath();
+
+    // Reads every place from the system.
+    void Capture(int family, const OriginalPlaces& places);
+    std::string Format() const;
+    // All or nothing: false (and an empty record) unless every line is sound.
+    bool Parse(const std::string& text);
+    // Written under a temporary name and put in place when complete.
+    int SaveToFile(const std::string& path) const;
+    // False when the file is missing, unreadable or larger than any record.
+    bool LoadFromFile(const std::string& path);
+
+    // Puts back every entry that names a place of `places`; entries naming other places are
+    // ignored. Only places whose current state differs are written.
+    void Apply(const OriginalPlaces& places) const;
+
+    int Family() const { return family_; }
+    const std::vector<RegistryEntry>& Values() const { return values_; }
+    const std::vector<ProfileEntry>& Entries() const { return entries_; }
+    const std::vector<FileEntry>& Files() const { return files_; }
+
+    // Captures the places of this system and saves them as the default record.
+    static int BackUpSystem();
+    // Applies the default record when it is sound and was taken on this family.
+    static void RestoreSystem();
+
+    static DWORD Crc32(const std::string& bytes, DWORD crc = 0);
+
+private:
+    int family_ = -1;
+    std::vector<RegistryEntry> values_;
+    std::vector<ProfileEntry> entries_;
+    std::vector<FileEntry> files_;
+};

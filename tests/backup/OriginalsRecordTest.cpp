@@ -1,0 +1,551 @@
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+#include <string>
+#include <vector>
+
+#include "backup/COriginalsRecord.h"
+#include "backup/CBackupManager.h"
+#include "platform/ProgramPaths.h"
+#include "platform/WindowsVersion.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
+#include "support/ModuleFileMutations.h"
+#include "support/ModuleFileChecks.h"
+#include "support/TestRegistry.h"
+#include "tweaks/CBootupTweaks.h"
+#include "tweaks/CCDROMTweaks.h"
+#include "tweaks/CDesktopTweaks.h"
+#include "tweaks/CHDDTweaks.h"
+#include "tweaks/CInternetTweaks.h"
+#include "tweaks/CRAMTweaks.h"
+#include "tweaks/CShutdownTweaks.h"
+#include "tweaks/CStartMenuTweaks.h"
+#include "tweaks/CSystemTweaks.h"
+#include "tweaks/InternetKeyLists.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+const char kDefaultDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
+const char kPolicies[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+const char kAdvanced[] =
+    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
+const char kExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+const char kFolders[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const char kInternet[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+const char kDns[] = "SYSTEM\\CurrentControlSet\\Services\\Dnscache\\Parameters";
+const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const char kPriority[] = "SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
+const char kCdfs[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
+const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
+const char kMenuOrder[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
+const char kMsdos[] = "C:\\msdos.sys";
+
+std::string WindowsDirectory() {
+    char buffer[MAX_PATH] = {};
+    GetWindowsDirectoryA(buffer, sizeof(buffer));
+    return buffer;
+}
+
+// One place the program may change, and what it holds.
+struct Place {
+    enum Kind { kRegistry, kProfile, kFile } kind;
+    HKEY root;
+    std::string key;  // registry key, or profile file, or file path
+    std::string name; // value name, or "section|key"
+};
+
+struct State {
+    bool exists = false;
+    DWORD type = 0;
+    std::string bytes;
+    bool operator==(const State& other) const {
+        return exists == other.exists && type == other.type && bytes == other.bytes;
+    }
+};
+
+std::string Describe(const Place& place) {
+    return place.key + " : " + place.name;
+}
+
+std::string Describe(const State& state) {
+    if (!state.exists)
+        return "<absent>";
+    std::string text = "type " + std::to_string(state.type) + " [";
+    for (unsigned char c : state.bytes) {
+        char hex[4];
+        snprintf(hex, sizeof(hex), "%02x ", c);
+        text += hex;
+    }
+    return text + "]";
+}
+
+State Read(const Place& place) {
+    State state;
+    if (place.kind == Place::kRegistry) {
+        const StoredValue stored = ReadStored(place.root, place.key, place.name);
+        state.exists = stored.exists;
+        state.type = stored.type;
+        state.bytes.assign(stored.data.begin(), stored.data.end());
+    } else if (place.kind == Place::kProfile) {
+        const size_t bar = place.name.find('|');
+        char text[1024] = {};
+        GetPrivateProfileStringA(place.name.substr(0, bar).c_str(),
+                                 place.name.substr(bar + 1).c_str(), "\x01", text, sizeof(text),
+                                 place.key.c_str());
+        state.exists = std::string(text) != "\x01";
+        if (state.exists)
+            state.bytes = text;
+    } else {
+        state.exists = CTestFolder::Exists(place.key);
+        if (state.exists)
+            state.bytes = CTestFolder::ReadFile(place.key);
+    }
+    return state;
+}
+
+void Write(const Place& place, const State& state) {
+    if (place.kind == Place::kRegistry) {
+        if (state.exists)
+            StoreRaw(place.root, place.key, place.name, state.type, state.bytes.data(),
+                     static_cast<DWORD>(state.bytes.size()));
+        else
+            SHDeleteValueA(place.root, place.key.c_str(), place.name.c_str());
+    } else if (place.kind == Place::kProfile) {
+        const size_t bar = place.name.find('|');
+        WritePrivateProfileStringA(place.name.substr(0, bar).c_str(),
+                                   place.name.substr(bar + 1).c_str(),
+                                   state.exists ? state.bytes.c_str() : nullptr, place.key.c_str());
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, place.key.c_str());
+    } else {
+        SetFileAttributesA(place.key.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(place.key.c_str());
+        if (state.exists)
+            CTestFolder::WriteFile(place.key, state.bytes);
+    }
+}
+
+State Text(const std::string& text) {
+    return {true, REG_SZ, text + '\0'};
+}
+State Number(DWORD value) {
+    return {true, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4)};
+}
+State Entry(const std::string& text) {
+    return {true, 0, text};
+}
+const State kAbsent{};
+
+// Every place a commit of the nine modules writes or deletes on this family, with the values
+// the system holds before the backup.
+class OriginalsRecordTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\n");
+        systemIni_.Write("[boot]\r\nshell=Explorer.exe\r\n");
+        // The adapters and services the Internet module finds.
+        StoreText(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000",
+                  "DriverDesc", "TCP/IP");
+        StoreText(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\Class\\Net\\0003",
+                  "DriverDesc", "Dial-Up Adapter");
+        const std::string card = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards\\2";
+        StoreText(HKEY_LOCAL_MACHINE, card, "ProductName", "NdisWanDialoutIp");
+        StoreText(HKEY_LOCAL_MACHINE, card, "ServiceName", "NdisWan7");
+        CollectPlaces();
+    }
+    void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
+
+    void Add(HKEY root, const std::string& key, const std::string& name) {
+        places_.push_back({Place::kRegistry, root, key, name});
+    }
+    void CollectPlaces() {
+        const HKEY m = HKEY_LOCAL_MACHINE, u = HKEY_CURRENT_USER, us = HKEY_USERS;
+        for (HKEY root : {u, us}) {
+            Add(root, kDesktop, "HungAppTimeout");
+            Add(root, kDesktop, "FontSmoothing");
+            Add(root, kDefaultDesktop, "PaintDesktopVersion");
+            Add(root, kDefaultDesktop, "AutoEndTasks");
+            Add(root, kDefaultDesktop, "WaitToKillAppTimeout");
+        }
+        Add(m, "System\\CurrentControlSet\\Control\\Update", "UpdateMode");
+        for (const char* key : {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                                "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"}) {
+            Add(m, key, "RegisteredOwner");
+            Add(m, key, "RegisteredOrganization");
+        }
+        for (const char* folder : {"Personal", "My Pictures", "Favorites"})
+            Add(u, kFolders, folder);
+        Add(u, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link");
+        Add(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut");
+        Add(HKEY_CLASSES_ROOT, "piffile", "IsShortcut");
+        Add(m, kOpenWith, "");
+        Add(m, std::string(kOpenWith) + "\\Command", "");
+        Add(m, kExplorer, "Max Cached Icons");
+        Add(u, kDesktop, "MenuShowDelay");
+        for (const char* policy : {"NoWindowsUpdate", "NoRecentDocMenu", "NoFavoritesMenu", "NoRun",
+                                   "NoLogOff", "NoFind", "NoClose", "NoDriveTypeAutoRun"})
+            Add(us, kPolicies, policy);
+        for (const char* shown : {"StartMenuFavorites", "StartMenuRun", "StartMenuLogoff"})
+            Add(us, kAdvanced, shown);
+        Add(u, kMenuOrder, "Order");
+        Add(u, std::string(kMenuOrder) + "\\Programs", "Order");
+        Add(u, kInternet, "MaxConnectionsPerServer");
+        Add(u, kInternet, "MaxConnectionsPer1_0Server");
+        for (const char* value : {"CacheHashTableBucketSize", "CacheHashTableSize",
+                                  "MaxCacheEntryTtlLimit", "MaxSOACacheEntryTtlLimit"})
+            Add(m, kDns, value);
+        for (const auto& list :
+             {BuildMTUKeyList(family_), BuildRWINKeyList(family_), BuildTTLKeyList(family_)})
+            for (const std::string& entry : list) {
+                std::string value, key;
+                SplitKeyListEntry(entry, value, key);
+                Add(m, key, value);
+            }
+        Add(m, kCdfs, "Prefetch");
+        Add(m, kCdfs, "CacheSize");
+        Add(m, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun");
+        Add(m, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "ContigFileAllocSize");
+        Add(m, "System\\CurrentControlSet\\Services\\Class\\hdc\\0000", "ForceFIFO");
+        Add(m, kExplorer, "AlwaysUnloadDLL");
+        Add(m, kMemory, "DisablePagingExecutive");
+        Add(m, kMemory, "IoPageLockLimit");
+        Add(m, kPriority, "Win32PrioritySeparation");
+        Add(m, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot");
+
+        const std::string ini = systemIni_.Path();
+        for (const char* entry : {"vcache|MinFileCache", "vcache|MaxFileCache", "vcache|Chunksize",
+                                  "386Enh|ConservativeSwapfileUsage", "386Enh|MinSPs"})
+            places_.push_back({Place::kProfile, nullptr, ini, entry});
+        places_.push_back({Place::kProfile, nullptr, winIni_.Path(), "TrueType|FontSmoothing"});
+        for (const char* key : {"BootMenu", "BootKeys", "BootMenuDelay", "Autoscan", "DrvSpace",
+                                "DblSpace", "DoubleBuffer"})
+            places_.push_back({Place::kProfile, nullptr, kMsdos, std::string("Options|") + key});
+        for (const CPreservedFile* picture :
+             {&logo_, &logoSaved_, &shutdown_, &shutdownSaved_, &turnoff_, &turnoffSaved_})
+            places_.push_back({Place::kFile, nullptr, picture->Path(), ""});
+    }
+
+    // Unusual originals: odd types and texts, and every other place missing; `variant` shifts
+    // which ones.
+    void SetOriginals(int variant) {
+        for (size_t i = 0; i < places_.size(); ++i) {
+            const Place& place = places_[i];
+            const int form = static_cast<int>((i + variant) % 5);
+            State state;
+            if (place.kind == Place::kRegistry) {
+                const std::string odd = "odd " + std::to_string(i);
+                const State forms[] = {kAbsent,
+                                       Text(odd),
+                                       Number(0x26 + i),
+                                       {true, REG_BINARY, std::string("\x07\xFF\x00\x80", 4)},
+                                       {true, REG_EXPAND_SZ, odd + '\0'}};
+                state = forms[form];
+            } else if (place.kind == Place::kProfile) {
+                state = form % 2 == 0 ? kAbsent : Entry(" " + std::to_string(i) + "7");
+            } else {
+                state = form % 2 == 0 ? kAbsent : Entry("picture " + std::to_string(i));
+            }
+            Write(place, state);
+        }
+        // The settings Windows itself writes that a flag or a choice cannot hold.
+        Write(Find(kPriority, "Win32PrioritySeparation"),
+              Number(family_ == kFamilyWin2000 ? 0x26 : 2));
+        Write(Find(kMemory, "IoPageLockLimit"), Number(1048576));
+        Write(Find(kMsdos, "Options|Autoscan"), variant == 0 ? Entry("1") : kAbsent);
+        Write(Find(kMsdos, "Options|BootKeys"), Entry("0"));
+        Write(Find(kMsdos, "Options|BootMenuDelay"), Entry("3"));
+        Write(Find(kDefaultDesktop, "WaitToKillAppTimeout"), Text("4000"));
+        Write(Find(logo_.Path(), ""), Entry("logo original"));
+    }
+
+    const Place& Find(const std::string& key, const std::string& name) const {
+        for (const Place& place : places_)
+            if (place.key == key && place.name == name)
+                return place;
+        ADD_FAILURE() << "no place " << key << " " << name;
+        return places_.front();
+    }
+
+    std::vector<State> Snapshot() const {
+        std::vector<State> states;
+        for (const Place& place : places_)
+            states.push_back(Read(place));
+        return states;
+    }
+
+    void ExpectSame(const std::vector<State>& expected, const std::vector<State>& actual,
+                    const char* when) const {
+        for (size_t i = 0; i < places_.size(); ++i)
+            EXPECT_TRUE(expected[i] == actual[i])
+                << when << ": " << Describe(places_[i]) << " was " << Describe(expected[i])
+                << ", now " << Describe(actual[i]);
+    }
+
+    // Everything the Auto Tune commit and the nine pages can write, with `deleting` the choices
+    // that remove values and keys.
+    void CommitEverything(bool deleting) {
+        const std::string bitmap = WindowsDirectory() + "\\test-new.bmp";
+        CTestFolder::WriteFile(bitmap, "new picture");
+        CSystemTweaks system;
+        system.SetHungAppTimeout(1234);
+        system.SetUpdateMode(1);
+        system.SetRegisteredOwner("Someone");
+        system.SetRegisteredOrganization("Elsewhere");
+        for (const char* folder : {"Personal", "My Pictures", "Favorites"})
+            system.SetShellFolder(folder, "D:\\Moved");
+        CDesktopTweaks desktop;
+        desktop.SetPaintDesktopVersion(1);
+        desktop.SetLinkValue(1);
+        desktop.SetIsShortcut(deleting ? 1 : 0);
+        desktop.SetFontSmoothing(1);
+        desktop.SetOpenWith(deleting ? 0 : 1);
+        desktop.SetMaxCachedIcons(999);
+        CStartMenuTweaks start;
+        start.SetMenuShowDelay(1);
+        start.SetMenuOrder(1);
+        start.SetNoWindowsUpdate(deleting ? 0 : 1);
+        start.SetNoRecentDocMenu(deleting ? 0 : 1);
+        start.SetNoFavoritesMenu(1);
+        start.SetNoRun(1);
+        start.SetNoLogOff(1);
+        start.SetNoFind(1);
+        start.SetNoClose(1);
+        CInternetTweaks internet;
+        internet.SetMTU(576);
+        internet.SetRWIN(4096);
+        internet.SetDefaultTTL(32);
+        internet.SetMaxConnectionsPerServer(9);
+        internet.SetDoubleDNSCache(1);
+        CCDROMTweaks cdrom;
+        cdrom.SetCDFS(48, 2);
+        cdrom.SetAutorun(0);
+        cdrom.SetNoDriveTypeAutoRun(0);
+        CHDDTweaks hdd;
+        hdd.SetVCache(deleting ? 0 : 1, deleting ? 0 : 2, 3);
+        hdd.SetContigFileAllocSize(2048);
+        hdd.SetForceFIFO(1);
+        CRAMTweaks ram;
+        ram.SetAlwaysUnloadDLL(1);
+        ram.SetDisablePagingExecutive(1);
+        ram.SetIoPageLockLimit(64);
+        ram.SetWin32PrioritySeparation(1);
+        ram.SetConservativeSwapfileUsage(deleting ? 0 : 1);
+        ram.SetMinSPs(deleting ? 0 : 16);
+        CBootupTweaks bootup;
+        bootup.SetBootMenu(1);
+        bootup.SetAutoscan(1);
+        bootup.SetDrvSpace(1);
+        bootup.SetDblSpace(1);
+        bootup.SetDoubleBuffer(1);
+        bootup.SetStartupImage(1, bitmap);
+        CShutdownTweaks shutdown;
+        shutdown.SetAutoEndTasks(1);
+        shutdown.SetFastReboot(1);
+        shutdown.SetShutdownImage(1, bitmap);
+        shutdown.SetTurnoffImage(1, bitmap);
+        DeleteFileA(bitmap.c_str());
+    }
+
+    // Pictures are kept by existence; the current picture also by content, which a replacement
+    // keeps in the saved copy.
+    std::vector<State> Comparable(std::vector<State> states) const {
+        for (size_t i = 0; i < places_.size(); ++i)
+            if (places_[i].kind == Place::kFile && places_[i].key != logo_.Path() &&
+                places_[i].key != turnoff_.Path())
+                states[i].bytes.clear();
+        return states;
+    }
+
+    const int family_ = DetectWindowsFamily();
+    CRegistrySandbox sandbox_;
+    CScriptedMessages messages_;
+    CPreservedFile systemIni_{WindowsDirectory() + "\\System.ini"};
+    CPreservedFile winIni_{WindowsDirectory() + "\\win.ini"};
+    CPreservedFile msdos_{kMsdos};
+    CPreservedFile logo_{"c:\\Logo.sys"};
+    CPreservedFile logoSaved_{"c:\\Logo.tvn"};
+    CPreservedFile shutdown_{WindowsDirectory() + "\\Logow.sys"};
+    CPreservedFile shutdownSaved_{WindowsDirectory() + "\\Logow.tvn"};
+    CPreservedFile turnoff_{WindowsDirectory() + "\\Logos.sys"};
+    CPreservedFile turnoffSaved_{WindowsDirectory() + "\\Logos.tvn"};
+    std::vector<Place> places_;
+    CBackupManager manager_;
+};
+
+TEST_F(OriginalsRecordTest, RestoreBringsBackEveryPlaceExactlyAfterEveryCommit) {
+    if (!IsNineXFamily(family_) && !IsNTFamily(family_))
+        GTEST_SKIP() << "no Windows family";
+    for (int variant = 0; variant < 2; ++variant) {
+        SCOPED_TRACE(variant);
+        SetOriginals(variant);
+        const std::vector<State> before = Snapshot();
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        ASSERT_EQ(manager_.CreateBackup(), 1);
+        ASSERT_TRUE(CTestFolder::Exists(COriginalsRecord::DefaultPath()));
+        CommitEverything(variant == 1);
+        ASSERT_EQ(manager_.RestoreBackup(), 1);
+        ExpectSame(Comparable(before), Comparable(Snapshot()), "after the restore");
+        // A second restore changes nothing further.
+        ASSERT_EQ(manager_.RestoreBackup(), 1);
+        ExpectSame(Comparable(before), Comparable(Snapshot()), "after a second restore");
+    }
+    EXPECT_TRUE(messages_.Texts().empty());
+}
+
+// Without a sound record of this family the restore does what the nine files alone can do.
+TEST_F(OriginalsRecordTest, AMissingForeignOrDamagedRecordLeavesTheNineFilesAlone) {
+    if (!IsNTFamily(family_))
+        GTEST_SKIP() << "the priority separation is kept on the NT family";
+    SetOriginals(0);
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    const std::string record = CTestFolder::ReadFile(COriginalsRecord::DefaultPath());
+    const size_t family = record.find("Family=");
+    ASSERT_NE(family, std::string::npos);
+    std::string foreign = record.substr(0, record.find("; checksum "));
+    foreign[family + 7] = '2';
+    char checksum[32];
+    snprintf(checksum, sizeof(checksum), "; checksum %08lX\r\n",
+             static_cast<unsigned long>(COriginalsRecord::Crc32(foreign)));
+    foreign += checksum;
+    std::string damaged = record;
+    damaged[damaged.find("dword:") + 7] ^= 1;
+
+    for (const std::string* replacement :
+         {&foreign, &damaged, static_cast<std::string*>(nullptr)}) {
+        if (replacement)
+            CTestFolder::WriteFile(COriginalsRecord::DefaultPath(), *replacement);
+        else
+            DeleteFileA(COriginalsRecord::DefaultPath().c_str());
+        CommitEverything(false);
+        ASSERT_EQ(manager_.RestoreBackup(), 1);
+        // The flag of the Memory file: 2 came back as 1.
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kPriority, "Win32PrioritySeparation").Number(),
+                  1u);
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit").Number(), 4096u);
+    }
+}
+
+// A Hard disk file of five zeros (as the NT family takes it) restores nothing on any family.
+TEST_F(OriginalsRecordTest, AHardDiskRecordOfFiveZerosRestoresNothing) {
+    SetOriginals(1);
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    DeleteFileA(COriginalsRecord::DefaultPath().c_str());
+    CHDDTweaks zeros;
+    zeros.minFileCache = zeros.maxFileCache = zeros.chunkSize = 0;
+    zeros.contigFileAllocSize = zeros.forceFIFO = 0;
+    ASSERT_EQ(zeros.SaveToFile(""), 1);
+    CHDDTweaks().SetVCache(1, 2, 3);
+    CHDDTweaks().SetContigFileAllocSize(2048);
+    CHDDTweaks().SetForceFIFO(1);
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
+    EXPECT_TRUE(Read(Find(systemIni_.Path(), "vcache|MinFileCache")) == Entry("1"));
+    EXPECT_TRUE(Read(Find(systemIni_.Path(), "vcache|Chunksize")) == Entry("3"));
+    EXPECT_TRUE(Read(Find("SYSTEM\\CurrentControlSet\\Control\\FileSystem",
+                          "ContigFileAllocSize")) == Number(2048));
+    EXPECT_TRUE(Read(Find("System\\CurrentControlSet\\Services\\Class\\hdc\\0000", "ForceFIFO")) ==
+                Text("1"));
+}
+
+// Truncated, altered and hostile records: restore never crashes and never writes anything that
+// the record does not hold intact, nor anything outside the places it keeps.
+TEST_F(OriginalsRecordTest, DamagedAndHostileRecordsWriteNothingTheyDoNotHoldIntact) {
+    SetOriginals(0);
+    const std::vector<State> original = Snapshot();
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    const std::string record = CTestFolder::ReadFile(COriginalsRecord::DefaultPath());
+    CommitEverything(false);
+    const std::vector<State> committed = Snapshot();
+
+    const std::string path = COriginalsRecord::DefaultPath();
+    int applied = 0;
+    int checks = 0;
+    auto check = [&](const std::string& bytes) {
+        CTestFolder::WriteFile(path, bytes);
+        COriginalsRecord::RestoreSystem();
+        // What the restore saw as no record needs no look at every place each time.
+        if (!COriginalsRecord().Parse(bytes) && ++checks % 64 != 0)
+            return;
+        const std::vector<State> now = Snapshot();
+        bool changed = false;
+        for (size_t i = 0; i < places_.size(); ++i) {
+            if (now[i] == committed[i])
+                continue;
+            changed = true;
+            ASSERT_TRUE(now[i] == original[i])
+                << Describe(places_[i]) << " became " << Describe(now[i]);
+        }
+        if (changed) {
+            ++applied;
+            for (size_t i = 0; i < places_.size(); ++i)
+                Write(places_[i], committed[i]);
+        }
+    };
+    for (size_t length = 0; length < record.size(); length += 1 + length / 16)
+        check(record.substr(0, length));
+    Lcg random(0x0416u);
+    for (int i = 0; i < 1500; ++i) {
+        std::string bytes = record;
+        const int edits = 1 + static_cast<int>(random.Next() % 3);
+        for (int e = 0; e < edits && !bytes.empty(); ++e) {
+            const size_t at = random.Next() % bytes.size();
+            switch (random.Next() % 4) {
+            case 0:
+                bytes[at] = static_cast<char>(random.Next());
+                break;
+            case 1:
+                bytes.erase(at, 1 + random.Next() % 8);
+                break;
+            case 2:
+                bytes.insert(
+                    at, std::string(1 + random.Next() % 4, "\"=\\[]-:,\r\n"[random.Next() % 11]));
+                break;
+            default:
+                bytes.resize(at);
+                break;
+            }
+        }
+        if (bytes != record)
+            check(bytes);
+        if (HasFatalFailure())
+            return;
+    }
+    EXPECT_EQ(applied, 0);
+    // The record itself, intact, puts everything back.
+    check(record);
+    EXPECT_EQ(applied, 1);
+
+    // A sound record that names places the program never changes: they are left alone.
+    std::string hostile = "TORVANE ORIGINALS 1\r\nFamily=" + std::to_string(family_) +
+                          "\r\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\"
+                          "Run]\r\n\"Intruder\"=\"c:\\\\evil.exe\"\r\n"
+                          "[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n\"Wallpaper\"=-\r\n"
+                          "[PROFILE " +
+                          systemIni_.Path() +
+                          "|boot]\r\n\"shell\"=\"evil.exe\"\r\n"
+                          "[FILES]\r\n\"c:\\\\autoexec.bat\"=-\r\n";
+    char checksum[32];
+    snprintf(checksum, sizeof(checksum), "; checksum %08lX\r\n",
+             static_cast<unsigned long>(COriginalsRecord::Crc32(hostile)));
+    COriginalsRecord parsed;
+    ASSERT_TRUE(parsed.Parse(hostile + checksum));
+    EXPECT_EQ(parsed.Values().size(), 2u);
+    StoreText(HKEY_CURRENT_USER, kDesktop, "Wallpaper", "kept.bmp");
+    CTestFolder::WriteFile(path, hostile + checksum);
+    COriginalsRecord::RestoreSystem();
+    EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                            "Intruder")
+                     .exists);
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "Wallpaper").Text(), "kept.bmp");
+    char shell[64] = {};
+    GetPrivateProfileStringA("boot", "shell", "", shell, sizeof(shell), systemIni_.Path().c_str());
+    EXPECT_STREQ(shell, "Explorer.exe");
+}
+
+} // namespace
