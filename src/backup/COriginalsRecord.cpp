@@ -7,6 +7,7 @@
 #include "platform/CRegKey.h"
 #include "platform/CRegistryAccess.h"
 #include "platform/ProgramPaths.h"
+#include "platform/RegistryPrimitives.h"
 
 namespace {
 
@@ -555,10 +556,7 @@ int COriginalsRecord::SaveToFile(const std::string& path) const {
             return 0;
         }
     }
-    // Where MoveFileExA is only a stub (the 9x family) a plain move serves: the old record was
-    // deleted before the backup began.
-    if (!MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) &&
-        !MoveFileA(partial.c_str(), path.c_str())) {
+    if (!MoveFileReplacing(partial.c_str(), path.c_str())) {
         DeleteFileA(partial.c_str());
         return 0;
     }
