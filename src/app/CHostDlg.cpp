@@ -16,6 +16,7 @@ CHostDlg::CHostDlg() {
 CHostDlg::~CHostDlg() {
     // The main window is owned by the host window: it goes first.
     mainWindow_.reset();
+    retiredMainWindow_.reset();
     if (Exists())
         DestroyWindow(window_);
     if (trayIcon_ && trayIconAdded_)
@@ -137,8 +138,23 @@ BOOL CHostDlg::RestartSystem() {
 void CHostDlg::QuitForRestart() {
     SaveMainWindowRect();
     PostQuitMessage(0);
-    mainWindow_.reset();
+    // The main window may be what called (Apply, then the restart question): its window goes
+    // with the host's, its object only with the host object.
+    retiredMainWindow_ = std::move(mainWindow_);
     Destroy();
+}
+
+void CHostDlg::MinimizeOwner() {
+    Send(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+bool CHostDlg::IsMainWindowVisible() const {
+    return mainWindow_ != nullptr && mainWindow_->IsVisible();
+}
+
+void CHostDlg::FocusOwner() {
+    if (Exists())
+        SetFocus(window_);
 }
 
 void CHostDlg::OnTimer(UINT_PTR id) {

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "app/IMainWindowOwner.h"
+#include "app/ITrayOwner.h"
 #include "platform/CAppSettings.h"
 #include "platform/SystemActions.h"
 #include "ui/CModelessDialog.h"
@@ -14,10 +16,13 @@ class CTrayIconDlg;
 // The invisible window that is the application's main window for the whole run. It owns the
 // main window (built when shown, destroyed when hidden), the tray icon and the memory optimiser,
 // decides the start mode and runs the timers of the automatic memory optimisation.
-class CHostDlg : public CModelessDialog, public IRestartHost {
+class CHostDlg : public CModelessDialog,
+                 public IRestartHost,
+                 public IMainWindowOwner,
+                 public ITrayOwner {
 public:
     // Program messages.
-    static constexpr UINT kCloseMainWindowMessage = 0x8002;
+    static constexpr UINT kCloseMainWindowMessage = IMainWindowOwner::kCloseMainWindowMessage;
     static constexpr UINT kAboutCommand = 16;
 
     CHostDlg();
@@ -31,11 +36,19 @@ public:
     // Replaces the optimiser before Create (the host makes its own otherwise).
     void SetOptimizer(std::unique_ptr<CMemoryOptimizer> optimizer);
 
-    void ShowMainWindow(BOOL show);
-    void OpenHelpFile(const std::string& relativePath);
-    void ShowAbout();
+    // IMainWindowOwner and ITrayOwner
+    void ShowMainWindow(BOOL show) override;
+    void OpenHelpFile(const std::string& relativePath) override;
+    void ShowAbout() override;
+    HWND OwnerWindow() const override { return window_; }
+    void MinimizeOwner() override;
+    IRestartHost& RestartHost() override { return *this; }
+    bool IsMainWindowVisible() const override;
+    bool IsOwnerMinimized() const override { return IsMinimized(); }
+    void RestoreOwner() override { Show(SW_RESTORE); }
+    void FocusOwner() override;
 
-    // IRestartHost
+    // IRestartHost (QuitForRestart also ends the program for the tray menu's Exit)
     int PendingRestartCount() override;
     BOOL RestartSystem() override;
     void QuitForRestart() override;
@@ -63,6 +76,8 @@ private:
 
     HICON icon_ = nullptr;
     std::unique_ptr<CMainDlg> mainWindow_;
+    // A main window whose object must outlive the handler that ended the program.
+    std::unique_ptr<CMainDlg> retiredMainWindow_;
     std::unique_ptr<CTrayIconDlg> trayIcon_;
     bool trayIconAdded_ = false;
     CAppSettings settings_;
