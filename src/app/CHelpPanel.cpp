@@ -25,6 +25,7 @@ BOOL CHelpPanel::Create(HWND main) {
     HWND owner = GetWindow(main, GW_OWNER);
     if (!CModelessDialog::Create(IDD_HELP_PANEL, owner != nullptr ? owner : main))
         return FALSE;
+    SetText("Torvane Help");
     if (!SetSkin(IDB_HELP_PANEL, kSkinTransparent)) {
         Destroy();
         return FALSE;

@@ -218,6 +218,8 @@ BOOL CMainDlg::OnInit() {
 }
 
 bool CMainDlg::Initialise() {
+    // A title for the taskbar and screen readers; the window has no caption to show it.
+    SetText("Torvane");
     if (!CreateButtons())
         return false;
     if (!SetSkin(IDB_MAIN_SKIN, kSkinTransparent))
@@ -310,6 +312,7 @@ void CMainDlg::SetBanner(UINT bitmapId) {
     CWindow(Item(IDC_MAIN_BANNER))
         .Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner.Get()));
     banner_ = std::move(banner); // the previous banner is deleted here
+    bannerId_ = bitmapId;
 }
 
 void CMainDlg::ShowSection(Section section) {
@@ -356,9 +359,9 @@ void CMainDlg::PlacePage(int kind) {
     pager.childWidth = width;
     pager.childHeight = childHeight;
     pager.SetChild(page);
-    page.SetPos(nullptr, 0, 0, width, pageHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     pager.SetBackgroundColor(kPagerColour);
     pager.RecalcSize();
+    page.SetPos(nullptr, 0, 0, width, pageHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     page.Show(SW_SHOW);
 }
 

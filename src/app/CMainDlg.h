@@ -58,6 +58,7 @@ public:
     int RestartCount() const { return restartCount_; }
     int PendingChanges() const { return pending_.Count(); }
     Section CurrentSection() const { return section_; }
+    UINT BannerId() const { return bannerId_; }
     // The page shown now (a MainPageKind), -1 before the first.
     int CurrentPage() const { return currentPage_; }
     CPage* Page(int kind) const { return pages_[kind].page.get(); }
@@ -98,6 +99,7 @@ private:
     CHelpPanel helpPanel_;
     CPageHost pageHost_;
     CBitmapHandle banner_;
+    UINT bannerId_ = 0;
     CBitmapHandle band_;
     MainPage pages_[kMainPageCount];
     std::unique_ptr<CMenuHost> menus_[4];
