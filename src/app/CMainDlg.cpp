@@ -465,6 +465,10 @@ void CMainDlg::DropMenu(int buttonId) {
         if (kMenus[i].button != buttonId)
             continue;
         const RECT place = Button(buttonId)->WindowRect();
+        // Paint the page now: under Wine a menu dropped after another one otherwise shows the
+        // pager's background where the page is until the page is next painted.
+        RedrawWindow(pageHost_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         menus_[i]->Drop(window_, place.left, place.bottom + kMenus[i].drop);
         return;
     }

@@ -33,22 +33,18 @@ wine reg add "$key\\Windows" /v 'Show Torvane' /t REG_DWORD /d 1 /f >/dev/null 2
 wine reg add "$key\\Options" /v 'Back up' /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg delete "$key\\Windows" /v 'Torvane Left' /f >/dev/null 2>&1 || true
 
-shot() { # the root window, with every visible override-redirect popup laid over it
-    local file=$1 tmp
+shot() { # the root window, with the visible nameless popups (menus, tooltips) laid over it
+    local file=$1 tmp id geometry abs x y
     tmp=$(mktemp -d)
     xwd -root -silent | convert xwd:- "$tmp/root.png"
     local layers=()
-    while read -r id x y; do
+    while read -r id geometry abs; do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || continue
+        x=${abs#+}; x=${x%%+*}; y=${abs##*+}
         xwd -id "$id" -silent 2>/dev/null | convert xwd:- "$tmp/$id.png" 2>/dev/null || continue
         layers+=("$tmp/$id.png" -geometry "+$x+$y" -composite)
-    done < <(xwininfo -root -children 2>/dev/null | awk '/^ +0x/ {print $1}' | while read -r id; do
-        info=$(xwininfo -id "$id" -wm 2>/dev/null; xwininfo -id "$id" 2>/dev/null)
-        echo "$info" | grep -q 'Map State: IsViewable' || continue
-        echo "$info" | grep -q 'Override Redirect State: yes' || continue
-        x=$(echo "$info" | awk '/Absolute upper-left X/ {print $4}')
-        y=$(echo "$info" | awk '/Absolute upper-left Y/ {print $4}')
-        [ "$x" -lt 1024 ] && [ "$y" -lt 768 ] && echo "$id $x $y"
-    done)
+    done < <(xwininfo -root -tree 2>/dev/null |
+        awk '/\(has no name\)/ && $NF ~ /^\+/ && $(NF-1) !~ /^1x1/ {print $1, $(NF-1), $NF}')
     convert "$tmp/root.png" "${layers[@]}" -crop "${CROP:-820x560+0+0}" +repage "$file"
     rm -rf "$tmp"
 }
@@ -57,7 +53,8 @@ click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1.5}"; }
 wine explorer /desktop=Torvane,1024x768 'C:\Program Files\Torvane\Torvane.exe' </dev/null >/dev/null 2>&1 &
 runner=$!
 sleep 8
-# The main window opens at 50,50; button centres in window pixels follow.
+# The main window opens at 50,50; button centres in window pixels follow. Wine's virtual desktop
+# is at 0,0 of the display, so its pixels are the display's.
 xdotool mousemove 600 700
 sleep 1
 shot "$out/main-autotune.png"
