@@ -66,7 +66,7 @@ protected:
 
 struct Counts {
     DWORD gdi, user;
-    SIZE_T privateBytes;
+    SIZE_T privateBytes, pagefileBytes, workingSet;
     int windows;
 };
 
@@ -90,6 +90,8 @@ Counts Measure() {
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
                          sizeof(memory));
     counts.privateBytes = memory.PrivateUsage;
+    counts.pagefileBytes = memory.PagefileUsage;
+    counts.workingSet = memory.WorkingSetSize;
     EnumWindows(CountWindow, reinterpret_cast<LPARAM>(&counts.windows));
     return counts;
 }
@@ -101,6 +103,22 @@ int CountGdiObjectsUnderWine() {
     for (ULONG_PTR index = 1; index < 0x10000; ++index)
         if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0)
             ++count;
+    return count;
+}
+
+// Counts this process's windows and the menus in Wine's USER handle table the same way: a handle
+// whose upper word is 0 names whatever entry sits at that index.
+int CountUserObjectsUnderWine() {
+    int count = 0;
+    for (ULONG_PTR index = 0x20; index < 0x10000; index += 2) {
+        HWND window = reinterpret_cast<HWND>(index);
+        DWORD process = 0;
+        if (IsWindow(window) && GetWindowThreadProcessId(window, &process) != 0 &&
+            process == GetCurrentProcessId())
+            ++count;
+        else if (IsMenu(reinterpret_cast<HMENU>(index)))
+            ++count;
+    }
     return count;
 }
 
@@ -140,6 +158,7 @@ int main(int argc, char** argv) {
 
     const Counts before = Measure();
     const int gdiBefore = CountGdiObjectsUnderWine();
+    const int userBefore = CountUserObjectsUnderWine();
     std::vector<double> mainTimes, trivialTimes;
     for (int run = 0; run < runs; ++run) {
         double start = Now();
@@ -159,6 +178,7 @@ int main(int argc, char** argv) {
     }
     const Counts after = Measure();
     const int gdiAfter = CountGdiObjectsUnderWine();
+    const int userAfter = CountUserObjectsUnderWine();
 
     std::printf("runs %d\n", runs);
     std::printf("tray click to painted, main window: median %.1f ms, min %.1f, max %.1f\n",
@@ -170,10 +190,17 @@ int main(int argc, char** argv) {
     std::printf("GetGuiResources GDI: %lu -> %lu, USER: %lu -> %lu\n", before.gdi, after.gdi,
                 before.user, after.user);
     std::printf("GDI objects in the handle table: %d -> %d\n", gdiBefore, gdiAfter);
+    std::printf("own windows and menus in the handle table: %d -> %d\n", userBefore, userAfter);
     std::printf("windows of the process: %d -> %d\n", before.windows, after.windows);
     std::printf("private bytes: %lu KiB -> %lu KiB\n",
                 static_cast<unsigned long>(before.privateBytes / 1024),
                 static_cast<unsigned long>(after.privateBytes / 1024));
+    std::printf("pagefile (committed) bytes: %lu KiB -> %lu KiB\n",
+                static_cast<unsigned long>(before.pagefileBytes / 1024),
+                static_cast<unsigned long>(after.pagefileBytes / 1024));
+    std::printf("working set: %lu KiB -> %lu KiB\n",
+                static_cast<unsigned long>(before.workingSet / 1024),
+                static_cast<unsigned long>(after.workingSet / 1024));
     host.reset();
     return 0;
 }

@@ -79,7 +79,7 @@ click $((50 + 167)) $((50 + 22)) 1.5
 shot "$out/main-help-menu.png"
 xdotool key Down Down Return 2>/dev/null || true
 sleep 2
-shot "$out/main-about.png"
+CROP=1024x768+0+0 shot "$out/main-about.png"
 wineserver -k </dev/null >/dev/null 2>&1 || true
 wait "$runner" 2>/dev/null || true
 ls "$out"/main-*.png
