@@ -152,6 +152,7 @@ int main(int argc, char** argv) {
     trayWindow->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
     PaintNow(*host->MainWindow());
     host->Send(CHostDlg::kCloseMainWindowMessage);
+    host->ReleaseRetiredWindows();
     trivial.Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
     trivial.dialog.reset();
     Drain();
@@ -168,6 +169,7 @@ int main(int argc, char** argv) {
         Drain();
         host->Send(CHostDlg::kCloseMainWindowMessage);
         Drain();
+        host->ReleaseRetiredWindows();
 
         start = Now();
         trivial.Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);

@@ -16,7 +16,7 @@ CHostDlg::CHostDlg() {
 CHostDlg::~CHostDlg() {
     // The main window is owned by the host window: it goes first.
     mainWindow_.reset();
-    retiredMainWindow_.reset();
+    retiredMainWindows_.clear();
     if (Exists())
         DestroyWindow(window_);
     if (trayIcon_ && trayIconAdded_)
@@ -108,7 +108,7 @@ void CHostDlg::ShowMainWindow(BOOL show) {
     if (mainWindow_) {
         SaveMainWindowRect();
         mainWindow_->Show(SW_HIDE);
-        mainWindow_.reset();
+        RetireMainWindow();
     }
     Show(SW_HIDE);
 }
@@ -138,10 +138,21 @@ BOOL CHostDlg::RestartSystem() {
 void CHostDlg::QuitForRestart() {
     SaveMainWindowRect();
     PostQuitMessage(0);
-    // The main window may be what called (Apply, then the restart question): its window goes
-    // with the host's, its object only with the host object.
-    retiredMainWindow_ = std::move(mainWindow_);
+    // The main window may be what called (Apply, then the restart question).
+    RetireMainWindow();
     Destroy();
+}
+
+void CHostDlg::RetireMainWindow() {
+    if (!mainWindow_)
+        return;
+    if (mainWindow_->Exists())
+        DestroyWindow(mainWindow_->Handle());
+    retiredMainWindows_.push_back(std::move(mainWindow_));
+}
+
+void CHostDlg::ReleaseRetiredWindows() {
+    retiredMainWindows_.clear();
 }
 
 void CHostDlg::MinimizeOwner() {
@@ -213,7 +224,7 @@ void CHostDlg::StopTimers() {
 
 void CHostDlg::OnDestroy() {
     StopTimers();
-    mainWindow_.reset();
+    RetireMainWindow();
 }
 
 void CHostDlg::PaintMinimizedIcon() {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/IMainWindowOwner.h"
 #include "app/ITrayOwner.h"
@@ -53,6 +54,10 @@ public:
     BOOL RestartSystem() override;
     void QuitForRestart() override;
 
+    // Deletes the closed main windows; called by the message loop between two messages, where
+    // no window procedure is running.
+    void ReleaseRetiredWindows();
+
     CMainDlg* MainWindow() const { return mainWindow_.get(); }
     CTrayIconDlg* TrayIcon() const { return trayIcon_.get(); }
     bool IsTrayIconAdded() const { return trayIconAdded_; }
@@ -71,13 +76,17 @@ private:
     void OnAutoOptimizeTimer();
     void OnRecoveryTimer();
     void SaveMainWindowRect();
+    // Destroys the main window's window and keeps its object until ReleaseRetiredWindows.
+    void RetireMainWindow();
     void StopTimers();
     void PaintMinimizedIcon();
 
     HICON icon_ = nullptr;
     std::unique_ptr<CMainDlg> mainWindow_;
-    // A main window whose object must outlive the handler that ended the program.
-    std::unique_ptr<CMainDlg> retiredMainWindow_;
+    // Closed main windows: their windows are gone, their objects wait until no handler of theirs
+    // can be running (a question or the About box may be open inside one when the tray hides
+    // the main window or ends the program).
+    std::vector<std::unique_ptr<CMainDlg>> retiredMainWindows_;
     std::unique_ptr<CTrayIconDlg> trayIcon_;
     bool trayIconAdded_ = false;
     CAppSettings settings_;

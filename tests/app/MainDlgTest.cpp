@@ -12,6 +12,7 @@
 #include "app/CSectionIntroPage.h"
 #include "app/CTrayIconDlg.h"
 #include "app/ITrayOwner.h"
+#include "platform/CMessageBox.h"
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
 #include "support/CRegistrySandbox.h"
@@ -495,6 +496,36 @@ TEST(MainWindowQuit, ApplyThenRestartEndsTheProgramAfterTheHandlerReturns) {
         quit = quit || message.message == WM_QUIT;
     EXPECT_TRUE(quit);
     host.reset();
+}
+
+TEST(MainWindowQuit, HidingFromTheTrayDuringAQuestionKeepsTheAskingWindowAlive) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+    StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Torvane",
+              "C:\\T\\T.exe");
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    NoRebootHost host;
+    ASSERT_TRUE(host.Create());
+    CMainDlg* main = host.MainWindow();
+    ASSERT_NE(main, nullptr);
+    main->NotifyPageChange(1, 1, 0);
+    int questions = 0;
+    // While the Apply question is open the user hides the main window from the tray menu.
+    CMessageBox::SetHandler([&](HWND, const std::string&, UINT) {
+        ++questions;
+        host.ShowMainWindow(FALSE);
+        return IDYES;
+    });
+    main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
+               reinterpret_cast<LPARAM>(main->Button(IDC_MAIN_APPLY)->Handle()));
+    CMessageBox::SetHandler(nullptr);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(host.MainWindow(), nullptr);
+    EXPECT_TRUE(host.Exists());
+    // The message loop lets the closed window go between two messages.
+    host.ReleaseRetiredWindows();
+    host.ShowMainWindow(TRUE);
+    ASSERT_NE(host.MainWindow(), nullptr);
+    EXPECT_TRUE(host.MainWindow()->IsVisible());
 }
 
 class FakeTrayOwner : public ITrayOwner {
