@@ -342,8 +342,8 @@ void CMainDlg::SwitchToPage(int kind) {
         pageHost_.SetBackground(kPages[kind].hostBitmap);
     PlacePage(kind);
     currentPage_ = kind;
-    Update();
-    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void CMainDlg::PlacePage(int kind) {
