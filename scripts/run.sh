@@ -62,5 +62,12 @@ fi
 
 wine explorer /desktop=Torvane,1024x768 "$program" </dev/null >/dev/null 2>&1 &
 sleep 10
-xwd -root -silent | convert xwd:- "$screenshot"
+# Open the main window from the tray icon (bottom right of the virtual desktop's taskbar).
+xdotool mousemove 1014 758 click 1 >/dev/null 2>&1 || true
+sleep 3
+if [ -x "$root/scripts/screenshot.sh" ]; then
+    "$root/scripts/screenshot.sh" "$screenshot"
+else
+    xwd -root -silent | convert xwd:- "$screenshot"
+fi
 wineserver -k </dev/null >/dev/null 2>&1 || true

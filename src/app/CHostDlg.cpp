@@ -17,6 +17,7 @@ CHostDlg::CHostDlg() {
 CHostDlg::~CHostDlg() {
     // The main window is owned by the host window: it goes first.
     mainWindow_.reset();
+    retiredMainWindows_.clear();
     if (Exists())
         DestroyWindow(window_);
     if (trayIcon_ && trayIconAdded_)
@@ -108,7 +109,7 @@ void CHostDlg::ShowMainWindow(BOOL show) {
     if (mainWindow_) {
         SaveMainWindowRect();
         mainWindow_->Show(SW_HIDE);
-        mainWindow_.reset();
+        RetireMainWindow();
     }
     Show(SW_HIDE);
 }
@@ -138,8 +139,34 @@ BOOL CHostDlg::RestartSystem() {
 void CHostDlg::QuitForRestart() {
     SaveMainWindowRect();
     PostQuitMessage(0);
-    mainWindow_.reset();
+    // The main window may be what called (Apply, then the restart question).
+    RetireMainWindow();
     Destroy();
+}
+
+void CHostDlg::RetireMainWindow() {
+    if (!mainWindow_)
+        return;
+    if (mainWindow_->Exists())
+        DestroyWindow(mainWindow_->Handle());
+    retiredMainWindows_.push_back(std::move(mainWindow_));
+}
+
+void CHostDlg::ReleaseRetiredWindows() {
+    retiredMainWindows_.clear();
+}
+
+void CHostDlg::MinimizeOwner() {
+    Send(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+bool CHostDlg::IsMainWindowVisible() const {
+    return mainWindow_ != nullptr && mainWindow_->IsVisible();
+}
+
+void CHostDlg::FocusOwner() {
+    if (Exists())
+        SetFocus(window_);
 }
 
 void CHostDlg::OnTimer(UINT_PTR id) {
@@ -200,7 +227,7 @@ void CHostDlg::StopTimers() {
 
 void CHostDlg::OnDestroy() {
     StopTimers();
-    mainWindow_.reset();
+    RetireMainWindow();
 }
 
 void CHostDlg::PaintMinimizedIcon() {

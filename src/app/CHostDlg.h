@@ -2,7 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/IMainWindowOwner.h"
+#include "app/ITrayOwner.h"
 #include "platform/CAppSettings.h"
 #include "platform/SystemActions.h"
 #include "ui/CModelessDialog.h"
@@ -14,10 +17,13 @@ class CTrayIconDlg;
 // The invisible window that is the application's main window for the whole run. It owns the
 // main window (built when shown, destroyed when hidden), the tray icon and the memory optimiser,
 // decides the start mode and runs the timers of the automatic memory optimisation.
-class CHostDlg : public CModelessDialog, public IRestartHost {
+class CHostDlg : public CModelessDialog,
+                 public IRestartHost,
+                 public IMainWindowOwner,
+                 public ITrayOwner {
 public:
     // Program messages.
-    static constexpr UINT kCloseMainWindowMessage = 0x8002;
+    static constexpr UINT kCloseMainWindowMessage = IMainWindowOwner::kCloseMainWindowMessage;
     static constexpr UINT kAboutCommand = 16;
 
     CHostDlg();
@@ -31,14 +37,26 @@ public:
     // Replaces the optimiser before Create (the host makes its own otherwise).
     void SetOptimizer(std::unique_ptr<CMemoryOptimizer> optimizer);
 
-    void ShowMainWindow(BOOL show);
-    void OpenHelpFile(const std::string& relativePath);
-    void ShowAbout();
+    // IMainWindowOwner and ITrayOwner
+    void ShowMainWindow(BOOL show) override;
+    void OpenHelpFile(const std::string& relativePath) override;
+    void ShowAbout() override;
+    HWND OwnerWindow() const override { return window_; }
+    void MinimizeOwner() override;
+    IRestartHost& RestartHost() override { return *this; }
+    bool IsMainWindowVisible() const override;
+    bool IsOwnerMinimized() const override { return IsMinimized(); }
+    void RestoreOwner() override { Show(SW_RESTORE); }
+    void FocusOwner() override;
 
-    // IRestartHost
+    // IRestartHost (QuitForRestart also ends the program for the tray menu's Exit)
     int PendingRestartCount() override;
     BOOL RestartSystem() override;
     void QuitForRestart() override;
+
+    // Deletes the closed main windows; called by the message loop between two messages, where
+    // no window procedure is running.
+    void ReleaseRetiredWindows();
 
     CMainDlg* MainWindow() const { return mainWindow_.get(); }
     CTrayIconDlg* TrayIcon() const { return trayIcon_.get(); }
@@ -58,11 +76,17 @@ private:
     void OnAutoOptimizeTimer();
     void OnRecoveryTimer();
     void SaveMainWindowRect();
+    // Destroys the main window's window and keeps its object until ReleaseRetiredWindows.
+    void RetireMainWindow();
     void StopTimers();
     void PaintMinimizedIcon();
 
     HICON icon_ = nullptr;
     std::unique_ptr<CMainDlg> mainWindow_;
+    // Closed main windows: their windows are gone, their objects wait until no handler of theirs
+    // can be running (a question or the About box may be open inside one when the tray hides
+    // the main window or ends the program).
+    std::vector<std::unique_ptr<CMainDlg>> retiredMainWindows_;
     std::unique_ptr<CTrayIconDlg> trayIcon_;
     bool trayIconAdded_ = false;
     CAppSettings settings_;

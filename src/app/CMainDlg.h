@@ -1,27 +1,112 @@
 #pragma once
 
-#include "ui/CModelessDialog.h"
+#include <memory>
+#include <string>
+#include <vector>
 
-class CHostDlg;
+#include "app/CHelpPanel.h"
+#include "app/CMenuHost.h"
+#include "app/CPendingChanges.h"
+#include "app/IMenuCommands.h"
+#include "app/MainPages.h"
+#include "platform/CAppSettings.h"
+#include "ui/CGdiObject.h"
+#include "ui/CPageHost.h"
+#include "ui/CSkinButton.h"
+#include "ui/CSkinDialog.h"
+#include "ui/IMainWindow.h"
 
-// The main window, made from dialog 129 and owned by the host window. It exists from showing the
-// main window until hiding it.
-class CMainDlg : public CModelessDialog {
+class IMainWindowOwner;
+
+// The skinned main window (dialog 129 on bitmap 130) with its four sections. It shows one page
+// at a time in its page host, keeps the Apply/Cancel bookkeeping of the tweak pages, slides the
+// help panel and drops the four menus. The owner creates it when the main window is shown and
+// destroys it when it is hidden.
+class CMainDlg : public CSkinDialog, public IMainWindow, public IMenuCommands {
 public:
-    explicit CMainDlg(CHostDlg& host) : host_(host) {}
+    enum Section : int { kAutoTune, kManual, kStatus, kBurnIn, kSectionCount };
 
+    explicit CMainDlg(IMainWindowOwner& owner, MainPageFactory pages = MakeMainPage);
+    ~CMainDlg() override;
+
+    // Creates the window hidden; FALSE when a button, the skin, the page host or a page fails.
     BOOL Create(HWND owner);
+
+    // IMainWindow
+    void NotifyPageChange(int changed, int counted, int reset) override;
+    void CountRestartChange() override { ++restartCount_; }
+    void ShowTweakHelp(const std::string& text) override;
+    void LockNavigation(bool busy) override;
+    void EnableAutoTuneButton(bool enable) override;
+    bool EnsureOriginalBackup() override;
+    void OpenHelpFile(const std::string& relativePath) override;
+    void ShowAutoTuneSection() override { ShowSection(kAutoTune); }
+    void ShowManualSection() override { ShowSection(kManual); }
+    void ShowStatusSection() override { ShowSection(kStatus); }
+    void ShowBurnInSection() override { ShowSection(kBurnIn); }
+    void ShowTweakPage(Module module) override;
+    void ShowMemoryStatusPage() override;
+    void ShowCpuTestPage() override;
+    void ShowAnalysisPage() override;
+    void ShowRecommendationsPage(const std::vector<std::string>& texts) override;
+
+    // IMenuCommands
+    void PrepareMenu(UINT menuId, HMENU popup) override;
+    void OnMenuCommand(UINT menuId, UINT command) override;
 
     // Committed changes that need a restart since this window was created.
     int RestartCount() const { return restartCount_; }
-    void CountRestartChange() { ++restartCount_; }
+    int PendingChanges() const { return pending_.Count(); }
+    Section CurrentSection() const { return section_; }
+    UINT BannerId() const { return bannerId_; }
+    // The page shown now (a MainPageKind), -1 before the first.
+    int CurrentPage() const { return currentPage_; }
+    CPage* Page(int kind) const { return pages_[kind].page.get(); }
+    CSkinButton* Button(int id) const;
+    CPageHost& PageHost() { return pageHost_; }
+    CHelpPanel& HelpPanel() { return helpPanel_; }
+    // The text every section switch gives the help panel.
+    static const char* SectionHelpText(Section section);
 
 protected:
     BOOL OnInit() override;
-    void OnCancel() override;
+    BOOL OnButtonClicked(int id) override;
+    void OnDestroy() override;
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    CHostDlg& host_;
+    bool Initialise();
+    bool CreateButtons();
+    bool CreatePages();
+    void ShowSection(Section section);
+    // Hides every page, gives the host its bitmap (0 keeps it) and shows the page.
+    void SwitchToPage(int kind);
+    void PlacePage(int kind);
+    void SetBanner(UINT bitmapId);
+    void EnableButton(int id, bool enable) const;
+    void ShowButton(int id, bool show) const;
+    void ApplyButtons(const CPendingChanges::Buttons& buttons) const;
+    void ToggleHelpPanel();
+    void DropMenu(int buttonId);
+    void OnApply();
+    void OnCancelChanges();
+    void FollowMove();
+    void RealizePalettes();
+
+    IMainWindowOwner& owner_;
+    MainPageFactory makePage_;
+    std::vector<std::unique_ptr<CSkinButton>> buttons_;
+    CHelpPanel helpPanel_;
+    CPageHost pageHost_;
+    CBitmapHandle banner_;
+    UINT bannerId_ = 0;
+    CBitmapHandle band_;
+    MainPage pages_[kMainPageCount];
+    std::unique_ptr<CMenuHost> menus_[4];
     int restartCount_ = 0;
+    CPendingChanges pending_;
+    CAppSettings settings_;
+    Section section_ = kAutoTune;
+    int currentPage_ = -1;
+    DWORD showAtStartupWhenOpened_ = 1;
 };

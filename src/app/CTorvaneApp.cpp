@@ -71,10 +71,16 @@ int CTorvaneApp::Run() {
     while ((result = GetMessageA(&message, nullptr, 0, 0)) != 0) {
         if (result == -1)
             break;
-        if (IsDialogMessageOfRoot(message))
+        if (IsDialogMessageOfRoot(message)) {
+            if (host_)
+                host_->ReleaseRetiredWindows();
             continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
+        // No window procedure runs here: closed main windows can go.
+        if (host_)
+            host_->ReleaseRetiredWindows();
     }
     return result == -1 ? 1 : static_cast<int>(message.wParam);
 }

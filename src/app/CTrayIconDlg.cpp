@@ -2,11 +2,10 @@
 
 #include <cstring>
 
-#include "app/CHostDlg.h"
+#include "app/ITrayOwner.h"
 #include "platform/CTimeScale.h"
 #include "platform/SystemActions.h"
 #include "res/resource.h"
-#include "app/CMainDlg.h"
 
 namespace {
 
@@ -113,9 +112,7 @@ void CTrayIconDlg::ShowMenu() {
     if (menu == nullptr)
         return;
     HMENU popup = GetSubMenu(menu, 0);
-    const CMainDlg* mainWindow = host_.MainWindow();
-    const bool mainVisible = mainWindow != nullptr && mainWindow->IsVisible();
-    if (!mainVisible || host_.IsMinimized())
+    if (!host_.IsMainWindowVisible() || host_.IsOwnerMinimized())
         DeleteMenu(popup, ID_TRAY_HIDE, MF_BYCOMMAND);
     else
         DeleteMenu(popup, ID_TRAY_SHOW, MF_BYCOMMAND);
@@ -151,8 +148,7 @@ BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
     default:
         return FALSE;
     }
-    if (host_.Exists())
-        SetFocus(host_.Handle());
+    host_.FocusOwner();
     return TRUE;
 }
 
@@ -161,8 +157,8 @@ BOOL CTrayIconDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRE
         return FALSE;
     switch (LOWORD(lParam)) {
     case WM_LBUTTONDOWN:
-        if (host_.IsMinimized())
-            host_.Show(SW_RESTORE);
+        if (host_.IsOwnerMinimized())
+            host_.RestoreOwner();
         host_.ShowMainWindow(TRUE);
         break;
     case WM_RBUTTONDOWN:

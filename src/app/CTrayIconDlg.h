@@ -6,7 +6,7 @@
 
 #include "ui/CModelessDialog.h"
 
-class CHostDlg;
+class ITrayOwner;
 
 // The notification-area icon with its menu and its "optimising" animation. It lives in an
 // invisible dialog (136) for the whole run; removing the object removes the icon.
@@ -18,7 +18,7 @@ public:
     static constexpr UINT kAnimationPeriod = 350;
     enum State : int { kStateNormal = 1, kStateOptimizing = 2, kStateLastFrame = 6 };
 
-    explicit CTrayIconDlg(CHostDlg& host) : host_(host) {}
+    explicit CTrayIconDlg(ITrayOwner& host) : host_(host) {}
     ~CTrayIconDlg() override;
 
     // Creates the window once and adds the icon; TRUE when the icon was added.
@@ -45,7 +45,7 @@ private:
     void ShowMenu();
     void ModifyIcon(HICON icon, const std::string& tip);
 
-    CHostDlg& host_;
+    ITrayOwner& host_;
     bool added_ = false;
     int frame_ = 0;
     int state_ = kStateNormal;

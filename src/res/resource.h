@@ -10,8 +10,14 @@
 #define IDD_ABOUTBOX 100
 #define IDD_HOST 102
 #define IDD_MAIN 129
+#define IDD_HELP_PANEL 135
 #define IDD_TRAY 136
+#define IDD_MANUAL_INTRO 146
 #define IDD_PAGE_HOST 297
+#define IDD_STATUS_INTRO 300
+#define IDD_BURNIN_INTRO 305
+// A blank page that stands in for a page whose own dialog is not part of the program yet.
+#define IDD_PLACEHOLDER_PAGE 390
 
 // Strings
 #define IDS_ABOUTBOX 101
@@ -27,6 +33,10 @@
 
 // Menus
 #define IDR_TRAY_MENU 138
+#define IDR_FILE_MENU 243
+#define IDR_OPTIONS_MENU 244
+#define IDR_HELP_MENU 245
+#define IDR_VIEW_MENU 247
 
 // Menu commands of the tray menu
 #define ID_TRAY_SHOW 32771
@@ -35,6 +45,64 @@
 #define ID_TRAY_WEBSITE 32776
 #define ID_TRAY_EXIT 32777
 #define ID_TRAY_HIDE 32778
+
+// Menu commands of the main window's drop-down menus
+#define ID_FILE_RESTORE_BACKUP 32780
+#define ID_FILE_CLOSE 32781
+#define ID_OPTIONS_HIDE_AT_STARTUP 32782
+#define ID_HELP_ONLINE 32783
+#define ID_HELP_ABOUT 32784
+#define ID_HELP_WEBSITE 32786
+#define ID_OPTIONS_MEMORY 32790
+#define ID_VIEW_AUTOTUNE 32791
+#define ID_VIEW_STATUS 32792
+#define ID_VIEW_MANUAL 32793
+#define ID_VIEW_BURNIN 32794
+#define ID_OPTIONS_CPU_TEST 32795
+
+// Controls of the main window
+#define IDC_MAIN_BANNER 1000
+#define IDC_MAIN_PAGE_AREA 1001
+#define IDC_MAIN_BAND 1201
+#define IDC_MAIN_BOOTUP 1501
+#define IDC_MAIN_CDROM 1502
+#define IDC_MAIN_DESKTOP 1503
+#define IDC_MAIN_HDD 1504
+#define IDC_MAIN_INTERNET 1505
+#define IDC_MAIN_MEMORY 1506
+#define IDC_MAIN_SHUTDOWN 1508
+#define IDC_MAIN_STARTMENU 1509
+#define IDC_MAIN_SYSTEM 1510
+#define IDC_MAIN_MEMORY_STATUS 1531
+#define IDC_MAIN_CPU_TEST 1541
+#define IDC_MAIN_AUTOTUNE 1561
+#define IDC_MAIN_MANUAL 1562
+#define IDC_MAIN_STATUS 1563
+#define IDC_MAIN_BURNIN 1564
+#define IDC_MAIN_OPEN_HELP 1565
+#define IDC_MAIN_FILE_MENU 1566
+#define IDC_MAIN_OPTIONS_MENU 1567
+#define IDC_MAIN_VIEW_MENU 1568
+#define IDC_MAIN_HELP_MENU 1569
+#define IDC_MAIN_CLOSE 1570
+#define IDC_MAIN_MINIMIZE 1571
+#define IDC_MAIN_APPLY 1572
+#define IDC_MAIN_CANCEL 1573
+#define IDC_MAIN_CLOSE_BOTTOM 1576
+
+// Controls of the help panel
+#define IDC_HELP_PANEL_TEXT 1197
+
+// Controls of the section intro pages
+#define IDC_INTRO_GET_HELP 1601
+#define IDC_INTRO_TO_SYSTEM_TWEAKS 1603
+#define IDC_INTRO_TO_MEMORY_STATUS 1604
+#define IDC_INTRO_TO_CPU_TEST 1605
+#define IDC_INTRO_TEXT 1610
+#define IDC_INTRO_TEXT2 1611
+
+// Controls of the placeholder page
+#define IDC_PLACEHOLDER_TEXT 1620
 
 // Controls of the page host
 #define IDC_PAGE_PAGER 1217

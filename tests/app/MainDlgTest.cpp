@@ -1,0 +1,577 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CHostDlg.h"
+#include "app/CMainDlg.h"
+#include "app/CPlaceholderPage.h"
+#include "app/CSectionIntroPage.h"
+#include "app/CTrayIconDlg.h"
+#include "app/ITrayOwner.h"
+#include "platform/CMessageBox.h"
+#include "platform/CTimeScale.h"
+#include "res/resource.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/MessagePump.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+const char kWindows[] = "SOFTWARE\\Ostrander Works\\Torvane\\Windows";
+const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
+
+// A plain owner window that records what the main window asks of its owner.
+class FakeOwner : public IMainWindowOwner, public IRestartHost {
+public:
+    FakeOwner() {
+        window_ = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    }
+    ~FakeOwner() { DestroyWindow(window_); }
+
+    HWND OwnerWindow() const override { return window_; }
+    void ShowMainWindow(BOOL show) override { calls.push_back(show ? "show" : "hide"); }
+    void MinimizeOwner() override { calls.push_back("minimize"); }
+    void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
+    void ShowAbout() override { calls.push_back("about"); }
+    IRestartHost& RestartHost() override { return *this; }
+    int PendingRestartCount() override { return restarts; }
+    BOOL RestartSystem() override {
+        calls.push_back("restart");
+        return FALSE;
+    }
+    void QuitForRestart() override { calls.push_back("quit"); }
+
+    // Removes the close messages posted to the owner; returns how many there were.
+    int TakeCloseMessages() {
+        MSG message;
+        int count = 0;
+        while (PeekMessageA(&message, window_, IMainWindowOwner::kCloseMainWindowMessage,
+                            IMainWindowOwner::kCloseMainWindowMessage, PM_REMOVE))
+            ++count;
+        return count;
+    }
+
+    HWND window_;
+    int restarts = 0;
+    std::vector<std::string> calls;
+};
+
+// Pages of chosen heights; every page is a placeholder that records its Apply and Load calls.
+struct PageRecord {
+    std::map<int, int> heights;
+    std::map<int, int> applyResults;
+    std::vector<int> order; // kinds of the pages whose Apply or Load ran, in call order
+};
+
+class RecordingPage : public CPlaceholderPage {
+public:
+    RecordingPage(int kind, PageRecord& record, IMainWindow& main)
+        : CPlaceholderPage("page", main, record.heights.count(kind) ? record.heights[kind] : 0),
+          kind_(kind), record_(record) {
+        if (record.applyResults.count(kind))
+            SetApplyResult(record.applyResults[kind]);
+    }
+    int Apply() override {
+        record_.order.push_back(kind_);
+        return CPlaceholderPage::Apply();
+    }
+    void Load() override { record_.order.push_back(kind_); }
+
+private:
+    int kind_;
+    PageRecord& record_;
+};
+
+MainPageFactory RecordingPages(PageRecord& record) {
+    return [&record](int kind, IMainWindow& main) {
+        if (kind == kManualIntroPage || kind == kStatusIntroPage || kind == kBurnInIntroPage)
+            return MakeMainPage(kind, main);
+        auto page = std::make_unique<RecordingPage>(kind, record, main);
+        MainPage made;
+        if (kind >= kFirstTweakPage && kind <= kLastTweakPage)
+            made.tweak = page.get();
+        made.page = std::move(page);
+        return made;
+    };
+}
+
+class MainDlg : public testing::Test {
+protected:
+    void SetUp() override { CTimeScale::SetDivisor(3); }
+    void TearDown() override {
+        main_.reset();
+        PumpMessages(20);
+        CTimeScale::SetDivisor(1);
+    }
+    void Open() {
+        main_ = std::make_unique<CMainDlg>(owner_, RecordingPages(pages_));
+        ASSERT_TRUE(main_->Create(owner_.OwnerWindow()));
+        main_->Show(SW_SHOW);
+    }
+    void Click(int id) {
+        main_->Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(main_->Button(id)->Handle()));
+    }
+    bool Shown(int id) const {
+        CSkinButton* button = main_->Button(id);
+        return button->IsVisible() && button->IsEnabled();
+    }
+    int PageHeight(int kind) const { return main_->Page(kind)->ClientRect().bottom; }
+
+    CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
+    FakeOwner owner_;
+    PageRecord pages_;
+    std::unique_ptr<CMainDlg> main_;
+};
+
+const int kTweakButtons[] = {IDC_MAIN_SYSTEM,   IDC_MAIN_DESKTOP, IDC_MAIN_STARTMENU,
+                             IDC_MAIN_INTERNET, IDC_MAIN_CDROM,   IDC_MAIN_HDD,
+                             IDC_MAIN_MEMORY,   IDC_MAIN_BOOTUP,  IDC_MAIN_SHUTDOWN};
+
+TEST_F(MainDlg, SectionsShowTheirButtonsPagesBannerAndHelp) {
+    Open();
+    const RECT place = main_->WindowRect();
+    EXPECT_EQ(place.left, 50);
+    EXPECT_EQ(place.top, 50);
+    EXPECT_EQ(place.right - place.left, 442);
+    EXPECT_EQ(place.bottom - place.top, 490);
+    EXPECT_FALSE(main_->Button(IDC_MAIN_APPLY)->IsEnabled());
+    EXPECT_FALSE(main_->Button(IDC_MAIN_CANCEL)->IsEnabled());
+    // Every skin button carries its name as its window text.
+    EXPECT_EQ(main_->Button(IDC_MAIN_MANUAL)->Text(), "Manual Tweaks");
+
+    struct Expected {
+        int button;
+        CMainDlg::Section section;
+        UINT banner;
+        int page;
+        bool band;
+        std::vector<int> shown;
+    };
+    const std::vector<int> tweaks(std::begin(kTweakButtons), std::end(kTweakButtons));
+    const Expected cases[] = {
+        {IDC_MAIN_MANUAL, CMainDlg::kManual, IDB_BANNER_MANUAL, kManualIntroPage, false, tweaks},
+        {IDC_MAIN_STATUS,
+         CMainDlg::kStatus,
+         IDB_BANNER_STATUS,
+         kStatusIntroPage,
+         false,
+         {IDC_MAIN_MEMORY_STATUS}},
+        {IDC_MAIN_BURNIN,
+         CMainDlg::kBurnIn,
+         IDB_BANNER_BURNIN,
+         kBurnInIntroPage,
+         false,
+         {IDC_MAIN_CPU_TEST}},
+        {IDC_MAIN_AUTOTUNE, CMainDlg::kAutoTune, IDB_BANNER_AUTOTUNE, kAutoTuneIntroPage, true, {}},
+    };
+    std::vector<int> sectionButtons = tweaks;
+    sectionButtons.push_back(IDC_MAIN_MEMORY_STATUS);
+    sectionButtons.push_back(IDC_MAIN_CPU_TEST);
+    for (const Expected& expected : cases) {
+        Click(expected.button);
+        SCOPED_TRACE(expected.button);
+        EXPECT_EQ(main_->CurrentSection(), expected.section);
+        EXPECT_EQ(main_->BannerId(), expected.banner);
+        EXPECT_EQ(main_->CurrentPage(), expected.page);
+        for (int kind = 0; kind < kMainPageCount; ++kind)
+            EXPECT_EQ(main_->Page(kind)->IsVisible(), kind == expected.page) << kind;
+        EXPECT_EQ(IsWindowVisible(main_->Item(IDC_MAIN_BAND)) != FALSE, expected.band);
+        for (int id : sectionButtons) {
+            const bool wanted =
+                std::find(expected.shown.begin(), expected.shown.end(), id) != expected.shown.end();
+            EXPECT_EQ(Shown(id), wanted) << id;
+            EXPECT_EQ(main_->Button(id)->IsVisible(), wanted) << id;
+        }
+        EXPECT_EQ(main_->HelpPanel().HelpText(), CMainDlg::SectionHelpText(expected.section));
+        EXPECT_FALSE(main_->HelpPanel().IsVisible());
+    }
+
+    // The View menu switches the same way; the status and CPU buttons show their pages.
+    main_->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_STATUS);
+    EXPECT_EQ(main_->CurrentSection(), CMainDlg::kStatus);
+    Click(IDC_MAIN_MEMORY_STATUS);
+    EXPECT_EQ(main_->CurrentPage(), kMemoryStatusPage);
+    EXPECT_EQ(main_->HelpPanel().HelpText().rfind("Memory Status Help", 0), 0u);
+    main_->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_BURNIN);
+    Click(IDC_MAIN_CPU_TEST);
+    EXPECT_EQ(main_->CurrentPage(), kCpuTestPage);
+
+    // Long work locks the navigation but not Minimize or the page buttons.
+    main_->LockNavigation(true);
+    EXPECT_FALSE(main_->Button(IDC_MAIN_MANUAL)->IsEnabled());
+    EXPECT_FALSE(main_->Button(IDC_MAIN_CLOSE_BOTTOM)->IsEnabled());
+    EXPECT_FALSE(main_->Button(IDC_MAIN_OPEN_HELP)->IsEnabled());
+    EXPECT_TRUE(main_->Button(IDC_MAIN_MINIMIZE)->IsEnabled());
+    EXPECT_TRUE(main_->Button(IDC_MAIN_CPU_TEST)->IsEnabled());
+    main_->LockNavigation(false);
+    EXPECT_TRUE(main_->Button(IDC_MAIN_MANUAL)->IsEnabled());
+}
+
+TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
+    Open();
+    Click(IDC_MAIN_MANUAL);
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_FILE_MENU));
+    HMENU file = GetSubMenu(menu, 0);
+    main_->PrepareMenu(IDR_FILE_MENU, file);
+    EXPECT_TRUE(GetMenuState(file, ID_FILE_RESTORE_BACKUP, MF_BYCOMMAND) & MF_GRAYED);
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDNO);
+        Click(IDC_MAIN_DESKTOP);
+        ASSERT_EQ(messages.Texts().size(), 1u);
+        EXPECT_NE(messages.Texts()[0].find("Do you wish to backup now?"), std::string::npos);
+    }
+    EXPECT_EQ(main_->CurrentPage(), kManualIntroPage);
+    EXPECT_TRUE(main_->Page(kManualIntroPage)->IsVisible());
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up").Number(), 0u);
+
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Back up", 1);
+    main_->PrepareMenu(IDR_FILE_MENU, file);
+    EXPECT_FALSE(GetMenuState(file, ID_FILE_RESTORE_BACKUP, MF_BYCOMMAND) & MF_GRAYED);
+    DestroyMenu(menu);
+    {
+        CScriptedMessages messages;
+        Click(IDC_MAIN_DESKTOP);
+        EXPECT_TRUE(messages.Texts().empty());
+    }
+    EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kDesktop));
+    EXPECT_TRUE(main_->Page(TweakPageKind(IMainWindow::kDesktop))->IsVisible());
+    EXPECT_FALSE(main_->Page(kManualIntroPage)->IsVisible());
+    // The section buttons stay as they are.
+    EXPECT_TRUE(Shown(IDC_MAIN_SHUTDOWN));
+
+    // The intro page's button goes to the System page.
+    Click(IDC_MAIN_MANUAL);
+    CPage* intro = main_->Page(kManualIntroPage);
+    intro->Send(WM_COMMAND, MAKEWPARAM(IDC_INTRO_TO_SYSTEM_TWEAKS, BN_CLICKED),
+                reinterpret_cast<LPARAM>(intro->Item(IDC_INTRO_TO_SYSTEM_TWEAKS)));
+    EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kSystem));
+}
+
+TEST_F(MainDlg, PagesAreStretchedToThePagerUnlessTallOrAnIntro) {
+    pages_.heights[TweakPageKind(IMainWindow::kSystem)] = 120;
+    pages_.heights[TweakPageKind(IMainWindow::kDesktop)] = 287;
+    pages_.heights[TweakPageKind(IMainWindow::kStartMenu)] = 288;
+    pages_.heights[TweakPageKind(IMainWindow::kInternet)] = 420;
+    pages_.heights[kAutoTuneIntroPage] = 200;
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Back up", 1);
+    Open();
+    const int expected[][2] = {{IMainWindow::kSystem, 287},
+                               {IMainWindow::kDesktop, 287},
+                               {IMainWindow::kStartMenu, 288},
+                               {IMainWindow::kInternet, 420}};
+    for (const auto& row : expected) {
+        main_->ShowTweakPage(static_cast<IMainWindow::Module>(row[0]));
+        const int kind = TweakPageKind(static_cast<IMainWindow::Module>(row[0]));
+        EXPECT_EQ(PageHeight(kind), row[1]) << row[0];
+        EXPECT_EQ(main_->Page(kind)->ClientRect().right, 381);
+        EXPECT_EQ(main_->PageHost().Pager().childHeight, row[1]);
+    }
+    // The pager of a tweak page is 381 wide at 10,24 of the host; of a section page 356 at 22,24.
+    RECT pager = main_->PageHost().Pager().WindowRect();
+    MapWindowPoints(nullptr, main_->PageHost(), reinterpret_cast<POINT*>(&pager), 2);
+    EXPECT_EQ(pager.left, 10);
+    EXPECT_EQ(pager.right - pager.left, 381);
+    main_->ShowManualSection();
+    EXPECT_EQ(PageHeight(kManualIntroPage), CSectionIntroPage::kHeight);
+    EXPECT_EQ(main_->PageHost().Pager().childHeight, CSectionIntroPage::kHeight);
+    main_->ShowAutoTuneSection();
+    EXPECT_EQ(PageHeight(kAutoTuneIntroPage), 287);
+    pager = main_->PageHost().Pager().WindowRect();
+    MapWindowPoints(nullptr, main_->PageHost(), reinterpret_cast<POINT*>(&pager), 2);
+    EXPECT_EQ(pager.left, 22);
+    EXPECT_EQ(pager.top, 24);
+}
+
+TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
+    Open();
+    auto enabled = [this] {
+        return std::make_pair(main_->Button(IDC_MAIN_APPLY)->IsEnabled(),
+                              main_->Button(IDC_MAIN_CANCEL)->IsEnabled());
+    };
+    main_->NotifyPageChange(1, 1, 0);
+    main_->NotifyPageChange(0, 1, 0);
+    EXPECT_EQ(enabled(), std::make_pair(false, false));
+    main_->NotifyPageChange(1, 1, 0);
+    main_->NotifyPageChange(1, 1, 0);
+    main_->NotifyPageChange(0, 1, 0);
+    EXPECT_EQ(enabled(), std::make_pair(true, true));
+
+    // Cancel asks, reloads the nine pages in module order and starts the count again.
+    main_->NotifyPageChange(1, 1, 0);
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDNO);
+        Click(IDC_MAIN_CANCEL);
+        EXPECT_TRUE(pages_.order.empty());
+        messages.Answer(IDYES);
+        Click(IDC_MAIN_CANCEL);
+        EXPECT_EQ(messages.Texts().back(), "Do you wish to Cancel the Changes you have made?");
+    }
+    std::vector<int> nine;
+    for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind)
+        nine.push_back(kind);
+    EXPECT_EQ(pages_.order, nine);
+    EXPECT_EQ(main_->PendingChanges(), 0);
+    EXPECT_EQ(enabled(), std::make_pair(false, false));
+
+    // Apply stops at the first page that fails and leaves the buttons enabled.
+    pages_.order.clear();
+    static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)))->SetApplyResult(0);
+    main_->NotifyPageChange(1, 1, 0);
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDYES);
+        Click(IDC_MAIN_APPLY);
+        EXPECT_EQ(messages.Texts().size(), 1u);
+    }
+    EXPECT_EQ(pages_.order, std::vector<int>(nine.begin(), nine.begin() + 5));
+    EXPECT_EQ(enabled(), std::make_pair(true, true));
+
+    // When all succeed: Apply, Cancel and Auto Tune are disabled; the restart question comes
+    // only once a restart item was committed.
+    static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)))->SetApplyResult(1);
+    pages_.order.clear();
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDYES);
+        Click(IDC_MAIN_APPLY);
+        EXPECT_EQ(messages.Texts().size(), 1u);
+    }
+    EXPECT_EQ(pages_.order, nine);
+    EXPECT_EQ(enabled(), std::make_pair(false, false));
+    EXPECT_FALSE(main_->Button(IDC_MAIN_AUTOTUNE)->IsEnabled());
+    main_->CountRestartChange();
+    owner_.restarts = main_->RestartCount();
+    main_->NotifyPageChange(1, 1, 0);
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDYES).Answer(IDNO);
+        Click(IDC_MAIN_APPLY);
+        ASSERT_EQ(messages.Texts().size(), 2u);
+        EXPECT_NE(messages.Texts()[1].find("restart Windows"), std::string::npos);
+    }
+}
+
+TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {
+    Open();
+    Click(IDC_MAIN_CLOSE);
+    Click(IDC_MAIN_CLOSE_BOTTOM);
+    main_->Send(WM_CLOSE);
+    main_->OnMenuCommand(IDR_FILE_MENU, ID_FILE_CLOSE);
+    EXPECT_EQ(owner_.TakeCloseMessages(), 4);
+    EXPECT_TRUE(main_->Exists());
+    MSG message;
+    EXPECT_FALSE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    // Enter and Escape do nothing.
+    main_->Send(WM_COMMAND, IDOK);
+    main_->Send(WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(main_->IsVisible());
+    Click(IDC_MAIN_MINIMIZE);
+    main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
+    main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ABOUT);
+    EXPECT_EQ(owner_.calls, (std::vector<std::string>{"minimize", "help:", "about"}));
+
+    // "Hide Program at Startup" is checked while "Show Torvane" is 0 and toggles it.
+    HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_OPTIONS_MENU));
+    HMENU options = GetSubMenu(menu, 0);
+    main_->PrepareMenu(IDR_OPTIONS_MENU, options);
+    EXPECT_FALSE(GetMenuState(options, ID_OPTIONS_HIDE_AT_STARTUP, MF_BYCOMMAND) & MF_CHECKED);
+    main_->OnMenuCommand(IDR_OPTIONS_MENU, ID_OPTIONS_HIDE_AT_STARTUP);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane").Number(), 0u);
+    main_->PrepareMenu(IDR_OPTIONS_MENU, options);
+    EXPECT_TRUE(GetMenuState(options, ID_OPTIONS_HIDE_AT_STARTUP, MF_BYCOMMAND) & MF_CHECKED);
+    main_->OnMenuCommand(IDR_OPTIONS_MENU, ID_OPTIONS_HIDE_AT_STARTUP);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane").Number(), 1u);
+    DestroyMenu(menu);
+
+    // The help panel slides out at the right edge, docks when the window moves, follows it
+    // when hidden and shown, and slides back in.
+    CHelpPanel& panel = main_->HelpPanel();
+    main_->ShowTweakHelp("A tweak\n\nIts help.");
+    EXPECT_TRUE(panel.IsOut());
+    EXPECT_TRUE(panel.IsVisible());
+    EXPECT_EQ(panel.HelpText(), "A tweak\n\nIts help.");
+    RECT own = panel.WindowRect();
+    RECT mainPlace = main_->WindowRect();
+    EXPECT_GE(own.left, mainPlace.right - 10);
+    EXPECT_LE(own.left, mainPlace.right);
+    main_->MoveTo(100, 60);
+    own = panel.WindowRect();
+    EXPECT_EQ(own.left, 100 + 442);
+    EXPECT_EQ(own.top, 60 + 50);
+    main_->Show(SW_HIDE);
+    EXPECT_FALSE(panel.IsVisible());
+    main_->Show(SW_SHOW);
+    EXPECT_TRUE(panel.IsVisible());
+    Click(IDC_MAIN_OPEN_HELP);
+    EXPECT_FALSE(panel.IsOut());
+    EXPECT_FALSE(panel.IsVisible());
+    // "Open Help" brings it out again with the text it had.
+    Click(IDC_MAIN_OPEN_HELP);
+    EXPECT_TRUE(panel.IsOut());
+    EXPECT_EQ(panel.HelpText(), "A tweak\n\nIts help.");
+    panel.Send(WM_COMMAND, IDCANCEL);
+    EXPECT_FALSE(panel.IsOut());
+}
+
+TEST_F(MainDlg, TabReachesEveryEnabledButtonAndSpacePressesIt) {
+    Open();
+    main_->BringToForeground();
+    Click(IDC_MAIN_MANUAL);
+    std::vector<int> reached;
+    HWND first = GetNextDlgTabItem(*main_, nullptr, FALSE);
+    HWND item = first;
+    for (int i = 0; i < 100 && item != nullptr; ++i) {
+        reached.push_back(GetDlgCtrlID(item));
+        item = GetNextDlgTabItem(*main_, item, FALSE);
+        if (item == first)
+            break;
+    }
+    auto has = [&reached](int id) {
+        return std::find(reached.begin(), reached.end(), id) != reached.end();
+    };
+    for (int id : {IDC_MAIN_AUTOTUNE, IDC_MAIN_MANUAL, IDC_MAIN_STATUS, IDC_MAIN_BURNIN,
+                   IDC_MAIN_FILE_MENU, IDC_MAIN_HELP_MENU, IDC_MAIN_MINIMIZE, IDC_MAIN_CLOSE,
+                   IDC_MAIN_OPEN_HELP, IDC_MAIN_CLOSE_BOTTOM, IDC_MAIN_SYSTEM, IDC_MAIN_SHUTDOWN,
+                   IDC_INTRO_GET_HELP, IDC_INTRO_TO_SYSTEM_TWEAKS})
+        EXPECT_TRUE(has(id)) << id;
+    for (int id : {IDC_MAIN_APPLY, IDC_MAIN_CANCEL, IDC_MAIN_MEMORY_STATUS, IDC_MAIN_CPU_TEST})
+        EXPECT_FALSE(has(id)) << id;
+
+    // Shift+Tab goes back the same way.
+    HWND last = GetNextDlgTabItem(*main_, first, TRUE);
+    EXPECT_EQ(GetDlgCtrlID(last), reached.back());
+
+    // Space on the focused "Manual Tweaks" button switches the section.
+    Click(IDC_MAIN_STATUS);
+    HWND manual = main_->Button(IDC_MAIN_MANUAL)->Handle();
+    SetFocus(manual);
+    SendMessageA(manual, WM_KEYDOWN, VK_SPACE, 0x00390001);
+    SendMessageA(manual, WM_CHAR, ' ', 0x00390001);
+    SendMessageA(manual, WM_KEYUP, VK_SPACE, 0xC0390001);
+    PumpMessages(50);
+    EXPECT_EQ(main_->CurrentSection(), CMainDlg::kManual);
+}
+
+// A host that does not restart the machine it runs on.
+class NoRebootHost : public CHostDlg {
+public:
+    BOOL RestartSystem() override { return TRUE; }
+};
+
+TEST(MainWindowQuit, ApplyThenRestartEndsTheProgramAfterTheHandlerReturns) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+    StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Torvane",
+              "C:\\T\\T.exe");
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    auto host = std::make_unique<NoRebootHost>();
+    ASSERT_TRUE(host->Create());
+    CMainDlg* main = host->MainWindow();
+    ASSERT_NE(main, nullptr);
+    main->MoveTo(80, 70);
+    main->CountRestartChange();
+    main->NotifyPageChange(1, 1, 0);
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDYES).Answer(IDYES);
+        HWND apply = main->Button(IDC_MAIN_APPLY)->Handle();
+        main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(apply));
+        EXPECT_EQ(messages.Texts().size(), 2u);
+    }
+    EXPECT_FALSE(host->Exists());
+    EXPECT_EQ(host->MainWindow(), nullptr);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Torvane Left").Number(), 80u);
+    MSG message;
+    bool quit = false;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        quit = quit || message.message == WM_QUIT;
+    EXPECT_TRUE(quit);
+    host.reset();
+}
+
+TEST(MainWindowQuit, HidingFromTheTrayDuringAQuestionKeepsTheAskingWindowAlive) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+    StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Torvane",
+              "C:\\T\\T.exe");
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    NoRebootHost host;
+    ASSERT_TRUE(host.Create());
+    CMainDlg* main = host.MainWindow();
+    ASSERT_NE(main, nullptr);
+    main->NotifyPageChange(1, 1, 0);
+    int questions = 0;
+    // While the Apply question is open the user hides the main window from the tray menu.
+    CMessageBox::SetHandler([&](HWND, const std::string&, UINT) {
+        ++questions;
+        host.ShowMainWindow(FALSE);
+        return IDYES;
+    });
+    main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
+               reinterpret_cast<LPARAM>(main->Button(IDC_MAIN_APPLY)->Handle()));
+    CMessageBox::SetHandler(nullptr);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(host.MainWindow(), nullptr);
+    EXPECT_TRUE(host.Exists());
+    // The message loop lets the closed window go between two messages.
+    host.ReleaseRetiredWindows();
+    host.ShowMainWindow(TRUE);
+    ASSERT_NE(host.MainWindow(), nullptr);
+    EXPECT_TRUE(host.MainWindow()->IsVisible());
+}
+
+class FakeTrayOwner : public ITrayOwner {
+public:
+    void ShowMainWindow(BOOL show) override { calls.push_back(show ? "show" : "hide"); }
+    bool IsMainWindowVisible() const override { return false; }
+    bool IsOwnerMinimized() const override { return minimized; }
+    void RestoreOwner() override {
+        calls.push_back("restore");
+        minimized = false;
+    }
+    void FocusOwner() override { calls.push_back("focus"); }
+    void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
+    void ShowAbout() override { calls.push_back("about"); }
+    void QuitForRestart() override { calls.push_back("quit"); }
+
+    bool minimized = true;
+    std::vector<std::string> calls;
+};
+
+TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
+    FakeTrayOwner owner;
+    CTrayIconDlg tray(owner);
+    tray.AddIcon();
+    ASSERT_TRUE(tray.Exists());
+    tray.SetTrayState(CTrayIconDlg::kStateOptimizing);
+    EXPECT_NE(tray.AnimationTimerId(), 0u);
+    std::vector<int> states;
+    for (int tick = 0; tick < 10; ++tick) {
+        tray.Send(WM_TIMER, CTrayIconDlg::kAnimationTimer);
+        states.push_back(tray.CurrentState());
+    }
+    // Icons 138, 139, 140, 141, 142, 141, 140, 139, then again.
+    EXPECT_EQ(states, (std::vector<int>{2, 3, 4, 5, 6, 5, 4, 3, 2, 3}));
+    tray.SetTrayState(CTrayIconDlg::kStateNormal);
+    EXPECT_EQ(tray.AnimationTimerId(), 0u);
+    tray.SetTrayState(CTrayIconDlg::kStateOptimizing);
+    tray.Send(WM_TIMER, CTrayIconDlg::kAnimationTimer);
+    EXPECT_EQ(tray.CurrentState(), 4); // resumes after the last frame shown
+    tray.SetTrayState(CTrayIconDlg::kStateNormal);
+
+    tray.Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show"}));
+    tray.Send(WM_COMMAND, ID_TRAY_HELP);
+    tray.Send(WM_COMMAND, ID_TRAY_EXIT);
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "help:", "focus", "quit"}));
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Runs Torvane.exe with its main window open on a virtual display inside Wine's virtual desktop,
+# clicks through the four sections, the help panel, a drop-down menu and the About box as a user
+# would, and writes one screenshot of each to docs/screenshots/main-*.png.
+#   main-shots.sh [OUTPUT_DIR]
+# Needs the build (TORVANE_BUILD_DIR, default build/) to hold Torvane.exe; uses xdotool.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+build=${TORVANE_BUILD_DIR:-$root/build}
+out=${1:-$root/docs/screenshots}
+exe=$build/Torvane.exe
+[ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
+
+if [ -z "${MAIN_SHOTS_ON_DISPLAY:-}" ]; then
+    mkdir -p "$out"
+    exec env MAIN_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+fi
+
+export WINEPREFIX=$build/main-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    wineserver -p </dev/null >/dev/null 2>&1
+    wine wineboot </dev/null >/dev/null 2>&1
+fi
+install="$WINEPREFIX/drive_c/Program Files/Torvane"
+mkdir -p "$install"
+cp "$exe" "$install/Torvane.exe"
+# Open with the main window at 50,50 (as a user who unticked "Hide Program at Startup"), and
+# with a backup already made so that a tweak page opens without the question.
+key='HKLM\SOFTWARE\Ostrander Works\Torvane'
+wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Torvane /d 'C:\Program Files\Torvane\Torvane.exe' /f >/dev/null 2>&1
+wine reg add "$key\\Windows" /v 'Show Torvane' /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg add "$key\\Options" /v 'Back up' /t REG_DWORD /d 1 /f >/dev/null 2>&1
+wine reg delete "$key\\Windows" /v 'Torvane Left' /f >/dev/null 2>&1 || true
+
+shot() { # the root window, with the visible nameless popups (menus, tooltips) laid over it
+    local file=$1 tmp id geometry abs x y
+    tmp=$(mktemp -d)
+    xwd -root -silent | convert xwd:- "$tmp/root.png"
+    local layers=()
+    while read -r id geometry abs; do
+        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || continue
+        x=${abs#+}; x=${x%%+*}; y=${abs##*+}
+        xwd -id "$id" -silent 2>/dev/null | convert xwd:- "$tmp/$id.png" 2>/dev/null || continue
+        layers+=("$tmp/$id.png" -geometry "+$x+$y" -composite)
+    done < <(xwininfo -root -tree 2>/dev/null |
+        awk '/\(has no name\)/ && $NF ~ /^\+/ && $(NF-1) !~ /^1x1/ {print $1, $(NF-1), $NF}')
+    convert "$tmp/root.png" "${layers[@]}" -crop "${CROP:-820x560+0+0}" +repage "$file"
+    rm -rf "$tmp"
+}
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1.5}"; }
+
+wine explorer /desktop=Torvane,1024x768 'C:\Program Files\Torvane\Torvane.exe' </dev/null >/dev/null 2>&1 &
+runner=$!
+sleep 8
+# The main window opens at 50,50; button centres in window pixels follow. Wine's virtual desktop
+# is at 0,0 of the display, so its pixels are the display's.
+xdotool mousemove 600 700
+sleep 1
+shot "$out/main-autotune.png"
+click $((50 + 114)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
+shot "$out/main-manual.png"
+click $((50 + 176)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
+shot "$out/main-status.png"
+click $((50 + 238)) $((50 + 43)); xdotool mousemove 600 700; sleep 1
+shot "$out/main-burnin.png"
+click $((50 + 430)) $((50 + 255)) 2; xdotool mousemove 600 700; sleep 1
+CROP=1000x560+0+0 shot "$out/main-help-panel.png"
+click $((50 + 430)) $((50 + 255)) 2
+# A tooltip over the Manual Tweaks button.
+xdotool mousemove $((50 + 114)) $((50 + 44)); sleep 0.3; xdotool mousemove $((50 + 116)) $((50 + 45)); sleep 2
+shot "$out/main-tooltip.png"
+# The Options menu, dropped.
+click $((50 + 77)) $((50 + 22)) 1.5
+shot "$out/main-options-menu.png"
+xdotool key Escape; sleep 1
+# The About box through the Help menu.
+click $((50 + 167)) $((50 + 22)) 1.5
+shot "$out/main-help-menu.png"
+xdotool key Down Down Return 2>/dev/null || true
+sleep 2
+CROP=1024x768+0+0 shot "$out/main-about.png"
+wineserver -k </dev/null >/dev/null 2>&1 || true
+wait "$runner" 2>/dev/null || true
+ls "$out"/main-*.png
