@@ -388,7 +388,7 @@ void CMainDlg::ShowAnalysisPage() {
 }
 
 void CMainDlg::ShowRecommendationsPage(const std::vector<std::string>& texts) {
-    HandRecommendations(*pages_[kRecommendationsPage].page, texts);
+    HandRecommendations(*pages_[kRecommendationsPage].page, texts, owner_.RestartHost());
     SwitchToPage(kRecommendationsPage);
 }
 

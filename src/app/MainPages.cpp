@@ -2,59 +2,65 @@
 
 #include "app/CPlaceholderPage.h"
 #include "app/CSectionIntroPage.h"
+#include "autotune/CAnalysisPage.h"
+#include "autotune/CAutoTuneIntroPage.h"
+#include "autotune/CRecommendationsPage.h"
 #include "platform/CMessageBox.h"
-
-namespace {
-
-// Names of the pages that other parts of the program provide.
-const char* const kPageNames[kMainPageCount] = {"Auto Tune",
-                                                "Auto Tune analysis",
-                                                "Auto Tune results",
-                                                nullptr,
-                                                nullptr,
-                                                nullptr,
-                                                "System Tweaks",
-                                                "Desktop Tweaks",
-                                                "Start Menu Tweaks",
-                                                "Internet Tweaks",
-                                                "CD-ROM Tweaks",
-                                                "Hard Disk Tweaks",
-                                                "Memory Tweaks",
-                                                "Boot-up Tweaks",
-                                                "Shutdown Tweaks",
-                                                "Memory Status",
-                                                "CPU Test"};
-
-} // namespace
+#include "status/CMemoryOptionsDlg.h"
+#include "status/CMemoryStatusPage.h"
+#include "tweaks/TweakPages.h"
 
 MainPage MakeMainPage(int kind, IMainWindow& main) {
     MainPage made;
+    if (kind >= kFirstTweakPage && kind <= kLastTweakPage) {
+        auto page =
+            CreateTweakPage(static_cast<IMainWindow::Module>(kind - kFirstTweakPage), main);
+        made.tweak = page.get();
+        made.page = std::move(page);
+        return made;
+    }
     switch (kind) {
+    case kAutoTuneIntroPage:
+        made.page = std::make_unique<CAutoTuneIntroPage>(main);
+        break;
+    case kAnalysisPage:
+        made.page = std::make_unique<CAnalysisPage>(main);
+        break;
+    case kRecommendationsPage:
+        made.page = std::make_unique<CRecommendationsPage>(main);
+        break;
     case kManualIntroPage:
         made.page = std::make_unique<CSectionIntroPage>(CSectionIntroPage::kManual, main);
-        return made;
+        break;
     case kStatusIntroPage:
         made.page = std::make_unique<CSectionIntroPage>(CSectionIntroPage::kStatus, main);
-        return made;
+        break;
     case kBurnInIntroPage:
         made.page = std::make_unique<CSectionIntroPage>(CSectionIntroPage::kBurnIn, main);
-        return made;
+        break;
+    case kMemoryStatusPage:
+        made.page = std::make_unique<CMemoryStatusPage>(main);
+        break;
+    case kCpuTestPage:
+        made.page = std::make_unique<CPlaceholderPage>("CPU Test", main);
+        break;
     default:
         break;
     }
-    if (kind < 0 || kind >= kMainPageCount)
-        return made;
-    auto page = std::make_unique<CPlaceholderPage>(kPageNames[kind], main);
-    if (kind >= kFirstTweakPage && kind <= kLastTweakPage)
-        made.tweak = page.get();
-    made.page = std::move(page);
     return made;
 }
 
-void HandRecommendations(CPage& /*page*/, const std::vector<std::string>& /*texts*/) {}
+void HandRecommendations(CPage& page, const std::vector<std::string>& texts,
+                         IRestartHost& restartHost) {
+    // Pages made by a test's own factory are not the results page.
+    if (auto* results = dynamic_cast<CRecommendationsPage*>(&page)) {
+        results->SetRestartHost(restartHost);
+        results->SetResults(texts);
+    }
+}
 
 void ShowMemoryOptions(HWND parent) {
-    CMessageBox::Report(parent, "The memory optimization options are not available yet.");
+    CMemoryOptionsDlg().Show(parent);
 }
 
 void ShowCpuTestOptions(HWND parent) {

@@ -19,6 +19,8 @@ public:
     explicit CRecommendationsPage(IMainWindow& main, IRestartHost* restartHost = nullptr);
     ~CRecommendationsPage() override;
 
+    // Replaces the host that answers the restart question.
+    void SetRestartHost(IRestartHost& host) { restartHost_ = &host; }
     // The nine texts of the analysis, in module order; called before the page is shown.
     void SetResults(const std::vector<std::string>& texts);
 
