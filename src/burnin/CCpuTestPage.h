@@ -41,8 +41,8 @@ private:
     CColorProgressCtrl currentBar_;
     CColorProgressCtrl totalBar_;
     std::unique_ptr<CCpuTestWorker> worker_; // the most recently started run
-    int count_ = 3;     // N, the runs of a test
-    int index_ = 1;     // k, the run that starts next
+    int count_ = 3;                          // N, the runs of a test
+    int index_ = 1;                          // k, the run that starts next
     unsigned serial_ = 0; // tells this page's runs apart, so a late message of an old run is known
     bool running_ = false;
 };
