@@ -19,6 +19,18 @@ constexpr PageButton kButtons[] = {
      IDB_CPU_TEST_OPTIONS_PRESSED, IDB_CPU_TEST_OPTIONS_DISABLED, 245, 232},
 };
 
+// Where the texts and bars sit, in page pixels (the dialog's own units depend on its font).
+struct ControlPlace {
+    int id;
+    int x, y, width, height;
+};
+constexpr ControlPlace kPlaces[] = {
+    {IDC_CPU_CURRENT_CAPTION, 20, 16, 220, 18}, {IDC_CPU_CURRENT_LABEL, 20, 36, 340, 18},
+    {IDC_CPU_CURRENT_BAR, 20, 58, 340, 16},     {IDC_CPU_TOTAL_CAPTION, 20, 90, 220, 18},
+    {IDC_CPU_TOTAL_LABEL, 20, 110, 340, 18},    {IDC_CPU_TOTAL_BAR, 20, 132, 340, 16},
+    {IDC_CPU_STATUS_TEXT, 20, 164, 340, 60},
+};
+
 constexpr int kLabels[] = {IDC_CPU_TOTAL_CAPTION, IDC_CPU_CURRENT_CAPTION, IDC_CPU_TOTAL_LABEL,
                            IDC_CPU_CURRENT_LABEL, IDC_CPU_STATUS_TEXT};
 
@@ -57,6 +69,8 @@ CCpuTestPage::~CCpuTestPage() {
 }
 
 BOOL CCpuTestPage::OnInit() {
+    for (const ControlPlace& place : kPlaces)
+        MoveWindow(Item(place.id), place.x, place.y, place.width, place.height, FALSE);
     MakeLabels(kLabels, sizeof(kLabels) / sizeof(kLabels[0]), 10);
     SetLabel(IDC_CPU_STATUS_TEXT, kIdleText);
     SetLabel(IDC_CPU_CURRENT_LABEL, kNotRunning);
