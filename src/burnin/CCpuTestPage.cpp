@@ -87,8 +87,7 @@ BOOL CCpuTestPage::OnInit() {
     currentBar_.Send(PBM_SETRANGE32, 0, 100);
     currentBar_.Send(PBM_SETPOS, 0);
     currentBar_.SetBarColor(RGB(0, 255, 0));
-    if (CSkinButton* stop = Button(IDC_CPU_STOP))
-        stop->Enable(false);
+    EnableButton(IDC_CPU_STOP, false);
     return TRUE;
 }
 
@@ -143,13 +142,13 @@ void CCpuTestPage::Start() {
 
     ShowCursorShape(IDC_WAIT);
     Main().LockNavigation(true);
-    Button(IDC_CPU_HELP)->Enable(false);
-    Button(IDC_CPU_OPTIONS)->Enable(false);
+    EnableButton(IDC_CPU_HELP, false);
+    EnableButton(IDC_CPU_OPTIONS, false);
 
     SetTotalRange();
     worker_.reset(); // a stopped run's thread is already on its way out
-    Button(IDC_CPU_START)->Enable(false);
-    Button(IDC_CPU_STOP)->Enable(true);
+    EnableButton(IDC_CPU_START, false);
+    EnableButton(IDC_CPU_STOP, true);
     SetLabel(IDC_CPU_STATUS_TEXT, kRunningText);
     running_ = true;
     index_ = 1;
@@ -217,7 +216,9 @@ void CCpuTestPage::OnProgress(int value, LPARAM tag) {
         CTimeScale::Sleep(kFinalPause);
         RunNextTest();
     } else if (value != 0) {
-        currentBar_.Send(PBM_SETPOS, static_cast<WPARAM>(value));
+        // A run repeats each value thousands of times; only a change is worth a repaint.
+        if (value != currentBar_.Position())
+            currentBar_.Send(PBM_SETPOS, static_cast<WPARAM>(value));
     } else {
         currentBar_.Send(PBM_STEPIT);
     }
@@ -228,10 +229,10 @@ void CCpuTestPage::EndRuns() {
         worker_->RequestStop();
     running_ = false;
     index_ = 1;
-    Button(IDC_CPU_STOP)->Enable(false);
-    Button(IDC_CPU_START)->Enable(true);
-    Button(IDC_CPU_HELP)->Enable(true);
-    Button(IDC_CPU_OPTIONS)->Enable(true);
+    EnableButton(IDC_CPU_STOP, false);
+    EnableButton(IDC_CPU_START, true);
+    EnableButton(IDC_CPU_HELP, true);
+    EnableButton(IDC_CPU_OPTIONS, true);
     Main().LockNavigation(false);
     ShowCursorShape(IDC_ARROW);
 }
@@ -241,6 +242,11 @@ void CCpuTestPage::SetLabel(int id, const std::string& text) {
         label->SetText(text);
     else
         SetItemText(id, text);
+}
+
+void CCpuTestPage::EnableButton(int id, bool enable) {
+    if (CSkinButton* button = Button(id))
+        button->Enable(enable);
 }
 
 void CCpuTestPage::SetTotalRange() {

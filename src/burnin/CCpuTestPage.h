@@ -37,6 +37,7 @@ private:
     void EndRuns();
     void SetLabel(int id, const std::string& text);
     void SetTotalRange();
+    void EnableButton(int id, bool enable);
 
     CColorProgressCtrl currentBar_;
     CColorProgressCtrl totalBar_;

@@ -36,7 +36,7 @@ void AwaitPicture(const char* flag) {
     Pump(60000, [flag] { return GetFileAttributesA(flag) == INVALID_FILE_ATTRIBUTES; });
 }
 
-TEST(CpuTestPage, DISABLED_Screenshots) {
+TEST(CpuTestPageShots, DISABLED_Screenshots) {
     CRegistrySandbox registry(CRegistrySandbox::kLocalMachine);
     CAppSettings().SetCPUTestCount(3);
     CCpuTestWorker::SetPostFunction(&PostHeld);
