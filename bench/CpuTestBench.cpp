@@ -1,5 +1,5 @@
 // Measures the CPU test under Wine:
-//     cpu_test_bench.exe
+//     cpu_test_bench.exe [posts of the bare loop, 1000000 unless given]
 // 1. A bare loop: a thread posts one million messages to a window of the main thread, which
 //    handles them; the time until the last one is handled.
 // 2. One run of the CPU test page (count 1): the time from Start until the page is idle again,
@@ -7,6 +7,7 @@
 //    busy), and how quickly the main thread answers while the run floods its queue: a helper
 //    thread sends it a message every 25 ms and also posts one, timing the answer and the wait.
 #include <algorithm>
+#include <cstdlib>
 #include <atomic>
 #include <cstdio>
 #include <vector>
@@ -68,8 +69,22 @@ public:
 };
 
 constexpr UINT kProbe = WM_APP + 1;
-constexpr int kBareCount = 1000000;
+constexpr UINT kBareDone = WM_APP + 2;
+int g_bareCount = 1000000;
 std::atomic<long> g_bareHandled{0};
+std::atomic<long> g_bareRefused{0};
+std::atomic<bool> g_bareDone{false};
+std::atomic<long> g_runPosts{0};
+std::atomic<long> g_runRefused{0};
+
+// The page's runs post through here: PostMessageA, counting the posts the system refused.
+BOOL WINAPI CountingPost(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    g_runPosts.fetch_add(1);
+    const BOOL posted = PostMessageA(window, message, wParam, lParam);
+    if (!posted)
+        g_runRefused.fetch_add(1);
+    return posted;
+}
 std::atomic<double> g_probePosted{0};
 std::atomic<bool> g_probePending{false};
 std::vector<double> g_postedWaits; // main thread only
@@ -77,6 +92,10 @@ std::vector<double> g_postedWaits; // main thread only
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == CCpuTestWorker::kProgressMessage) {
         g_bareHandled.fetch_add(1);
+        return 0;
+    }
+    if (message == kBareDone) {
+        g_bareDone = true;
         return 0;
     }
     if (message == kProbe) {
@@ -91,8 +110,11 @@ HWND g_frame = nullptr;
 HWND g_target = nullptr;
 
 DWORD WINAPI BarePoster(void*) {
-    for (int i = 0; i < kBareCount; ++i)
-        PostMessageA(g_target, CCpuTestWorker::kProgressMessage, 1, 0);
+    for (int i = 0; i < g_bareCount; ++i)
+        if (!PostMessageA(g_target, CCpuTestWorker::kProgressMessage, 1, 0))
+            g_bareRefused.fetch_add(1);
+    while (!PostMessageA(g_target, kBareDone, 0, 0))
+        Sleep(1);
     return 0;
 }
 
@@ -138,7 +160,7 @@ void Summarise(const char* what, std::vector<double> times) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     setvbuf(stdout, nullptr, _IONBF, 0);
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
@@ -156,15 +178,19 @@ int main() {
     g_target = g_frame;
     double start = Now();
     HANDLE poster = CreateThread(nullptr, 0, &BarePoster, nullptr, 0, nullptr);
-    while (g_bareHandled.load() < kBareCount)
+    if (argc > 1)
+        g_bareCount = std::atoi(argv[1]);
+    while (!g_bareDone.load())
         Pump();
     const double bare = Now() - start;
     WaitForSingleObject(poster, INFINITE);
     CloseHandle(poster);
-    std::printf("bare loop: 1000000 posts handled in %.2f s\n", bare);
+    std::printf("bare loop: %d posts (%ld refused, %ld handled) in %.2f s\n", g_bareCount,
+                g_bareRefused.load(), g_bareHandled.load(), bare);
 
     // 2. One run of the page.
     CAppSettings().SetCPUTestCount(1);
+    CCpuTestWorker::SetPostFunction(&CountingPost);
     CBenchMain main;
     CCpuTestPage page(main);
     page.CreatePage(g_frame);
@@ -192,7 +218,8 @@ int main() {
     const double workerCpu = ProcessCpu() - cpuBefore - mainCpu;
     CloseHandle(self);
 
-    std::printf("one run of the page: %.2f s (%.2f times the bare loop)\n", run, run / bare);
+    std::printf("one run of the page: %.2f s (%.2f times the bare loop), %ld posts, %ld refused\n",
+                run, run / bare, g_runPosts.load(), g_runRefused.load());
     std::printf("worker and prober processor time: %.2f s = %.0f%% of one CPU over the run\n",
                 workerCpu, workerCpu / run * 100);
     std::printf("main thread processor time: %.2f s = %.0f%% of one CPU\n", mainCpu,
