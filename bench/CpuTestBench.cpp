@@ -210,8 +210,11 @@ int main(int argc, char** argv) {
     const double run = Now() - start;
     g_probing = false;
     // Answer the prober's last message while it ends.
-    while (WaitForSingleObject(prober, 0) == WAIT_TIMEOUT)
-        Pump();
+    while (MsgWaitForMultipleObjects(1, &prober, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    }
     CloseHandle(prober);
     const double mainCpu = ThreadCpu(self) - mainBefore;
     // Beside the main thread only the worker (and the prober, which mostly sleeps) ran.
