@@ -199,6 +199,8 @@ void CCpuTestPage::OnProgress(int value, LPARAM tag) {
     // While a run goes on, what is left of an earlier one is not shown.
     if (running_ && !current)
         return;
+    if (current && value != CCpuTestWorker::kFinalProgress && worker_)
+        worker_->Acknowledge();
     if (value == CCpuTestWorker::kFinalProgress) {
         currentBar_.Send(PBM_SETPOS, 100);
         // After a stop or the last run, a late final message starts nothing.

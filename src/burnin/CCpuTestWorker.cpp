@@ -30,6 +30,7 @@ std::atomic<long> g_liveThreads{0};
 struct CCpuTestWorker::Shared {
     std::atomic<long> references{1};
     std::atomic<long> stop{0};
+    std::atomic<long> unhandled{0}; // progress messages posted and not yet acknowledged
     HWND page = nullptr;
     unsigned serial = 0;
     PostFunction post = nullptr;
@@ -37,6 +38,12 @@ struct CCpuTestWorker::Shared {
     CHandle ready;
 
     void AddRef() { references.fetch_add(1); }
+    // Posts a progress value unless too many wait already; a refused post is simply lost.
+    void PostProgress(int value, LPARAM tag) {
+        if (unhandled.fetch_add(1) >= kMaxUnhandled ||
+            !post(page, kProgressMessage, static_cast<WPARAM>(value), tag))
+            unhandled.fetch_sub(1);
+    }
     void Release() {
         if (references.fetch_sub(1) == 1)
             delete this;
@@ -96,6 +103,11 @@ BOOL CCpuTestWorker::Start(HWND page, unsigned serial) {
     return PostThreadMessageA(threadId_, kStartMessage, 0, 0);
 }
 
+void CCpuTestWorker::Acknowledge() {
+    if (shared_ != nullptr && shared_->unhandled.fetch_sub(1) <= 0)
+        shared_->unhandled.fetch_add(1);
+}
+
 void CCpuTestWorker::RequestStop() {
     if (shared_ != nullptr)
         shared_->stop.store(1);
@@ -141,7 +153,7 @@ unsigned __stdcall CCpuTestWorker::ThreadMain(void* parameter) {
 void CCpuTestWorker::RunLoop(Shared& shared) {
     CCpuWorkload workload;
     const LPARAM tag = Tag(shared.serial, false);
-    shared.post(shared.page, kProgressMessage, 1, tag);
+    shared.PostProgress(1, tag);
     for (int counter = 1; counter < kIterations; ++counter) {
         if (shared.stop.load() != 0)
             return;
@@ -149,7 +161,7 @@ void CCpuTestWorker::RunLoop(Shared& shared) {
         const int value = ProgressAt(counter);
         // A progress post into a full queue is simply lost; a later one moves the bar.
         if (value != 0)
-            shared.post(shared.page, kProgressMessage, static_cast<WPARAM>(value), tag);
+            shared.PostProgress(value, tag);
     }
     if (shared.stop.load() != 0)
         return;

@@ -20,6 +20,10 @@ public:
     static constexpr UINT kProgressMessage = 0x8004;
     static constexpr int kIterations = 1000000;
     static constexpr int kFinalProgress = 100;
+    // Progress messages a run keeps waiting in the page's queue at most; beyond that a progress
+    // post is skipped, as a full queue refuses it. Input and paint messages come after posted
+    // ones, so a deeper flood would keep the user's clicks (Stop) waiting for seconds.
+    static constexpr long kMaxUnhandled = 1000;
 
     // The value posted for loop counter `counter` (1..1,000,000); 0: nothing is posted.
     static int ProgressAt(int counter);
@@ -42,6 +46,8 @@ public:
     BOOL Start(HWND page, unsigned serial);
     // Sets the stop flag; the thread leaves its loop at its next check.
     void RequestStop();
+    // The page has handled one of this run's progress messages.
+    void Acknowledge();
     // Waits for the thread to end; true when it has ended (or never started).
     bool Wait(DWORD milliseconds);
     HANDLE Thread() const { return thread_.Get(); }

@@ -20,9 +20,10 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR timer, DWORD) {
 CTestFrame::CTestFrame(int width, int height) {
     RECT rect = {0, 0, width, height};
     AdjustWindowRect(&rect, WS_OVERLAPPEDWINDOW, FALSE);
-    window_ = CreateWindowExA(0, "STATIC", "CPU test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20,
-                              rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    window_ =
+        CreateWindowExA(0, "STATIC", "CPU test", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
+                        20, 20, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
+                        GetModuleHandleA(nullptr), nullptr);
 }
 
 CTestFrame::~CTestFrame() {

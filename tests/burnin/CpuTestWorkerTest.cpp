@@ -53,6 +53,7 @@ long g_posted[101];
 LPARAM g_finalTag = -1;
 HWND g_target = nullptr;
 bool g_wrongTarget = false;
+CCpuTestWorker* g_worker = nullptr;
 
 BOOL WINAPI CountPost(HWND window, UINT message, WPARAM value, LPARAM tag) {
     if (window != g_target || message != CCpuTestWorker::kProgressMessage || value > 100) {
@@ -62,6 +63,8 @@ BOOL WINAPI CountPost(HWND window, UINT message, WPARAM value, LPARAM tag) {
     ++g_posted[value];
     if (value == 100)
         g_finalTag = tag;
+    else if (g_worker != nullptr)
+        g_worker->Acknowledge(); // as if the page handled it at once
     return TRUE;
 }
 
@@ -71,6 +74,7 @@ TEST(CpuTestWorker, RunPostsTheTableAndItsVerdict) {
     CCpuTestWorker::SetPostFunction(&CountPost);
     {
         CCpuTestWorker worker;
+        g_worker = &worker;
         ASSERT_TRUE(worker.Start(g_target, 7));
         EXPECT_EQ(GetThreadPriority(worker.Thread()), THREAD_PRIORITY_BELOW_NORMAL);
         ASSERT_TRUE(worker.Wait(60000));
@@ -91,6 +95,23 @@ TEST(CpuTestWorker, RunPostsTheTableAndItsVerdict) {
     EXPECT_EQ(CCpuTestWorker::SerialOf(g_finalTag), 7u);
     EXPECT_FALSE(CCpuTestWorker::IsWrongResult(g_finalTag));
     EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+
+    // A page that handles nothing gets no more than the allowed number of waiting messages,
+    // and the final one beside them.
+    std::memset(g_posted, 0, sizeof(g_posted));
+    g_worker = nullptr;
+    CCpuTestWorker::SetPostFunction(&CountPost);
+    {
+        CCpuTestWorker worker;
+        ASSERT_TRUE(worker.Start(g_target, 8));
+        ASSERT_TRUE(worker.Wait(60000));
+    }
+    CCpuTestWorker::SetPostFunction(nullptr);
+    long waiting = 0;
+    for (int value = 1; value < 100; ++value)
+        waiting += g_posted[value];
+    EXPECT_EQ(waiting, CCpuTestWorker::kMaxUnhandled);
+    EXPECT_EQ(g_posted[100], 1);
 }
 
 } // namespace
