@@ -13,7 +13,7 @@
 class CCpuWorkload {
 public:
     // Arithmetic rounds per step.
-    static constexpr int kRounds = 16;
+    static constexpr int kRounds = 96;
     // Steps of one whole run: one per loop counter 1..999,999.
     static constexpr uint32_t kRunSteps = 999999;
 
