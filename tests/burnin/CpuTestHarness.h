@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+#include "ui/IMainWindow.h"
+
+// A main window that records what the CPU test page asks of it.
+class CCpuTestMainWindow : public IMainWindow {
+public:
+    std::vector<bool> locks;
+    std::vector<std::string> helpTexts;
+
+    void NotifyPageChange(int, int, int) override {}
+    void CountRestartChange() override {}
+    void ShowTweakHelp(const std::string& text) override { helpTexts.push_back(text); }
+    void LockNavigation(bool busy) override { locks.push_back(busy); }
+    void EnableAutoTuneButton(bool) override {}
+    bool EnsureOriginalBackup() override { return true; }
+    void OpenHelpFile(const std::string&) override {}
+    void ShowAutoTuneSection() override {}
+    void ShowManualSection() override {}
+    void ShowStatusSection() override {}
+    void ShowBurnInSection() override {}
+    void ShowTweakPage(Module) override {}
+    void ShowMemoryStatusPage() override {}
+    void ShowCpuTestPage() override {}
+    void ShowAnalysisPage() override {}
+    void ShowRecommendationsPage(const std::vector<std::string>&) override {}
+};
+
+// A plain visible top-level window of the given client size, destroyed with the object.
+class CTestFrame {
+public:
+    explicit CTestFrame(int width = 442, int height = 490);
+    ~CTestFrame();
+    CTestFrame(const CTestFrame&) = delete;
+    CTestFrame& operator=(const CTestFrame&) = delete;
+    HWND Handle() const { return window_; }
+    void Destroy();
+
+private:
+    HWND window_ = nullptr;
+};
+
+// Runs `show` (which opens a modal dialog titled `title`) and, once the dialog is up, hands the
+// dialog to `script`, which must end it. Returns what `show` returned.
+INT_PTR DriveModal(const char* title, const std::function<INT_PTR()>& show,
+                   const std::function<void(HWND dialog)>& script);
+
+// Clicks a control as the user would (BM_CLICK), or sends the click notification for a control
+// whose click is handled by its parent (skin buttons).
+void ClickControl(HWND dialog, int id);
+void NotifyClicked(HWND dialog, int id);
+std::string ItemText(HWND dialog, int id);
+
+// Dispatches this thread's messages for the given time or until `done` reports true, looking at
+// the clock after every message: a run's flood of posts may keep the queue from ever emptying.
+bool Pump(DWORD milliseconds, const std::function<bool()>& done = nullptr);

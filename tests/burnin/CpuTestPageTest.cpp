@@ -1,0 +1,285 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <windows.h>
+#include <commctrl.h>
+#include <memory>
+
+#include "CpuTestHarness.h"
+#include "burnin/CCpuTestPage.h"
+#include "platform/CAppSettings.h"
+#include "platform/CTimeScale.h"
+#include "res/resource.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+const char kIdle[] = "Click on 'Start Test' button to test for CPU stability. For more info, "
+                     "click on the 'Help' button.";
+const char kRunning[] =
+    "Running CPU stability tests...\nPlease do not perform other tasks during this period.";
+const char kStopped[] = "Unable to test for CPU stability. Testing was not completed.\n"
+                        "Click on 'Start Test' to redo testing.";
+
+// Posts only when the value changes (and always the final one), so that the page handles a
+// hundred messages a run instead of a million and the tests stay quick under Wine.
+std::atomic<int> g_lastValue{-1};
+BOOL WINAPI PostChanges(HWND window, UINT message, WPARAM value, LPARAM tag) {
+    if (static_cast<int>(value) == g_lastValue.exchange(static_cast<int>(value)) && value != 100)
+        return TRUE;
+    return PostMessageA(window, message, value, tag);
+}
+
+// Refuses every post, as a full queue does, until the final message has been refused 40 times.
+std::atomic<int> g_refusedFinals{0};
+BOOL WINAPI PostIntoFullQueue(HWND window, UINT message, WPARAM value, LPARAM tag) {
+    if (value != 100 || g_refusedFinals.fetch_add(1) < 40)
+        return FALSE;
+    return PostMessageA(window, message, value, tag);
+}
+
+class CpuTestPage : public testing::Test {
+protected:
+    void SetUp() override {
+        CTimeScale::SetDivisor(10);
+        CCpuTestWorker::SetPostFunction(&PostChanges);
+    }
+    void TearDown() override {
+        page_.reset();
+        CCpuTestWorker::SetPostFunction(nullptr);
+        CCpuTestWorker::SetSpoiledRun(0);
+        CTimeScale::SetDivisor(1);
+        Pump(50);
+    }
+
+    void StoreCount(DWORD count) { CAppSettings().SetCPUTestCount(count); }
+    DWORD StoredCount() {
+        DWORD count = 0;
+        CAppSettings().GetCPUTestCount(count);
+        return count;
+    }
+
+    HWND OpenPage() {
+        page_ = std::make_unique<CCpuTestPage>(main_);
+        EXPECT_TRUE(page_->CreatePage(frame_.Handle()));
+        SetWindowPos(page_->Handle(), nullptr, 30, 100, 381, 287, SWP_NOZORDER | SWP_SHOWWINDOW);
+        return page_->Handle();
+    }
+    HWND Page() const { return page_->Handle(); }
+    std::string Text(int id) const { return ItemText(Page(), id); }
+    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(Page(), id)) != FALSE; }
+    int BarPosition(int id) const {
+        return static_cast<int>(SendDlgItemMessageA(Page(), id, PBM_GETPOS, 0, 0));
+    }
+    void Click(int id) { NotifyClicked(Page(), id); }
+    bool PumpUntilText(int id, const std::string& text, DWORD milliseconds = 60000) {
+        return Pump(milliseconds, [&] { return Text(id) == text; });
+    }
+    bool PumpUntilIdle(DWORD milliseconds = 60000) {
+        return Pump(milliseconds, [&] { return !page_->IsRunning(); });
+    }
+    // The buttons of an idle page: Start, Help and Options on, Stop off.
+    void ExpectIdleButtons() {
+        EXPECT_TRUE(Enabled(IDC_CPU_START));
+        EXPECT_FALSE(Enabled(IDC_CPU_STOP));
+        EXPECT_TRUE(Enabled(IDC_CPU_HELP));
+        EXPECT_TRUE(Enabled(IDC_CPU_OPTIONS));
+    }
+    void ExpectNoWorkerLeft() {
+        EXPECT_TRUE(Pump(5000, [] { return CCpuTestWorker::LiveThreads() == 0; }));
+    }
+
+    CRegistrySandbox registry_{CRegistrySandbox::kLocalMachine};
+    CScriptedMessages messages_;
+    CCpuTestMainWindow main_;
+    CTestFrame frame_;
+    std::unique_ptr<CCpuTestPage> page_;
+};
+
+TEST_F(CpuTestPage, OneRunCompletesAndALateFinalMessageStartsNothing) {
+    StoreCount(1);
+    OpenPage();
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kIdle);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "Not Running Tests");
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_CAPTION), "Current Test Progress :");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_CAPTION), "Total Test Progress :");
+    ExpectIdleButtons();
+    EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 0);
+
+    Click(IDC_CPU_HELP);
+    ASSERT_EQ(main_.helpTexts.size(), 1u);
+    EXPECT_EQ(main_.helpTexts[0].rfind("CPU Burn-in Test Help\n\nExplanation:\nTorvane will "
+                                       "perform a specificed number of cycles",
+                                       0),
+              0u);
+
+    Click(IDC_CPU_START);
+    EXPECT_EQ(main_.locks, std::vector<bool>{true});
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 1 Completed");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kRunning);
+    EXPECT_FALSE(Enabled(IDC_CPU_START));
+    EXPECT_TRUE(Enabled(IDC_CPU_STOP));
+    EXPECT_FALSE(Enabled(IDC_CPU_HELP));
+    EXPECT_FALSE(Enabled(IDC_CPU_OPTIONS));
+
+    ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "1 of 1 Completed");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), "Testing completed, CPU is stable.");
+    EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 100);
+    EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 1);
+    EXPECT_EQ((std::vector<bool>{true, false}), main_.locks);
+    ExpectIdleButtons();
+    ExpectNoWorkerLeft();
+
+    // A final message arriving after the end moves the bar and nothing else.
+    PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 40, CCpuTestWorker::Tag(1, false));
+    Pump(100);
+    EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 40);
+    PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(1, false));
+    Pump(300);
+    EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 100);
+    EXPECT_FALSE(page_->IsRunning());
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+    EXPECT_EQ(main_.locks.size(), 2u);
+}
+
+TEST_F(CpuTestPage, StopDuringTheThirdRunAndStartAgain) {
+    StoreCount(8);
+    OpenPage();
+    Click(IDC_CPU_START);
+    ASSERT_TRUE(PumpUntilText(IDC_CPU_CURRENT_LABEL, "Running Test 3"));
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "2 of 8 Completed");
+    EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 2);
+
+    Click(IDC_CPU_STOP);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Tests Stopped by User");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kStopped);
+    EXPECT_EQ((std::vector<bool>{true, false}), main_.locks);
+    ExpectIdleButtons();
+    ExpectNoWorkerLeft();
+    // What the stopped run had posted only moves the bar; it never starts another run.
+    PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(3, false));
+    Pump(300);
+    EXPECT_FALSE(page_->IsRunning());
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Tests Stopped by User");
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+
+    Click(IDC_CPU_START);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 8 Completed");
+    EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 0);
+    // The new run ignores what is left of the old ones.
+    SendMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(3, false));
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
+    Click(IDC_CPU_STOP);
+    EXPECT_EQ((std::vector<bool>{true, false, true, false}), main_.locks);
+    ExpectNoWorkerLeft();
+}
+
+TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
+    OpenPage();
+    // Cancel: nothing changes.
+    DriveModal(
+        "CPU Test Options",
+        [&] {
+            return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
+                                reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
+        },
+        [](HWND dialog) { NotifyClicked(dialog, IDCANCEL); });
+    EXPECT_TRUE(main_.locks.empty());
+    EXPECT_FALSE(page_->IsRunning());
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kIdle);
+    EXPECT_FALSE(
+        ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "CPU Test Count").exists);
+    ExpectIdleButtons();
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+
+    // OK with the simple choice: the count is stored and the test starts with it.
+    DriveModal(
+        "CPU Test Options",
+        [&] {
+            return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
+                                reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
+        },
+        [](HWND dialog) {
+            ClickControl(dialog, IDC_CPU_SIMPLE);
+            NotifyClicked(dialog, IDOK);
+        });
+    EXPECT_EQ(StoredCount(), 8u);
+    EXPECT_TRUE(page_->IsRunning());
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 8 Completed");
+    Click(IDC_CPU_STOP);
+    ExpectNoWorkerLeft();
+}
+
+TEST_F(CpuTestPage, AWrongResultEndsTheTest) {
+    StoreCount(3);
+    OpenPage();
+    CCpuTestWorker::SetSpoiledRun(2); // the page's second run
+    Click(IDC_CPU_START);
+    ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Test 2 Failed");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "1 of 3 Completed");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT),
+              "The CPU produced a wrong result in test 2: it is not stable.\nTesting was stopped.");
+    EXPECT_EQ((std::vector<bool>{true, false}), main_.locks);
+    ExpectIdleButtons();
+    ExpectNoWorkerLeft();
+    Pump(300);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Test 2 Failed");
+
+    // The next start begins from the first run again.
+    CCpuTestWorker::SetSpoiledRun(0);
+    Click(IDC_CPU_START);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 3 Completed");
+    Click(IDC_CPU_STOP);
+}
+
+TEST_F(CpuTestPage, ARunCompletesWhilePostsFail) {
+    StoreCount(1);
+    g_refusedFinals = 0;
+    CCpuTestWorker::SetPostFunction(&PostIntoFullQueue);
+    OpenPage();
+    Click(IDC_CPU_START);
+    ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_GE(g_refusedFinals.load(), 41);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), "Testing completed, CPU is stable.");
+}
+
+TEST_F(CpuTestPage, ClosingTheMainWindowMidRunEndsTheWorker) {
+    CCpuTestWorker::SetPostFunction(nullptr); // the real flood of posts
+    StoreCount(8);
+    OpenPage();
+    Click(IDC_CPU_START);
+    Pump(300);
+    ASSERT_TRUE(page_->IsRunning());
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 1);
+    // The main window goes first, the page object after it.
+    frame_.Destroy();
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+    page_.reset();
+    Pump(200);
+
+    // The page object goes while its window still exists.
+    CTestFrame frame;
+    page_ = std::make_unique<CCpuTestPage>(main_);
+    ASSERT_TRUE(page_->CreatePage(frame.Handle()));
+    Click(IDC_CPU_START);
+    Pump(300);
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 1);
+    page_.reset();
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+    Pump(200);
+}
+
+} // namespace

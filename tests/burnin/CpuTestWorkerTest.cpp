@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "burnin/CCpuTestWorker.h"
+#include "burnin/CCpuWorkload.h"
+
+namespace {
+
+TEST(CpuTestWorker, ProgressTable) {
+    EXPECT_EQ(CCpuTestWorker::ProgressAt(1), 1);
+    EXPECT_EQ(CCpuTestWorker::ProgressAt(1999), 1);
+    EXPECT_EQ(CCpuTestWorker::ProgressAt(2000), 3);
+    EXPECT_EQ(CCpuTestWorker::ProgressAt(6999), 3);
+    for (int gap : {7000, 15000, 35000, 60000, 80000, 100000})
+        EXPECT_EQ(CCpuTestWorker::ProgressAt(gap), 0) << gap;
+    const int runs[][3] = {{7001, 14999, 4},
+                           {15001, 34999, 6},
+                           {35001, 59999, 7},
+                           {60001, 79999, 8},
+                           {80001, 99999, 9}};
+    for (const auto& run : runs) {
+        EXPECT_EQ(CCpuTestWorker::ProgressAt(run[0]), run[2]) << run[0];
+        EXPECT_EQ(CCpuTestWorker::ProgressAt(run[1]), run[2]) << run[1];
+    }
+    for (int counter = 100001; counter <= 109999; ++counter)
+        ASSERT_EQ(CCpuTestWorker::ProgressAt(counter), 10) << counter;
+    for (int counter = 990000; counter <= 999999; ++counter)
+        ASSERT_EQ(CCpuTestWorker::ProgressAt(counter), 99) << counter;
+    EXPECT_EQ(CCpuTestWorker::ProgressAt(555555), 55);
+    EXPECT_EQ(CCpuTestWorker::ProgressAt(1000000), 100);
+}
+
+// The workload's answers are fixed: the same in every build, on every thread.
+TEST(CpuTestWorker, WorkloadEndsWithTheKnownResults) {
+    const CCpuWorkload::Results whole = CCpuWorkload::Run(CCpuWorkload::kRunSteps);
+    EXPECT_EQ(whole.integer, 0x98CC7F73u);
+    EXPECT_EQ(whole.mixed, 0xA6544ED3u);
+    EXPECT_EQ(whole.realBits, 0x4147BC7D542FFEF6ull);
+    double real = 0;
+    std::memcpy(&real, &whole.realBits, sizeof(real));
+    EXPECT_NEAR(real, 3111162.6577147199, 1e-6);
+    EXPECT_TRUE(whole == CCpuWorkload::Expected());
+
+    const CCpuWorkload::Results early = CCpuWorkload::Run(1000);
+    EXPECT_EQ(early.integer, 0x63FEA698u);
+    EXPECT_EQ(early.mixed, 0x642DB9CDu);
+    EXPECT_EQ(early.realBits, 0x40F5C857968C0190ull);
+}
+
+// What one whole run posts, counted per value by a post function that posts nothing.
+long g_posted[101];
+LPARAM g_finalTag = -1;
+HWND g_target = nullptr;
+bool g_wrongTarget = false;
+CCpuTestWorker* g_worker = nullptr;
+
+BOOL WINAPI CountPost(HWND window, UINT message, WPARAM value, LPARAM tag) {
+    if (window != g_target || message != CCpuTestWorker::kProgressMessage || value > 100) {
+        g_wrongTarget = true;
+        return TRUE;
+    }
+    ++g_posted[value];
+    if (value == 100)
+        g_finalTag = tag;
+    else if (g_worker != nullptr)
+        g_worker->Acknowledge(); // as if the page handled it at once
+    return TRUE;
+}
+
+TEST(CpuTestWorker, RunPostsTheTableAndItsVerdict) {
+    std::memset(g_posted, 0, sizeof(g_posted));
+    g_target = reinterpret_cast<HWND>(0x1234);
+    CCpuTestWorker::SetPostFunction(&CountPost);
+    {
+        CCpuTestWorker worker;
+        g_worker = &worker;
+        ASSERT_TRUE(worker.Start(g_target, 7));
+        EXPECT_EQ(GetThreadPriority(worker.Thread()), THREAD_PRIORITY_BELOW_NORMAL);
+        ASSERT_TRUE(worker.Wait(60000));
+    }
+    CCpuTestWorker::SetPostFunction(nullptr);
+    EXPECT_FALSE(g_wrongTarget);
+    EXPECT_EQ(g_posted[1], 2000); // once before the loop and for counters 1..1999
+    EXPECT_EQ(g_posted[3], 5000);
+    EXPECT_EQ(g_posted[4], 7999);
+    EXPECT_EQ(g_posted[6], 19999);
+    EXPECT_EQ(g_posted[7], 24999);
+    EXPECT_EQ(g_posted[8], 19999);
+    EXPECT_EQ(g_posted[9], 19999);
+    EXPECT_EQ(g_posted[10], 9999);
+    for (int value = 11; value <= 99; ++value)
+        EXPECT_EQ(g_posted[value], 10000) << value;
+    EXPECT_EQ(g_posted[100], 1);
+    EXPECT_EQ(CCpuTestWorker::SerialOf(g_finalTag), 7u);
+    EXPECT_FALSE(CCpuTestWorker::IsWrongResult(g_finalTag));
+    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
+
+    // A page that handles nothing gets no more than the allowed number of waiting messages,
+    // and the final one beside them.
+    std::memset(g_posted, 0, sizeof(g_posted));
+    g_worker = nullptr;
+    CCpuTestWorker::SetPostFunction(&CountPost);
+    {
+        CCpuTestWorker worker;
+        ASSERT_TRUE(worker.Start(g_target, 8));
+        ASSERT_TRUE(worker.Wait(60000));
+    }
+    CCpuTestWorker::SetPostFunction(nullptr);
+    long waiting = 0;
+    for (int value = 1; value < 100; ++value)
+        waiting += g_posted[value];
+    EXPECT_EQ(waiting, CCpuTestWorker::kMaxUnhandled);
+    EXPECT_EQ(g_posted[100], 1);
+}
+
+} // namespace
