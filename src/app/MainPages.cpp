@@ -1,11 +1,11 @@
 #include "app/MainPages.h"
 
-#include "app/CPlaceholderPage.h"
 #include "app/CSectionIntroPage.h"
 #include "autotune/CAnalysisPage.h"
 #include "autotune/CAutoTuneIntroPage.h"
 #include "autotune/CRecommendationsPage.h"
-#include "platform/CMessageBox.h"
+#include "burnin/CCpuTestOptionsDlg.h"
+#include "burnin/CCpuTestPage.h"
 #include "status/CMemoryOptionsDlg.h"
 #include "status/CMemoryStatusPage.h"
 #include "tweaks/TweakPages.h"
@@ -42,7 +42,7 @@ MainPage MakeMainPage(int kind, IMainWindow& main) {
         made.page = std::make_unique<CMemoryStatusPage>(main);
         break;
     case kCpuTestPage:
-        made.page = std::make_unique<CPlaceholderPage>("CPU Test", main);
+        made.page = std::make_unique<CCpuTestPage>(main);
         break;
     default:
         break;
@@ -64,5 +64,5 @@ void ShowMemoryOptions(HWND parent) {
 }
 
 void ShowCpuTestOptions(HWND parent) {
-    CMessageBox::Report(parent, "The CPU burn-in test options are not available yet.");
+    CCpuTestOptionsDlg().Show(parent);
 }
