@@ -17,6 +17,7 @@
 #include "burnin/CCpuTestPage.h"
 #include "burnin/CCpuTestWorker.h"
 #include "platform/CAppSettings.h"
+#include "support/CRecordingMainWindow.h"
 #include "res/resource.h"
 #include "ui/IMainWindow.h"
 
@@ -47,26 +48,6 @@ double ThreadCpu(HANDLE thread) {
     GetThreadTimes(thread, &created, &exited, &kernel, &user);
     return CpuSeconds(kernel, user);
 }
-
-class CBenchMain : public IMainWindow {
-public:
-    void NotifyPageChange(int, int, int) override {}
-    void CountRestartChange() override {}
-    void ShowTweakHelp(const std::string&) override {}
-    void LockNavigation(bool) override {}
-    void EnableAutoTuneButton(bool) override {}
-    bool EnsureOriginalBackup() override { return true; }
-    void OpenHelpFile(const std::string&) override {}
-    void ShowAutoTuneSection() override {}
-    void ShowManualSection() override {}
-    void ShowStatusSection() override {}
-    void ShowBurnInSection() override {}
-    void ShowTweakPage(Module) override {}
-    void ShowMemoryStatusPage() override {}
-    void ShowCpuTestPage() override {}
-    void ShowAnalysisPage() override {}
-    void ShowRecommendationsPage(const std::vector<std::string>&) override {}
-};
 
 constexpr UINT kProbe = WM_APP + 1;
 constexpr UINT kBareDone = WM_APP + 2;
@@ -191,7 +172,7 @@ int main(int argc, char** argv) {
     // 2. One run of the page.
     CAppSettings().SetCPUTestCount(1);
     CCpuTestWorker::SetPostFunction(&CountingPost);
-    CBenchMain main;
+    CRecordingMainWindow main;
     CCpuTestPage page(main);
     page.CreatePage(g_frame);
     SetWindowPos(page.Handle(), nullptr, 30, 100, 381, 287, SWP_NOZORDER | SWP_SHOWWINDOW);

@@ -5,31 +5,10 @@
 #include <vector>
 #include <windows.h>
 
-#include "ui/IMainWindow.h"
+#include "support/CRecordingMainWindow.h"
 
-// A main window that records what the CPU test page asks of it.
-class CCpuTestMainWindow : public IMainWindow {
-public:
-    std::vector<bool> locks;
-    std::vector<std::string> helpTexts;
-
-    void NotifyPageChange(int, int, int) override {}
-    void CountRestartChange() override {}
-    void ShowTweakHelp(const std::string& text) override { helpTexts.push_back(text); }
-    void LockNavigation(bool busy) override { locks.push_back(busy); }
-    void EnableAutoTuneButton(bool) override {}
-    bool EnsureOriginalBackup() override { return true; }
-    void OpenHelpFile(const std::string&) override {}
-    void ShowAutoTuneSection() override {}
-    void ShowManualSection() override {}
-    void ShowStatusSection() override {}
-    void ShowBurnInSection() override {}
-    void ShowTweakPage(Module) override {}
-    void ShowMemoryStatusPage() override {}
-    void ShowCpuTestPage() override {}
-    void ShowAnalysisPage() override {}
-    void ShowRecommendationsPage(const std::vector<std::string>&) override {}
-};
+// The CPU test page reports to a recording main window.
+using CCpuTestMainWindow = CRecordingMainWindow;
 
 // A plain visible top-level window of the given client size, destroyed with the object.
 class CTestFrame {

@@ -16,7 +16,7 @@
 #include "support/CModalScript.h"
 #include "support/CPixelCanvas.h"
 #include "support/CRegistrySandbox.h"
-#include "support/CStatusFakeMainWindow.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
 
@@ -99,7 +99,7 @@ protected:
     DWORD free_ = 200 * kMB;
     int queries_ = 0;
     HWND parent_ = nullptr;
-    CStatusFakeMainWindow main_;
+    CRecordingMainWindow main_;
     ScriptedOptimizer* optimizer_ = nullptr;
     std::unique_ptr<CMemoryStatusPage> page_;
 };
@@ -161,7 +161,7 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
 TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain) {
     bool lockedDuringRun = false;
     optimizer_->onOptimize = [&] {
-        lockedDuringRun = main_.lockCalls == std::vector<bool>{true} &&
+        lockedDuringRun = main_.locks == std::vector<bool>{true} &&
                           !IsWindowEnabled(Item(IDC_FREE_MEMORY)) &&
                           IsWindowVisible(Item(IDC_MEMORY_PROGRESS)) && BarPosition() == 5;
         free_ += 12 * kMB;
@@ -178,7 +178,7 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
         ClickFreeMemory();
         EXPECT_TRUE(lockedDuringRun);
         EXPECT_EQ(optimizer_->path, CMemoryOptimizer::ScriptPath());
-        EXPECT_EQ(main_.lockCalls, (std::vector<bool>{true, false}));
+        EXPECT_EQ(main_.locks, (std::vector<bool>{true, false}));
         EXPECT_TRUE(IsWindowEnabled(Item(IDC_FREE_MEMORY)));
         EXPECT_TRUE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
         EXPECT_EQ(BarPosition(), 100);
@@ -223,7 +223,7 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
     EXPECT_EQ(driver.Seen(), 0);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
     EXPECT_EQ(BarPosition(), 0);
-    EXPECT_EQ(main_.lockCalls.back(), false);
+    EXPECT_EQ(main_.locks.back(), false);
 }
 
 TEST_F(MemoryStatusPage, WaitingForFreeMemoryEndsAtItsLimitWithTheBarFinished) {
@@ -233,7 +233,7 @@ TEST_F(MemoryStatusPage, WaitingForFreeMemoryEndsAtItsLimitWithTheBarFinished) {
     ClickFreeMemory();
     EXPECT_EQ(optimizer_->runs, 1);
     EXPECT_EQ(BarPosition(), 100);
-    EXPECT_EQ(main_.lockCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(main_.locks, (std::vector<bool>{true, false}));
     // One reading before the run, one per step from 5 to 95, one per poll of the wait.
     const int polls = queries_ - 1 - 90;
     const int limitPolls =

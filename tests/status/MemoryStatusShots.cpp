@@ -13,7 +13,7 @@
 #include "status/CPostOptimizeDlg.h"
 #include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
-#include "support/CStatusFakeMainWindow.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
 
@@ -71,7 +71,7 @@ TEST(MemoryStatusShots, DISABLED_PageAfterAMinuteAndBothDialogs) {
             115 + 45 * std::sin(t / 4.0) + 10 * std::cos(t / 1.7) - (samples == 22 ? 70 : 0);
         return CMemoryFigures::Figures{256 * kMB, static_cast<DWORD>(free * kMB)};
     });
-    CStatusFakeMainWindow main;
+    CRecordingMainWindow main;
     {
         CMemoryStatusPage page(main);
         ASSERT_TRUE(page.CreatePage(frame));

@@ -3,7 +3,7 @@
 #include <string>
 #include <windows.h>
 
-#include "support/CManualTweaksMainWindow.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CRegistrySandbox.h"
 #include "support/EmulatedSystem.h"
 #include "support/MessagePump.h"
@@ -22,7 +22,7 @@ TEST(TweakPagesShots, DISABLED_ShowEveryPage) {
     if (version.rfind("win", 0) == 0)
         version = version.substr(3);
     CRegistrySandbox sandbox;
-    CManualTweaksMainWindow main;
+    CRecordingMainWindow main;
     for (int m = 0; m < IMainWindow::kModuleCount; ++m) {
         HWND window =
             CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 0, 0,

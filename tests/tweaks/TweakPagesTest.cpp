@@ -5,7 +5,7 @@
 
 #include "platform/WindowsVersion.h"
 #include "res/tweakpages_ids.h"
-#include "support/CManualTweaksMainWindow.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
@@ -104,7 +104,7 @@ protected:
 
     CRegistrySandbox sandbox_;
     CScriptedMessages messages_;
-    CManualTweaksMainWindow main_;
+    CRecordingMainWindow main_;
     HWND parent_ = nullptr;
     std::unique_ptr<CTweakPage> page_;
 };

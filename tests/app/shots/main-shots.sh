@@ -58,12 +58,23 @@ sleep 8
 xdotool mousemove 600 700
 sleep 1
 shot "$out/main-autotune.png"
+# "Start Tuning" (the backup is made already): the analysis page, ready to begin.
+click $((50 + 318)) $((50 + 403)); xdotool mousemove 600 700; sleep 1
+shot "$out/main-analysis.png"
 click $((50 + 114)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
 shot "$out/main-manual.png"
+# The first tweak button: the System page.
+click $((50 + 37)) $((50 + 103)); xdotool mousemove 600 700; sleep 1
+shot "$out/main-system-tweaks.png"
 click $((50 + 176)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
 shot "$out/main-status.png"
+# The memory status page, after a few samples.
+click $((50 + 37)) $((50 + 103)); xdotool mousemove 600 700; sleep 9
+shot "$out/main-memory-status.png"
 click $((50 + 238)) $((50 + 43)); xdotool mousemove 600 700; sleep 1
 shot "$out/main-burnin.png"
+click $((50 + 37)) $((50 + 103)); xdotool mousemove 600 700; sleep 1
+shot "$out/main-cpu-test.png"
 click $((50 + 430)) $((50 + 255)) 2; xdotool mousemove 600 700; sleep 1
 CROP=1000x560+0+0 shot "$out/main-help-panel.png"
 click $((50 + 430)) $((50 + 255)) 2
