@@ -13,8 +13,7 @@
 MainPage MakeMainPage(int kind, IMainWindow& main) {
     MainPage made;
     if (kind >= kFirstTweakPage && kind <= kLastTweakPage) {
-        auto page =
-            CreateTweakPage(static_cast<IMainWindow::Module>(kind - kFirstTweakPage), main);
+        auto page = CreateTweakPage(static_cast<IMainWindow::Module>(kind - kFirstTweakPage), main);
         made.tweak = page.get();
         made.page = std::move(page);
         return made;

@@ -71,6 +71,8 @@ private:
     UINT_PTR sampleTimer_ = 0;
     Figures before_;
     // The used and free KB last written to their labels; a label changes only with its figure.
-    DWORD shownUsedKB_ = 0;
-    DWORD shownFreeKB_ = 0;
+    // No figure can be kNothingShown, so the first sample always writes both, 0 KB included.
+    static constexpr DWORD kNothingShown = 0xFFFFFFFF;
+    DWORD shownUsedKB_ = kNothingShown;
+    DWORD shownFreeKB_ = kNothingShown;
 };

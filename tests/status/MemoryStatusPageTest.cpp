@@ -155,6 +155,13 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
     EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
 
+    // All memory free (as Wine reports beyond 2 GB): a used figure of 0 is written too.
+    free_ = total_;
+    page_ = std::make_unique<CMemoryStatusPage>(main_);
+    ASSERT_TRUE(page_->CreatePage(parent_));
+    Sample();
+    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "0 KB (0%)");
+
     EXPECT_NE(CMemoryStatusPage::HelpText().find("Memory Status Help\n\n"), std::string::npos);
 }
 
