@@ -82,7 +82,8 @@ BOOL CHostDlg::OnInit() {
     DWORD useAutoOptimize = 0;
     settings_.GetUseAutoMemOptimize(useAutoOptimize);
     if (useAutoOptimize == 1 && autoOptimizeTimer_ == 0)
-        autoOptimizeTimer_ = StartTimer(kAutoOptimizeTimer, CTimeScale::Period(kFirstWatchPeriod));
+        autoOptimizeTimer_ = StartTimer(CAutoOptimizer::kWatchTimer,
+                                        CTimeScale::Period(CAutoOptimizer::kFirstWatchPeriod));
     return TRUE;
 }
 
@@ -178,10 +179,10 @@ void CHostDlg::OnTimer(UINT_PTR id) {
     case kHideTimer:
         ShowMainWindow(FALSE);
         break;
-    case kAutoOptimizeTimer:
+    case CAutoOptimizer::kWatchTimer:
         OnAutoOptimizeTimer();
         break;
-    case kRecoveryTimer:
+    case CAutoOptimizer::kRecoveryTimer:
         OnRecoveryTimer();
         break;
     default:
@@ -196,10 +197,10 @@ void CHostDlg::OnAutoOptimizeTimer() {
     });
     if (!rule.Watch())
         return;
-    StopTimer(kAutoOptimizeTimer);
+    StopTimer(CAutoOptimizer::kWatchTimer);
     autoOptimizeTimer_ = 0;
-    recoveryTimer_ =
-        StartTimer(kRecoveryTimer, CTimeScale::Period(CAutoOptimizer::kRecoveryPeriod));
+    recoveryTimer_ = StartTimer(CAutoOptimizer::kRecoveryTimer,
+                                CTimeScale::Period(CAutoOptimizer::kRecoveryPeriod));
 }
 
 void CHostDlg::OnRecoveryTimer() {
@@ -209,9 +210,9 @@ void CHostDlg::OnRecoveryTimer() {
     });
     if (!rule.Recover())
         return;
-    StopTimer(kRecoveryTimer);
+    StopTimer(CAutoOptimizer::kRecoveryTimer);
     recoveryTimer_ = 0;
-    autoOptimizeTimer_ = StartTimer(kAutoOptimizeTimer,
+    autoOptimizeTimer_ = StartTimer(CAutoOptimizer::kWatchTimer,
                                     CTimeScale::Period(CAutoOptimizer::kWatchPeriodAfterOptimize));
 }
 
@@ -219,9 +220,9 @@ void CHostDlg::StopTimers() {
     if (hideTimer_ != 0)
         StopTimer(kHideTimer);
     if (autoOptimizeTimer_ != 0)
-        StopTimer(kAutoOptimizeTimer);
+        StopTimer(CAutoOptimizer::kWatchTimer);
     if (recoveryTimer_ != 0)
-        StopTimer(kRecoveryTimer);
+        StopTimer(CAutoOptimizer::kRecoveryTimer);
     hideTimer_ = autoOptimizeTimer_ = recoveryTimer_ = 0;
 }
 

@@ -65,4 +65,22 @@ TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAbov
     CMemoryFigures::SetSource(nullptr);
 }
 
+TEST(AutoOptimizerRule, OptimisationStartsStrictlyBelowTheThresholdInWholeMegabytes) {
+    const DWORD mb = 1048576;
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(32 * mb, 32));
+    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(32 * mb - 1, 32));
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(33 * mb - 1, 32));
+    // A threshold of 0 never starts one, however little is free.
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(0, 0));
+    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0, 1));
+    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0x7FFFFFFF, 4096));
+}
+
+TEST(AutoOptimizerRule, RecoveryEndsAboveEightMegabytesLessOneByte) {
+    EXPECT_TRUE(CAutoOptimizer::HasRecovered(8388608));
+    EXPECT_FALSE(CAutoOptimizer::HasRecovered(8388607));
+    EXPECT_FALSE(CAutoOptimizer::HasRecovered(0));
+    EXPECT_TRUE(CAutoOptimizer::HasRecovered(0xFFFFFFFF));
+}
+
 } // namespace
