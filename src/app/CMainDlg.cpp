@@ -623,10 +623,14 @@ BOOL CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_SHOWWINDOW:
         helpPanel_.FollowMain(wParam != FALSE);
         return FALSE;
-    case WM_PALETTECHANGED:
-        if (reinterpret_cast<HWND>(wParam) != window_)
+    case WM_PALETTECHANGED: {
+        // A change made by one of our own windows needs nothing more: they all draw with the
+        // same palette, and answering it would start the next change.
+        HWND changer = reinterpret_cast<HWND>(wParam);
+        if (changer != window_ && !IsChild(window_, changer))
             RealizePalettes();
         return FALSE;
+    }
     case WM_QUERYNEWPALETTE:
         RealizePalettes();
         result = TRUE;

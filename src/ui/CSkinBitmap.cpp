@@ -5,6 +5,7 @@
 #include "ui/CGdiObject.h"
 #include "ui/CMemoryDC.h"
 #include "ui/CSelectedObject.h"
+#include "ui/CSkinPalette.h"
 
 namespace {
 
@@ -109,12 +110,15 @@ HBITMAP CSkinBitmap::Adopt(HBITMAP bitmap, const BYTE* info, size_t size) {
     return bitmap;
 }
 
-HPALETTE CSkinBitmap::SelectInto(HDC dc, BOOL background) const {
+HPALETTE CSkinBitmap::DrawingPalette() const {
     if (!palette_)
-        return nullptr;
-    HPALETTE previous = SelectPalette(dc, palette_.Get(), background);
-    RealizePalette(dc);
-    return previous;
+        return nullptr; // an old-style bitmap: drawn without palette handling
+    HPALETTE shared = CSkinPalette::Handle();
+    return shared != nullptr ? shared : palette_.Get();
+}
+
+HPALETTE CSkinBitmap::SelectInto(HDC dc) const {
+    return CSkinPalette::Select(dc, DrawingPalette());
 }
 
 void CSkinBitmap::Copy(HDC dc, int x, int y, int width, int height) const {
@@ -132,8 +136,7 @@ void CSkinBitmap::Copy(HDC dc, int x, int y, int width, int height) const {
         StretchBlt(dc, x, y, width, height, source, 0, 0, width_, height_, SRCCOPY);
         SetStretchBltMode(dc, mode);
     }
-    if (previous != nullptr)
-        SelectPalette(dc, previous, TRUE);
+    CSkinPalette::Restore(dc, previous);
 }
 
 void CSkinBitmap::Draw(HDC dc, int width, int height) const {

@@ -25,8 +25,12 @@ public:
     // Copies the bitmap into `rect` (stretched when the sizes differ), clipped to the window's
     // region when it has one.
     void DrawClipped(HDC dc, const RECT& rect, HWND window) const;
-    // Selects and realises the palette into the context; returns the previous palette.
-    HPALETTE SelectInto(HDC dc, BOOL background = FALSE) const;
+    // Selects and realises the palette it is drawn with into the context (in the foreground for
+    // a top-level window, else in the background); returns the previous palette, or null.
+    HPALETTE SelectInto(HDC dc) const;
+    // The palette it is drawn with: the program's skin palette (CSkinPalette), which holds the
+    // colours of every bitmap resource, or its own when the program has none.
+    HPALETTE DrawingPalette() const;
 
     HBITMAP Handle() const { return bitmap_.Get(); }
     HPALETTE Palette() const { return palette_.Get(); }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "ui/CClientDC.h"
 #include "ui/SkinRegion.h"
 
 namespace {
@@ -133,12 +134,13 @@ void CSkinButton::Redraw() {
 void CSkinButton::RealizeButtonPalette() {
     if (window_ == nullptr)
         return;
-    HDC dc = GetDC(window_);
-    HPALETTE previous = Current().SelectInto(dc);
-    if (previous != nullptr)
-        SelectPalette(dc, previous, FALSE);
-    RealizePalette(dc);
-    ReleaseDC(window_, dc);
+    {
+        CClientDC dc(window_);
+        HPALETTE previous = Current().SelectInto(dc);
+        if (previous != nullptr)
+            SelectPalette(dc, previous, TRUE);
+        RealizePalette(dc);
+    }
     Invalidate(false);
 }
 

@@ -30,13 +30,16 @@ BOOL CSkinDialog::SetSkin(UINT bitmapId, COLORREF transparent) {
 }
 
 void CSkinDialog::RealizeSkinPalette() {
-    if (window_ == nullptr || skin_.Palette() == nullptr)
+    if (window_ == nullptr || skin_.DrawingPalette() == nullptr)
         return;
-    CClientDC dc(window_);
-    HPALETTE previous = skin_.SelectInto(dc);
-    SelectPalette(dc, previous, FALSE);
-    RealizePalette(dc);
-    Invalidate(false);
+    {
+        CClientDC dc(window_);
+        HPALETTE previous = skin_.SelectInto(dc);
+        SelectPalette(dc, previous, FALSE);
+        RealizePalette(dc);
+    }
+    // The colours of everything inside may have moved: the children repaint as well.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 HWND CSkinDialog::DragTarget() const {

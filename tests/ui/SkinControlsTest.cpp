@@ -12,6 +12,7 @@
 #include "ui/CColorProgressCtrl.h"
 #include "ui/CPageHost.h"
 #include "ui/CSkinBitmap.h"
+#include "ui/CSkinPalette.h"
 #include "ui/CTextLabel.h"
 #include "ui/CTransparentBitmap.h"
 #include "ui/SkinRegion.h"
@@ -84,6 +85,46 @@ TEST(SkinBitmap, AResourceBitmapComesWithThePaletteOfItsColourTable) {
     EXPECT_LE(entries, 256u);
     EXPECT_EQ(skin.LoadFromResource(9999), nullptr);
     EXPECT_FALSE(skin.IsLoaded());
+}
+
+// On a 256-colour display each skin realising its own palette (its colours in its own order)
+// would recolour whatever the others drew: every skin draws through the one palette of all.
+TEST(SkinPalette, EverySkinDrawsThroughOnePaletteThatHoldsAllItsColours) {
+    HPALETTE shared = CSkinPalette::Handle();
+    ASSERT_NE(shared, nullptr);
+    const UINT count = GetPaletteEntries(shared, 0, 0, nullptr);
+    EXPECT_GT(count, 100u);
+    EXPECT_LE(count, 256u);
+    std::vector<PALETTEENTRY> all(count);
+    GetPaletteEntries(shared, 0, count, all.data());
+    const auto holds = [&all](const PALETTEENTRY& c) {
+        for (const PALETTEENTRY& e : all)
+            if (e.peRed == c.peRed && e.peGreen == c.peGreen && e.peBlue == c.peBlue)
+                return true;
+        return false;
+    };
+    EXPECT_FALSE(holds(PALETTEENTRY{255, 0, 255, 0})) << "the transparent colour is never shown";
+
+    // The main skin, a 16-colour page host background and a page button.
+    for (UINT id : {IDB_MAIN_SKIN, IDB_HOST_AUTOTUNE, IDB_GET_HELP_NORMAL}) {
+        CSkinBitmap skin;
+        ASSERT_NE(skin.LoadFromResource(id), nullptr) << id;
+        EXPECT_EQ(skin.DrawingPalette(), shared) << id;
+        const UINT own = GetPaletteEntries(skin.Palette(), 0, 0, nullptr);
+        std::vector<PALETTEENTRY> entries(own);
+        GetPaletteEntries(skin.Palette(), 0, own, entries.data());
+        for (const PALETTEENTRY& e : entries) {
+            if (e.peRed == 255 && e.peGreen == 0 && e.peBlue == 255)
+                continue;
+            EXPECT_TRUE(holds(e)) << id << ": " << int(e.peRed) << "," << int(e.peGreen) << ","
+                                  << int(e.peBlue);
+        }
+
+        // Drawing gives the context its own palette back.
+        CPixelCanvas canvas(skin.Width(), skin.Height());
+        skin.Draw(canvas.DC());
+        EXPECT_EQ(GetCurrentObject(canvas.DC(), OBJ_PAL), GetStockObject(DEFAULT_PALETTE)) << id;
+    }
 }
 
 TEST(SkinBitmap, AFilesColourTableBecomesThePaletteInRedGreenBlueOrder) {

@@ -2,21 +2,33 @@
 # Runs Torvane.exe with its main window open on a virtual display inside Wine's virtual desktop,
 # clicks through the four sections, the help panel, a drop-down menu and the About box as a user
 # would, and writes one screenshot of each to docs/screenshots/main-*.png.
-#   main-shots.sh [OUTPUT_DIR]
+#   main-shots.sh [--depth 8] [OUTPUT_DIR]
+# --depth 8 runs the display at 256 colours (an 8-bit PseudoColor visual, as on the many
+# Windows 95/98 machines that ran at 256 colours) in a prefix of its own, and names the
+# pictures main-256-*.png (it keeps the first, as main-256-colours.png, and two pages). Wine 8.0
+# draws windows into client-side surfaces that, at 8 bits, show only the 20 static colours of
+# the system palette whatever palette the program realises; its ClientSideGraphics=N setting
+# shows the realised palette exactly but then paints no shaped child window (buttons, page
+# host), at any depth. The pictures are taken with Wine's defaults, where everything is painted.
 # Needs the build (TORVANE_BUILD_DIR, default build/) to hold Torvane.exe; uses xdotool.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
+depth=24
+if [ "${1:-}" = --depth ]; then depth=$2; shift 2; fi
 out=${1:-$root/docs/screenshots}
 exe=$build/Torvane.exe
 [ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
 
 if [ -z "${MAIN_SHOTS_ON_DISPLAY:-}" ]; then
     mkdir -p "$out"
-    exec env MAIN_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
+    exec env MAIN_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x$depth" "$0" --depth "$depth" "$out"
 fi
 
-export WINEPREFIX=$build/main-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
+prefix=$build/main-shots-prefix
+name=main
+if [ "$depth" = 8 ]; then prefix=$build/main-shots-prefix-8; name=main-256; fi
+export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineserver -p </dev/null >/dev/null 2>&1
@@ -57,40 +69,45 @@ sleep 8
 # is at 0,0 of the display, so its pixels are the display's.
 xdotool mousemove 600 700
 sleep 1
-shot "$out/main-autotune.png"
+shot "$out/$name-autotune.png"
 # "Start Tuning" (the backup is made already): the analysis page, ready to begin.
 click $((50 + 318)) $((50 + 403)); xdotool mousemove 600 700; sleep 1
-shot "$out/main-analysis.png"
+shot "$out/$name-analysis.png"
 click $((50 + 114)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
-shot "$out/main-manual.png"
+shot "$out/$name-manual.png"
 # The first tweak button: the System page.
 click $((50 + 37)) $((50 + 103)); xdotool mousemove 600 700; sleep 1
-shot "$out/main-system-tweaks.png"
+shot "$out/$name-system-tweaks.png"
 click $((50 + 176)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
-shot "$out/main-status.png"
+shot "$out/$name-status.png"
 # The memory status page, after a few samples.
 click $((50 + 37)) $((50 + 103)); xdotool mousemove 600 700; sleep 9
-shot "$out/main-memory-status.png"
+shot "$out/$name-memory-status.png"
 click $((50 + 238)) $((50 + 43)); xdotool mousemove 600 700; sleep 1
-shot "$out/main-burnin.png"
+shot "$out/$name-burnin.png"
 click $((50 + 37)) $((50 + 103)); xdotool mousemove 600 700; sleep 1
-shot "$out/main-cpu-test.png"
+shot "$out/$name-cpu-test.png"
 click $((50 + 430)) $((50 + 255)) 2; xdotool mousemove 600 700; sleep 1
-CROP=1000x560+0+0 shot "$out/main-help-panel.png"
+CROP=1000x560+0+0 shot "$out/$name-help-panel.png"
 click $((50 + 430)) $((50 + 255)) 2
 # A tooltip over the Manual Tweaks button.
 xdotool mousemove $((50 + 114)) $((50 + 44)); sleep 0.3; xdotool mousemove $((50 + 116)) $((50 + 45)); sleep 2
-shot "$out/main-tooltip.png"
+shot "$out/$name-tooltip.png"
 # The Options menu, dropped.
 click $((50 + 77)) $((50 + 22)) 1.5
-shot "$out/main-options-menu.png"
+shot "$out/$name-options-menu.png"
 xdotool key Escape; sleep 1
 # The About box through the Help menu.
 click $((50 + 167)) $((50 + 22)) 1.5
-shot "$out/main-help-menu.png"
+shot "$out/$name-help-menu.png"
 xdotool key Down Down Return 2>/dev/null || true
 sleep 2
-CROP=1024x768+0+0 shot "$out/main-about.png"
+CROP=1024x768+0+0 shot "$out/$name-about.png"
 wineserver -k </dev/null >/dev/null 2>&1 || true
 wait "$runner" 2>/dev/null || true
-ls "$out"/main-*.png
+if [ "$depth" = 8 ]; then
+    mv "$out/$name-autotune.png" "$out/$name-colours.png"
+    find "$out" -name "$name-*.png" ! -name "$name-colours.png" ! -name "$name-manual.png" \
+        ! -name "$name-system-tweaks.png" -delete
+fi
+ls "$out"/$name-*.png
