@@ -2,11 +2,12 @@
 # Takes a screenshot of an X display as a user sees it.
 #   screenshot.sh DISPLAY OUTPUT.png
 #
-# A capture of the root window alone shows Wine's override-redirect popups (tooltips, drop-down
-# and pop-up menus) as black boxes on Xvfb, while a capture of the popup's own window shows what
-# Wine painted. So the root is captured first, and every mapped override-redirect window that
-# the root capture shows (nearly) black is captured on its own and laid over it at its place,
-# the lowest first. Windows the root capture shows correctly are left as they are: a capture of a
+# A capture of the root window alone shows Wine's popups (tooltips, drop-down and pop-up menus)
+# as black boxes on Xvfb, while a capture of the popup's own window shows what Wine painted. On
+# a plain display they are override-redirect windows; inside Wine's virtual desktop they are
+# nameless children of the desktop's window. So the root is captured first, and every mapped
+# popup of either kind that the root capture shows (nearly) black is captured on its own and
+# laid over it at its place, the lowest first. Windows the root capture shows correctly are left as they are: a capture of a
 # shaped window on its own also holds the pixels outside its shape.
 # Needs xwd and xwininfo (x11-apps, x11-utils) and ImageMagick's convert.
 set -euo pipefail
@@ -35,7 +36,8 @@ while read -r id w h x y; do
         continue
     info=$(xwininfo -display "$display" -id "$id" 2>/dev/null) || continue
     grep -q 'Map State: IsViewable' <<<"$info" || continue
-    grep -q 'Override Redirect State: yes' <<<"$info" || continue
+    grep -q 'Override Redirect State: yes' <<<"$info" || grep -q '(has no name)' <<<"$info" ||
+        continue
     mean=$(convert "$work/root.miff" -crop "${w}x${h}+${x}+${y}" +repage -colorspace Gray \
         -format '%[fx:mean]' info:)
     awk -v m="$mean" 'BEGIN { exit !(m < 0.02) }' || continue

@@ -45,20 +45,12 @@ wine reg add "$key\\Windows" /v 'Show Torvane' /t REG_DWORD /d 1 /f >/dev/null 2
 wine reg add "$key\\Options" /v 'Back up' /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg delete "$key\\Windows" /v 'Torvane Left' /f >/dev/null 2>&1 || true
 
-shot() { # the root window, with the visible nameless popups (menus, tooltips) laid over it
-    local file=$1 tmp id geometry abs x y
-    tmp=$(mktemp -d)
-    xwd -root -silent | convert xwd:- "$tmp/root.png"
-    local layers=()
-    while read -r id geometry abs; do
-        xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable' || continue
-        x=${abs#+}; x=${x%%+*}; y=${abs##*+}
-        xwd -id "$id" -silent 2>/dev/null | convert xwd:- "$tmp/$id.png" 2>/dev/null || continue
-        layers+=("$tmp/$id.png" -geometry "+$x+$y" -composite)
-    done < <(xwininfo -root -tree 2>/dev/null |
-        awk '/\(has no name\)/ && $NF ~ /^\+/ && $(NF-1) !~ /^1x1/ {print $1, $(NF-1), $NF}')
-    convert "$tmp/root.png" "${layers[@]}" -crop "${CROP:-820x560+0+0}" +repage "$file"
-    rm -rf "$tmp"
+shot() { # the display as a user sees it (scripts/screenshot.sh), cropped to the main window
+    local tmp
+    tmp=$(mktemp --suffix=.png)
+    "$root/scripts/screenshot.sh" "$DISPLAY" "$tmp"
+    convert "$tmp" -crop "${CROP:-820x560+0+0}" +repage "$1"
+    rm -f "$tmp"
 }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-1.5}"; }
 
