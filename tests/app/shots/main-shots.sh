@@ -20,20 +20,12 @@ out=${1:-$root/docs/screenshots}
 exe=$build/Torvane.exe
 [ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
 
-if [ -z "${MAIN_SHOTS_ON_DISPLAY:-}" ]; then
-    mkdir -p "$out"
-    exec env MAIN_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x$depth" "$0" --depth "$depth" "$out"
-fi
-
-prefix=$build/main-shots-prefix
+mkdir -p "$out"
+. "$root/tests/support/shots.sh"
+shots_on_display "$depth" --depth "$depth" "$out"
 name=main
-if [ "$depth" = 8 ]; then prefix=$build/main-shots-prefix-8; name=main-256; fi
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot </dev/null >/dev/null 2>&1
-fi
+if [ "$depth" = 8 ]; then name=main-256; fi
+shots_prefix "$name-shots"
 install="$WINEPREFIX/drive_c/Program Files/Torvane"
 mkdir -p "$install"
 cp "$exe" "$install/Torvane.exe"

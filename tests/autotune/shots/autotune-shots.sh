@@ -11,16 +11,13 @@ out=${1:-$root/docs/screenshots}
 exe=$build/tests/autotune_tests-${AUTOTUNE_SHOTS_VERSION:-winxp}.exe
 [ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
 
-if [ -z "${AUTOTUNE_SHOTS_ON_DISPLAY:-}" ]; then
-    mkdir -p "$out"
-    exec env AUTOTUNE_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
-fi
-
-export WINEPREFIX=$build/autotune-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot </dev/null >/dev/null 2>&1
+mkdir -p "$out"
+. "$root/tests/support/shots.sh"
+shots_on_display 24 "$out"
+fresh=0
+[ -f "$build/autotune-shots-prefix/system.reg" ] || fresh=1
+shots_prefix autotune-shots
+if [ "$fresh" = 1 ]; then
     # The emulated versions of the test programs and one virtual desktop.
     wine regedit /S "$(winepath -w "$build/test-versions.reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
     wineserver -k </dev/null >/dev/null 2>&1 || true

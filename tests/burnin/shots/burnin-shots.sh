@@ -10,17 +10,10 @@ out=${1:-$root/docs/screenshots}
 tests=$build/tests/burnin_tests.exe
 [ -f "$tests" ] || { echo "no $tests: build first" >&2; exit 1; }
 
-if [ -z "${BURNIN_SHOTS_ON_DISPLAY:-}" ]; then
-    mkdir -p "$out"
-    exec env BURNIN_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
-fi
-
-export WINEPREFIX=$build/burnin-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot </dev/null >/dev/null 2>&1
-fi
+mkdir -p "$out"
+. "$root/tests/support/shots.sh"
+shots_on_display 24 "$out"
+shots_prefix burnin-shots
 drive=$WINEPREFIX/drive_c
 rm -f "$drive"/burnin-*.ready
 wine explorer /desktop=Burnin,800x600 "$tests" --gtest_also_run_disabled_tests \

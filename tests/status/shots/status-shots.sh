@@ -9,17 +9,10 @@ out=${1:-$root/docs/screenshots}
 tests=$build/tests/status_tests.exe
 [ -f "$tests" ] || { echo "no $tests: build first" >&2; exit 1; }
 
-if [ -z "${STATUS_SHOTS_ON_DISPLAY:-}" ]; then
-    mkdir -p "$out"
-    exec env STATUS_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$out"
-fi
-
-export WINEPREFIX=$build/status-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot </dev/null >/dev/null 2>&1
-fi
+mkdir -p "$out"
+. "$root/tests/support/shots.sh"
+shots_on_display 24 "$out"
+shots_prefix status-shots
 find "$WINEPREFIX/drive_c/users" -name status-shot.txt -delete 2>/dev/null || true
 wine explorer /desktop=StatusShots,800x600 "$tests" --gtest_also_run_disabled_tests \
     --gtest_filter='MemoryStatusShots.*' </dev/null >/dev/null 2>&1 &

@@ -7,10 +7,9 @@ root=$(cd "$(dirname "$0")/../../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 out=$root/docs/screenshots
 
-if [ -z "${TWEAK_SHOTS_ON_DISPLAY:-}" ]; then
-    mkdir -p "$out"
-    exec env TWEAK_SHOTS_ON_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0"
-fi
+mkdir -p "$out"
+. "$root/tests/support/shots.sh"
+shots_on_display 24
 
 export WINEPREFIX=$build/tweak-shots-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
 "$root/scripts/wine-test-prefix.sh" setup "$WINEPREFIX" "$build/test-versions.reg" >/dev/null
