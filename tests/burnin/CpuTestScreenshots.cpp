@@ -18,13 +18,13 @@ namespace {
 std::atomic<bool> g_hold{false};
 std::atomic<int> g_last{-1};
 
-// Posts each value once; while held, the run waits at its next post so the picture is still.
+// Posts as the worker does; while held, the run waits at its next post so the picture is still.
+// Each new value waits a little, so that a run lasts a few seconds, as on a real machine.
 BOOL WINAPI PostHeld(HWND window, UINT message, WPARAM value, LPARAM tag) {
     while (g_hold.load())
         Sleep(10);
-    if (static_cast<int>(value) == g_last.exchange(static_cast<int>(value)) && value != 100)
-        return TRUE;
-    Sleep(4); // a run lasts a few seconds, as on a real machine
+    if (static_cast<int>(value) != g_last.exchange(static_cast<int>(value)))
+        Sleep(4);
     return PostMessageA(window, message, value, tag);
 }
 
