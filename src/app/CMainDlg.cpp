@@ -452,6 +452,10 @@ void CMainDlg::OnApply() {
 void CMainDlg::OnCancelChanges() {
     if (!CMessageBox::AskYesNo(window_, "Do you wish to Cancel the Changes you have made?"))
         return;
+    ReloadTweakPages();
+}
+
+void CMainDlg::ReloadTweakPages() {
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind)
         if (ITweakPage* page = pages_[kind].tweak)
             page->Load();
@@ -491,7 +495,8 @@ void CMainDlg::PrepareMenu(UINT menuId, HMENU popup) {
 void CMainDlg::OnMenuCommand(UINT /*menuId*/, UINT command) {
     switch (command) {
     case ID_FILE_RESTORE_BACKUP:
-        OnRestoreBackup(window_, owner_.RestartHost());
+        // The open tweak pages show the restored values, not the ones they were loaded with.
+        OnRestoreBackup(window_, owner_.RestartHost(), [this] { ReloadTweakPages(); });
         break;
     case ID_FILE_CLOSE:
         // Posted: the menu host that runs this command belongs to the window being closed.

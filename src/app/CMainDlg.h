@@ -90,6 +90,8 @@ private:
     void DropMenu(int buttonId);
     void OnApply();
     void OnCancelChanges();
+    // Reads every open tweak page again and forgets the pending changes.
+    void ReloadTweakPages();
     void FollowMove();
     void RealizePalettes();
 

@@ -29,7 +29,8 @@ BOOL EnsureOriginalBackup(HWND owner) {
     return FALSE;
 }
 
-void OnRestoreBackup(HWND owner, IRestartHost& restartHost) {
+void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
+                     const std::function<void()>& restored) {
     if (!CMessageBox::AskYesNo(owner, "Do you wish to restore your original\nsystem settings now?"))
         return;
     CBackupManager manager;
@@ -48,5 +49,7 @@ void OnRestoreBackup(HWND owner, IRestartHost& restartHost) {
                           MB_OK | MB_ICONERROR);
         return;
     }
+    if (restored)
+        restored();
     PromptRestart(0, restartHost);
 }

@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <functional>
+
 class IRestartHost;
 
 // The first-run backup question, asked before the first tweak page opens or Auto Tune starts.
 // Returns 1 when the original settings are backed up (now or earlier) and the caller may go on.
 BOOL EnsureOriginalBackup(HWND owner);
 
-// The File menu's "Restore Backup": asks, checks the nine files, restores them and asks to
-// restart Windows.
-void OnRestoreBackup(HWND owner, IRestartHost& restartHost);
+// The File menu's "Restore Backup": asks, checks the nine files, restores them, calls `restored`
+// (when given) and asks to restart Windows.
+void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
+                     const std::function<void()>& restored = {});

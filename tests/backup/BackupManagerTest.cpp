@@ -321,7 +321,7 @@ TEST_F(BackupManagerTest, AMissingFileStopsTheRestoreBeforeAnythingIsWritten) {
     StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
     messages_.Answer(IDYES);
     NoRestart restart;
-    OnRestoreBackup(nullptr, restart);
+    OnRestoreBackup(nullptr, restart, [] { ADD_FAILURE() << "nothing was restored"; });
     ASSERT_EQ(messages_.Texts().size(), 2u);
     EXPECT_EQ(messages_.Texts()[0], "Do you wish to restore your original\nsystem settings now?");
     EXPECT_EQ(messages_.Texts()[1], "Error in Restoring Original Settings, Make sure all the "
@@ -358,11 +358,14 @@ TEST_F(BackupManagerTest, ANullObjectFileWritesNothingForItsModuleAndTheRestoreG
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
 }
 
-TEST_F(BackupManagerTest, ASuccessfulRestoreAsksToRestartWindows) {
+TEST_F(BackupManagerTest, ASuccessfulRestoreTellsTheCallerAndAsksToRestartWindows) {
     ASSERT_EQ(manager_.CreateBackup(), 1);
     messages_.Answer(IDYES).Answer(IDNO);
     NoRestart restart;
-    OnRestoreBackup(nullptr, restart);
+    size_t questionsBeforeTold = 0;
+    OnRestoreBackup(nullptr, restart, [&] { questionsBeforeTold = messages_.Texts().size(); });
+    // Told after the restore, before the restart question.
+    EXPECT_EQ(questionsBeforeTold, 1u);
     ASSERT_EQ(messages_.Texts().size(), 2u);
     EXPECT_EQ(messages_.Texts()[1], "Changes you have made will require that you restart "
                                     "Windows!\n\nDo you wish to restart now?");
