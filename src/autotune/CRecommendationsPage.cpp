@@ -263,6 +263,10 @@ BOOL CRecommendationsPage::OnButtonClicked(int id) {
 void CRecommendationsPage::Commit() {
     ShowButton(IDC_RESULTS_OPTIMIZE, false);
     ShowButton(IDC_RESULTS_GO_BACK, false);
+    // A long list was scrolled to reach the button; the commit's short messages and its bar
+    // belong at the top of the page, in view.
+    FitText(std::string());
+    ScrollToTop();
     Main().LockNavigation(true);
     SetCursorShape(IDC_WAIT);
     SetLabelText(IDC_RESULTS_TITLE, "Torvane is now saving the Changes.");

@@ -2,6 +2,8 @@
 
 #include "ui/SkinRegion.h"
 
+#include <commctrl.h>
+
 BOOL CPage::CreateButtons(const PageButton* buttons, size_t count) {
     for (size_t i = 0; i < count; ++i) {
         const PageButton& row = buttons[i];
@@ -21,6 +23,14 @@ CSkinButton* CPage::Button(int id) {
         if (button->Id() == id)
             return button.get();
     return nullptr;
+}
+
+void CPage::ScrollToTop() const {
+    HWND parent = GetParent(Handle());
+    char kind[16] = {};
+    if (parent != nullptr && GetClassNameA(parent, kind, sizeof kind) > 0 &&
+        lstrcmpiA(kind, WC_PAGESCROLLERA) == 0)
+        SendMessageA(parent, PGM_SETPOS, 0, 0);
 }
 
 void CPage::MakeLabels(const int* ids, size_t count, int points) {

@@ -44,6 +44,9 @@ protected:
     void MakeLabels(const int* ids, size_t count, int points = 10);
     CTextLabel* Label(int id);
 
+    // Scrolls the pager that shows the page back to the page's top.
+    void ScrollToTop() const;
+
     // Static texts are painted on a white brush.
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

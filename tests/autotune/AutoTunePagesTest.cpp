@@ -438,6 +438,11 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), CRecommendationsPage::kCommittedTitle);
     EXPECT_FALSE(Visible(results, IDC_RESULTS_OPTIMIZE));
     EXPECT_FALSE(Visible(results, IDC_RESULTS_GO_BACK));
+    // However long the list was, the commit's bar is where the pager shows it unscrolled.
+    RECT commitBarPlace = {};
+    GetWindowRect(GetDlgItem(results, IDC_RESULTS_PROGRESS), &commitBarPlace);
+    GetWindowRect(results, &page);
+    EXPECT_LE(commitBarPlace.bottom - page.top, 287);
     EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0",
                                                      "EnableAutoTuneButton 0", "RestartSystem"}));
     EXPECT_EQ(messages.Texts(),
