@@ -23,7 +23,7 @@ wine wineboot </dev/null >/dev/null 2>&1
 install="$prefix/drive_c/Program Files/Torvane"
 mkdir -p "$install"
 cp "$exe" "$install/Torvane.exe"
-cp "$driver" "$prefix/drive_c/tray_driver.exe"
+cp "$driver" "$prefix/drive_c/e2e_driver.exe"
 if [ -n "$version" ]; then
     wine reg add 'HKCU\Software\Wine\AppDefaults\Torvane.exe' /v Version /d "$version" /f \
         </dev/null >/dev/null 2>&1 || fail "could not set the emulated version $version"
@@ -32,7 +32,7 @@ fi
 wine 'C:\Program Files\Torvane\Torvane.exe' </dev/null >/dev/null 2>&1 &
 program=$!
 
-wine 'C:\tray_driver.exe' wait-tray 30 || fail "no tray icon appeared"
+wine 'C:\e2e_driver.exe' wait-tray 30 || fail "no tray icon appeared"
 sleep 2
 
 run=$(wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Torvane 2>/dev/null | tr -d '\r')
@@ -41,10 +41,10 @@ show=$(wine reg query 'HKLM\SOFTWARE\Ostrander Works\Torvane\Windows' /v 'Show T
 echo "$show" | grep -qE 'REG_DWORD +0x0$' || fail "Show Torvane is not 0: $show"
 
 kill -0 "$program" 2>/dev/null || fail "the program did not keep running"
-visible=$(wine 'C:\tray_driver.exe' visible-windows | tr -d '\r')
+visible=$(wine 'C:\e2e_driver.exe' visible-windows | tr -d '\r')
 [ "$visible" = 0 ] || fail "a tray-only start shows $visible window(s)"
 
-wine 'C:\tray_driver.exe' menu-exit || fail "could not choose Exit Torvane"
+wine 'C:\e2e_driver.exe' menu-exit || fail "could not choose Exit Torvane"
 for _ in $(seq 1 100); do
     kill -0 "$program" 2>/dev/null || break
     sleep 0.2
@@ -52,7 +52,7 @@ done
 kill -0 "$program" 2>/dev/null && fail "the program did not end after Exit Torvane"
 wait "$program" && code=0 || code=$?
 [ "$code" = 0 ] || fail "the program ended with exit code $code"
-wine 'C:\tray_driver.exe' tray-gone 10 || fail "the tray icon window stayed"
+wine 'C:\e2e_driver.exe' tray-gone 10 || fail "the tray icon window stayed"
 
 wineserver -k >/dev/null 2>&1 || true
 rm -rf "$prefix"
