@@ -14,6 +14,6 @@ shots_prefix() {
     export WINEPREFIX=$build/$1-prefix WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all}
     [ -f "$WINEPREFIX/system.reg" ] && return 0
     mkdir -p "$WINEPREFIX"
-    wineserver -p </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 || true
     wine wineboot </dev/null >/dev/null 2>&1
 }

@@ -3,13 +3,11 @@
 # clicks through the four sections, the help panel, a drop-down menu and the About box as a user
 # would, and writes one screenshot of each to docs/screenshots/main-*.png.
 #   main-shots.sh [--depth 8] [OUTPUT_DIR]
-# --depth 8 runs the display at 256 colours (an 8-bit PseudoColor visual, as on the many
-# Windows 95/98 machines that ran at 256 colours) in a prefix of its own, and names the
-# pictures main-256-*.png (it keeps the first, as main-256-colours.png, and two pages). Wine 8.0
-# draws windows into client-side surfaces that, at 8 bits, show only the 20 static colours of
-# the system palette whatever palette the program realises; its ClientSideGraphics=N setting
-# shows the realised palette exactly but then paints no shaped child window (buttons, page
-# host), at any depth. The pictures are taken with Wine's defaults, where everything is painted.
+# --depth 8 runs the display at 256 colours (an 8-bit PseudoColor visual) in a prefix of its
+# own and keeps only the first picture, as main-256-wine.png: Wine 8.0 draws windows into
+# client-side surfaces that, at 8 bits, show only the 20 static colours of the system palette
+# whatever palette the program realises. main-256.sh shows the window as a 256-colour Windows
+# display does.
 # Needs the build (TORVANE_BUILD_DIR, default build/) to hold Torvane.exe; uses xdotool.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../../.." && pwd)
@@ -90,8 +88,7 @@ CROP=1024x768+0+0 shot "$out/$name-about.png"
 wineserver -k </dev/null >/dev/null 2>&1 || true
 wait "$runner" 2>/dev/null || true
 if [ "$depth" = 8 ]; then
-    mv "$out/$name-autotune.png" "$out/$name-colours.png"
-    find "$out" -name "$name-*.png" ! -name "$name-colours.png" ! -name "$name-manual.png" \
-        ! -name "$name-system-tweaks.png" -delete
+    mv "$out/$name-autotune.png" "$out/$name-wine.png"
+    find "$out" -name "$name-*.png" ! -name "$name-wine.png" -delete
 fi
 ls "$out"/$name-*.png
