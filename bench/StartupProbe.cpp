@@ -2,9 +2,15 @@
 //   startup_probe torvane|baseline [SECONDS]
 // It waits until no earlier copy is running (and, for Torvane, makes the coming start a first
 // start: no Run entry and no options), prints "ready" and watches for the program's tray window.
-// When the window appears it takes the time, lets the program settle for a second, reads the
-// program's peak working set, ends the program the way its user would and prints one line:
+// When the window appears it takes the time, lets the program settle for a second and reads the
+// program's peak working set. For Torvane it then clicks the tray icon the way the shell reports
+// a click, times the main window until it is shown and its thread answers again (its paints are
+// done), lets it settle for a second and reads the working set again. Then it ends the program
+// the way its user would and prints one line:
 //   shown <microseconds since 1970 when the window appeared> <peak working set, bytes> <exit code>
+//         <microseconds from the click to the main window> <working set with it open, bytes>
+//         <peak working set by then, bytes>
+// (the last three are 0 for the baseline).
 // Anything that goes wrong is printed as "error <what>" with exit code 1.
 #include <windows.h>
 #include <psapi.h>
@@ -23,6 +29,8 @@
 namespace {
 
 const DWORD kSettleMilliseconds = 1000;
+const UINT kTrayCallback = 0x8001; // the tray icon's callback message
+const UINT kTrayIconId = 128;
 const DWORD kEndMilliseconds = 10000;
 
 struct Target {
@@ -76,6 +84,54 @@ bool WaitForWindow(const Target& target, bool wanted, int seconds, HWND& window)
     }
 }
 
+long long MicrosecondsNow() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return now.QuadPart * 1000000 / frequency.QuadPart;
+}
+
+struct MainSearch {
+    DWORD process;
+    HWND found;
+};
+
+// The main window is the program's visible dialog "Torvane" with a size (the host window of the
+// same name is shown with none).
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<MainSearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char title[32] = {};
+    GetWindowTextA(window, title, sizeof title);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    if (process == search.process && IsWindowVisible(window) && std::strcmp(title, "Torvane") == 0 &&
+        rect.right > rect.left) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Clicks the tray icon and answers the microseconds until the main window is shown and its
+// thread has handled everything before a message sent after it; -1 when it did not open.
+long long OpenMainWindow(HWND tray, DWORD process, int seconds) {
+    MainSearch search = {process, nullptr};
+    const long long start = MicrosecondsNow();
+    PostMessageA(tray, kTrayCallback, kTrayIconId, WM_LBUTTONDOWN);
+    const DWORD ticks = GetTickCount();
+    while (search.found == nullptr) {
+        if (GetTickCount() - ticks > static_cast<DWORD>(seconds) * 1000)
+            return -1;
+        Sleep(1);
+        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, seconds * 1000, &answer);
+    return MicrosecondsNow() - start;
+}
+
 bool HasRunEntry() {
     return CAppSettings().IsRunEntryPresent() != FALSE;
 }
@@ -123,6 +179,14 @@ int main(int argc, char** argv) {
     const bool measured = GetProcessMemoryInfo(process.Get(), &counters, sizeof(counters)) != FALSE;
     const bool settled = IsWindow(window) != FALSE;
     const bool firstStart = !torvane || HasRunEntry();
+    long long opened = 0;
+    PROCESS_MEMORY_COUNTERS open = {};
+    open.cb = sizeof(open);
+    if (torvane && settled) {
+        opened = OpenMainWindow(window, processId, seconds);
+        Sleep(kSettleMilliseconds);
+        GetProcessMemoryInfo(process.Get(), &open, sizeof(open));
+    }
 
     PostMessageA(window, target.endMessage, target.endParameter, 0);
     if (WaitForSingleObject(process.Get(), kEndMilliseconds) != WAIT_OBJECT_0) {
@@ -137,8 +201,12 @@ int main(int argc, char** argv) {
         return Fail("the start wrote no Run entry: it was not a first start");
     if (!measured)
         return Fail("cannot read the program's memory counters");
-    std::printf("shown %lld %lu %lu\n", shown,
+    if (opened < 0)
+        return Fail("the main window did not open from the tray");
+    std::printf("shown %lld %lu %lu %lld %lu %lu\n", shown,
                 static_cast<unsigned long>(counters.PeakWorkingSetSize),
-                static_cast<unsigned long>(exitCode));
+                static_cast<unsigned long>(exitCode), opened,
+                static_cast<unsigned long>(open.WorkingSetSize),
+                static_cast<unsigned long>(open.PeakWorkingSetSize));
     return 0;
 }

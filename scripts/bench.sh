@@ -29,7 +29,8 @@ if [ -z "$on_display" ]; then
     "$root/scripts/install-deps.sh"
     # A build folder configured before the benchmarks existed learns of them here.
     if [ -f "$build/CMakeCache.txt" ]; then cmake "$build" >/dev/null; fi
-    "$root/scripts/build.sh" --target Torvane tray_baseline startup_probe wipe_bench >/dev/null
+    "$root/scripts/build.sh" --target Torvane tray_baseline startup_probe wipe_bench release \
+        >/dev/null
     exec xvfb-run -a -s "-screen 0 1280x1024x24" \
         "$0" --starts "$starts" --wipes "$wipes" --on-display
 fi
@@ -66,7 +67,9 @@ baseline='C:\Program Files\Baseline\tray_baseline.exe'
 now() { now_us=${EPOCHREALTIME//[!0-9]/}; } # microseconds, without starting a process
 
 # One start of a program with `wine`, watched by the probe. Sets start_us (microseconds from
-# starting `wine` to the program's tray window) and start_peak (peak working set in bytes).
+# starting `wine` to the program's tray window) and start_peak (peak working set in bytes); for
+# Torvane also open_us (tray click to main window), open_set and open_peak (working set with the
+# main window open, and the peak by then, in bytes).
 measure_start() {
     local kind=$1 program=$2 out=$build/bench-probe.txt probe started t0 result
     : >"$out"
@@ -83,7 +86,7 @@ measure_start() {
     wait "$probe" || fail "$kind: $(tr -d '\r' <"$out" | tail -n 1)"
     wait "$started" || fail "$kind ended with exit code $?"
     result=$(tr -d '\r' <"$out" | grep '^shown ') || fail "$kind: no result"
-    read -r _ shown start_peak code <<<"$result"
+    read -r _ shown start_peak code open_us open_set open_peak <<<"$result"
     [ "$code" = 0 ] || fail "$kind ended with exit code $code"
     start_us=$((shown - t0))
 }
@@ -127,9 +130,11 @@ progress "Start-up: 1 + $starts starts of each program ..."
 measure_start torvane "$torvane"
 measure_start baseline "$baseline"
 torvane_us=() torvane_peak=() baseline_us=() baseline_peak=()
+open_ms=() open_sets=() open_peaks=()
 for ((i = 1; i <= starts; i++)); do
     measure_start torvane "$torvane"
     torvane_us+=("$start_us") torvane_peak+=("$start_peak")
+    open_ms+=("$open_us") open_sets+=("$open_set") open_peaks+=("$open_peak")
     measure_start baseline "$baseline"
     baseline_us+=("$start_us") baseline_peak+=("$start_peak")
 done
@@ -180,6 +185,7 @@ $(df --output=fstype "$drive" | tail -n 1)
 Load: 1-minute load average $load_before before the run, $load_after after it
 Programs: Torvane.exe $(size_kib "$build/Torvane.exe") KiB, \
 tray_baseline.exe $(size_kib "$build/bench/tray_baseline.exe") KiB (both linked statically)
+Release: $(for f in "$build"/dist/*; do printf '%s %s KiB; ' "$(basename "$f")" "$(size_kib "$f")"; done)
 
 | Measurement | Runs | Median | Spread (min – max) |
 |---|---|---|---|
@@ -187,6 +193,9 @@ $(row 'Start to tray window, Torvane.exe (first start)' ms 1000 "${torvane_us[@]
 $(row 'Start to tray window, tray_baseline.exe' ms 1000 "${baseline_us[@]}")
 $(row 'Peak working set, Torvane.exe' MiB 1048576 "${torvane_peak[@]}")
 $(row 'Peak working set, tray_baseline.exe' MiB 1048576 "${baseline_peak[@]}")
+$(row 'Tray click to main window shown and answering, Torvane.exe' ms 1000 "${open_ms[@]}")
+$(row 'Working set with the main window open, Torvane.exe' MiB 1048576 "${open_sets[@]}")
+$(row 'Peak working set with the main window open, Torvane.exe' MiB 1048576 "${open_peaks[@]}")
 $(row 'WipeDirectory, 20,000 files in 2,000 folders' ms 1 "${wipe_ms[@]}")
 $(row '`cmd /c rd /s /q`, same tree (with the start of cmd)' ms 1 "${rd_ms[@]}")
 $(row '`cmd /c rd /s /q`, one empty folder (the start of cmd)' ms 1 "${rd_empty_ms[@]}")
