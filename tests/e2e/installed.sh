@@ -43,7 +43,7 @@ shot() {
     capture "$shots/$version-$(printf %02d $step)-$1.png"
 }
 fail() {
-    echo "FAIL ($version, after step $step): $*"
+    echo "FAIL ($version, after step $step): $*" >&2
     capture "$prefix.failure.png" || true
     wineserver -k >/dev/null 2>&1 || true
     exit 1
