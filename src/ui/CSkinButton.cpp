@@ -275,8 +275,17 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return result;
     }
-    case WM_MOUSELEAVE:
+    case WM_MOUSELEAVE: {
         tracking_ = false;
+        // The system may tell of a leave late: after the pointer went off a transparent corner
+        // and came back onto the shape. Where the pointer is now decides.
+        POINT cursor = {};
+        if (!heldDown_ && hovering_ && GetCursorPos(&cursor) &&
+            WindowFromPoint(cursor) == window_ && ScreenToClient(window_, &cursor) &&
+            InShape(cursor)) {
+            HoverTest(cursor);
+            return 0;
+        }
         if (!heldDown_ && hovering_) {
             if (GetCapture() == window_)
                 ReleaseCapture();
@@ -285,6 +294,7 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             Redraw();
         }
         return 0;
+    }
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != window_)
             captured_ = false;

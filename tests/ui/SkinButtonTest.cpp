@@ -118,8 +118,14 @@ TEST_F(SkinButton, LeavingTheShapeForItsTransparentCornerClearsTheHoverPicture) 
     MouseTo(0, 0);
     EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
     EXPECT_NE(GetCapture(), button_.Handle());
+    // Back onto the shape along a short path, as a real pointer moves.
+    MouseTo(10, 10);
     MouseTo(21, 20);
     EXPECT_EQ(ShownAfterMove(kHover), Expected(kHover));
+    // The leave from the corner, told late, with the pointer back on the shape: still hovered.
+    button_.Send(WM_MOUSELEAVE, 0, 0);
+    PumpMessages(100);
+    EXPECT_EQ(Shown(), Expected(kHover));
     MouseTo(100, 20); // over the parent, beside the button
     EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
 }
