@@ -24,6 +24,7 @@
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "support/MessagePump.h"
+#include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CInternetTweaks.h"
 
@@ -110,15 +111,7 @@ bool IsXPOr98() {
 class AutoTunePages : public testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = "AutoTunePagesTestParent";
-        RegisterClassA(&windowClass);
-        parent_ =
-            CreateWindowExA(0, "AutoTunePagesTestParent", "Auto Tune", WS_POPUP | WS_VISIBLE, 20,
-                            20, 442, 490, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent_ = CreateTestParent("AutoTunePagesTestParent", 20, 20, 442, 490);
         ASSERT_NE(parent_, nullptr);
         CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{64u << 20, 32u << 20}; });
         systemIni_.Write("[vcache]\r\n");

@@ -14,6 +14,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/MessagePump.h"
+#include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
 
 namespace {
@@ -23,15 +24,8 @@ constexpr DWORD kHold = 8000; // ms on screen after the page is ready
 class DISABLED_AutoTuneShots : public testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = "AutoTuneShotsParent";
-        RegisterClassA(&windowClass);
-        parent_ =
-            CreateWindowExA(0, "AutoTuneShotsParent", "", WS_POPUP | WS_BORDER | WS_VISIBLE, 20, 20,
-                            442, 490, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent_ = CreateTestParent("AutoTuneShotsParent", 20, 20, 442, 490,
+                                   WS_POPUP | WS_BORDER | WS_VISIBLE);
         ASSERT_NE(parent_, nullptr);
         StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "FontSmoothing", "1");
     }

@@ -6,6 +6,7 @@
 
 #include "support/CPixelCanvas.h"
 #include "support/MessagePump.h"
+#include "support/TestParentWindow.h"
 #include "ui/CSkinBitmap.h"
 #include "ui/CSkinButton.h"
 #include "ui/SkinRegion.h"
@@ -36,15 +37,8 @@ COLORREF BitmapPixel(UINT id, int x, int y) {
 class SkinButton : public testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = ParentProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = "SkinButtonTestParent";
-        RegisterClassA(&windowClass);
-        parent_ =
-            CreateWindowExA(WS_EX_TOPMOST, "SkinButtonTestParent", "", WS_POPUP | WS_VISIBLE, kLeft,
-                            kTop, 200, 120, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent_ = CreateTestParent("SkinButtonTestParent", kLeft, kTop, 200, 120,
+                                   WS_POPUP | WS_VISIBLE, WS_EX_TOPMOST, ParentProc);
         ASSERT_NE(parent_, nullptr);
         ASSERT_TRUE(button_.Create("System Tweaks", WS_VISIBLE, kNormal, kHover, kPressed,
                                    kDisabled, kSkinTransparent, parent_, kButtonId));

@@ -9,6 +9,7 @@
 #include "support/CPixelCanvas.h"
 #include "support/CTestFolder.h"
 #include "support/MessagePump.h"
+#include "support/TestParentWindow.h"
 #include "ui/CColorProgressCtrl.h"
 #include "ui/CPageHost.h"
 #include "ui/CSkinBitmap.h"
@@ -31,15 +32,8 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 class TestWindow {
 public:
     TestWindow(int width = 300, int height = 200) {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = RecordingProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = "SkinControlsTestWindow";
-        RegisterClassA(&windowClass);
-        window_ =
-            CreateWindowExA(0, "SkinControlsTestWindow", "", WS_POPUP | WS_VISIBLE, 40, 40, width,
-                            height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        window_ = CreateTestParent("SkinControlsTestWindow", 40, 40, width, height,
+                                   WS_POPUP | WS_VISIBLE, 0, RecordingProc);
         g_notifications.clear();
     }
     ~TestWindow() { DestroyWindow(window_); }
