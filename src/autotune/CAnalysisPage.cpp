@@ -477,18 +477,6 @@ void CAnalysisPage::SetPosition(int position) {
     progress_.Update();
 }
 
-void CAnalysisPage::SetLabelText(int id, const std::string& text) {
-    if (CTextLabel* label = Label(id))
-        label->SetText(text);
-    else
-        SetItemText(id, text);
-}
-
 void CAnalysisPage::ShowItem(int id, bool show) {
     ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE);
-}
-
-void CAnalysisPage::ShowButton(int id, bool show) {
-    if (CSkinButton* button = Button(id))
-        button->Show(show ? SW_SHOW : SW_HIDE);
 }

@@ -52,9 +52,7 @@ private:
     void SetNextTimer(UINT_PTR id, UINT milliseconds);
     void DeleteScratchFile();
     void SetPosition(int position);
-    void SetLabelText(int id, const std::string& text);
     void ShowItem(int id, bool show);
-    void ShowButton(int id, bool show);
 
     CColorProgressCtrl progress_;
     CAnalyzerSet analyzers_;

@@ -298,20 +298,3 @@ void CRecommendationsPage::Commit() {
     Update();
     PromptRestart(0, *restartHost_);
 }
-
-void CRecommendationsPage::SetLabelText(int id, const std::string& text) {
-    if (CTextLabel* label = Label(id))
-        label->SetText(text);
-    else
-        SetItemText(id, text);
-}
-
-void CRecommendationsPage::ShowButton(int id, bool show) {
-    if (CSkinButton* button = Button(id))
-        button->Show(show ? SW_SHOW : SW_HIDE);
-}
-
-void CRecommendationsPage::EnableButton(int id, bool enable) {
-    if (CSkinButton* button = Button(id))
-        button->Enable(enable);
-}

@@ -43,9 +43,6 @@ private:
     // it; the page grows past its template height when the list is long.
     void FitText(const std::string& text);
     RECT ItemPlace(int id) const;
-    void SetLabelText(int id, const std::string& text);
-    void ShowButton(int id, bool show);
-    void EnableButton(int id, bool enable);
 
     IRestartHost* restartHost_;
     std::unique_ptr<IRestartHost> ownRestartHost_;

@@ -72,9 +72,9 @@ BOOL CCpuTestPage::OnInit() {
     for (const ControlPlace& place : kPlaces)
         MoveWindow(Item(place.id), place.x, place.y, place.width, place.height, FALSE);
     MakeLabels(kLabels, sizeof(kLabels) / sizeof(kLabels[0]), 10);
-    SetLabel(IDC_CPU_STATUS_TEXT, kIdleText);
-    SetLabel(IDC_CPU_CURRENT_LABEL, kNotRunning);
-    SetLabel(IDC_CPU_TOTAL_LABEL, kNotRunning);
+    SetLabelText(IDC_CPU_STATUS_TEXT, kIdleText);
+    SetLabelText(IDC_CPU_CURRENT_LABEL, kNotRunning);
+    SetLabelText(IDC_CPU_TOTAL_LABEL, kNotRunning);
     CreateButtons(kButtons, sizeof(kButtons) / sizeof(kButtons[0]));
 
     DWORD count = 0;
@@ -149,7 +149,7 @@ void CCpuTestPage::Start() {
     worker_.reset(); // a stopped run's thread is already on its way out
     EnableButton(IDC_CPU_START, false);
     EnableButton(IDC_CPU_STOP, true);
-    SetLabel(IDC_CPU_STATUS_TEXT, kRunningText);
+    SetLabelText(IDC_CPU_STATUS_TEXT, kRunningText);
     running_ = true;
     index_ = 1;
     RunNextTest();
@@ -158,8 +158,8 @@ void CCpuTestPage::Start() {
 void CCpuTestPage::Stop() {
     if (worker_)
         worker_->RequestStop();
-    SetLabel(IDC_CPU_CURRENT_LABEL, "Tests Stopped by User");
-    SetLabel(IDC_CPU_STATUS_TEXT, kStoppedText);
+    SetLabelText(IDC_CPU_CURRENT_LABEL, "Tests Stopped by User");
+    SetLabelText(IDC_CPU_STATUS_TEXT, kStoppedText);
     EndRuns();
 }
 
@@ -176,9 +176,9 @@ void CCpuTestPage::ShowOptions() {
 void CCpuTestPage::RunNextTest() {
     totalBar_.Send(PBM_SETPOS, static_cast<WPARAM>(index_ - 1));
     if (index_ > count_) {
-        SetLabel(IDC_CPU_CURRENT_LABEL, "All Tests Completed");
-        SetLabel(IDC_CPU_TOTAL_LABEL, Completed(count_, count_));
-        SetLabel(IDC_CPU_STATUS_TEXT, kCompletedText);
+        SetLabelText(IDC_CPU_CURRENT_LABEL, "All Tests Completed");
+        SetLabelText(IDC_CPU_TOTAL_LABEL, Completed(count_, count_));
+        SetLabelText(IDC_CPU_STATUS_TEXT, kCompletedText);
         EndRuns();
         return;
     }
@@ -189,8 +189,8 @@ void CCpuTestPage::RunNextTest() {
         Stop();
         return;
     }
-    SetLabel(IDC_CPU_CURRENT_LABEL, "Running Test " + std::to_string(index_));
-    SetLabel(IDC_CPU_TOTAL_LABEL, Completed(index_ - 1, count_));
+    SetLabelText(IDC_CPU_CURRENT_LABEL, "Running Test " + std::to_string(index_));
+    SetLabelText(IDC_CPU_TOTAL_LABEL, Completed(index_ - 1, count_));
     ++index_;
 }
 
@@ -208,8 +208,8 @@ void CCpuTestPage::OnProgress(int value, LPARAM tag) {
             return;
         if (CCpuTestWorker::IsWrongResult(tag)) {
             const std::string run = std::to_string(index_ - 1);
-            SetLabel(IDC_CPU_CURRENT_LABEL, "Test " + run + " Failed");
-            SetLabel(IDC_CPU_STATUS_TEXT, "The CPU produced a wrong result in test " + run +
+            SetLabelText(IDC_CPU_CURRENT_LABEL, "Test " + run + " Failed");
+            SetLabelText(IDC_CPU_STATUS_TEXT, "The CPU produced a wrong result in test " + run +
                                               ": it is not stable.\nTesting was stopped.");
             EndRuns();
             return;
@@ -237,18 +237,6 @@ void CCpuTestPage::EndRuns() {
     EnableButton(IDC_CPU_OPTIONS, true);
     Main().LockNavigation(false);
     ShowCursorShape(IDC_ARROW);
-}
-
-void CCpuTestPage::SetLabel(int id, const std::string& text) {
-    if (CTextLabel* label = Label(id))
-        label->SetText(text);
-    else
-        SetItemText(id, text);
-}
-
-void CCpuTestPage::EnableButton(int id, bool enable) {
-    if (CSkinButton* button = Button(id))
-        button->Enable(enable);
 }
 
 void CCpuTestPage::SetTotalRange() {

@@ -35,9 +35,7 @@ private:
     void OnProgress(int value, LPARAM tag);
     // Back to idle after the last run, a stop or a wrong result.
     void EndRuns();
-    void SetLabel(int id, const std::string& text);
     void SetTotalRange();
-    void EnableButton(int id, bool enable);
 
     CColorProgressCtrl currentBar_;
     CColorProgressCtrl totalBar_;

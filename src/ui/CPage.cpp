@@ -50,6 +50,23 @@ CTextLabel* CPage::Label(int id) {
     return nullptr;
 }
 
+void CPage::SetLabelText(int id, const std::string& text) {
+    if (CTextLabel* label = Label(id))
+        label->SetText(text);
+    else
+        SetItemText(id, text);
+}
+
+void CPage::ShowButton(int id, bool show) {
+    if (CSkinButton* button = Button(id))
+        button->Show(show ? SW_SHOW : SW_HIDE);
+}
+
+void CPage::EnableButton(int id, bool enable) {
+    if (CSkinButton* button = Button(id))
+        button->Enable(enable);
+}
+
 BOOL CPage::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {
     if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORDLG) {
         SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));

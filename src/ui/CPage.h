@@ -39,10 +39,15 @@ protected:
     // cannot be made.
     BOOL CreateButtons(const PageButton* buttons, size_t count);
     CSkinButton* Button(int id);
+    // Each does nothing when the page has no such button.
+    void ShowButton(int id, bool show);
+    void EnableButton(int id, bool enable);
 
     // Gives the static controls Tahoma `points` on a transparent background.
     void MakeLabels(const int* ids, size_t count, int points = 10);
     CTextLabel* Label(int id);
+    // Through the label when the control is one, else as the control's plain text.
+    void SetLabelText(int id, const std::string& text);
 
     // Scrolls the pager that shows the page back to the page's top.
     void ScrollToTop() const;
