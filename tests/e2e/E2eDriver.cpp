@@ -5,7 +5,6 @@
 //   e2e_driver wait-tray SECONDS        waits until the tray icon's window exists
 //   e2e_driver tray-gone SECONDS        waits until the tray icon's window is gone
 //   e2e_driver visible-windows          prints the number of visible windows of the program
-//   e2e_driver menu-exit                right-clicks the tray icon and chooses "Exit Torvane"
 //   e2e_driver tray-point               prints "x y", the screen point of the tray icon in the
 //                                       taskbar of Wine's virtual desktop
 //   e2e_driver locate TEXT [SECONDS]    waits for a visible window whose text is TEXT (an "&"
@@ -29,7 +28,6 @@
 
 namespace {
 
-const UINT kTrayCallback = 0x8001;
 const int kMessageTextId = 0xFFFF; // the text of a message box
 
 // The program runs in Wine's virtual desktop "Torvane" when the scripts start it there; look at
@@ -70,48 +68,6 @@ BOOL CALLBACK CountVisible(HWND window, LPARAM) {
             ++g_visible;
     }
     return TRUE;
-}
-
-HWND FindPopupMenu() {
-    HWND menu = nullptr;
-    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menu))
-            return menu;
-    }
-    return nullptr;
-}
-
-void PressKey(WORD key) {
-    INPUT input[2] = {};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = key;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-    Sleep(150);
-}
-
-int MenuExit() {
-    HWND tray = FindTray();
-    if (tray == nullptr) {
-        std::puts("no tray icon window");
-        return 1;
-    }
-    // What the shell sends when the user right-clicks the icon.
-    PostMessageA(tray, kTrayCallback, 128, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    for (int i = 0; i < 100 && menu == nullptr; ++i) {
-        Sleep(100);
-        menu = FindPopupMenu();
-    }
-    if (menu == nullptr) {
-        std::puts("the tray menu did not open");
-        return 1;
-    }
-    // Up from no selection picks the last item, "Exit Torvane".
-    PressKey(VK_UP);
-    PressKey(VK_RETURN);
-    return 0;
 }
 
 std::string TextOf(HWND window) {
@@ -413,8 +369,6 @@ int main(int argc, char** argv) {
         return WaitFor(true, seconds) ? 0 : 1;
     if (command == "tray-gone")
         return WaitFor(false, seconds) ? 0 : 1;
-    if (command == "menu-exit")
-        return MenuExit();
     if (command == "tray-point")
         return TrayPoint();
     if (command == "locate" && argc > 2)

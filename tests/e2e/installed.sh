@@ -128,8 +128,9 @@ program=$!
 D wait-tray 30 >/dev/null || fail "no tray icon appeared"
 sleep 2
 [ "$(D visible-windows)" = 0 ] || fail "the first start showed a window"
-reg_has "$run_key" Torvane || fail "no Run entry"
-key_has "$options\\Windows" || fail "no options key"
+run_entry=$(reg_value "$run_key" Torvane)
+[[ "$run_entry" == *'\Torvane\Torvane.exe'* ]] || fail "the Run entry is not the program: $run_entry"
+[ "$(reg_value "$options\\Windows" 'Show Torvane')" = 0x0 ] || fail "\"Show Torvane\" is not 0"
 # Auto Tune's analysis and commit take about two minutes of timers and pauses; run them faster.
 D warp 10 'C:\timewarp.dll' >/dev/null || fail "could not load the time warp"
 shot first-start-tray
@@ -236,6 +237,7 @@ shot tray-menu
 xdotool key Up Return
 for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
 kill -0 "$program" 2>/dev/null && fail "the program did not end after Exit Torvane"
+D tray-gone 10 || fail "the tray icon window stayed"
 
 # 11. Uninstall silently: the uninstaller copies itself away and runs from there (Au_.exe).
 wine "$program_files\\Torvane\\Uninstall.exe" /S </dev/null >/dev/null 2>&1 ||
