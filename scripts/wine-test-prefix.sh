@@ -5,7 +5,11 @@
 set -euo pipefail
 action=$1
 prefix=$2
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+# WINEARCH chooses the Wine: win32, or win64 for the x86_64 build (see arch.sh).
+export WINEPREFIX=$prefix WINEARCH=${WINEARCH:-win32} WINEDEBUG=-all
+if [ "$WINEARCH" = win64 ]; then
+    PATH=$(cd "$(dirname "$0")" && pwd)/wine64:$PATH
+fi
 
 case $action in
 setup)
