@@ -14,6 +14,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "Architecture.h"
 #include "burnin/CCpuTestPage.h"
 #include "burnin/CCpuTestWorker.h"
 #include "platform/CAppSettings.h"
@@ -142,6 +143,7 @@ void Summarise(const char* what, std::vector<double> times) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PrintArchitecture();
     setvbuf(stdout, nullptr, _IONBF, 0);
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

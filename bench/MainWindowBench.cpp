@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "Architecture.h"
 #include "app/CHostDlg.h"
 #include "app/CMainDlg.h"
 #include "app/CTrayIconDlg.h"
@@ -130,6 +131,7 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PrintArchitecture();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 50;
     CAppSettings settings;
     settings.AddRunEntry(); // a tray-only start, as after the first

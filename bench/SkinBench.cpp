@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <windows.h>
 
+#include "Architecture.h"
 #include "status/CLineChartCtrl.h"
 #include "ui/CGdiObject.h"
 #include "ui/CSkinBitmap.h"
@@ -44,6 +45,7 @@ double RegionTime(UINT id, int repetitions, int& rectangles) {
 } // namespace
 
 int main(int argc, char** argv) {
+    PrintArchitecture();
     const int repetitions = argc > 1 ? std::atoi(argv[1]) : 200;
     int rectangles = 0;
     const double main = RegionTime(130, repetitions, rectangles);

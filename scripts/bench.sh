@@ -2,13 +2,15 @@
 # Measures Torvane's first start to the tray against a trivial tray program, and WipeDirectory
 # against `cmd /c rd /s /q` and the host's `rm -rf`, in a throwaway Wine prefix on a virtual
 # display, and prints the figures as a table (see BENCHMARKS.md). Nothing here passes or fails
-# on a figure: it only fails when a measurement could not be taken.
+# on a figure: it only fails when a measurement could not be taken. On hosts that run no 32-bit
+# code it measures the x86_64 build under 64-bit Wine (see arch.sh), and the figures say so.
 #
 #   scripts/bench.sh [--starts N] [--wipes N]
 #     N measured starts of each program (default 10), N removals of the tree per method (default 5)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${TORVANE_BUILD_DIR:-$root/build}
+source "$(dirname "$0")/arch.sh"
+root=$torvane_root
+build=$TORVANE_BUILD_DIR
 starts=10
 wipes=5
 on_display=
@@ -25,20 +27,25 @@ for count in "$starts" "$wipes"; do
     [[ $count =~ ^[1-9][0-9]*$ ]] || { echo "not a number of runs: $count" >&2; exit 2; }
 done
 
+fail() { echo "FAIL: $*" >&2; exit 1; }
 if [ -z "$on_display" ]; then
-    "$root/scripts/install-deps.sh"
+    torvane_arch_line
+    "$root/scripts/install-deps.sh" ||
+        fail "installing the packages failed (see above): run scripts/install-deps.sh as root."
     # A build folder configured before the benchmarks existed learns of them here.
     if [ -f "$build/CMakeCache.txt" ]; then cmake "$build" >/dev/null; fi
-    "$root/scripts/build.sh" --target Torvane tray_baseline startup_probe wipe_bench release \
-        >/dev/null
+    targets=(Torvane tray_baseline startup_probe wipe_bench release)
+    [ "$TORVANE_ARCH" = x64 ] && targets+=(torvane_x64)
+    "$root/scripts/build.sh" --target "${targets[@]}" >/dev/null ||
+        fail "building the benchmarks failed: run scripts/build.sh --target ${targets[*]} to see why."
     exec xvfb-run -a -s "-screen 0 1280x1024x24" \
         "$0" --starts "$starts" --wipes "$wipes" --on-display
 fi
 
 prefix=$build/bench-prefix
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+torvane_wine_env
+export WINEPREFIX=$prefix WINEDEBUG=-all
 trap '"$root/scripts/wine-test-prefix.sh" cleanup "$prefix" >/dev/null' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 progress() { echo "$*" >&2; }
 
 # Both programs run as Windows XP inside Wine's virtual desktop, as the tests do: with no window
@@ -58,7 +65,7 @@ progress "Booting the prefix $prefix ..."
 
 drive=$prefix/drive_c
 mkdir -p "$drive/Program Files/Torvane" "$drive/Program Files/Baseline" "$drive/bench"
-cp "$build/Torvane.exe" "$drive/Program Files/Torvane/Torvane.exe"
+cp "$torvane_program" "$drive/Program Files/Torvane/Torvane.exe"
 cp "$build/bench/tray_baseline.exe" "$drive/Program Files/Baseline/tray_baseline.exe"
 cp "$build/bench/startup_probe.exe" "$build/bench/wipe_bench.exe" "$drive/bench/"
 torvane='C:\Program Files\Torvane\Torvane.exe'
@@ -183,8 +190,10 @@ Machine: $(nproc) cores ($(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | 
 $(free -g | awk '/^Mem:/ { print $2 }') GB, Linux $(uname -r), $(wine --version), prefix on \
 $(df --output=fstype "$drive" | tail -n 1)
 Load: 1-minute load average $load_before before the run, $load_after after it
-Programs: Torvane.exe $(size_kib "$build/Torvane.exe") KiB, \
-tray_baseline.exe $(size_kib "$build/bench/tray_baseline.exe") KiB (both linked statically)
+Architecture: $(if [ "$TORVANE_ARCH" = x64 ]; then echo "x86_64 programs under 64-bit Wine ($TORVANE_ARCH_REASON)"; else echo "32-bit x86 programs under 32-bit Wine"; fi)
+Programs: Torvane.exe $(size_kib "$torvane_program") KiB, \
+tray_baseline.exe $(size_kib "$build/bench/tray_baseline.exe") KiB (both linked statically); \
+shipped 32-bit Torvane.exe $(size_kib "$build/Torvane.exe") KiB
 Release: $(for f in "$build"/dist/*; do printf '%s %s KiB; ' "$(basename "$f")" "$(size_kib "$f")"; done)
 
 | Measurement | Runs | Median | Spread (min – max) |

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Torvane and starts it under Wine, in a sandbox prefix of its own
 # that is kept between runs, inside Wine's virtual desktop (taskbar and tray as on Windows).
-# Without a display it runs on a virtual one, writes a screenshot and prints its path.
+# Without a display it runs on a virtual one, writes a screenshot and prints its path. On hosts
+# that run no 32-bit code it runs the x86_64 build under 64-bit Wine (see arch.sh).
 #
 #   scripts/run.sh [--windows VERSION]
 #     VERSION: win95, win98, winme, nt40, win2k, winxp (the default) or win2003
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/arch.sh"
+root=$torvane_root
 version=winxp
 screenshot=
 while [ $# -gt 0 ]; do
@@ -23,17 +25,30 @@ win95 | win98 | winme | nt40 | win2k | winxp | win2003) ;;
 *) echo "unknown Windows version: $version" >&2; exit 2 ;;
 esac
 
-prefix=${TORVANE_PREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/torvane/wineprefix}
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all
+data=${XDG_DATA_HOME:-$HOME/.local/share}/torvane
+if [ "$TORVANE_ARCH" = x64 ]; then
+    prefix=${TORVANE_PREFIX:-$data/wineprefix-x64}
+    target=torvane_x64
+else
+    prefix=${TORVANE_PREFIX:-$data/wineprefix}
+    target=Torvane
+fi
+torvane_wine_env
+export WINEPREFIX=$prefix WINEDEBUG=-all
 program='C:\Program Files\Torvane\Torvane.exe'
+fail() { echo "run.sh: $*" >&2; exit 1; }
 
 if [ -z "$screenshot" ]; then
-    "$root/scripts/install-deps.sh"
-    "$root/scripts/build.sh" --target Torvane >/dev/null
+    torvane_arch_line
+    "$root/scripts/install-deps.sh" ||
+        fail "installing the packages failed (see above): run scripts/install-deps.sh as root."
+    "$root/scripts/build.sh" --target "$target" >/dev/null ||
+        fail "building Torvane failed: run scripts/build.sh --target $target to see why."
     if [ -z "${DISPLAY:-}" ]; then
-        shot=$root/build/screenshots/torvane-$version.png
+        shot=$TORVANE_BUILD_DIR/screenshots/torvane-$version.png
         mkdir -p "$(dirname "$shot")"
-        xvfb-run -a -s "-screen 0 1024x768x24" "$0" --windows "$version" --screenshot "$shot"
+        xvfb-run -a -s "-screen 0 1024x768x24" "$0" --windows "$version" --screenshot "$shot" ||
+            fail "the run on a virtual display failed (see above)."
         echo "No display: Torvane ran on a virtual display. Screenshot: $shot"
         exit 0
     fi
@@ -42,12 +57,16 @@ fi
 if [ ! -f "$prefix/system.reg" ]; then
     echo "Creating the Wine prefix $prefix ..."
     mkdir -p "$prefix"
-    wineserver -p </dev/null >/dev/null 2>&1
-    wine wineboot </dev/null >/dev/null 2>&1
+    wineserver -p </dev/null >/dev/null 2>&1 ||
+        fail "Wine's server did not start for $prefix: is $(command -v wineserver || echo wineserver) installed and for this host (scripts/install-deps.sh)?"
+    if ! wine wineboot </dev/null >/dev/null 2>&1 || [ ! -f "$prefix/system.reg" ]; then
+        rm -rf "$prefix"
+        fail "Wine could not create the prefix $prefix: try \"WINEPREFIX=$prefix wine wineboot\" to see why."
+    fi
 fi
 install_dir="$prefix/drive_c/Program Files/Torvane"
 mkdir -p "$install_dir"
-cp "${TORVANE_BUILD_DIR:-$root/build}/Torvane.exe" "$install_dir/Torvane.exe"
+cp "$torvane_program" "$install_dir/Torvane.exe"
 rm -rf "$install_dir/Help"
 cp -r "$root/Help" "$install_dir/Help"
 wine reg add 'HKCU\Software\Wine\AppDefaults\Torvane.exe' /v Version /d "$version" /f \
@@ -65,9 +84,6 @@ sleep 10
 # Open the main window from the tray icon (bottom right of the virtual desktop's taskbar).
 xdotool mousemove 1014 758 click 1 >/dev/null 2>&1 || true
 sleep 3
-if [ -x "$root/scripts/screenshot.sh" ]; then
-    "$root/scripts/screenshot.sh" "$screenshot"
-else
-    xwd -root -silent | convert xwd:- "$screenshot"
-fi
+"$root/scripts/screenshot.sh" "$DISPLAY" "$screenshot" ||
+    fail "the screenshot of display $DISPLAY could not be taken (see above)."
 wineserver -k </dev/null >/dev/null 2>&1 || true
