@@ -4,12 +4,12 @@
 # virtual desktop "Torvane" (1024x768 at the top-left of the display):
 #   installed.sh <setup.exe> <e2e_driver.exe> <timewarp.dll> <prefix> <wine version name>
 #                [<import audit>] [<screenshot folder>]
-# Steps: silent install; first start to the tray; open from the tray; the backup question and
-# the nine backup files; a manual change with Apply and the restart question answered No;
-# Restore Backup putting the value back; Auto Tune committing (its timers run ten times faster
-# through the time warp); Free Physical Memory; a one-run CPU test; Exit from the tray; silent
-# uninstall keeping the user's Backup folder. With a screenshot folder, every step leaves
-# <version>-NN-<step>.png there; a failure always leaves <prefix>.failure.png.
+# Steps: 1 silent install; 2 first start to the tray; 3 open from the tray; 4 the backup question
+# and the nine backup files; 5 a manual change with Apply and the restart question answered No;
+# 6 Restore Backup putting the value back; 7 Auto Tune committing (its timers run ten times
+# faster through the time warp); 8 Free Physical Memory; 9 a one-run CPU test; 10 Exit from the
+# tray; 11 silent uninstall keeping the user's Backup folder. With a screenshot folder, every
+# step leaves <version>-NN-<step>.png there; a failure always leaves <prefix>.failure.png.
 # Needs DISPLAY (the tests run under xvfb-run).
 set -euo pipefail
 setup=$1
@@ -25,7 +25,8 @@ options='HKLM\SOFTWARE\Ostrander Works\Torvane'
 run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvane'
 desktop_key='HKCU\Control Panel\Desktop'
-step=0
+step=0  # screenshots taken
+stage=0 # the step of the walkthrough
 
 capture() { # the desktop as a user sees it, popups included
     local tmp
@@ -43,7 +44,7 @@ shot() {
     capture "$shots/$version-$(printf %02d $step)-$1.png"
 }
 fail() {
-    echo "FAIL ($version, after step $step): $*" >&2
+    echo "FAIL ($version, step $stage): $*" >&2
     capture "$prefix.failure.png" || true
     wineserver -k >/dev/null 2>&1 || true
     exit 1
@@ -54,6 +55,14 @@ reg_value() { # the data of one value, or nothing when it is absent
     { wine reg query "$1" /v "$2" </dev/null 2>/dev/null || true; } | tr -d '\r' |
         awk -v p="    $2    " 'index($0, p) == 1 {
             rest = substr($0, length(p) + 1); sub(/^REG_[A-Z_]+ */, "", rest); print rest }'
+}
+wait_for() { # runs the command that follows until it succeeds, for up to $1 seconds
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.2
+    done
 }
 D() { wine 'C:\e2e_driver.exe' "$@" </dev/null 2>/dev/null | tr -d '\r'; }
 point() { # screen point of the window showing $1, scrolled into view in its page
@@ -85,7 +94,7 @@ answer() { # a message box that contains $1, answered with the button $2
 }
 menu() { # drop the menu of the skin button $1 and pick an item with the keys that follow
     click "$1"
-    sleep 0.5
+    D wait-menu 10 || fail "the menu of \"$1\" did not open"
     shift
     xdotool key "$@"
     sleep 0.5
@@ -103,13 +112,13 @@ done
 cp "$setup" "$prefix/drive_c/Torvane-setup.exe"
 cp "$driver" "$prefix/drive_c/e2e_driver.exe"
 cp "$warp" "$prefix/drive_c/timewarp.dll"
-
 # 1. Install silently to the default folder.
+stage=1
 wine 'C:\Torvane-setup.exe' /S </dev/null >/dev/null 2>&1 || fail "the installer failed"
 program_files=$(wine cmd /c echo %ProgramFiles% 2>/dev/null | tr -d '\r')
 dir=$(winepath -u "$program_files\\Torvane" 2>/dev/null)
-for _ in $(seq 1 100); do [ -f "$dir/Uninstall.exe" ] && break; sleep 0.2; done
-for f in Torvane.exe Uninstall.exe Help/TVNStart.html Help/AutoStart.html Help/ManStart.html \
+wait_for 20 test -f "$dir/Uninstall.exe" || fail "not installed: Uninstall.exe"
+for f in Torvane.exe Help/TVNStart.html Help/AutoStart.html Help/ManStart.html \
          Help/StatusStart.html Help/BurninStart.html; do
     [ -f "$dir/$f" ] || fail "not installed: $f"
 done
@@ -121,12 +130,13 @@ if [ -n "$audit" ]; then
     python3 "$audit" "$dir/Uninstall.exe" || fail "the uninstaller fails the import audit"
 fi
 
-# 2. First start: to the tray only, with the Run entry and the options key.
+# 2. First start: to the tray only, with the Run entry and the options key. The program decides
+# about its main window before it adds the tray icon, so a window it showed is visible by then.
+stage=2
 wine explorer /desktop=Torvane,1024x768 "$program_files\\Torvane\\Torvane.exe" \
     </dev/null >/dev/null 2>&1 &
 program=$!
 D wait-tray 30 >/dev/null || fail "no tray icon appeared"
-sleep 2
 [ "$(D visible-windows)" = 0 ] || fail "the first start showed a window"
 run_entry=$(reg_value "$run_key" Torvane)
 [[ "$run_entry" == *'\Torvane\Torvane.exe'* ]] || fail "the Run entry is not the program: $run_entry"
@@ -136,6 +146,7 @@ D warp 10 'C:\timewarp.dll' >/dev/null || fail "could not load the time warp"
 shot first-start-tray
 
 # 3. Open from the tray: a click on the icon.
+stage=3
 read -r x y < <(D tray-point) || true
 [ -n "${y:-}" ] || fail "no tray icon in the taskbar"
 xdotool mousemove "$x" "$y" click 1
@@ -143,14 +154,14 @@ point "Start Tuning" >/dev/null
 shot main-window
 
 # 4. The first tweak page asks for the backup; Yes writes the nine files and the record.
+stage=4
 click "Manual Tweaks"
 click "Desktop Tweaks"
 D message >/dev/null || fail "no backup question"
 shot backup-question
 answer "Do you wish to backup now?" Yes
 for f in system startmenu desktop internet cdrom hdd ram bootup shutdown; do
-    for _ in $(seq 1 50); do [ -f "$dir/Backup/$f.tvb" ] && break; sleep 0.2; done
-    [ -f "$dir/Backup/$f.tvb" ] || fail "no backup file $f.tvb"
+    wait_for 10 test -f "$dir/Backup/$f.tvb" || fail "no backup file $f.tvb"
 done
 [ -f "$dir/Backup/originals.txt" ] || fail "no record of the original values"
 [ "$(reg_value "$options\\Options" 'Back up')" = 0x1 ] || fail "\"Back up\" is not 1"
@@ -159,12 +170,13 @@ shot desktop-page
 
 # 5. A manual change: font smoothing, which every system has, turned the other way; Apply; no
 # restart.
+stage=5
 label="Enable Smooth Fonts"
 before=$(reg_value "$desktop_key" FontSmoothing)
 had=$(D box-state "$label")
+box_changed() { [ "$(D box-state "$label")" != "$had" ]; }
 xdotool mousemove $(point "$label" 20 locate-box) click 1
-sleep 0.5
-[ "$(D box-state "$label")" != "$had" ] || fail "the check box did not change"
+wait_for 5 box_changed || fail "the check box did not change"
 D wait-enabled "Apply the changes" 5 || fail "Apply was not enabled by the change"
 shot manual-change
 click "Apply the changes"
@@ -177,6 +189,7 @@ changed=$(reg_value "$desktop_key" FontSmoothing)
 kill -0 "$program" 2>/dev/null || fail "the program ended after No to the restart question"
 
 # 6. Restore Backup from the File menu puts the value back, and the page shows it.
+stage=6
 menu File Down Return
 D message >/dev/null || fail "no restore question"
 shot restore-question
@@ -189,10 +202,11 @@ shot restored
 
 # 7. Auto Tune: the analysis, its recommendations, and the commit. Apply disabled the section
 # button; the View menu still leads there.
+stage=7
 menu View Down Return
 click "Start Tuning"
 click "Begin Tuning"
-sleep 2
+point "Torvane is now Analyzing your system." >/dev/null
 shot analysis-running
 click "View Results" 120
 shot recommendations
@@ -204,6 +218,7 @@ answer "restart Windows!" No
 [ "$(reg_value "$options\\Options" 'Has Tuned')" = 0x1 ] || fail "\"Has Tuned\" is not 1"
 
 # 8. Free Physical Memory on the memory status page.
+stage=8
 click "System Status"
 click "Memory Tweaks"
 click "Free Physical Memory"
@@ -217,6 +232,7 @@ D wait-enabled "Auto Tune" 5 || fail "the navigation stayed locked after freeing
 shot memory-freed
 
 # 9. A one-run CPU test: the first Start asks how many tests; one, typed in.
+stage=9
 click "Burn-in Tests"
 click "CPU Tests"
 click "Start CPU Test"
@@ -231,19 +247,26 @@ point "1 of 1 Completed" 5 >/dev/null
 shot cpu-test-completed
 
 # 10. Exit from the tray menu: a right click on the icon, then its last item.
+stage=10
 xdotool mousemove "$x" "$y" click 3
-sleep 1
+D wait-menu 10 || fail "the tray menu did not open"
 shot tray-menu
 xdotool key Up Return
-for _ in $(seq 1 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.2; done
-kill -0 "$program" 2>/dev/null && fail "the program did not end after Exit Torvane"
+program_ended() { ! kill -0 "$program" 2>/dev/null; }
+wait_for 20 program_ended || fail "the program did not end after Exit Torvane"
 D tray-gone 10 || fail "the tray icon window stayed"
 
-# 11. Uninstall silently: the uninstaller copies itself away and runs from there (Au_.exe).
+# 11. Uninstall silently: the uninstaller copies itself away and runs from there (Au_.exe), so
+# its end is seen in what it removes; the user's Backup folder stays.
+stage=11
 wine "$program_files\\Torvane\\Uninstall.exe" /S </dev/null >/dev/null 2>&1 ||
     fail "the uninstaller failed"
-for _ in $(seq 1 150); do [ -f "$dir/Torvane.exe" ] || break; sleep 0.2; done
-sleep 1
+uninstalled() {
+    [ ! -e "$dir/Torvane.exe" ] && [ ! -e "$dir/Help" ] && [ ! -e "$dir/Uninstall.exe" ] &&
+        [ ! -e "$start_menu" ] && ! reg_has "$run_key" Torvane && ! key_has "$options" &&
+        ! key_has "$uninstall_key"
+}
+wait_for 60 uninstalled || true
 [ -f "$dir/Torvane.exe" ] && fail "the program file stayed"
 [ -d "$dir/Help" ] && fail "the Help folder stayed"
 [ -f "$dir/Uninstall.exe" ] && fail "the uninstaller stayed"
