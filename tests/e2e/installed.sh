@@ -5,8 +5,9 @@
 #   installed.sh <setup.exe> <e2e_driver.exe> <timewarp.dll> <prefix> <wine version name>
 #                [<import audit>] [<screenshot folder>]
 # Steps: 1 silent install; 2 first start to the tray; 3 open from the tray; 4 the backup question
-# and the nine backup files; 5 a manual change with Apply and the restart question answered No;
-# 6 Restore Backup putting the value back; 7 Auto Tune committing (its timers run ten times
+# and the nine backup files; 5 a manual change (font smoothing) with Apply and the restart
+# question answered No; 6 Restore Backup putting back the exact type and data of the value, and
+# removing the copies of it that did not exist; 7 Auto Tune committing (its timers run ten times
 # faster through the time warp); 8 Free Physical Memory; 9 a one-run CPU test; 10 Exit from the
 # tray; 11 silent uninstall keeping the user's Backup folder. With a screenshot folder, every
 # step leaves <version>-NN-<step>.png there; a failure always leaves <prefix>.failure.png.
@@ -51,10 +52,33 @@ fail() {
 }
 reg_has() { wine reg query "$1" /v "$2" </dev/null >/dev/null 2>&1; }
 key_has() { wine reg query "$1" </dev/null >/dev/null 2>&1; }
+reg_entry() { # one value as its type and data ("REG_SZ 2", "REG_DWORD 0x1"), or "absent"
+    local out
+    if ! out=$(wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r'); then
+        echo absent
+        return 0
+    fi
+    awk -v p="    $2    " 'index(tolower($0), tolower(p)) == 1 {
+        rest = substr($0, length(p) + 1); type = rest; sub(/ .*/, "", type)
+        sub(/^REG_[A-Z_]+ */, "", rest); print type " " rest; exit }' <<<"$out"
+}
 reg_value() { # the data of one value, or nothing when it is absent
-    { wine reg query "$1" /v "$2" </dev/null 2>/dev/null || true; } | tr -d '\r' |
-        awk -v p="    $2    " 'index($0, p) == 1 {
-            rest = substr($0, length(p) + 1); sub(/^REG_[A-Z_]+ */, "", rest); print rest }'
+    local entry
+    entry=$(reg_entry "$1" "$2")
+    [ "$entry" = absent ] || echo "${entry#* }"
+}
+windows_file() { # a file of the Windows folder, whatever the case of its name
+    local found
+    found=$(find "$prefix/drive_c/windows" -maxdepth 1 -iname "$1" | head -1)
+    echo "${found:-$prefix/drive_c/windows/$1}"
+}
+ini_entry() { # the text of one key of an ini file's section, or "absent"
+    [ -f "$1" ] || { echo absent; return 0; }
+    tr -d '\r' <"$1" | awk -v s="[$2]" -v k="$3=" '
+        /^[ \t]*\[/ { inside = tolower($1) == tolower(s); next }
+        inside && index(tolower($0), tolower(k)) == 1 {
+            print substr($0, length(k) + 1); found = 1; exit }
+        END { if (!found) print "absent" }'
 }
 wait_for() { # runs the command that follows until it succeeds, for up to $1 seconds
     local end=$((SECONDS + $1))
@@ -169,10 +193,16 @@ point "Enable Smooth Fonts" >/dev/null
 shot desktop-page
 
 # 5. A manual change: font smoothing, which every system has, turned the other way; Apply; no
-# restart.
+# restart. Font smoothing is also written for all users (HKEY_USERS) and to win.ini, where a
+# fresh prefix has none.
 stage=5
 label="Enable Smooth Fonts"
-before=$(reg_value "$desktop_key" FontSmoothing)
+users_desktop_key='HKU\Control Panel\Desktop'
+win_ini=$(windows_file win.ini)
+before=$(reg_entry "$desktop_key" FontSmoothing)
+before_users=$(reg_entry "$users_desktop_key" FontSmoothing)
+before_ini=$(ini_entry "$win_ini" TrueType FontSmoothing)
+[ "$before" != absent ] || fail "the prefix has no FontSmoothing to change"
 had=$(D box-state "$label")
 box_changed() { [ "$(D box-state "$label")" != "$had" ]; }
 xdotool mousemove $(point "$label" 20 locate-box) click 1
@@ -184,19 +214,33 @@ answer "Do you wish to save the Changes you have made?" Yes
 D message >/dev/null || fail "no restart question after Apply"
 shot restart-question
 answer "restart Windows!" No
-changed=$(reg_value "$desktop_key" FontSmoothing)
+changed=$(reg_entry "$desktop_key" FontSmoothing)
 [ "$changed" != "$before" ] || fail "Apply did not change FontSmoothing ($before)"
+[ "$(reg_entry "$users_desktop_key" FontSmoothing)" = "$changed" ] ||
+    fail "Apply did not write FontSmoothing for all users ($changed)"
+[ "$(ini_entry "$win_ini" TrueType FontSmoothing)" = "${changed#* }" ] ||
+    fail "Apply did not write FontSmoothing to win.ini (${changed#* })"
 kill -0 "$program" 2>/dev/null || fail "the program ended after No to the restart question"
 
-# 6. Restore Backup from the File menu puts the value back, and the page shows it.
+# 6. Restore Backup from the File menu puts the value back with its type, takes away the copies
+# that did not exist before, and the page shows it.
 stage=6
 menu File Down Return
 D message >/dev/null || fail "no restore question"
 shot restore-question
 answer "restore your original" Yes
 answer "restart Windows!" No 30
-[ "$(reg_value "$desktop_key" FontSmoothing)" = "$before" ] ||
-    fail "Restore Backup did not put back FontSmoothing ($before)"
+restored=$(reg_entry "$desktop_key" FontSmoothing)
+[ "$restored" = "$before" ] ||
+    fail "Restore Backup did not put back FontSmoothing: \"$before\", now \"$restored\""
+restored=$(reg_entry "$users_desktop_key" FontSmoothing)
+[ "$restored" = "$before_users" ] ||
+    fail "Restore Backup did not put back FontSmoothing for all users:" \
+         "\"$before_users\", now \"$restored\""
+restored=$(ini_entry "$win_ini" TrueType FontSmoothing)
+[ "$restored" = "$before_ini" ] ||
+    fail "Restore Backup did not put back FontSmoothing in win.ini:" \
+         "\"$before_ini\", now \"$restored\""
 [ "$(D box-state "$label")" = "$had" ] || fail "the page does not show the restored value"
 shot restored
 
