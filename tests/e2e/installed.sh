@@ -7,10 +7,11 @@
 # Steps: 1 silent install; 2 first start to the tray; 3 open from the tray; 4 the backup question
 # and the nine backup files; 5 a manual change (font smoothing) with Apply and the restart
 # question answered No; 6 Restore Backup putting back the exact type and data of the value, and
-# removing the copies of it that did not exist; 7 Auto Tune committing (its timers run ten times
-# faster through the time warp); 8 Free Physical Memory; 9 a one-run CPU test; 10 Exit from the
-# tray; 11 silent uninstall keeping the user's Backup folder. With a screenshot folder, every
-# step leaves <version>-NN-<step>.png there; a failure always leaves <prefix>.failure.png.
+# removing the copies of it that did not exist; 7 Auto Tune committing its recommended values
+# (read back from the registry and System.ini, per family; its timers run ten times faster
+# through the time warp); 8 Free Physical Memory; 9 a one-run CPU test; 10 Exit from the tray;
+# 11 silent uninstall keeping the user's Backup folder. With a screenshot folder, every step
+# leaves <version>-NN-<step>.png there; a failure always leaves <prefix>.failure.png.
 # Needs DISPLAY (the tests run under xvfb-run).
 set -euo pipefail
 setup=$1
@@ -254,12 +255,76 @@ point "Torvane is now Analyzing your system." >/dev/null
 shot analysis-running
 click "View Results" 120
 shot recommendations
+# What the commit writes, as "key|value|type and data": the values every version gets, then those
+# of its family. Server 2003 belongs to neither family, so it gets no family's values, and the
+# TCP/IP values of both families stay as they were. The Internet values are committed on the
+# first tuning only; the MTU only where the adapters' keys exist (on Windows 2000 and XP always,
+# elsewhere not in a fresh prefix).
+explorer_key='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Explorer'
+cdfs_key='HKLM\SYSTEM\CurrentControlSet\Control\FileSystem\CDFS'
+nt_tcpip_key='HKLM\SYSTEM\CurrentControlSet\Services\Tcpip\Parameters'
+ninex_tcpip_key='HKLM\System\CurrentControlSet\Services\VxD\MSTCP'
+memory_key='HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\Memory Management'
+tuned=("$desktop_key|HungAppTimeout|REG_SZ 5000"
+       "$desktop_key|MenuShowDelay|REG_SZ 50"
+       "$desktop_key|FontSmoothing|REG_SZ 0"
+       "$explorer_key|AlwaysUnloadDLL|REG_SZ 1"
+       "$cdfs_key|Prefetch|REG_BINARY 400C0000"  # CD 48X: 3136
+       "$cdfs_key|CacheSize|REG_BINARY AC090000") # Large: 2476
+untouched=()
+case $version in
+win95 | win98 | winme)
+    tuned+=("$ninex_tcpip_key|DefaultTTL|REG_SZ 64"
+            "$ninex_tcpip_key|DefaultRcvWindow|REG_SZ 3216"
+            "$explorer_key|Max Cached Icons|REG_SZ 8192"
+            'HKCU\.DEFAULT\Control Panel\Desktop|AutoEndTasks|REG_SZ 1')
+    untouched+=("$nt_tcpip_key|DefaultTTL" "$memory_key|DisablePagingExecutive") ;;
+nt40 | win2k | winxp)
+    tuned+=("$nt_tcpip_key|DefaultTTL|REG_DWORD 0x40"
+            "$nt_tcpip_key|TcpWindowSize|REG_DWORD 0xc90"
+            "$memory_key|DisablePagingExecutive|REG_DWORD 0x1")
+    [ "$version" = nt40 ] || tuned+=("$nt_tcpip_key|MTU|REG_DWORD 0x240")
+    untouched+=("$ninex_tcpip_key|DefaultTTL" "$explorer_key|Max Cached Icons") ;;
+*)
+    untouched+=("$nt_tcpip_key|DefaultTTL" "$ninex_tcpip_key|DefaultTTL"
+                "$memory_key|DisablePagingExecutive" "$explorer_key|Max Cached Icons") ;;
+esac
+system_ini=$(windows_file system.ini)
+was=()
+for entry in "${tuned[@]}" "${untouched[@]}"; do
+    IFS='|' read -r key name _ <<<"$entry"
+    was+=("$(reg_entry "$key" "$name")")
+done
+swapfile_was=$(ini_entry "$system_ini" 386Enh ConservativeSwapfileUsage)
 click "Optimize System now"
 answer "Commit the Optimized Values" Yes
 D message 60 >/dev/null || fail "the commit did not end with the restart question"
 shot committed
 answer "restart Windows!" No
 [ "$(reg_value "$options\\Options" 'Has Tuned')" = 0x1 ] || fail "\"Has Tuned\" is not 1"
+i=0
+for entry in "${tuned[@]}"; do
+    IFS='|' read -r key name want <<<"$entry"
+    [ "${was[i]}" != "$want" ] || fail "$key\\$name was $want before the commit already"
+    now=$(reg_entry "$key" "$name")
+    [ "$now" = "$want" ] || fail "the commit left $key\\$name \"$now\", not \"$want\""
+    i=$((i + 1))
+done
+for entry in "${untouched[@]}"; do
+    IFS='|' read -r key name <<<"$entry"
+    now=$(reg_entry "$key" "$name")
+    [ "$now" = "${was[i]}" ] || fail "the commit changed $key\\$name (\"${was[i]}\" to \"$now\")"
+    i=$((i + 1))
+done
+swapfile=$(ini_entry "$system_ini" 386Enh ConservativeSwapfileUsage)
+case $version in
+win95 | win98 | winme)
+    [ "$swapfile_was" != 1 ] && [ "$swapfile" = 1 ] ||
+        fail "the commit left ConservativeSwapfileUsage in System.ini \"$swapfile\"" \
+             "(before: \"$swapfile_was\"), not 1" ;;
+*)
+    [ "$swapfile" = "$swapfile_was" ] || fail "the commit changed System.ini off the 9x family" ;;
+esac
 
 # 8. Free Physical Memory on the memory status page.
 stage=8
