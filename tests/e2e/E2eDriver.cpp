@@ -17,9 +17,16 @@
 //   e2e_driver box-state LABEL          prints 1 when that check box is checked, else 0
 //   e2e_driver message [SECONDS]        waits for a message box and prints its text on one line
 //   e2e_driver gone TEXT [SECONDS]      waits until no visible window has the text TEXT
+//   e2e_driver texts                    prints the text of every visible window of the program,
+//                                       one a line (line breaks in a text become spaces)
+//   e2e_driver progress                 prints the position of every visible progress bar of
+//                                       the program, one a line
+//   e2e_driver wait-menu [SECONDS]      waits until a popup menu is open
 //   e2e_driver warp DIVISOR DLL         loads DLL (the time warp) into the running program and
 //                                       divides its timer periods and waits by DIVISOR
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,10 +64,25 @@ bool WaitFor(bool wantPresent, int seconds) {
 int g_visible = 0;
 DWORD g_process = 0;
 
-BOOL CALLBACK CountVisible(HWND window, LPARAM) {
+bool OfProgram(HWND window) {
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == g_process && IsWindowVisible(window)) {
+    return process == g_process;
+}
+
+// The process of the running program, known by its tray icon's window.
+bool FindProgram() {
+    HWND tray = FindTray();
+    if (tray == nullptr) {
+        std::fprintf(stderr, "no running program\n");
+        return false;
+    }
+    GetWindowThreadProcessId(tray, &g_process);
+    return true;
+}
+
+BOOL CALLBACK CountVisible(HWND window, LPARAM) {
+    if (OfProgram(window) && IsWindowVisible(window)) {
         RECT rect;
         GetWindowRect(window, &rect);
         // The host window is shown with no size at all; it is not something the user sees.
@@ -79,6 +101,14 @@ std::string TextOf(HWND window) {
             plain += *c;
     }
     return plain;
+}
+
+std::string OneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    return text;
 }
 
 struct Search {
@@ -238,12 +268,7 @@ int Message(int seconds) {
         HWND box = nullptr;
         EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box));
         if (box != nullptr) {
-            std::string text = TextOf(GetDlgItem(box, kMessageTextId));
-            for (char& c : text) {
-                if (c == '\r' || c == '\n')
-                    c = ' ';
-            }
-            std::printf("%s\n", text.c_str());
+            std::printf("%s\n", OneLine(TextOf(GetDlgItem(box, kMessageTextId))).c_str());
             return 0;
         }
         Sleep(100);
@@ -285,6 +310,60 @@ int Gone(const char* text, int seconds) {
         Sleep(100);
     }
     std::fprintf(stderr, "\"%s\" is still shown\n", text);
+    return 1;
+}
+
+BOOL CALLBACK PrintChildText(HWND window, LPARAM) {
+    if (IsWindowVisible(window))
+        std::printf("%s\n", OneLine(TextOf(window)).c_str());
+    return TRUE;
+}
+
+BOOL CALLBACK PrintTexts(HWND window, LPARAM) {
+    if (OfProgram(window) && IsWindowVisible(window)) {
+        std::printf("%s\n", OneLine(TextOf(window)).c_str());
+        EnumChildWindows(window, PrintChildText, 0);
+    }
+    return TRUE;
+}
+
+int Texts() {
+    if (!FindProgram())
+        return 1;
+    EnumWindows(PrintTexts, 0);
+    return 0;
+}
+
+BOOL CALLBACK PrintChildProgress(HWND window, LPARAM) {
+    char kind[32] = {};
+    GetClassNameA(window, kind, sizeof kind);
+    if (IsWindowVisible(window) && lstrcmpiA(kind, PROGRESS_CLASSA) == 0)
+        std::printf("%ld\n", static_cast<long>(SendMessageA(window, PBM_GETPOS, 0, 0)));
+    return TRUE;
+}
+
+BOOL CALLBACK PrintProgress(HWND window, LPARAM) {
+    if (OfProgram(window) && IsWindowVisible(window))
+        EnumChildWindows(window, PrintChildProgress, 0);
+    return TRUE;
+}
+
+int Progress() {
+    if (!FindProgram())
+        return 1;
+    EnumWindows(PrintProgress, 0);
+    return 0;
+}
+
+// An open popup menu is a visible window of the menu class, "#32768".
+int WaitMenu(int seconds) {
+    for (int i = 0; i <= seconds * 10; ++i) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (menu != nullptr && IsWindowVisible(menu))
+            return 0;
+        Sleep(100);
+    }
+    std::fprintf(stderr, "no menu opened\n");
     return 1;
 }
 
@@ -389,11 +468,15 @@ int main(int argc, char** argv) {
         return Message(seconds);
     if (command == "warp" && argc > 3)
         return Warp(static_cast<UINT>(std::atoi(argv[2])), argv[3]);
+    if (command == "texts")
+        return Texts();
+    if (command == "progress")
+        return Progress();
+    if (command == "wait-menu")
+        return WaitMenu(seconds);
     if (command == "visible-windows") {
-        HWND tray = FindTray();
-        if (tray == nullptr)
+        if (!FindProgram())
             return 1;
-        GetWindowThreadProcessId(tray, &g_process);
         EnumWindows(CountVisible, 0);
         std::printf("%d\n", g_visible);
         return 0;
