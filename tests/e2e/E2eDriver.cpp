@@ -27,6 +27,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -391,6 +392,24 @@ DWORD RunRemote(HANDLE process, LPTHREAD_START_ROUTINE start, LPVOID argument) {
     return result;
 }
 
+// Where the module loaded from `path` lies in the process `id`, or 0. A thread's exit code holds
+// only 32 bits, so LoadLibraryA's answer from a remote thread is no address in a 64-bit program.
+UINT_PTR RemoteModuleBase(DWORD id, const char* path) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE | TH32CS_SNAPMODULE32, id);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof module;
+    UINT_PTR base = 0;
+    for (BOOL more = Module32First(snapshot, &module); more && base == 0;
+         more = Module32Next(snapshot, &module)) {
+        if (lstrcmpiA(module.szExePath, path) == 0)
+            base = reinterpret_cast<UINT_PTR>(module.modBaseAddr);
+    }
+    CloseHandle(snapshot);
+    return base;
+}
+
 // Loads the time warp into the program and calls its WarpTime(divisor) there; WarpTime answers
 // how many imports it redirected.
 int Warp(UINT divisor, const char* dll) {
@@ -417,12 +436,12 @@ int Warp(UINT divisor, const char* dll) {
     if (remotePath != nullptr && WriteProcessMemory(process, remotePath, path, size, nullptr)) {
         auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-        const DWORD remote = RunRemote(process, loadLibrary, remotePath);
+        RunRemote(process, loadLibrary, remotePath);
+        const UINT_PTR remote = RemoteModuleBase(id, path);
         if (remote != 0) {
-            const DWORD offset = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(warpTime) -
-                                                    reinterpret_cast<UINT_PTR>(local));
-            auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-                static_cast<UINT_PTR>(remote + offset));
+            const UINT_PTR offset =
+                reinterpret_cast<UINT_PTR>(warpTime) - reinterpret_cast<UINT_PTR>(local);
+            auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(remote + offset);
             const DWORD redirected =
                 RunRemote(process, start, reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(divisor)));
             std::printf("%lu imports redirected\n", redirected);
