@@ -59,7 +59,7 @@ if [ ! -f "$prefix/system.reg" ]; then
     mkdir -p "$prefix"
     wineserver -p </dev/null >/dev/null 2>&1 ||
         fail "Wine's server did not start for $prefix: is $(command -v wineserver || echo wineserver) installed and for this host (scripts/install-deps.sh)?"
-    if ! wine wineboot </dev/null >/dev/null 2>&1 || [ ! -f "$prefix/system.reg" ]; then
+    if ! wine wineboot </dev/null >/dev/null 2>&1 || [ ! -d "$prefix/drive_c/windows/system32" ]; then
         rm -rf "$prefix"
         fail "Wine could not create the prefix $prefix: try \"WINEPREFIX=$prefix wine wineboot\" to see why."
     fi
