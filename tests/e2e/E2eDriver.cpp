@@ -21,6 +21,8 @@
 //                                       divides its timer periods and waits by DIVISOR
 #include <windows.h>
 
+#include <tlhelp32.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -312,6 +314,25 @@ DWORD RunRemote(HANDLE process, LPTHREAD_START_ROUTINE start, LPVOID argument) {
     return result;
 }
 
+// Where the process has loaded the module of that file name, or null. A thread's exit code holds
+// only 32 bits, so a remote LoadLibraryA cannot tell where a 64-bit process put the module.
+HMODULE RemoteModule(DWORD processId, const char* path) {
+    const char* slash = std::strrchr(path, '\\');
+    const char* name = slash != nullptr ? slash + 1 : path;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    HMODULE found = nullptr;
+    MODULEENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Module32First(snapshot, &entry); more && found == nullptr;
+         more = Module32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szModule, name) == 0)
+            found = entry.hModule;
+    CloseHandle(snapshot);
+    return found;
+}
+
 // Loads the time warp into the program and calls its WarpTime(divisor) there; WarpTime answers
 // how many imports it redirected.
 int Warp(UINT divisor, const char* dll) {
@@ -338,12 +359,13 @@ int Warp(UINT divisor, const char* dll) {
     if (remotePath != nullptr && WriteProcessMemory(process, remotePath, path, size, nullptr)) {
         auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(
             GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
-        const DWORD remote = RunRemote(process, loadLibrary, remotePath);
-        if (remote != 0) {
-            const DWORD offset = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(warpTime) -
-                                                    reinterpret_cast<UINT_PTR>(local));
+        RunRemote(process, loadLibrary, remotePath);
+        const HMODULE remote = RemoteModule(id, path);
+        if (remote != nullptr) {
+            const UINT_PTR offset =
+                reinterpret_cast<UINT_PTR>(warpTime) - reinterpret_cast<UINT_PTR>(local);
             auto start = reinterpret_cast<LPTHREAD_START_ROUTINE>(
-                static_cast<UINT_PTR>(remote + offset));
+                reinterpret_cast<UINT_PTR>(remote) + offset);
             const DWORD redirected =
                 RunRemote(process, start, reinterpret_cast<LPVOID>(static_cast<UINT_PTR>(divisor)));
             std::printf("%lu imports redirected\n", redirected);
