@@ -203,10 +203,10 @@ int main(int argc, char** argv) {
         return Fail("cannot read the program's memory counters");
     if (opened < 0)
         return Fail("the main window did not open from the tray");
-    std::printf("shown %lld %lu %lu %lld %lu %lu\n", shown,
-                static_cast<unsigned long>(counters.PeakWorkingSetSize),
+    std::printf("shown %lld %zu %lu %lld %zu %zu\n", shown,
+                static_cast<size_t>(counters.PeakWorkingSetSize),
                 static_cast<unsigned long>(exitCode), opened,
-                static_cast<unsigned long>(open.WorkingSetSize),
-                static_cast<unsigned long>(open.PeakWorkingSetSize));
+                static_cast<size_t>(open.WorkingSetSize),
+                static_cast<size_t>(open.PeakWorkingSetSize));
     return 0;
 }

@@ -13,7 +13,8 @@ const char kOptimizingTip[] = "Optimizing Memory ....";
 
 void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::string& tip) {
     record = NOTIFYICONDATAA{};
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE; // 88 bytes: understood by every shell
+    // The first version of the record (88 bytes in a 32-bit program): understood by every shell.
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
     record.hWnd = owner;
     record.uID = CTrayIconDlg::kIconId;
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

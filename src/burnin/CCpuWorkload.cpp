@@ -4,13 +4,19 @@
 #include <cstring>
 #include <float.h>
 
+// Only the x87 unit of a 32-bit program has a precision to set. A 64-bit runtime does not support
+// the precision mask and may take it for an invalid argument.
 CCpuWorkload::CCpuWorkload() {
+#if defined(__i386__) || defined(_M_IX86)
     savedControl_ = _controlfp(0, 0);
     _controlfp(_PC_53, _MCW_PC);
+#endif
 }
 
 CCpuWorkload::~CCpuWorkload() {
+#if defined(__i386__) || defined(_M_IX86)
     _controlfp(savedControl_, _MCW_PC);
+#endif
 }
 
 void CCpuWorkload::Step(uint32_t counter) {

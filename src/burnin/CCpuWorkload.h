@@ -8,8 +8,9 @@
 // same results, so a run's results are checked against answers known in advance; a processor
 // that miscalculates (overheated, overclocked, failing) ends with different ones.
 //
-// Floating point is done at double precision (the x87 unit is switched to 53-bit rounding for
-// the life of the object), so results do not depend on how the compiler keeps values.
+// Floating point is done at double precision (in a 32-bit program the x87 unit is switched to
+// 53-bit rounding for the life of the object; a 64-bit one computes in SSE2 registers at that
+// precision anyway), so results do not depend on how the compiler keeps values.
 class CCpuWorkload {
 public:
     // Arithmetic rounds per step.
@@ -43,7 +44,9 @@ public:
     static Results Expected();
 
 private:
-    unsigned int savedControl_ = 0;
+#if defined(__i386__) || defined(_M_IX86)
+    unsigned int savedControl_ = 0; // the x87 precision before
+#endif
     uint32_t a_ = 0x9E3779B9u;
     uint32_t b_ = 0x7F4A7C15u;
     uint32_t m_ = 0x243F6A88u;

@@ -79,4 +79,16 @@ TEST_F(MemoryOptimizer, FiguresAndPlace) {
     EXPECT_EQ(CMemoryOptimizer::ScriptPath(), std::string(temp) + "freemem.vbs");
 }
 
+// Without a source the figures are the system's, as a 32-bit program is told them (2 GB at the
+// most) whatever word size the program is built for: never the rest of a larger figure cut to
+// 32 bits.
+TEST(MemoryFigures, TheSystemsTotalIsNeverCutShort) {
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof(status);
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    const DWORD total = CMemoryFigures::TotalPhysical();
+    EXPECT_GE(total, status.ullTotalPhys < 0x7FFFFFFF ? status.ullTotalPhys : 0x7FFFFFFF);
+    EXPECT_LE(total, 0x80000000u);
+}
+
 } // namespace
