@@ -26,16 +26,16 @@ public:
     static constexpr UINT kWatchPeriodAfterOptimize = 5000;
     static constexpr UINT kRecoveryPeriod = 1000;
     // Recovery ends once more than this many bytes are free.
-    static constexpr DWORD kRecoveredBytes = 0x7FFFFF;
+    static constexpr ULONGLONG kRecoveredBytes = 0x7FFFFF;
 
     CAutoOptimizer(CMemoryOptimizer& optimizer, TrayStateSink setTrayState)
         : optimizer_(optimizer), setTrayState_(std::move(setTrayState)) {}
 
     // Free memory in whole megabytes strictly below the threshold (a threshold of 0 never is).
-    static bool IsBelowThreshold(DWORD availableBytes, DWORD thresholdMegabytes) {
+    static bool IsBelowThreshold(ULONGLONG availableBytes, DWORD thresholdMegabytes) {
         return availableBytes / 1048576 < thresholdMegabytes;
     }
-    static bool HasRecovered(DWORD availableBytes) { return availableBytes > kRecoveredBytes; }
+    static bool HasRecovered(ULONGLONG availableBytes) { return availableBytes > kRecoveredBytes; }
 
     // A watch tick: reads the threshold anew and, when free memory is below it, starts the
     // optimiser (its result does not matter: recovery watches the memory) and shows the

@@ -15,7 +15,9 @@ public:
     INT_PTR Show(HWND parent);
 
     // The memory in MB as the dialog counts it: whole megabytes plus one.
-    static DWORD TotalMegabytes(DWORD totalBytes) { return (totalBytes >> 20) + 1; }
+    static DWORD TotalMegabytes(ULONGLONG totalBytes) {
+        return static_cast<DWORD>((totalBytes >> 20) + 1);
+    }
     // The recommended level, 10 % of the memory.
     static DWORD SuggestedLevel(DWORD totalMegabytes) { return totalMegabytes * 10 / 100; }
     // The highest level accepted, a quarter of the memory.

@@ -11,6 +11,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 #include "app/CMainDlg.h"
 #include "app/CTrayIconDlg.h"
 
@@ -38,13 +39,15 @@ class HostDlg : public testing::Test {
 protected:
     void SetUp() override {
         CTimeScale::SetDivisor(10);
-        CMemoryFigures::SetSource([this] { return CMemoryFigures::Figures{total_, available_}; });
+        CMemoryFigures::SetSource(ReportedMemory([this] {
+            return CMemoryFigures::Figures{total_, available_};
+        }));
     }
     void TearDown() override {
         host_.reset();
         PumpMessages(20);
         CTimeScale::SetDivisor(1);
-        CMemoryFigures::SetSource(nullptr);
+        CMemoryFigures::SetSource({});
     }
 
     // Starts the host the way the application does, with a counting optimiser and a tray icon.

@@ -9,6 +9,7 @@
 #include "status/CMemoryOptimizer.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
@@ -26,7 +27,9 @@ public:
 TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
     CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
     DWORD available = 32 * kMB;
-    CMemoryFigures::SetSource([&] { return CMemoryFigures::Figures{256 * kMB, available}; });
+    CMemoryFigures::SetSource(ReportedMemory([&] {
+        return CMemoryFigures::Figures{256 * kMB, available};
+    }));
     RecordingOptimizer optimizer;
     std::vector<int> trayStates;
     CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
@@ -62,7 +65,7 @@ TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAbov
     EXPECT_TRUE(rule.Watch());
     EXPECT_EQ(optimizer.paths.size(), 2u);
 
-    CMemoryFigures::SetSource(nullptr);
+    CMemoryFigures::SetSource({});
 }
 
 TEST(AutoOptimizerRule, OptimisationStartsStrictlyBelowTheThresholdInWholeMegabytes) {
@@ -74,6 +77,10 @@ TEST(AutoOptimizerRule, OptimisationStartsStrictlyBelowTheThresholdInWholeMegaby
     EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(0, 0));
     EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0, 1));
     EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0x7FFFFFFF, 4096));
+    // Beyond 4 GB free, nothing wraps round to a small amount.
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(4ull << 30, 1));
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(9ull << 30, 6553));
+    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold((6553ull << 20) - 1, 6553));
 }
 
 TEST(AutoOptimizerRule, RecoveryEndsAboveEightMegabytesLessOneByte) {
@@ -81,6 +88,7 @@ TEST(AutoOptimizerRule, RecoveryEndsAboveEightMegabytesLessOneByte) {
     EXPECT_FALSE(CAutoOptimizer::HasRecovered(8388607));
     EXPECT_FALSE(CAutoOptimizer::HasRecovered(0));
     EXPECT_TRUE(CAutoOptimizer::HasRecovered(0xFFFFFFFF));
+    EXPECT_TRUE(CAutoOptimizer::HasRecovered(4ull << 30));
 }
 
 } // namespace
