@@ -312,6 +312,15 @@ TEST_F(TweakPages, InternetFieldsAndClearingButtons) {
     EXPECT_EQ(LastMessage(), "Cookies Folder was successfully cleared.");
     EXPECT_FALSE(CTestFolder::Exists(cookies / "a.txt"));
     EXPECT_EQ(main_.locks, (std::vector<bool>{true, false}));
+    // A cookie in use stays: the failure is shown, not the success.
+    CTestFolder::WriteFile(cookies / "b.txt", "x");
+    HANDLE busy = CreateFileA((cookies / "b.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    messages_.Answer(IDYES);
+    Press(IDC_INTERNET_COOKIES);
+    CloseHandle(busy);
+    EXPECT_EQ(LastMessage(), "There was an error in clearing the Cookies Folder.");
+    EXPECT_TRUE(CTestFolder::Exists(cookies / "b.txt"));
 
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, sizeof(windows));
