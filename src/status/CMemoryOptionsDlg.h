@@ -8,7 +8,8 @@
 
 // "Memory Optimization Options": whether to report after each optimisation, whether to optimise
 // automatically and below which free memory (in MB, 1 to a quarter of the memory). Nothing is
-// stored until OK finds the level valid.
+// stored until OK finds the level valid. While the automatic optimisation is paused, the dialog
+// says why.
 class CMemoryOptionsDlg : public CModalDialog {
 public:
     // Runs the dialog; IDOK when the options were stored.

@@ -19,9 +19,10 @@ class RecordingOptimizer : public CMemoryOptimizer {
 public:
     int Optimize(const std::string& path) override {
         paths.push_back(path);
-        return 0; // the rule does not look at the result
+        return result;
     }
     std::vector<std::string> paths;
+    int result = 1;
 };
 
 TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
@@ -36,35 +37,85 @@ TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAbov
 
     // No level stored: 0, which no free amount is below.
     available = 0;
-    EXPECT_FALSE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
 
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
     available = 32 * kMB; // exactly at the level
-    EXPECT_FALSE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(optimizer.paths.empty());
     EXPECT_TRUE(trayStates.empty());
 
     available = 32 * kMB - 1; // 31 whole megabytes
-    EXPECT_TRUE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     ASSERT_EQ(optimizer.paths.size(), 1u);
     EXPECT_EQ(optimizer.paths[0], CMemoryOptimizer::ScriptPath());
     EXPECT_EQ(trayStates, std::vector<int>{CAutoOptimizer::kTrayOptimizing});
 
     available = 0x7FFFFF;
-    EXPECT_FALSE(rule.Recover());
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering);
     available = 0x800000;
-    EXPECT_TRUE(rule.Recover());
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
     EXPECT_EQ(trayStates,
               (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
 
     // The level is read on every tick.
     available = 20 * kMB;
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 10);
-    EXPECT_FALSE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 21);
-    EXPECT_TRUE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     EXPECT_EQ(optimizer.paths.size(), 2u);
+    EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
 
+    CMemoryFigures::SetSource({});
+}
+
+// An optimisation that cannot help pauses the rule, with the icon normal and the reason told,
+// instead of starting again every few seconds.
+TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    ULONGLONG available = 20 * kMB;
+    CMemoryFigures::SetSource(ReportedMemory([&] {
+        return CMemoryFigures::Figures{256 * kMB, available};
+    }));
+    RecordingOptimizer optimizer;
+    std::vector<int> trayStates;
+    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+
+    // No script host: paused at once, the icon never animates.
+    optimizer.result = 0;
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRunReason);
+    EXPECT_TRUE(trayStates.empty());
+
+    // Memory comes back above 8 MB but stays below the level: the next watch pauses instead
+    // of optimising again.
+    rule.Resume();
+    optimizer.result = 1;
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
+    EXPECT_EQ(optimizer.paths.size(), 2u);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kStillBelowReason);
+
+    // Memory never comes back: the recovery gives up at its limit, the icon back to normal.
+    rule.Resume();
+    available = 4 * kMB;
+    trayStates.clear();
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
+    for (int tick = 1; tick < CAutoOptimizer::kRecoveryLimit; ++tick)
+        ASSERT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering) << tick;
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kPause);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRecoveredReason);
+    EXPECT_EQ(trayStates,
+              (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
+
+    // Once memory is above the level again, the reason is gone.
+    rule.Resume();
+    available = 100 * kMB;
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
+    EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
     CMemoryFigures::SetSource({});
 }
 

@@ -3,6 +3,8 @@
 #include "platform/CAppSettings.h"
 #include "platform/CMemoryFigures.h"
 #include "res/resource.h"
+#include "status/CAutoOptimizer.h"
+#include "status/CMemoryOptimizer.h"
 #include "status/CMemoryOptionsDlg.h"
 #include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
@@ -132,6 +134,31 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
     EXPECT_EQ(Stored("UseAutoMemOptimize"), 0u);
     EXPECT_EQ(Stored("AutoMemOptimize"), 25u);
     EXPECT_EQ(messages_.Texts().size(), 5u);
+}
+
+// While automatic optimisation is paused, the dialog says why.
+TEST_F(MemoryOptionsDlg, TellsWhyAutomaticOptimisationIsPaused) {
+    class FailingOptimizer : public CMemoryOptimizer {
+    public:
+        int Optimize(const std::string&) override { return 0; }
+    } optimizer;
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 200);
+    CAutoOptimizer rule(optimizer, nullptr);
+    ASSERT_EQ(rule.Watch(), CAutoOptimizer::kPause);
+    std::string shown;
+    Run([&](HWND dialog) {
+        shown = Text(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(shown, CAutoOptimizer::kNotRunReason);
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 1);
+    ASSERT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
+    Run([&](HWND dialog) {
+        shown = Text(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(shown, "");
 }
 
 // The memory, the suggestion and the limit are the machine's, 2 GB and beyond included.
