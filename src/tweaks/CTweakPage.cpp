@@ -270,7 +270,7 @@ void CTweakPage::OnValueChanged(size_t index) {
         return;
     RowState& state = states_[index];
     state.shown = ReadControls(index);
-    const bool differs = state.shown != state.original;
+    const bool differs = IsChanged(index);
     if (state.counted && !differs) {
         state.counted = false;
         Main().NotifyPageChange(0, 1, 0);
@@ -278,6 +278,13 @@ void CTweakPage::OnValueChanged(size_t index) {
         state.counted = true;
         Main().NotifyPageChange(1, 1, 0);
     }
+}
+
+bool CTweakPage::IsChanged(size_t index) const {
+    const RowState& state = states_[index];
+    if (table_.rows[index].kind == TweakKind::kImage && state.checked)
+        return true;
+    return state.shown != state.original;
 }
 
 void CTweakPage::OnBoxClicked(size_t index) {
@@ -448,7 +455,7 @@ int CTweakPage::Apply() {
                 continue;
         }
         state.shown = ReadControls(i);
-        if (state.shown != state.original)
+        if (IsChanged(i))
             Commit(i);
     }
     return 1;

@@ -11,6 +11,7 @@
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "support/TestRegistry.h"
+#include "tweaks/CBootupTweaks.h"
 #include "tweaks/CFileChooser.h"
 #include "tweaks/CInternetTweaks.h"
 #include "tweaks/CSystemTweaks.h"
@@ -400,7 +401,8 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
         Leave(IDC_BOOTUP_IMAGE_EDIT);
         EXPECT_EQ(LastMessage(), "Specified path can not be used as a startup image.");
         EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
-        EXPECT_EQ(main_.counter, 0);
+        // Checked with an empty path, the row puts the logo back: that is a change.
+        EXPECT_EQ(main_.counter, 1);
         bool asked = false;
         CFileChooser::SetHandler([&](CFileChooser::Kind kind, const std::string&, std::string&) {
             asked = kind == CFileChooser::kBitmapFile;
@@ -410,6 +412,19 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
         EXPECT_TRUE(asked);
         EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
         Click(IDC_BOOTUP_IMAGE_BOX);
+        EXPECT_EQ(main_.counter, 0);
+
+        // The empty path committed: the picture set aside comes back in place of one's own.
+        CPreservedFile picture(CBootupTweaks::kStartupPicture);
+        CPreservedFile saved(CBootupTweaks::kSavedStartupPicture);
+        picture.Write("mine");
+        saved.Write("logo");
+        Click(IDC_BOOTUP_IMAGE_BOX);
+        page_->Apply();
+        EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "logo");
+        EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
+        EXPECT_FALSE(Checked(IDC_BOOTUP_IMAGE_BOX));
+        EXPECT_EQ(main_.counter, 0);
     }
     if (family != kFamilyWinXP) {
         Click(IDC_BOOTUP_BOOTMENU_BOX);
@@ -461,8 +476,10 @@ TEST_F(TweakPages, EveryRowCountsOnceAwayAndBack) {
                 EXPECT_EQ(main_.counter, 0);
                 continue;
             }
+            // A checked picture box is a change in itself (an empty path puts the logo back).
+            const int checkedCount = row.kind == TweakKind::kImage ? 1 : 0;
             Click(row.box);
-            EXPECT_EQ(main_.counter, 0);
+            EXPECT_EQ(main_.counter, checkedCount);
             EXPECT_TRUE(Enabled(row.fields[0]));
             if (row.kind == TweakKind::kList) {
                 const int was = Selected(row.fields[0]);
@@ -475,7 +492,7 @@ TEST_F(TweakPages, EveryRowCountsOnceAwayAndBack) {
                 Type(row.fields[0], row.kind == TweakKind::kNumber ? "1" + was : was + "1");
                 EXPECT_EQ(main_.counter, 1);
                 Type(row.fields[0], was);
-                EXPECT_EQ(main_.counter, 0);
+                EXPECT_EQ(main_.counter, checkedCount);
                 Type(row.fields[0], row.kind == TweakKind::kNumber ? "2" : "C:\\x.bmp");
             }
             Click(row.box);
