@@ -23,6 +23,7 @@ constexpr DWORD kJoinTimeout = 10000;
 
 CCpuTestWorker::PostFunction g_post = nullptr;
 unsigned g_spoiledRun = 0;
+bool g_refuseStarts = false;
 std::atomic<long> g_liveThreads{0};
 
 } // namespace
@@ -72,7 +73,7 @@ CCpuTestWorker::~CCpuTestWorker() {
 }
 
 BOOL CCpuTestWorker::Start(HWND page, unsigned serial) {
-    if (shared_ != nullptr)
+    if (shared_ != nullptr || g_refuseStarts)
         return FALSE;
     shared_ = new Shared;
     shared_->page = page;
@@ -129,6 +130,10 @@ void CCpuTestWorker::SetPostFunction(PostFunction post) {
 
 void CCpuTestWorker::SetSpoiledRun(unsigned serial) {
     g_spoiledRun = serial;
+}
+
+void CCpuTestWorker::RefuseStarts(bool refuse) {
+    g_refuseStarts = refuse;
 }
 
 unsigned __stdcall CCpuTestWorker::ThreadMain(void* parameter) {

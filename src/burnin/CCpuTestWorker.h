@@ -61,6 +61,8 @@ public:
     using PostFunction = BOOL(WINAPI*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void SetPostFunction(PostFunction post);
     static void SetSpoiledRun(unsigned serial);
+    // Test use only: makes Start fail, as when no thread can be made.
+    static void RefuseStarts(bool refuse);
 
 private:
     struct Shared;

@@ -159,8 +159,12 @@ void CMemoryStatusPage::Sample() {
         shownFreeKB_ = freeKB;
     }
 
+    // The red line shows the level only while automatic optimisation is on.
+    DWORD useAuto = 0;
     DWORD threshold = 0;
+    settings_.GetUseAutoMemOptimize(useAuto);
     settings_.GetAutoMemOptimize(threshold);
+    chart_.ShowSeries(0, useAuto == 1 && threshold != 0);
     chart_.SetValue(0, ChartValue(threshold));
     chart_.SetValue(1, ChartValue(figures.free >> 20));
     chart_.Advance();

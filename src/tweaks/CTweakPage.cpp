@@ -257,7 +257,8 @@ void CTweakPage::Load() {
         const bool on = IsRowOn(i);
         EnableWindow(Item(row.box), on ? TRUE : FALSE);
         EnableFields(i, false);
-        const int texts[5] = {row.label, row.notes[0], row.notes[1], row.notes[2], row.notes[3]};
+        const int texts[] = {row.label,    row.notes[0], row.notes[1], row.notes[2],
+                             row.notes[3], row.notes[4], row.notes[5]};
         for (int id : texts)
             if (CTextLabel* label = id != 0 ? Label(id) : nullptr)
                 label->SetTextColor(on ? GetSysColor(COLOR_WINDOWTEXT) : kOffTextColour);

@@ -111,6 +111,7 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_NE(page_->SampleTimer(), 0u);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
 
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 25);
     Sample();
     EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
@@ -132,6 +133,19 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     const int x = client.right - 3;
     EXPECT_EQ(canvas.Pixel(x, CLineChartCtrl::RowOf(200, 257, 0, client.bottom)), RGB(0, 255, 0));
     EXPECT_EQ(canvas.Pixel(x, CLineChartCtrl::RowOf(25, 257, 0, client.bottom)), RGB(255, 0, 0));
+
+    // Automatic optimisation off, or at level 0: no red line at all, not even along the bottom.
+    const struct { DWORD use, level; } off[] = {{0, 25}, {1, 0}};
+    for (const auto& o : off) {
+        StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", o.use);
+        StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", o.level);
+        Sample();
+        Sample();
+        canvas.PrintClient(chart);
+        for (int row = 0; row < client.bottom; ++row)
+            ASSERT_NE(canvas.Pixel(x, row), RGB(255, 0, 0))
+                << o.use << " " << o.level << " " << row;
+    }
 
     // Only the free figure changes: the used label keeps its text.
     total_ += kMB;

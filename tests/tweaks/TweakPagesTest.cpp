@@ -6,6 +6,7 @@
 #include "platform/WindowsVersion.h"
 #include "res/tweakpages_ids.h"
 #include "support/CRecordingMainWindow.h"
+#include "support/CPixelCanvas.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
@@ -370,6 +371,21 @@ TEST_F(TweakPages, MemoryAndHardDiskFollowTheFamily) {
     Open(IMainWindow::kHardDisk);
     EXPECT_EQ(Enabled(IDC_HDD_VCACHE_BOX), IsNineXFamily(family));
     EXPECT_TRUE(Enabled(IDC_HDD_CLEARTEMP));
+    // The disk cache's texts, its three "KB" units included, are grey where the row is off.
+    for (int id : {IDC_HDD_MIN_LABEL, IDC_HDD_MIN_UNIT, IDC_HDD_MAX_UNIT, IDC_HDD_CHUNK_UNIT}) {
+        RECT place = {};
+        GetClientRect(Item(id), &place);
+        CPixelCanvas canvas(place.right, place.bottom, RGB(255, 255, 255));
+        canvas.PrintClient(Item(id));
+        int black = 0, grey = 0;
+        for (int y = 0; y < place.bottom; ++y)
+            for (int x = 0; x < place.right; ++x) {
+                black += canvas.Pixel(x, y) == RGB(0, 0, 0) ? 1 : 0;
+                grey += canvas.Pixel(x, y) == CTweakPage::kOffTextColour ? 1 : 0;
+            }
+        EXPECT_EQ(black > 0, IsNineXFamily(family)) << id;
+        EXPECT_EQ(grey > 0, !IsNineXFamily(family)) << id;
+    }
     Click(IDC_HDD_VCACHE_BOX);
     if (IsNineXFamily(family)) {
         Type(IDC_HDD_MAX_EDIT, "");
