@@ -440,6 +440,7 @@ void CTweakPage::Commit(size_t index) {
 int CTweakPage::Apply() {
     if (!module_)
         return 1;
+    bool refusedPending = false;
     for (size_t i = 0; i < table_.count; ++i) {
         const TweakRow& row = table_.rows[i];
         if (row.kind == TweakKind::kAction || !IsRowOn(i))
@@ -452,14 +453,17 @@ int CTweakPage::Apply() {
             bool valid = true;
             for (int k = 0; k < FieldCount(row) && IsEditKind(row.kind); ++k)
                 valid = Validate(i, k) && valid;
-            if (!valid)
+            if (!valid) {
+                // Put right to a value that still differs, the row stays pending.
+                refusedPending = refusedPending || state.counted;
                 continue;
+            }
         }
         state.shown = ReadControls(i);
         if (IsChanged(i))
             Commit(i);
     }
-    return 1;
+    return refusedPending ? 0 : 1;
 }
 
 BOOL CTweakPage::OnButtonClicked(int id) {

@@ -299,6 +299,17 @@ TEST_F(TweakPages, InternetFieldsAndClearingButtons) {
     EXPECT_EQ(count, 30u);
     EXPECT_EQ(main_.restartChanges, 1); // the tuning, not the browser's download count
     EXPECT_EQ(main_.counter, 0);
+    // An entry Apply refuses and puts right to a value that still differs stays pending: the
+    // page answers that Apply did not finish, so Apply and Cancel stay available.
+    Click(IDC_INTERNET_MTU_BOX);
+    Type(IDC_INTERNET_MTU_EDIT, "");
+    EXPECT_EQ(page_->Apply(), 0);
+    EXPECT_EQ(LastMessage(), "Please enter a number.");
+    EXPECT_EQ(Text(IDC_INTERNET_MTU_EDIT), "0");
+    EXPECT_EQ(main_.counter, 1);
+    Click(IDC_INTERNET_MTU_BOX);
+    EXPECT_EQ(main_.counter, 0);
+    EXPECT_EQ(page_->Apply(), 1);
 
     // The clearing buttons ask first, and report a refused clear as a failure.
     CTestFolder cookies("cookies");
