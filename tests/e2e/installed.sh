@@ -203,7 +203,11 @@ shot committed
 answer "restart Windows!" No
 [ "$(reg_value "$options\\Options" 'Has Tuned')" = 0x1 ] || fail "\"Has Tuned\" is not 1"
 
-# 8. Free Physical Memory on the memory status page.
+# 8. Free Physical Memory on the memory status page. The free memory of the real machine moves by
+# itself, so whether the run gains anything is chance: the report after it is switched off here
+# (the unit tests show it).
+wine reg add "$options\\Options" /v ShowPostOptimizeDialog /t REG_DWORD /d 0 /f \
+    </dev/null >/dev/null 2>&1 || fail "could not switch the report off"
 click "System Status"
 click "Memory Tweaks"
 click "Free Physical Memory"
@@ -211,8 +215,7 @@ sleep 0.3
 shot freeing-memory
 D wait-enabled "Free Physical Memory" 60 || fail "freeing memory did not end"
 D wait-enabled "Auto Tune" 5 || fail "the navigation stayed locked after freeing memory"
-# Wine reports the memory of a 32-bit program as all free, so there is nothing to reclaim and no
-# report; the script the optimiser ran is gone.
+# The script the optimiser ran is gone.
 [ -z "$(find "$prefix/drive_c" -name freemem.vbs)" ] || fail "the optimiser's script stayed"
 shot memory-freed
 
