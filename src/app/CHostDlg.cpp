@@ -56,6 +56,10 @@ BOOL CHostDlg::OnInit() {
 
     if (!optimizer_)
         optimizer_ = std::make_unique<CMemoryOptimizer>();
+    autoOptimizer_ = std::make_unique<CAutoOptimizer>(*optimizer_, [this](int state) {
+        if (trayIcon_)
+            trayIcon_->SetTrayState(state);
+    });
 
     DWORD showAtStartup = 1;
     DWORD hasTuned = 0;
@@ -185,35 +189,55 @@ void CHostDlg::OnTimer(UINT_PTR id) {
     case CAutoOptimizer::kRecoveryTimer:
         OnRecoveryTimer();
         break;
+    case CAutoOptimizer::kPauseTimer:
+        OnPauseTimer();
+        break;
     default:
         break;
     }
 }
 
 void CHostDlg::OnAutoOptimizeTimer() {
-    CAutoOptimizer rule(*optimizer_, [this](int state) {
-        if (trayIcon_)
-            trayIcon_->SetTrayState(state);
-    });
-    if (!rule.Watch())
-        return;
-    StopTimer(CAutoOptimizer::kWatchTimer);
-    autoOptimizeTimer_ = 0;
-    recoveryTimer_ = StartTimer(CAutoOptimizer::kRecoveryTimer,
-                                CTimeScale::Period(CAutoOptimizer::kRecoveryPeriod));
+    if (autoOptimizer_)
+        Follow(autoOptimizer_->Watch(), CAutoOptimizer::kWatchTimer, autoOptimizeTimer_);
 }
 
 void CHostDlg::OnRecoveryTimer() {
-    CAutoOptimizer rule(*optimizer_, [this](int state) {
-        if (trayIcon_)
-            trayIcon_->SetTrayState(state);
-    });
-    if (!rule.Recover())
-        return;
-    StopTimer(CAutoOptimizer::kRecoveryTimer);
-    recoveryTimer_ = 0;
+    if (autoOptimizer_)
+        Follow(autoOptimizer_->Recover(), CAutoOptimizer::kRecoveryTimer, recoveryTimer_);
+}
+
+void CHostDlg::OnPauseTimer() {
+    StopTimer(CAutoOptimizer::kPauseTimer);
+    pauseTimer_ = 0;
+    if (autoOptimizer_)
+        autoOptimizer_->Resume();
     autoOptimizeTimer_ = StartTimer(CAutoOptimizer::kWatchTimer,
-                                    CTimeScale::Period(CAutoOptimizer::kWatchPeriodAfterOptimize));
+                                    CTimeScale::Period(CAutoOptimizer::kFirstWatchPeriod));
+}
+
+void CHostDlg::Follow(CAutoOptimizer::Next next, UINT_PTR endedTimer, UINT_PTR& endedId) {
+    const bool watching = endedTimer == CAutoOptimizer::kWatchTimer;
+    if ((next == CAutoOptimizer::kKeepWatching && watching) ||
+        (next == CAutoOptimizer::kKeepRecovering && !watching))
+        return;
+    StopTimer(endedTimer);
+    endedId = 0;
+    switch (next) {
+    case CAutoOptimizer::kKeepRecovering:
+        recoveryTimer_ = StartTimer(CAutoOptimizer::kRecoveryTimer,
+                                    CTimeScale::Period(CAutoOptimizer::kRecoveryPeriod));
+        break;
+    case CAutoOptimizer::kKeepWatching:
+        autoOptimizeTimer_ =
+            StartTimer(CAutoOptimizer::kWatchTimer,
+                       CTimeScale::Period(CAutoOptimizer::kWatchPeriodAfterOptimize));
+        break;
+    case CAutoOptimizer::kPause:
+        pauseTimer_ = StartTimer(CAutoOptimizer::kPauseTimer,
+                                 CTimeScale::Period(CAutoOptimizer::kPausePeriod));
+        break;
+    }
 }
 
 void CHostDlg::StopTimers() {
@@ -223,7 +247,9 @@ void CHostDlg::StopTimers() {
         StopTimer(CAutoOptimizer::kWatchTimer);
     if (recoveryTimer_ != 0)
         StopTimer(CAutoOptimizer::kRecoveryTimer);
-    hideTimer_ = autoOptimizeTimer_ = recoveryTimer_ = 0;
+    if (pauseTimer_ != 0)
+        StopTimer(CAutoOptimizer::kPauseTimer);
+    hideTimer_ = autoOptimizeTimer_ = recoveryTimer_ = pauseTimer_ = 0;
 }
 
 void CHostDlg::OnDestroy() {

@@ -8,6 +8,7 @@
 #include "app/ITrayOwner.h"
 #include "platform/CAppSettings.h"
 #include "platform/SystemActions.h"
+#include "status/CAutoOptimizer.h"
 #include "ui/CModelessDialog.h"
 
 class CMainDlg;
@@ -64,6 +65,7 @@ public:
     UINT_PTR HideTimer() const { return hideTimer_; }
     UINT_PTR AutoOptimizeTimer() const { return autoOptimizeTimer_; }
     UINT_PTR RecoveryTimer() const { return recoveryTimer_; }
+    UINT_PTR PauseTimer() const { return pauseTimer_; }
 
 protected:
     BOOL OnInit() override;
@@ -75,6 +77,9 @@ private:
     bool CreateMainWindow();
     void OnAutoOptimizeTimer();
     void OnRecoveryTimer();
+    void OnPauseTimer();
+    // Ends the watch or recovery, as the rule's answer says, and starts the timer that follows.
+    void Follow(CAutoOptimizer::Next next, UINT_PTR endedTimer, UINT_PTR& endedId);
     void SaveMainWindowRect();
     // Destroys the main window's window and keeps its object until ReleaseRetiredWindows.
     void RetireMainWindow();
@@ -91,7 +96,9 @@ private:
     bool trayIconAdded_ = false;
     CAppSettings settings_;
     std::unique_ptr<CMemoryOptimizer> optimizer_;
+    std::unique_ptr<CAutoOptimizer> autoOptimizer_;
     UINT_PTR hideTimer_ = 0;
     UINT_PTR autoOptimizeTimer_ = 0;
     UINT_PTR recoveryTimer_ = 0;
+    UINT_PTR pauseTimer_ = 0;
 };

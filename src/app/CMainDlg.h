@@ -38,6 +38,8 @@ public:
     void ShowTweakHelp(const std::string& text) override;
     void LockNavigation(bool busy) override;
     void EnableAutoTuneButton(bool enable) override;
+    // Reads every open tweak page again and forgets the pending changes.
+    void ReloadTweakPages() override;
     bool EnsureOriginalBackup() override;
     void OpenHelpFile(const std::string& relativePath) override;
     void ShowAutoTuneSection() override { ShowSection(kAutoTune); }
@@ -90,8 +92,6 @@ private:
     void DropMenu(int buttonId);
     void OnApply();
     void OnCancelChanges();
-    // Reads every open tweak page again and forgets the pending changes.
-    void ReloadTweakPages();
     void FollowMove();
     void RealizePalettes();
 

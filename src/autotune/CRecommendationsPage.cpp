@@ -295,6 +295,9 @@ void CRecommendationsPage::Commit() {
     SetCursorShape(IDC_ARROW);
     Main().LockNavigation(false);
     Main().EnableAutoTuneButton(false);
+    // Open tweak pages still hold the values from before the commit: a later change back to
+    // one of those would count as no change and never be written.
+    Main().ReloadTweakPages();
     Update();
     PromptRestart(0, *restartHost_);
 }

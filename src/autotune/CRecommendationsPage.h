@@ -11,7 +11,8 @@ class IRestartHost;
 
 // The last page of Auto Tune: the changes the analysis found, and their commit. The commit
 // writes every recommended value module by module (the Internet values only when they were
-// listed), marks Auto Tune as done, disables the Auto Tune button and asks to restart Windows.
+// listed), marks Auto Tune as done, disables the Auto Tune button, has the open tweak pages read
+// the new values and asks to restart Windows.
 class CRecommendationsPage : public CPage {
 public:
     // `restartHost` answers the restart question after a commit (the host window in the

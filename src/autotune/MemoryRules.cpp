@@ -1,7 +1,8 @@
 #include "autotune/MemoryRules.h"
 
-int PhysicalMemoryKilobytes(DWORD totalPhysicalBytes) {
-    return static_cast<int>(totalPhysicalBytes >> 10);
+int PhysicalMemoryKilobytes(ULONGLONG totalPhysicalBytes) {
+    const ULONGLONG kilobytes = totalPhysicalBytes >> 10;
+    return kilobytes > 0x7FFFFFFFull ? 0x7FFFFFFF : static_cast<int>(kilobytes);
 }
 
 VCacheSizes RecommendedVCache(int kilobytes) {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // Recommendations that depend on the machine's physical memory, in kilobytes (the total physical
-// memory shifted right by 10 and taken as a signed number).
+// memory shifted right by 10, held at the largest signed number).
 
 struct VCacheSizes {
     DWORD minimum; // KB
@@ -11,7 +11,7 @@ struct VCacheSizes {
     DWORD chunk;   // KB
 };
 
-int PhysicalMemoryKilobytes(DWORD totalPhysicalBytes);
+int PhysicalMemoryKilobytes(ULONGLONG totalPhysicalBytes);
 
 // From 16385 KB on, the disk cache is fixed at a quarter of the memory (minimum and maximum
 // alike, truncated); below, it may grow from nothing to 4096 KB. Chunks are 512 KB.

@@ -79,7 +79,7 @@ BOOL CCpuTestPage::OnInit() {
 
     DWORD count = 0;
     CAppSettings().GetCPUTestCount(count);
-    count_ = static_cast<int>(count);
+    count_ = RunCount(count);
     totalBar_.AttachItem(window_, IDC_CPU_TOTAL_BAR);
     SetTotalRange();
     totalBar_.SetBarColor(RGB(0, 0, 255));
@@ -138,7 +138,7 @@ void CCpuTestPage::Start() {
         if (count == 0)
             return;
     }
-    count_ = static_cast<int>(count);
+    count_ = RunCount(count);
 
     ShowCursorShape(IDC_WAIT);
     Main().LockNavigation(true);
@@ -169,7 +169,7 @@ void CCpuTestPage::ShowOptions() {
         return;
     DWORD count = 0;
     CAppSettings().GetCPUTestCount(count);
-    count_ = static_cast<int>(count);
+    count_ = RunCount(count);
     SetTotalRange();
 }
 
@@ -186,7 +186,12 @@ void CCpuTestPage::RunNextTest() {
     worker_ = std::make_unique<CCpuTestWorker>();
     ++serial_;
     if (!worker_->Start(window_, serial_)) {
-        Stop();
+        // No thread: say so, not that the user stopped the tests.
+        worker_.reset();
+        SetLabelText(IDC_CPU_CURRENT_LABEL,
+                     "Test " + std::to_string(index_) + " could not be started");
+        SetLabelText(IDC_CPU_STATUS_TEXT, kStoppedText);
+        EndRuns();
         return;
     }
     SetLabelText(IDC_CPU_CURRENT_LABEL, "Running Test " + std::to_string(index_));
@@ -210,7 +215,7 @@ void CCpuTestPage::OnProgress(int value, LPARAM tag) {
             const std::string run = std::to_string(index_ - 1);
             SetLabelText(IDC_CPU_CURRENT_LABEL, "Test " + run + " Failed");
             SetLabelText(IDC_CPU_STATUS_TEXT, "The CPU produced a wrong result in test " + run +
-                                              ": it is not stable.\nTesting was stopped.");
+                                                  ": it is not stable.\nTesting was stopped.");
             EndRuns();
             return;
         }

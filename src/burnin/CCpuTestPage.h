@@ -20,6 +20,11 @@ public:
     ~CCpuTestPage() override;
 
     bool IsRunning() const { return running_; }
+    // The runs of a test for a stored count: held at the largest int, never wrapped round to a
+    // count below 1 (which would run nothing and call the processor stable).
+    static int RunCount(DWORD stored) {
+        return stored > 0x7FFFFFFFu ? 0x7FFFFFFF : static_cast<int>(stored);
+    }
 
 protected:
     BOOL OnInit() override;

@@ -23,6 +23,7 @@ constexpr DWORD kJoinTimeout = 10000;
 
 CCpuTestWorker::PostFunction g_post = nullptr;
 unsigned g_spoiledRun = 0;
+bool g_refuseStarts = false;
 std::atomic<long> g_liveThreads{0};
 
 } // namespace
@@ -72,7 +73,7 @@ CCpuTestWorker::~CCpuTestWorker() {
 }
 
 BOOL CCpuTestWorker::Start(HWND page, unsigned serial) {
-    if (shared_ != nullptr)
+    if (shared_ != nullptr || g_refuseStarts)
         return FALSE;
     shared_ = new Shared;
     shared_->page = page;
@@ -131,6 +132,10 @@ void CCpuTestWorker::SetSpoiledRun(unsigned serial) {
     g_spoiledRun = serial;
 }
 
+void CCpuTestWorker::RefuseStarts(bool refuse) {
+    g_refuseStarts = refuse;
+}
+
 unsigned __stdcall CCpuTestWorker::ThreadMain(void* parameter) {
     g_liveThreads.fetch_add(1);
     Shared* shared = static_cast<Shared*>(parameter);
@@ -152,6 +157,15 @@ unsigned __stdcall CCpuTestWorker::ThreadMain(void* parameter) {
 
 void CCpuTestWorker::RunLoop(Shared& shared) {
     CCpuWorkload workload;
+    if (shared.spoiled) {
+        // The last bit of one square root half-way through: a run must still end wrong.
+        CCpuWorkload::Fault fault;
+        fault.counter = kIterations / 2;
+        fault.round = CCpuWorkload::kRounds / 3;
+        fault.value = CCpuWorkload::kRoot;
+        fault.bit = 0;
+        workload.SetFault(fault);
+    }
     const LPARAM tag = Tag(shared.serial, false);
     shared.PostProgress(1, tag);
     for (int counter = 1; counter < kIterations; ++counter) {
@@ -166,10 +180,7 @@ void CCpuTestWorker::RunLoop(Shared& shared) {
     if (shared.stop.load() != 0)
         return;
 
-    CCpuWorkload::Results results = workload.Current();
-    if (shared.spoiled)
-        results.mixed ^= 0x00010000u;
-    const LPARAM verdict = Tag(shared.serial, results != CCpuWorkload::Expected());
+    const LPARAM verdict = Tag(shared.serial, workload.Current() != CCpuWorkload::Expected());
     while (!shared.post(shared.page, kProgressMessage, kFinalProgress, verdict)) {
         if (shared.stop.load() != 0 || !IsWindow(shared.page))
             return;

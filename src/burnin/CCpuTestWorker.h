@@ -56,11 +56,13 @@ public:
     static long LiveThreads();
 
     // Test use only. The function the threads post with (nullptr: PostMessageA) and the serial
-    // number of a run whose results are spoiled before they are checked (0: none). Both are taken
-    // by each run when it starts.
+    // number of a run whose arithmetic goes wrong in one bit of one intermediate value (0: none).
+    // Both are taken by each run when it starts.
     using PostFunction = BOOL(WINAPI*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static void SetPostFunction(PostFunction post);
     static void SetSpoiledRun(unsigned serial);
+    // Test use only: makes Start fail, as when no thread can be made.
+    static void RefuseStarts(bool refuse);
 
 private:
     struct Shared;

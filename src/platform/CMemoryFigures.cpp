@@ -1,33 +1,51 @@
 #include "platform/CMemoryFigures.h"
 
+#include "platform/COptionalApi.h"
+
 namespace {
 
-CMemoryFigures::Source& CurrentSource() {
-    static CMemoryFigures::Source source;
+CMemoryFigures::SystemCalls& CurrentSource() {
+    static CMemoryFigures::SystemCalls source;
     return source;
 }
 
-// A 32-bit program that is not large-address-aware is never told more than 2 GB of either figure.
-// A 64-bit build is told the machine's true figures, which need not fit in 32 bits: it stops at
-// the same ceiling, so that every rule sees what it sees in the program users get.
-DWORD Clamped(SIZE_T bytes) {
-    const SIZE_T kCeiling = 0x7FFFFFFF;
-    if (sizeof(SIZE_T) > sizeof(DWORD) && bytes > kCeiling)
-        return static_cast<DWORD>(kCeiling);
-    return static_cast<DWORD>(bytes);
+BOOL SystemStatusEx(MEMORYSTATUSEX& status) {
+    using StatusExFunction = BOOL(WINAPI*)(MEMORYSTATUSEX*);
+    const FARPROC found = COptionalApi::Find(COptionalApi::kGlobalMemoryStatusEx);
+    if (found == nullptr)
+        return FALSE;
+    return reinterpret_cast<StatusExFunction>(reinterpret_cast<void*>(found))(&status);
+}
+
+CMemoryFigures::Figures Held(ULONGLONG total, ULONGLONG available) {
+    CMemoryFigures::Figures figures;
+    figures.totalPhysical = total;
+    figures.availablePhysical = available < total ? available : total;
+    return figures;
 }
 
 } // namespace
 
 CMemoryFigures::Figures CMemoryFigures::Query() {
-    if (CurrentSource())
-        return CurrentSource()();
+    const SystemCalls& source = CurrentSource();
+    const bool faked = static_cast<bool>(source.status);
+
+    MEMORYSTATUSEX extended = {};
+    extended.dwLength = sizeof(extended);
+    const BOOL haveExtended =
+        faked ? (source.statusEx ? source.statusEx(extended) : FALSE) : SystemStatusEx(extended);
+    if (haveExtended && extended.ullTotalPhys != 0)
+        return Held(extended.ullTotalPhys, extended.ullAvailPhys);
+
     MEMORYSTATUS status = {};
     status.dwLength = sizeof(status);
-    GlobalMemoryStatus(&status);
-    return Figures{Clamped(status.dwTotalPhys), Clamped(status.dwAvailPhys)};
+    if (faked)
+        source.status(status);
+    else
+        GlobalMemoryStatus(&status);
+    return Held(status.dwTotalPhys, status.dwAvailPhys);
 }
 
-void CMemoryFigures::SetSource(Source source) {
-    CurrentSource() = std::move(source);
+void CMemoryFigures::SetSource(SystemCalls calls) {
+    CurrentSource() = std::move(calls);
 }

@@ -14,6 +14,7 @@ const OptionalFunction kFunctions[COptionalApi::kFunctionCount] = {
     {"user32.dll", "GetAncestor"},
     {"shlwapi.dll", "SHDeleteKeyA"},
     {"comctl32.dll", "InitCommonControlsEx"},
+    {"kernel32.dll", "GlobalMemoryStatusEx"},
 };
 
 struct Lookup {

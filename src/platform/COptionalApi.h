@@ -5,11 +5,17 @@
 // Functions that not every supported Windows exports. The loader refuses to start a program that
 // imports a function its DLL lacks, so these are looked up at run time, once per process, and
 // every caller has a fallback: GetAncestor (not on Windows 95), SHDeleteKeyA (shlwapi.dll is not
-// on a stock Windows 95 or NT 4 without Internet Explorer 4) and InitCommonControlsEx (not in the
-// common controls of the first Windows 95 release).
+// on a stock Windows 95 or NT 4 without Internet Explorer 4), InitCommonControlsEx (not in the
+// common controls of the first Windows 95 release) and GlobalMemoryStatusEx (2000 and later).
 class COptionalApi {
 public:
-    enum Function { kGetAncestor, kSHDeleteKeyA, kInitCommonControlsEx, kFunctionCount };
+    enum Function {
+        kGetAncestor,
+        kSHDeleteKeyA,
+        kInitCommonControlsEx,
+        kGlobalMemoryStatusEx,
+        kFunctionCount
+    };
 
     // The function's address, or nullptr when the system lacks it. A DLL loaded for a lookup
     // stays loaded for the life of the process, as the address must stay valid.

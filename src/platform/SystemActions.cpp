@@ -151,51 +151,70 @@ bool CanCheckFinalPaths() {
 }
 
 // Empties `directory`, whose final path is `directoryFinal` (empty when it cannot be checked).
-void WipeInside(const std::string& directory, const std::string& directoryFinal) {
+// Answers how many entries in it could not be removed; `kept` is set when an entry was left on
+// purpose (an index file, or an entry that leads elsewhere).
+size_t WipeInside(const std::string& directory, const std::string& directoryFinal, bool& kept) {
+    size_t left = 0;
+    const auto count = [&left](BOOL removed) {
+        if (!removed)
+            ++left;
+    };
     WIN32_FIND_DATAA entry = {};
     CFindHandle search;
     if (!search.First(directory + "\\*.*", entry))
-        return;
+        return left;
     do {
         const std::string name = entry.cFileName;
         if (name == "." || name == "..")
             continue;
-        if (_stricmp(name.c_str(), "index.Dat") == 0)
+        if (_stricmp(name.c_str(), "index.Dat") == 0) {
+            kept = true;
             continue;
+        }
         const std::string path = directory + "\\" + name;
         std::string entryFinal;
         if (!directoryFinal.empty()) {
             // An entry that does not open as itself leads somewhere else: leave it alone.
             entryFinal = FinalPathOf(path);
-            if (_stricmp(entryFinal.c_str(), (directoryFinal + "\\" + name).c_str()) != 0)
+            if (_stricmp(entryFinal.c_str(), (directoryFinal + "\\" + name).c_str()) != 0) {
+                kept = true;
                 continue;
+            }
         }
         const DWORD attributes = entry.dwFileAttributes;
         if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
             // A junction or symbolic link: take away the link, never what it points to.
             if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveDirectoryA(path.c_str());
+                count(RemoveDirectoryA(path.c_str()));
             else
-                DeleteFileA(path.c_str());
+                count(DeleteFileA(path.c_str()));
         } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-            WipeInside(path, entryFinal);
-            RemoveDirectoryA(path.c_str());
+            // A folder that still holds something stays; only the entries inside are counted.
+            bool keptInside = false;
+            const size_t inside = WipeInside(path, entryFinal, keptInside);
+            left += inside;
+            if (keptInside)
+                kept = true;
+            if (!RemoveDirectoryA(path.c_str()) && inside == 0 && !keptInside)
+                ++left;
         } else {
             if (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY))
                 SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(path.c_str());
+            count(DeleteFileA(path.c_str()));
         }
     } while (search.Next(entry));
+    return left;
 }
 
 } // namespace
 
-void WipeDirectory(const std::string& directory) {
+size_t WipeDirectory(const std::string& directory) {
     std::string directoryFinal;
     if (CanCheckFinalPaths()) {
         directoryFinal = FinalPathOf(directory);
         if (directoryFinal.empty())
-            return; // the folder is missing or cannot be opened
+            return 0; // the folder is missing or cannot be opened
     }
-    WipeInside(directory, directoryFinal);
+    bool kept = false;
+    return WipeInside(directory, directoryFinal, kept);
 }

@@ -27,7 +27,7 @@ CLineChartCtrl::~CLineChartCtrl() {
 
 int CLineChartCtrl::AddSeries(COLORREF colour, int maximum, int minimum) {
     try {
-        series_.push_back(Series{colour, maximum, minimum, 0, 0});
+        series_.push_back(Series{colour, maximum, minimum, 0, 0, true});
     } catch (const std::bad_alloc&) {
         return 0;
     }
@@ -72,6 +72,11 @@ int CLineChartCtrl::RowOf(int value, int maximum, int minimum, int height) {
     return row < 0 ? 0 : (row >= height ? height - 1 : row);
 }
 
+void CLineChartCtrl::ShowSeries(size_t index, bool show) {
+    if (index < series_.size())
+        series_[index].shown = show;
+}
+
 void CLineChartCtrl::Advance() {
     if (!picture_)
         return;
@@ -91,6 +96,8 @@ void CLineChartCtrl::Advance() {
         LineTo(picture_, w - 2, h);
     }
     for (const Series& series : series_) {
+        if (!series.shown)
+            continue;
         CPenHandle pen(CreatePen(PS_SOLID, 1, series.colour));
         CSelectedObject selected(picture_, pen.Get());
         MoveToEx(picture_, w - 5, RowOf(series.previous, series.maximum, series.minimum, h),

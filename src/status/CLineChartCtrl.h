@@ -26,6 +26,8 @@ public:
     // Stores the value, held within the series' range, as current; returns the former current
     // value, or 0 for an index that does not exist.
     int SetValue(size_t index, int value);
+    // A hidden series draws nothing until it is shown again; it keeps taking values.
+    void ShowSeries(size_t index, bool show);
     // Scrolls the picture one step and draws the new segments; repaints without erasing.
     void Advance();
 
@@ -44,6 +46,7 @@ private:
         int minimum;
         int current;
         int previous;
+        bool shown;
     };
 
     void PreparePicture();

@@ -13,12 +13,12 @@ std::string CMemoryOptimizer::ScriptPath() {
     return path + "freemem.vbs";
 }
 
-int CMemoryOptimizer::ScriptSize(DWORD totalPhysical) {
-    const DWORD n = totalPhysical / 2 - 4000000u;
-    return static_cast<int>(n);
+int CMemoryOptimizer::ScriptSize(ULONGLONG totalPhysical) {
+    const long long n = static_cast<long long>(totalPhysical / 2) - 4000000;
+    return n > kLargestScriptSize ? kLargestScriptSize : static_cast<int>(n);
 }
 
-std::string CMemoryOptimizer::ScriptLine(DWORD totalPhysical) {
+std::string CMemoryOptimizer::ScriptLine(ULONGLONG totalPhysical) {
     return "FreeMem=Space(" + IntToText(ScriptSize(totalPhysical)) + ")";
 }
 
@@ -29,7 +29,7 @@ int CMemoryOptimizer::Optimize(const std::string& path) {
 }
 
 int CMemoryOptimizer::WriteScript(const std::string& path) {
-    const DWORD total = GetTotalPhysical();
+    const ULONGLONG total = GetTotalPhysical();
     if (ScriptSize(total) <= 0)
         return 0;
     CHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -53,10 +53,10 @@ BOOL CMemoryOptimizer::DeleteScript(const std::string& path) {
     return DeleteFileA(path.c_str());
 }
 
-DWORD CMemoryOptimizer::GetAvailablePhysical() {
+ULONGLONG CMemoryOptimizer::GetAvailablePhysical() {
     return CMemoryFigures::AvailablePhysical();
 }
 
-DWORD CMemoryOptimizer::GetTotalPhysical() {
+ULONGLONG CMemoryOptimizer::GetTotalPhysical() {
     return CMemoryFigures::TotalPhysical();
 }

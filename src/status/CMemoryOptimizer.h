@@ -12,10 +12,16 @@ public:
 
     // "freemem.vbs" in the system's temporary directory.
     static std::string ScriptPath();
-    // N for a total physical memory in bytes: half of it less 4,000,000, as a signed number.
-    static int ScriptSize(DWORD totalPhysical);
+    // The largest N asked for: a string of 1,000,000,000 bytes (two per character), which the
+    // 32-bit script host can still hold in its 2 GB of address space. A larger request would
+    // fail in the script host, with its error message, and free nothing.
+    static constexpr int kLargestScriptSize = 500000000;
+
+    // N for a total physical memory in bytes: half of it less 4,000,000, as a signed number,
+    // and no more than the largest size.
+    static int ScriptSize(ULONGLONG totalPhysical);
     // The script's one line, exactly as it is written.
-    static std::string ScriptLine(DWORD totalPhysical);
+    static std::string ScriptLine(ULONGLONG totalPhysical);
 
     // Writes and runs the script; 1 only when both succeeded.
     virtual int Optimize(const std::string& path);
@@ -26,6 +32,6 @@ public:
     int RunScript(const std::string& path);
     BOOL DeleteScript(const std::string& path);
 
-    DWORD GetAvailablePhysical();
-    DWORD GetTotalPhysical();
+    ULONGLONG GetAvailablePhysical();
+    ULONGLONG GetTotalPhysical();
 };

@@ -3,6 +3,7 @@
 #include "platform/CMemoryFigures.h"
 #include "platform/CMessageBox.h"
 #include "res/resource.h"
+#include "status/CAutoOptimizer.h"
 
 INT_PTR CMemoryOptionsDlg::Show(HWND parent) {
     return DoModal(IDD_MEMORY_OPTIONS, parent);
@@ -40,6 +41,8 @@ BOOL CMemoryOptionsDlg::OnInit() {
     CheckDlgButton(window_, IDC_SHOW_POST_DIALOG, showReport == 1 ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(window_, IDC_USE_AUTO_OPTIMIZE, useAuto == 1 ? BST_CHECKED : BST_UNCHECKED);
     SetItemText(IDC_TOTAL_PHYSICAL, std::to_string(totalMegabytes_) + "MB");
+    // Why the automatic optimisation waits, when it does.
+    SetItemText(IDC_AUTO_OPTIMIZE_STATUS, useAuto == 1 ? CAutoOptimizer::PauseReason() : "");
     SetItemText(IDC_AUTO_OPTIMIZE_LEVEL,
                 std::to_string(useAuto == 1 ? level : SuggestedLevel(totalMegabytes_)));
     EnableLevel();

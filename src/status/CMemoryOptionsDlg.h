@@ -8,14 +8,17 @@
 
 // "Memory Optimization Options": whether to report after each optimisation, whether to optimise
 // automatically and below which free memory (in MB, 1 to a quarter of the memory). Nothing is
-// stored until OK finds the level valid.
+// stored until OK finds the level valid. While the automatic optimisation is paused, the dialog
+// says why.
 class CMemoryOptionsDlg : public CModalDialog {
 public:
     // Runs the dialog; IDOK when the options were stored.
     INT_PTR Show(HWND parent);
 
     // The memory in MB as the dialog counts it: whole megabytes plus one.
-    static DWORD TotalMegabytes(DWORD totalBytes) { return (totalBytes >> 20) + 1; }
+    static DWORD TotalMegabytes(ULONGLONG totalBytes) {
+        return static_cast<DWORD>((totalBytes >> 20) + 1);
+    }
     // The recommended level, 10 % of the memory.
     static DWORD SuggestedLevel(DWORD totalMegabytes) { return totalMegabytes * 10 / 100; }
     // The highest level accepted, a quarter of the memory.

@@ -29,16 +29,17 @@ const int kTexts[] = {IDC_MEMORY_SCALE_MAX,    IDC_MEMORY_SCALE_ZERO,   IDC_MEMO
                       IDC_MEMORY_USED_CAPTION, IDC_MEMORY_FREE_CAPTION, IDC_MEMORY_TOTAL,
                       IDC_MEMORY_USED,         IDC_MEMORY_FREE};
 
-std::string FigureText(DWORD kilobytes, DWORD percent) {
+std::string FigureText(ULONGLONG kilobytes, ULONGLONG percent) {
     return std::to_string(kilobytes) + " KB (" + std::to_string(percent) + "%)";
 }
 
-DWORD Percent(DWORD part, DWORD whole) {
+// Kilobytes are below 2^54, so a hundred times them still fits.
+ULONGLONG Percent(ULONGLONG part, ULONGLONG whole) {
     return whole == 0 ? 0 : part * 100 / whole;
 }
 
-int ChartValue(DWORD value) {
-    return value > static_cast<DWORD>(INT_MAX) ? INT_MAX : static_cast<int>(value);
+int ChartValue(ULONGLONG value) {
+    return value > static_cast<ULONGLONG>(INT_MAX) ? INT_MAX : static_cast<int>(value);
 }
 
 } // namespace
@@ -76,7 +77,7 @@ CMemoryStatusPage::Figures CMemoryStatusPage::ReadFigures() {
 }
 
 BOOL CMemoryStatusPage::OnInit() {
-    const DWORD total = CMemoryFigures::TotalPhysical();
+    const ULONGLONG total = CMemoryFigures::TotalPhysical();
     SetItemText(IDC_MEMORY_TOTAL, std::to_string(total >> 10) + " KB");
 
     const int maximum = ChartValue((total >> 20) + 1);
@@ -143,9 +144,9 @@ void CMemoryStatusPage::OnTimer(UINT_PTR id) {
 
 void CMemoryStatusPage::Sample() {
     const Figures figures = ReadFigures();
-    const DWORD totalKB = figures.total >> 10;
-    const DWORD usedKB = figures.used >> 10;
-    const DWORD freeKB = figures.free >> 10;
+    const ULONGLONG totalKB = figures.total >> 10;
+    const ULONGLONG usedKB = figures.used >> 10;
+    const ULONGLONG freeKB = figures.free >> 10;
 
     if (usedKB != shownUsedKB_) {
         if (CTextLabel* label = Label(IDC_MEMORY_USED))
@@ -158,8 +159,12 @@ void CMemoryStatusPage::Sample() {
         shownFreeKB_ = freeKB;
     }
 
+    // The red line shows the level only while automatic optimisation is on.
+    DWORD useAuto = 0;
     DWORD threshold = 0;
+    settings_.GetUseAutoMemOptimize(useAuto);
     settings_.GetAutoMemOptimize(threshold);
+    chart_.ShowSeries(0, useAuto == 1 && threshold != 0);
     chart_.SetValue(0, ChartValue(threshold));
     chart_.SetValue(1, ChartValue(figures.free >> 20));
     chart_.Advance();
@@ -215,7 +220,7 @@ void CMemoryStatusPage::RunProgressLoop() {
         const int position = static_cast<int>(progress_.Send(PBM_GETPOS));
         if (position >= 100)
             return;
-        const DWORD freeMegabytes = CMemoryFigures::AvailablePhysical() >> 20;
+        const ULONGLONG freeMegabytes = CMemoryFigures::AvailablePhysical() >> 20;
         if (freeMegabytes >= kRecoveredMegabytes) {
             StepProgress(50);
         } else if (position < kWaitPosition) {

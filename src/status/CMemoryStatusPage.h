@@ -52,9 +52,9 @@ protected:
 
 private:
     struct Figures {
-        DWORD total = 0; // bytes
-        DWORD used = 0;
-        DWORD free = 0;
+        ULONGLONG total = 0; // bytes
+        ULONGLONG used = 0;
+        ULONGLONG free = 0;
     };
     static Figures ReadFigures();
 
@@ -72,7 +72,7 @@ private:
     Figures before_;
     // The used and free KB last written to their labels; a label changes only with its figure.
     // No figure can be kNothingShown, so the first sample always writes both, 0 KB included.
-    static constexpr DWORD kNothingShown = 0xFFFFFFFF;
-    DWORD shownUsedKB_ = kNothingShown;
-    DWORD shownFreeKB_ = kNothingShown;
+    static constexpr ULONGLONG kNothingShown = ~0ull;
+    ULONGLONG shownUsedKB_ = kNothingShown;
+    ULONGLONG shownFreeKB_ = kNothingShown;
 };

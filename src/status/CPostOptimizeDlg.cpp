@@ -6,11 +6,11 @@ INT_PTR CPostOptimizeDlg::Show(HWND parent) {
     return DoModal(IDD_POST_OPTIMIZE, parent);
 }
 
-std::string CPostOptimizeDlg::ReclaimedText(DWORD gainedBytes, DWORD totalBytes) {
-    const DWORD gained = gainedBytes >> 20;
-    const DWORD total = totalBytes >> 20;
+std::string CPostOptimizeDlg::ReclaimedText(ULONGLONG gainedBytes, ULONGLONG totalBytes) {
+    const ULONGLONG gained = gainedBytes >> 20;
+    const ULONGLONG total = totalBytes >> 20;
     // Less than a megabyte of memory cannot happen on a real machine; it must not divide by 0.
-    const DWORD percent = total == 0 ? 0 : gained * 100 / total;
+    const ULONGLONG percent = total == 0 ? 0 : gained * 100 / total;
     return std::to_string(gained) + "MB (" + std::to_string(percent) + "%)";
 }
 

@@ -16,7 +16,7 @@ public:
 
     // The reclaimed amount as the dialog words it, e.g. "12MB (4%)": whole megabytes gained and
     // their share of the memory in whole megabytes.
-    static std::string ReclaimedText(DWORD gainedBytes, DWORD totalBytes);
+    static std::string ReclaimedText(ULONGLONG gainedBytes, ULONGLONG totalBytes);
 
 protected:
     BOOL OnInit() override;

@@ -79,8 +79,7 @@ BOOL CHDDTweaks::ClearTempFolder() {
     std::string folder = places.fullTempPath.empty() ? places.tempPath : places.fullTempPath;
     if (folder.back() == '\\')
         folder.pop_back();
-    WipeDirectory(folder);
-    return TRUE;
+    return WipeDirectory(folder) == 0 ? TRUE : FALSE;
 }
 
 BOOL CHDDTweaks::GetHelpFileCache(std::string& text) {

@@ -33,8 +33,9 @@ public:
     BOOL GetForceFIFO(DWORD& flag);
     BOOL SetForceFIFO(DWORD flag);
 
-    // Empties the temporary folder, keeping the folder and its index.dat files. 0, with nothing
-    // deleted, when the folder is refused (see TempFolderRules.h).
+    // Empties the temporary folder, keeping the folder and its index.dat files. 0 when any entry
+    // could not be removed (a file in use), and 0 with nothing deleted when the folder is refused
+    // (see TempFolderRules.h).
     BOOL ClearTempFolder();
 
     BOOL GetHelpFileCache(std::string& text);

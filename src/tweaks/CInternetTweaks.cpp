@@ -110,8 +110,7 @@ BOOL CInternetTweaks::ClearShellFolder(const char* valueName, const char* window
     // at all: a drive, the Windows or profile folder or a relative path is never emptied.
     if (IsNamedFolderRefused(folder, CollectTempFolderPlaces()))
         return FALSE;
-    WipeDirectory(folder);
-    return TRUE;
+    return WipeDirectory(folder) == 0 ? TRUE : FALSE;
 }
 
 BOOL CInternetTweaks::ClearCookies() {

@@ -41,9 +41,9 @@ public:
 
     // Empty the folder the user's shell folders name (the one in the Windows directory when the
     // name is missing), keeping the folder and every index.dat in it. 1 also when the folder is
-    // missing or nothing could be deleted; 0, touching nothing, when the folder is refused (not
-    // an absolute path, a drive or share, or the Windows, system, program or profile folder or
-    // one that holds them).
+    // missing; 0 when any entry could not be removed (in use, or refused), and 0, touching
+    // nothing, when the folder is refused (not an absolute path, a drive or share, or the
+    // Windows, system, program or profile folder or one that holds them).
     BOOL ClearCookies();
     BOOL ClearTemporaryInternetFiles();
     BOOL ClearHistory();

@@ -257,7 +257,8 @@ void CTweakPage::Load() {
         const bool on = IsRowOn(i);
         EnableWindow(Item(row.box), on ? TRUE : FALSE);
         EnableFields(i, false);
-        const int texts[5] = {row.label, row.notes[0], row.notes[1], row.notes[2], row.notes[3]};
+        const int texts[] = {row.label,    row.notes[0], row.notes[1], row.notes[2],
+                             row.notes[3], row.notes[4], row.notes[5]};
         for (int id : texts)
             if (CTextLabel* label = id != 0 ? Label(id) : nullptr)
                 label->SetTextColor(on ? GetSysColor(COLOR_WINDOWTEXT) : kOffTextColour);
@@ -270,7 +271,7 @@ void CTweakPage::OnValueChanged(size_t index) {
         return;
     RowState& state = states_[index];
     state.shown = ReadControls(index);
-    const bool differs = state.shown != state.original;
+    const bool differs = IsChanged(index);
     if (state.counted && !differs) {
         state.counted = false;
         Main().NotifyPageChange(0, 1, 0);
@@ -278,6 +279,13 @@ void CTweakPage::OnValueChanged(size_t index) {
         state.counted = true;
         Main().NotifyPageChange(1, 1, 0);
     }
+}
+
+bool CTweakPage::IsChanged(size_t index) const {
+    const RowState& state = states_[index];
+    if (table_.rows[index].kind == TweakKind::kImage && state.checked)
+        return true;
+    return state.shown != state.original;
 }
 
 void CTweakPage::OnBoxClicked(size_t index) {
@@ -432,6 +440,7 @@ void CTweakPage::Commit(size_t index) {
 int CTweakPage::Apply() {
     if (!module_)
         return 1;
+    bool refusedPending = false;
     for (size_t i = 0; i < table_.count; ++i) {
         const TweakRow& row = table_.rows[i];
         if (row.kind == TweakKind::kAction || !IsRowOn(i))
@@ -444,14 +453,17 @@ int CTweakPage::Apply() {
             bool valid = true;
             for (int k = 0; k < FieldCount(row) && IsEditKind(row.kind); ++k)
                 valid = Validate(i, k) && valid;
-            if (!valid)
+            if (!valid) {
+                // Put right to a value that still differs, the row stays pending.
+                refusedPending = refusedPending || state.counted;
                 continue;
+            }
         }
         state.shown = ReadControls(i);
-        if (state.shown != state.original)
+        if (IsChanged(i))
             Commit(i);
     }
-    return 1;
+    return refusedPending ? 0 : 1;
 }
 
 BOOL CTweakPage::OnButtonClicked(int id) {

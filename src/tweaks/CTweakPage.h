@@ -61,6 +61,9 @@ private:
     void EnableFields(size_t index, bool enable);
     void OnBoxClicked(size_t index);
     void OnValueChanged(size_t index);
+    // Whether the row holds a change to commit. A picture row has nothing to read, so its
+    // checked box is a change in itself: an empty path puts the logo back.
+    bool IsChanged(size_t index) const;
     // Checks the field that lost the focus; false (after the message and the undo) on a refusal.
     bool Validate(size_t index, int field);
     void OnBrowse(size_t index);

@@ -252,7 +252,8 @@ const TweakRow kHardDiskRows[] = {
               HelpOf<Hdd, &Hdd::GetHelpVCache>())
         .Fields(IDC_HDD_MIN_EDIT, IDC_HDD_MAX_EDIT, IDC_HDD_CHUNK_EDIT)
         .NotEmpty()
-        .Notes(IDC_HDD_MIN_LABEL, IDC_HDD_MAX_LABEL, IDC_HDD_CHUNK_LABEL)
+        .Notes(IDC_HDD_MIN_LABEL, IDC_HDD_MAX_LABEL, IDC_HDD_CHUNK_LABEL, IDC_HDD_MIN_UNIT,
+               IDC_HDD_MAX_UNIT, IDC_HDD_CHUNK_UNIT)
         .Families(kNineXOnly)
         .Restart(),
     FlagRow(IDC_HDD_FIFO_BOX, IDC_HDD_FIFO_LABEL,

@@ -68,11 +68,11 @@ struct TweakList {
 
 struct TweakRow {
     TweakKind kind = TweakKind::kFlag;
-    int box = 0;                 // the check box (a flag or a check-to-change box)
-    int label = 0;               // its text: a click shows the help; grey when the row is off
-    int fields[3] = {0, 0, 0};   // edit fields or lists
-    int browse = 0;              // the Browse button, or the button of an action
-    int notes[4] = {0, 0, 0, 0}; // further texts greyed with the row
+    int box = 0;                       // the check box (a flag or a check-to-change box)
+    int label = 0;                     // its text: a click shows the help; grey when the row is off
+    int fields[3] = {0, 0, 0};         // edit fields or lists
+    int browse = 0;                    // the Browse button, or the button of an action
+    int notes[6] = {0, 0, 0, 0, 0, 0}; // further texts greyed with the row
     unsigned families = kAllFamilies;
     TweakGetter get = nullptr; // none: the preset is the value
     TweakSetter set = nullptr;
@@ -109,12 +109,15 @@ struct TweakRow {
         row.preset = value;
         return row;
     }
-    constexpr TweakRow Notes(int first, int second = 0, int third = 0, int fourth = 0) const {
+    constexpr TweakRow Notes(int first, int second = 0, int third = 0, int fourth = 0,
+                             int fifth = 0, int sixth = 0) const {
         TweakRow row = *this;
         row.notes[0] = first;
         row.notes[1] = second;
         row.notes[2] = third;
         row.notes[3] = fourth;
+        row.notes[4] = fifth;
+        row.notes[5] = sixth;
         return row;
     }
     constexpr TweakRow Range(DWORD from, DWORD to, const char* text) const {

@@ -32,6 +32,9 @@ public:
     // Disables (busy) or enables the section, menu, help and close buttons around long work.
     virtual void LockNavigation(bool busy) = 0;
     virtual void EnableAutoTuneButton(bool enable) = 0;
+    // The stored values changed beneath the open tweak pages (Auto Tune committed): they read
+    // them again, and the pending changes are forgotten.
+    virtual void ReloadTweakPages() = 0;
     // The first-run backup question; false when the user declined or the backup failed.
     virtual bool EnsureOriginalBackup() = 0;
     // Opens a help page of the Help folder ("Help\\ManStart.html"); empty: the start page.

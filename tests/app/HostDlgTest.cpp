@@ -7,10 +7,12 @@
 #include "platform/CMemoryFigures.h"
 #include "platform/CTimeScale.h"
 #include "platform/ProgramPaths.h"
+#include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
 #include "support/CRegistrySandbox.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 #include "app/CMainDlg.h"
 #include "app/CTrayIconDlg.h"
 
@@ -22,35 +24,40 @@ const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class CountingOptimizer : public CMemoryOptimizer {
 public:
-    explicit CountingOptimizer(int& calls, std::string& path) : calls_(calls), path_(path) {}
+    explicit CountingOptimizer(int& calls, std::string& path, int& result)
+        : calls_(calls), path_(path), result_(result) {}
     int Optimize(const std::string& path) override {
         ++calls_;
         path_ = path;
-        return 1;
+        return result_;
     }
 
 private:
     int& calls_;
     std::string& path_;
+    int& result_;
 };
 
 class HostDlg : public testing::Test {
 protected:
     void SetUp() override {
         CTimeScale::SetDivisor(10);
-        CMemoryFigures::SetSource([this] { return CMemoryFigures::Figures{total_, available_}; });
+        CMemoryFigures::SetSource(ReportedMemory([this] {
+            return CMemoryFigures::Figures{total_, available_};
+        }));
     }
     void TearDown() override {
         host_.reset();
         PumpMessages(20);
         CTimeScale::SetDivisor(1);
-        CMemoryFigures::SetSource(nullptr);
+        CMemoryFigures::SetSource({});
     }
 
     // Starts the host the way the application does, with a counting optimiser and a tray icon.
     void Start() {
         host_ = std::make_unique<CHostDlg>();
-        host_->SetOptimizer(std::make_unique<CountingOptimizer>(optimizations_, scriptPath_));
+        host_->SetOptimizer(
+            std::make_unique<CountingOptimizer>(optimizations_, scriptPath_, optimizeResult_));
         ASSERT_TRUE(host_->Create());
         auto tray = std::make_unique<CTrayIconDlg>(*host_);
         const bool added = tray->AddIcon() != FALSE;
@@ -62,6 +69,7 @@ protected:
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
     std::unique_ptr<CHostDlg> host_;
     int optimizations_ = 0;
+    int optimizeResult_ = 1;
     std::string scriptPath_;
     DWORD total_ = 256u * 1048576;
     DWORD available_ = 200u * 1048576;
@@ -161,6 +169,40 @@ TEST_F(HostDlg, WatchingOptimisesBelowTheThresholdAndRecoversAboveEightMegabytes
     EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
     EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
     EXPECT_EQ(optimizations_, 1);
+}
+
+// An optimiser that cannot run (no script host) pauses the watching for the pause period, with
+// the icon normal, instead of starting again every few seconds.
+TEST_F(HostDlg, AnOptimiserThatCannotRunPausesTheWatching) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
+    Start();
+    optimizeResult_ = 0;
+    available_ = 16u * 1048576;
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 1);
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
+    EXPECT_EQ(host_->RecoveryTimer(), 0u);
+    EXPECT_NE(host_->PauseTimer(), 0u);
+    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
+    EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
+
+    // After the pause it watches, and tries, again.
+    Fire(CAutoOptimizer::kPauseTimer);
+    EXPECT_EQ(host_->PauseTimer(), 0u);
+    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
+    optimizeResult_ = 1;
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 2);
+    EXPECT_NE(host_->RecoveryTimer(), 0u);
+    // Memory back above 8 MB but still below the level: paused, not optimised again.
+    available_ = 20u * 1048576;
+    Fire(CAutoOptimizer::kRecoveryTimer);
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 2);
+    EXPECT_NE(host_->PauseTimer(), 0u);
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
 }
 
 TEST_F(HostDlg, AThresholdOfZeroNeverOptimises) {

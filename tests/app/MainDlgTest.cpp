@@ -321,6 +321,16 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
     EXPECT_EQ(pages_.order, nine);
     EXPECT_EQ(main_->PendingChanges(), 0);
     EXPECT_EQ(enabled(), std::make_pair(false, false));
+    // After an Auto Tune commit the pages read the new values without a question.
+    pages_.order.clear();
+    main_->NotifyPageChange(1, 1, 0);
+    {
+        CScriptedMessages messages;
+        main_->ReloadTweakPages();
+        EXPECT_TRUE(messages.Texts().empty());
+    }
+    EXPECT_EQ(pages_.order, nine);
+    EXPECT_EQ(enabled(), std::make_pair(false, false));
 
     // Apply stops at the first page that fails and leaves the buttons enabled.
     pages_.order.clear();

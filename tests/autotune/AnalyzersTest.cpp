@@ -13,17 +13,18 @@
 #include "autotune/CSystemAnalyzer.h"
 #include "autotune/MemoryRules.h"
 #include "platform/CMemoryFigures.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
 class MemoryOf {
 public:
-    explicit MemoryOf(DWORD totalBytes) {
-        CMemoryFigures::SetSource([totalBytes] {
+    explicit MemoryOf(ULONGLONG totalBytes) {
+        CMemoryFigures::SetSource(ReportedMemory([totalBytes] {
             return CMemoryFigures::Figures{totalBytes, totalBytes / 2};
-        });
+        }));
     }
-    ~MemoryOf() { CMemoryFigures::SetSource(nullptr); }
+    ~MemoryOf() { CMemoryFigures::SetSource({}); }
 };
 
 TEST(MemoryRules, TheDiskCacheIsAQuarterOfMemoryFrom16385Kilobytes) {
@@ -38,6 +39,8 @@ TEST(MemoryRules, TheDiskCacheIsAQuarterOfMemoryFrom16385Kilobytes) {
     EXPECT_EQ(RecommendedVCache(262144).maximum, 65536u);
     EXPECT_EQ(PhysicalMemoryKilobytes(16384u * 1024 + 1023), 16384);
     EXPECT_EQ(PhysicalMemoryKilobytes(0xFFFFFFFF), 4194303);
+    EXPECT_EQ(PhysicalMemoryKilobytes(64ull << 30), 67108864);
+    EXPECT_EQ(PhysicalMemoryKilobytes(~0ull), 0x7FFFFFFF);
 }
 
 TEST(MemoryRules, TheContiguousFileSizeIsOneThePageOffers) {
@@ -71,6 +74,13 @@ TEST(HDDAnalyzer, RecommendsFromTheMachinesMemory) {
         analyzer.Recommend();
         EXPECT_EQ(analyzer.maxFileCache, 49152u);
         EXPECT_EQ(analyzer.contigFileAllocSize, 1024u);
+    }
+    // Beyond 2 GB the quarter is of the whole memory.
+    for (const ULONGLONG megabytes : {3584ull, 8192ull, 65536ull}) {
+        MemoryOf memory(megabytes << 20);
+        analyzer.Recommend();
+        EXPECT_EQ(analyzer.maxFileCache, megabytes * 256) << megabytes;
+        EXPECT_EQ(analyzer.contigFileAllocSize, 2048u);
     }
 }
 

@@ -26,6 +26,7 @@
 #include "support/MessagePump.h"
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 #include "tweaks/CInternetTweaks.h"
 
 namespace {
@@ -113,14 +114,16 @@ protected:
     void SetUp() override {
         parent_ = CreateTestParent("AutoTunePagesTestParent", 20, 20, 442, 490);
         ASSERT_NE(parent_, nullptr);
-        CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{64u << 20, 32u << 20}; });
+        CMemoryFigures::SetSource(ReportedMemory([] {
+            return CMemoryFigures::Figures{64u << 20, 32u << 20};
+        }));
         systemIni_.Write("[vcache]\r\n");
         msdos_.Write("[Options]\r\n");
         CTimeScale::SetDivisor(1000);
     }
     void TearDown() override {
         CTimeScale::SetDivisor(1);
-        CMemoryFigures::SetSource(nullptr);
+        CMemoryFigures::SetSource({});
         DestroyWindow(parent_);
     }
 
@@ -436,8 +439,10 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     GetWindowRect(GetDlgItem(results, IDC_RESULTS_PROGRESS), &commitBarPlace);
     GetWindowRect(results, &page);
     EXPECT_LE(commitBarPlace.bottom - page.top, 287);
+    // The open tweak pages read the committed values before the restart question.
     EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0",
-                                                     "EnableAutoTuneButton 0", "RestartSystem"}));
+                                                     "EnableAutoTuneButton 0", "ReloadTweakPages",
+                                                     "RestartSystem"}));
     EXPECT_EQ(messages.Texts(),
               (std::vector<std::string>{CRecommendationsPage::kCommitQuestion,
                                         "Changes you have made will require that you restart "

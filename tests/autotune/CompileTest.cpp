@@ -6,6 +6,7 @@
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
@@ -27,12 +28,14 @@ std::string WindowsFile(const char* name) {
 class Compile : public testing::Test {
 protected:
     void SetUp() override {
-        CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{64u << 20, 32u << 20}; });
+        CMemoryFigures::SetSource(ReportedMemory([] {
+            return CMemoryFigures::Figures{64u << 20, 32u << 20};
+        }));
         systemIni_.Write("[vcache]\r\n");
         msdos_.Write("[Options]\r\n");
         analyzers_.RecommendAll();
     }
-    void TearDown() override { CMemoryFigures::SetSource(nullptr); }
+    void TearDown() override { CMemoryFigures::SetSource({}); }
 
     // Every checked value at its recommendation, on every family.
     void MakeOptimal() {
@@ -116,7 +119,9 @@ TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
 
 TEST_F(Compile, TheContiguousFileSizeFollowsTheMemorySize) {
     MakeOptimal();
-    CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{256u << 20, 32u << 20}; });
+    CMemoryFigures::SetSource(ReportedMemory([] {
+        return CMemoryFigures::Figures{256u << 20, 32u << 20};
+    }));
     analyzers_.RecommendAll();
     const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
     EXPECT_EQ(analyzers_.hardDisk.contigFileAllocSize, 1024u);

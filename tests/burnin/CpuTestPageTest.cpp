@@ -50,6 +50,7 @@ protected:
         page_.reset();
         CCpuTestWorker::SetPostFunction(nullptr);
         CCpuTestWorker::SetSpoiledRun(0);
+        CCpuTestWorker::RefuseStarts(false);
         CTimeScale::SetDivisor(1);
         Pump(50);
     }
@@ -180,6 +181,31 @@ TEST_F(CpuTestPage, StopDuringTheThirdRunAndStartAgain) {
     Click(IDC_CPU_STOP);
     EXPECT_EQ((std::vector<bool>{true, false, true, false}), main_.locks);
     ExpectNoWorkerLeft();
+}
+
+// A count beyond the largest int runs (it does not wrap round to none and call the processor
+// stable), and a run whose thread cannot start says so rather than that the user stopped it.
+TEST_F(CpuTestPage, AHugeCountRunsAndAFailedStartIsNoStopByTheUser) {
+    for (DWORD count : {0x80000000u, 0xFFFFFFFFu}) {
+        StoreCount(count);
+        OpenPage();
+        Click(IDC_CPU_START);
+        EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1") << count;
+        EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 2147483647 Completed") << count;
+        EXPECT_TRUE(page_->IsRunning());
+        Click(IDC_CPU_STOP);
+        ExpectNoWorkerLeft();
+    }
+
+    StoreCount(2);
+    OpenPage();
+    CCpuTestWorker::RefuseStarts(true);
+    Click(IDC_CPU_START);
+    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Test 1 could not be started");
+    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kStopped);
+    EXPECT_FALSE(page_->IsRunning());
+    ExpectIdleButtons();
+    EXPECT_EQ(main_.locks.back(), false);
 }
 
 TEST_F(CpuTestPage, FirstStartAsksForTheCount) {

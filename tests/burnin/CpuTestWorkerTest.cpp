@@ -40,12 +40,54 @@ TEST(CpuTestWorker, WorkloadEndsWithTheKnownResults) {
     double real = 0;
     std::memcpy(&real, &whole.realBits, sizeof(real));
     EXPECT_NEAR(real, 3111162.6577147199, 1e-6);
+    EXPECT_EQ(whole.digest, 0xC653566142970B3Bull);
     EXPECT_TRUE(whole == CCpuWorkload::Expected());
 
     const CCpuWorkload::Results early = CCpuWorkload::Run(1000);
     EXPECT_EQ(early.integer, 0x63FEA698u);
     EXPECT_EQ(early.mixed, 0x642DB9CDu);
     EXPECT_EQ(early.realBits, 0x40F5C857968C0190ull);
+    EXPECT_EQ(early.digest, 0x6D6A4EA6E6D86423ull);
+}
+
+// One wrong bit in any value of any round changes the results, however far the run goes on:
+// the square root pulls a wrong value back and the floating-point chain forgets its past, so
+// the digest must remember.
+TEST(CpuTestWorker, AnyFlippedBitOfAnyIntermediateEndsInWrongResults) {
+    constexpr uint32_t kSteps = 1500;
+    const CCpuWorkload::Results right = CCpuWorkload::Run(kSteps);
+    const struct {
+        CCpuWorkload::Value value;
+        int bits; // width of the value
+    } kinds[] = {
+        {CCpuWorkload::kIntegerA, 32}, {CCpuWorkload::kIntegerB, 32}, {CCpuWorkload::kProduct, 64},
+        {CCpuWorkload::kSum, 64},      {CCpuWorkload::kRoot, 64},     {CCpuWorkload::kQuotient, 64},
+        {CCpuWorkload::kRatio, 64},    {CCpuWorkload::kNextY, 64},    {CCpuWorkload::kScaled, 64}};
+    ASSERT_EQ(sizeof(kinds) / sizeof(kinds[0]), static_cast<size_t>(CCpuWorkload::kValueCount));
+    // Early, mid-run and in the last step, in the first, a middle and the last round.
+    const uint32_t counters[] = {3, 700, kSteps};
+    const int rounds[] = {0, 41, CCpuWorkload::kRounds - 1};
+    int tried = 0;
+    for (const auto& kind : kinds) {
+        for (int bit : {0, 1, 30, 31, 35, 51, 52, 62, 63}) {
+            if (bit >= kind.bits)
+                continue;
+            CCpuWorkload::Fault fault;
+            fault.value = kind.value;
+            fault.bit = bit;
+            fault.counter = counters[tried % 3];
+            fault.round = rounds[(tried / 3) % 3];
+            ++tried;
+            EXPECT_TRUE(CCpuWorkload::Run(kSteps, fault) != right)
+                << "value " << kind.value << " bit " << bit << " step " << fault.counter
+                << " round " << fault.round;
+        }
+    }
+    // The same fault in a step that never comes changes nothing.
+    CCpuWorkload::Fault never;
+    never.counter = kSteps + 1;
+    never.value = CCpuWorkload::kRoot;
+    EXPECT_TRUE(CCpuWorkload::Run(kSteps, never) == right);
 }
 
 // What one whole run posts, counted per value by a post function that posts nothing.

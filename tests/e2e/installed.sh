@@ -369,8 +369,16 @@ script_written() { line=$(cat "$script" 2>/dev/null) && [ -n "$line" ]; }
 wait_for 30 script_written || fail "the optimiser wrote no script ($script)"
 shot freeing-memory
 [[ "$line" =~ ^FreeMem=Space\(([0-9]+)\)$ ]] || fail "the optimiser's script is \"$line\""
-[ $(((BASH_REMATCH[1] + 4000000) * 2 / 1024)) = "$total" ] ||
-    fail "the script asks for ${BASH_REMATCH[1]} bytes, not half of the $total KB the page shows"
+# Half the memory less 4,000,000 bytes, but no more than the 500,000,000 bytes a 32-bit script
+# host can hold.
+asked=${BASH_REMATCH[1]}
+if [ "$asked" = 500000000 ]; then
+    [ $((total * 512 - 4000000)) -ge "$asked" ] ||
+        fail "the script asks for $asked bytes, more than half of the $total KB the page shows"
+else
+    [ $(((asked + 4000000) * 2 / 1024)) = "$total" ] ||
+        fail "the script asks for $asked bytes, not half of the $total KB the page shows"
+fi
 wait_for 60 test ! -e "$script" || fail "the optimiser's script stayed"
 D wait-enabled "Free Physical Memory" 60 || fail "freeing memory did not end"
 D wait-enabled "Auto Tune" 5 || fail "the navigation stayed locked after freeing memory"
@@ -378,10 +386,9 @@ D warp 10 'C:\timewarp.dll' >/dev/null || fail "could not restore the time warp"
 # The bar is left at its end only when the shell opened the script.
 bar=$(D progress)
 [ "$bar" = 100 ] || fail "the bar did not run to its end: $(xargs <<<"$bar")"
-# The report of what was reclaimed comes when the free memory grew. Wine tells a 32-bit program
-# that all of its memory is free (no more than 2 GB of it), before the run and after it alike,
-# so that the free memory cannot grow and the page rightly shows nothing more. With other
-# figures (a 64-bit program, a host with less than 2 GB free) the report may come.
+# The report of what was reclaimed comes only when the free memory grew, and the free memory of
+# the real machine under Wine moves by itself: whether this run gains anything is chance, so the
+# report is checked when it comes.
 figures=$(D texts)
 if ! grep -qx "$total KB (100%)" <<<"$figures" && D locate "$report_title" 5 >/dev/null 2>&1; then
     figures=$(D texts)

@@ -33,7 +33,8 @@ TEST_F(WipeDirectoryTest, RemovesEverythingButTheFolderAndItsIndexFiles) {
     CTestFolder::WriteFile(In("gone\\a.txt"), "x");
     CTestFolder::WriteFile(In("index.dat.bak"), "x");
 
-    WipeDirectory(tree_);
+    // Kept index files are no failure, nor are the folders that keep them.
+    EXPECT_EQ(WipeDirectory(tree_), 0u);
 
     EXPECT_TRUE(CTestFolder::Exists(tree_));
     EXPECT_EQ(CTestFolder::ReadFile(In("index.dat")), "keep");
@@ -44,8 +45,39 @@ TEST_F(WipeDirectoryTest, RemovesEverythingButTheFolderAndItsIndexFiles) {
         EXPECT_FALSE(CTestFolder::Exists(In(gone))) << gone;
 }
 
+// Files in use stay, and are counted: a clear must not report success while they remain.
+TEST_F(WipeDirectoryTest, EntriesThatCannotBeRemovedAreCounted) {
+    CTestFolder::WriteFile(In("busy.txt"), "x");
+    CTestFolder::MakeDirectory(In("deep"));
+    CTestFolder::MakeDirectory(In("deep\\deeper"));
+    CTestFolder::WriteFile(In("deep\\deeper\\busy.log"), "x");
+    CTestFolder::WriteFile(In("deep\\deeper\\index.dat"), "keep");
+    CTestFolder::WriteFile(In("deep\\free.txt"), "x");
+    CTestFolder::WriteFile(In("free.txt"), "x");
+    const auto holdOpen = [](const std::string& path) {
+        return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE busy = holdOpen(In("busy.txt"));
+    HANDLE deepBusy = holdOpen(In("deep\\deeper\\busy.log"));
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    ASSERT_NE(deepBusy, INVALID_HANDLE_VALUE);
+
+    EXPECT_EQ(WipeDirectory(tree_), 2u);
+    EXPECT_TRUE(CTestFolder::Exists(In("busy.txt")));
+    EXPECT_TRUE(CTestFolder::Exists(In("deep\\deeper\\busy.log")));
+    EXPECT_FALSE(CTestFolder::Exists(In("free.txt")));
+    EXPECT_FALSE(CTestFolder::Exists(In("deep\\free.txt")));
+
+    CloseHandle(busy);
+    CloseHandle(deepBusy);
+    EXPECT_EQ(WipeDirectory(tree_), 0u);
+    EXPECT_FALSE(CTestFolder::Exists(In("busy.txt")));
+    EXPECT_EQ(CTestFolder::ReadFile(In("deep\\deeper\\index.dat")), "keep");
+}
+
 TEST_F(WipeDirectoryTest, AMissingFolderIsLeftAlone) {
-    WipeDirectory(folder_ / "no such folder");
+    EXPECT_EQ(WipeDirectory(folder_ / "no such folder"), 0u);
     EXPECT_FALSE(CTestFolder::Exists(folder_ / "no such folder"));
     EXPECT_TRUE(CTestFolder::Exists(tree_));
 }
@@ -66,7 +98,7 @@ TEST_F(WipeDirectoryTest, NeverFollowsALinkOutOfTheTree) {
     ASSERT_TRUE(GetFileAttributesA(In("link to outside").c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
     CTestFolder::WriteFile(In("ordinary.txt"), "x");
 
-    WipeDirectory(tree_);
+    EXPECT_EQ(WipeDirectory(tree_), 0u);
 
     EXPECT_EQ(CTestFolder::ReadFile(outside + "\\precious.txt"), "must survive");
     EXPECT_EQ(CTestFolder::ReadFile(outside + "\\sub\\also.txt"), "must survive");

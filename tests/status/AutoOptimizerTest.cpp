@@ -9,6 +9,7 @@
 #include "status/CMemoryOptimizer.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
@@ -18,51 +19,104 @@ class RecordingOptimizer : public CMemoryOptimizer {
 public:
     int Optimize(const std::string& path) override {
         paths.push_back(path);
-        return 0; // the rule does not look at the result
+        return result;
     }
     std::vector<std::string> paths;
+    int result = 1;
 };
 
 TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
     CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
     DWORD available = 32 * kMB;
-    CMemoryFigures::SetSource([&] { return CMemoryFigures::Figures{256 * kMB, available}; });
+    CMemoryFigures::SetSource(ReportedMemory([&] {
+        return CMemoryFigures::Figures{256 * kMB, available};
+    }));
     RecordingOptimizer optimizer;
     std::vector<int> trayStates;
     CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
 
     // No level stored: 0, which no free amount is below.
     available = 0;
-    EXPECT_FALSE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
 
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
     available = 32 * kMB; // exactly at the level
-    EXPECT_FALSE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(optimizer.paths.empty());
     EXPECT_TRUE(trayStates.empty());
 
     available = 32 * kMB - 1; // 31 whole megabytes
-    EXPECT_TRUE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     ASSERT_EQ(optimizer.paths.size(), 1u);
     EXPECT_EQ(optimizer.paths[0], CMemoryOptimizer::ScriptPath());
     EXPECT_EQ(trayStates, std::vector<int>{CAutoOptimizer::kTrayOptimizing});
 
     available = 0x7FFFFF;
-    EXPECT_FALSE(rule.Recover());
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering);
     available = 0x800000;
-    EXPECT_TRUE(rule.Recover());
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
     EXPECT_EQ(trayStates,
               (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
 
     // The level is read on every tick.
     available = 20 * kMB;
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 10);
-    EXPECT_FALSE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 21);
-    EXPECT_TRUE(rule.Watch());
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     EXPECT_EQ(optimizer.paths.size(), 2u);
+    EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
 
-    CMemoryFigures::SetSource(nullptr);
+    CMemoryFigures::SetSource({});
+}
+
+// An optimisation that cannot help pauses the rule, with the icon normal and the reason told,
+// instead of starting again every few seconds.
+TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    ULONGLONG available = 20 * kMB;
+    CMemoryFigures::SetSource(ReportedMemory([&] {
+        return CMemoryFigures::Figures{256 * kMB, available};
+    }));
+    RecordingOptimizer optimizer;
+    std::vector<int> trayStates;
+    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+
+    // No script host: paused at once, the icon never animates.
+    optimizer.result = 0;
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRunReason);
+    EXPECT_TRUE(trayStates.empty());
+
+    // Memory comes back above 8 MB but stays below the level: the next watch pauses instead
+    // of optimising again.
+    rule.Resume();
+    optimizer.result = 1;
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
+    EXPECT_EQ(optimizer.paths.size(), 2u);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kStillBelowReason);
+
+    // Memory never comes back: the recovery gives up at its limit, the icon back to normal.
+    rule.Resume();
+    available = 4 * kMB;
+    trayStates.clear();
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
+    for (int tick = 1; tick < CAutoOptimizer::kRecoveryLimit; ++tick)
+        ASSERT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering) << tick;
+    EXPECT_EQ(rule.Recover(), CAutoOptimizer::kPause);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRecoveredReason);
+    EXPECT_EQ(trayStates,
+              (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
+
+    // Once memory is above the level again, the reason is gone.
+    rule.Resume();
+    available = 100 * kMB;
+    EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
+    EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
+    CMemoryFigures::SetSource({});
 }
 
 TEST(AutoOptimizerRule, OptimisationStartsStrictlyBelowTheThresholdInWholeMegabytes) {
@@ -74,6 +128,10 @@ TEST(AutoOptimizerRule, OptimisationStartsStrictlyBelowTheThresholdInWholeMegaby
     EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(0, 0));
     EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0, 1));
     EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0x7FFFFFFF, 4096));
+    // Beyond 4 GB free, nothing wraps round to a small amount.
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(4ull << 30, 1));
+    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(9ull << 30, 6553));
+    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold((6553ull << 20) - 1, 6553));
 }
 
 TEST(AutoOptimizerRule, RecoveryEndsAboveEightMegabytesLessOneByte) {
@@ -81,6 +139,7 @@ TEST(AutoOptimizerRule, RecoveryEndsAboveEightMegabytesLessOneByte) {
     EXPECT_FALSE(CAutoOptimizer::HasRecovered(8388607));
     EXPECT_FALSE(CAutoOptimizer::HasRecovered(0));
     EXPECT_TRUE(CAutoOptimizer::HasRecovered(0xFFFFFFFF));
+    EXPECT_TRUE(CAutoOptimizer::HasRecovered(4ull << 30));
 }
 
 } // namespace

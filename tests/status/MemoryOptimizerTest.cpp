@@ -3,30 +3,38 @@
 #include "platform/CMemoryFigures.h"
 #include "status/CMemoryOptimizer.h"
 #include "support/CTestFolder.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
 class MemoryOptimizer : public testing::Test {
 protected:
     void SetUp() override {
-        CMemoryFigures::SetSource([this] { return CMemoryFigures::Figures{total_, total_ / 2}; });
+        CMemoryFigures::SetSource(ReportedMemory([this] {
+            return CMemoryFigures::Figures{total_, total_ / 2};
+        }));
     }
-    void TearDown() override { CMemoryFigures::SetSource(nullptr); }
+    void TearDown() override { CMemoryFigures::SetSource({}); }
 
     CTestFolder folder_{"optimizer"};
     std::string script_ = folder_ / "freemem.vbs";
-    DWORD total_ = 0;
+    ULONGLONG total_ = 0;
     CMemoryOptimizer optimizer_;
 };
 
+// Half the memory less 4,000,000 characters, up to the 1,000,000,000 bytes of string a 32-bit
+// script host can hold (beyond 2 GB of memory the request would fail in it and free nothing).
 TEST_F(MemoryOptimizer, TheScriptHoldsExactlyOneLineForTheMemorySize) {
     const struct {
-        DWORD total;
+        ULONGLONG total;
         const char* line;
     } cases[] = {
-        {268435456, "FreeMem=Space(130217728)"},   {67108864, "FreeMem=Space(29554432)"},
-        {8388608, "FreeMem=Space(194304)"},        {0x7FFFFFFF, "FreeMem=Space(1069741823)"},
-        {0xFFFFFFFF, "FreeMem=Space(2143483647)"},
+        {268435456, "FreeMem=Space(130217728)"},  {67108864, "FreeMem=Space(29554432)"},
+        {8388608, "FreeMem=Space(194304)"},       {1008000000, "FreeMem=Space(500000000)"},
+        {1008000002, "FreeMem=Space(500000000)"}, {0x7FFFFFFF, "FreeMem=Space(500000000)"},
+        {0xFFFFFFFF, "FreeMem=Space(500000000)"}, {3584 * 1048576ull, "FreeMem=Space(500000000)"},
+        {8ull << 30, "FreeMem=Space(500000000)"}, {64ull << 30, "FreeMem=Space(500000000)"},
+        {1007999998, "FreeMem=Space(499999999)"},
     };
     for (const auto& c : cases) {
         total_ = c.total;
@@ -77,18 +85,6 @@ TEST_F(MemoryOptimizer, FiguresAndPlace) {
     char temp[MAX_PATH] = {};
     GetTempPathA(sizeof(temp), temp);
     EXPECT_EQ(CMemoryOptimizer::ScriptPath(), std::string(temp) + "freemem.vbs");
-}
-
-// Without a source the figures are the system's, as a 32-bit program is told them (2 GB at the
-// most) whatever word size the program is built for: never the rest of a larger figure cut to
-// 32 bits.
-TEST(MemoryFigures, TheSystemsTotalIsNeverCutShort) {
-    MEMORYSTATUSEX status = {};
-    status.dwLength = sizeof(status);
-    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
-    const DWORD total = CMemoryFigures::TotalPhysical();
-    EXPECT_GE(total, status.ullTotalPhys < 0x7FFFFFFF ? status.ullTotalPhys : 0x7FFFFFFF);
-    EXPECT_LE(total, 0x80000000u);
 }
 
 } // namespace

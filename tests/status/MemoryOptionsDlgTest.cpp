@@ -3,11 +3,14 @@
 #include "platform/CAppSettings.h"
 #include "platform/CMemoryFigures.h"
 #include "res/resource.h"
+#include "status/CAutoOptimizer.h"
+#include "status/CMemoryOptimizer.h"
 #include "status/CMemoryOptionsDlg.h"
 #include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
@@ -40,13 +43,15 @@ bool IsStored(const char* name) {
 class MemoryOptionsDlg : public testing::Test {
 protected:
     void SetUp() override {
-        CMemoryFigures::SetSource([] { return CMemoryFigures::Figures{268435456, 134217728}; });
+        CMemoryFigures::SetSource(ReportedMemory([] {
+            return CMemoryFigures::Figures{268435456, 134217728};
+        }));
         owner_ = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
     void TearDown() override {
         DestroyWindow(owner_);
-        CMemoryFigures::SetSource(nullptr);
+        CMemoryFigures::SetSource({});
     }
 
     INT_PTR Run(CModalScript::Script script) {
@@ -129,6 +134,62 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
     EXPECT_EQ(Stored("UseAutoMemOptimize"), 0u);
     EXPECT_EQ(Stored("AutoMemOptimize"), 25u);
     EXPECT_EQ(messages_.Texts().size(), 5u);
+}
+
+// While automatic optimisation is paused, the dialog says why.
+TEST_F(MemoryOptionsDlg, TellsWhyAutomaticOptimisationIsPaused) {
+    class FailingOptimizer : public CMemoryOptimizer {
+    public:
+        int Optimize(const std::string&) override { return 0; }
+    } optimizer;
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 200);
+    CAutoOptimizer rule(optimizer, nullptr);
+    ASSERT_EQ(rule.Watch(), CAutoOptimizer::kPause);
+    std::string shown;
+    Run([&](HWND dialog) {
+        shown = Text(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(shown, CAutoOptimizer::kNotRunReason);
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 1);
+    ASSERT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
+    Run([&](HWND dialog) {
+        shown = Text(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(shown, "");
+}
+
+// The memory, the suggestion and the limit are the machine's, 2 GB and beyond included.
+TEST_F(MemoryOptionsDlg, TheLimitsFollowTheWholeMemoryFrom64MegabytesTo64Gigabytes) {
+    const struct {
+        ULONGLONG totalMB;
+        const char *shown, *suggested, *limit, *tooBig;
+    } cases[] = {{64, "65MB", "6", "16", "17"},
+                 {2048, "2049MB", "204", "512", "513"},
+                 {3584, "3585MB", "358", "896", "897"},
+                 {8192, "8193MB", "819", "2048", "2049"},
+                 {65536, "65537MB", "6553", "16384", "16385"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        CMemoryFigures::SetSource(ReportedMemory(c.totalMB << 20, (c.totalMB << 20) / 2));
+        EXPECT_EQ(Run([&](HWND dialog) {
+                      EXPECT_EQ(Text(dialog, IDC_TOTAL_PHYSICAL), c.shown);
+                      EXPECT_EQ(Text(dialog, IDC_AUTO_OPTIMIZE_LEVEL), c.suggested);
+                      SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, true);
+                      SetDlgItemTextA(dialog, IDC_AUTO_OPTIMIZE_LEVEL, c.tooBig);
+                      ClickDialogButton(dialog, IDOK);
+                      SetDlgItemTextA(dialog, IDC_AUTO_OPTIMIZE_LEVEL, c.limit);
+                      ClickDialogButton(dialog, IDOK);
+                  }),
+                  IDOK);
+        EXPECT_EQ(messages_.Texts().back(),
+                  std::string("Value is too big, please enter a number \nbetween 1 to ") + c.limit +
+                      ".");
+        EXPECT_EQ(std::to_string(Stored("AutoMemOptimize")), c.limit);
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey);
+    }
 }
 
 TEST(MemoryOptionsNumbers, TheLevelIsTheLeadingDigitsHeldAtTheLargestNumber) {

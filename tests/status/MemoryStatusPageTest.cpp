@@ -19,6 +19,7 @@
 #include "support/CRecordingMainWindow.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 
 namespace {
 
@@ -48,10 +49,10 @@ class MemoryStatusPage : public testing::Test {
 protected:
     void SetUp() override {
         CTimeScale::SetDivisor(100);
-        CMemoryFigures::SetSource([this] {
+        CMemoryFigures::SetSource(ReportedMemory([this] {
             ++queries_;
             return CMemoryFigures::Figures{total_, free_};
-        });
+        }));
         parent_ = CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 442,
                                   490, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         auto optimizer = std::make_unique<ScriptedOptimizer>();
@@ -65,7 +66,7 @@ protected:
         DestroyWindow(parent_);
         PumpMessages(20);
         CTimeScale::SetDivisor(1);
-        CMemoryFigures::SetSource(nullptr);
+        CMemoryFigures::SetSource({});
     }
 
     HWND Item(int id) const { return GetDlgItem(page_->Handle(), id); }
@@ -95,8 +96,8 @@ protected:
     }
 
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
-    DWORD total_ = 256 * kMB;
-    DWORD free_ = 200 * kMB;
+    ULONGLONG total_ = 256 * kMB;
+    ULONGLONG free_ = 200 * kMB;
     int queries_ = 0;
     HWND parent_ = nullptr;
     CRecordingMainWindow main_;
@@ -110,6 +111,7 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_NE(page_->SampleTimer(), 0u);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
 
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 25);
     Sample();
     EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
@@ -131,6 +133,19 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     const int x = client.right - 3;
     EXPECT_EQ(canvas.Pixel(x, CLineChartCtrl::RowOf(200, 257, 0, client.bottom)), RGB(0, 255, 0));
     EXPECT_EQ(canvas.Pixel(x, CLineChartCtrl::RowOf(25, 257, 0, client.bottom)), RGB(255, 0, 0));
+
+    // Automatic optimisation off, or at level 0: no red line at all, not even along the bottom.
+    const struct { DWORD use, level; } off[] = {{0, 25}, {1, 0}};
+    for (const auto& o : off) {
+        StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", o.use);
+        StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", o.level);
+        Sample();
+        Sample();
+        canvas.PrintClient(chart);
+        for (int row = 0; row < client.bottom; ++row)
+            ASSERT_NE(canvas.Pixel(x, row), RGB(255, 0, 0))
+                << o.use << " " << o.level << " " << row;
+    }
 
     // Only the free figure changes: the used label keeps its text.
     total_ += kMB;
@@ -155,7 +170,7 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
     EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
 
-    // All memory free (as Wine reports beyond 2 GB): a used figure of 0 is written too.
+    // All memory free: a used figure of 0 is written too.
     free_ = total_;
     page_ = std::make_unique<CMemoryStatusPage>(main_);
     ASSERT_TRUE(page_->CreatePage(parent_));
@@ -163,6 +178,58 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "0 KB (0%)");
 
     EXPECT_NE(CMemoryStatusPage::HelpText().find("Memory Status Help\n\n"), std::string::npos);
+}
+
+// From 64 MB to 64 GB the figures, their shares, the scale and the free line are the machine's,
+// where the system has GlobalMemoryStatusEx; with GlobalMemoryStatus alone they stop at 4 GB.
+TEST_F(MemoryStatusPage, FiguresScaleAndLineFollowTheMachineFrom64MegabytesTo64Gigabytes) {
+    const struct {
+        ULONGLONG totalMB, freeMB;
+        MemoryPath path;
+        const char *total, *used, *free, *scale;
+    } cases[] = {
+        {64, 40, MemoryPath::kNt, "65536 KB", "24576 KB (37%)", "40960 KB (62%)", "65"},
+        {2048, 1536, MemoryPath::kNt, "2097152 KB", "524288 KB (25%)", "1572864 KB (75%)", "2049"},
+        {3584, 1024, MemoryPath::kNt, "3670016 KB", "2621440 KB (71%)", "1048576 KB (28%)", "3585"},
+        {8192, 5120, MemoryPath::kNt, "8388608 KB", "3145728 KB (37%)", "5242880 KB (62%)", "8193"},
+        {65536, 61440, MemoryPath::kNt, "67108864 KB", "4194304 KB (6%)", "62914560 KB (93%)",
+         "65537"},
+        {64, 40, MemoryPath::k9x, "65536 KB", "24576 KB (37%)", "40960 KB (62%)", "65"},
+        {3584, 1024, MemoryPath::k9x, "3670016 KB", "2621440 KB (71%)", "1048576 KB (28%)", "3585"},
+        // Beyond what the old function can tell: held at 4 GB less a byte, never wrapped round.
+        {8192, 3072, MemoryPath::k9x, "4194303 KB", "1048575 KB (24%)", "3145728 KB (75%)", "4096"},
+    };
+    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.totalMB << " MB, path " << static_cast<int>(c.path));
+        total_ = c.totalMB * kMB;
+        free_ = c.freeMB * kMB;
+        CMemoryFigures::SetSource(ReportedMemory(
+            [this] {
+                return CMemoryFigures::Figures{total_, free_};
+            },
+            c.path));
+        page_ = std::make_unique<CMemoryStatusPage>(main_);
+        ASSERT_TRUE(page_->CreatePage(parent_));
+        Sample();
+        Sample();
+        EXPECT_EQ(Text(*page_, IDC_MEMORY_TOTAL), c.total);
+        EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), c.used);
+        EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), c.free);
+        EXPECT_EQ(Text(*page_, IDC_MEMORY_SCALE_MAX), std::string(c.scale) + "\nMB\n(Max)");
+
+        HWND chart = Item(IDC_MEMORY_CHART);
+        RECT client = {};
+        GetClientRect(chart, &client);
+        CPixelCanvas canvas(client.right, client.bottom);
+        canvas.PrintClient(chart);
+        const int scale = std::stoi(c.scale);
+        const int freeMB =
+            static_cast<int>(c.freeMB < static_cast<ULONGLONG>(scale) ? c.freeMB : scale - 1);
+        EXPECT_EQ(
+            canvas.Pixel(client.right - 3, CLineChartCtrl::RowOf(freeMB, scale, 0, client.bottom)),
+            RGB(0, 255, 0));
+    }
 }
 
 TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain) {

@@ -16,6 +16,7 @@
 #include "support/CRecordingMainWindow.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
+#include "support/ReportedMemory.h"
 
 // Not a test: the picture source of tests/status/shots/status-shots.sh. It shows the memory page
 // in a plain main-window-sized window after thirty samples (a minute), then the two dialogs,
@@ -64,13 +65,13 @@ TEST(MemoryStatusShots, DISABLED_PageAfterAMinuteAndBothDialogs) {
     ASSERT_NE(frame, nullptr);
 
     // Count samples through the figures the page reads.
-    CMemoryFigures::SetSource([&] {
+    CMemoryFigures::SetSource(ReportedMemory([&] {
         ++samples;
         const double t = samples;
         const double free =
             115 + 45 * std::sin(t / 4.0) + 10 * std::cos(t / 1.7) - (samples == 22 ? 70 : 0);
         return CMemoryFigures::Figures{256 * kMB, static_cast<DWORD>(free * kMB)};
-    });
+    }));
     CRecordingMainWindow main;
     {
         CMemoryStatusPage page(main);
@@ -101,5 +102,5 @@ TEST(MemoryStatusShots, DISABLED_PageAfterAMinuteAndBothDialogs) {
     }
     DestroyWindow(frame);
     CTimeScale::SetDivisor(1);
-    CMemoryFigures::SetSource(nullptr);
+    CMemoryFigures::SetSource({});
 }

@@ -50,6 +50,7 @@ public:
     void EnableAutoTuneButton(bool enable) override {
         Record(enable ? "EnableAutoTuneButton 1" : "EnableAutoTuneButton 0");
     }
+    void ReloadTweakPages() override { Record("ReloadTweakPages"); }
     bool EnsureOriginalBackup() override {
         Record("EnsureOriginalBackup");
         return backupAnswer;

@@ -142,6 +142,20 @@ TEST_F(TempFolder, AnOrdinaryFolderIsClearedOnEitherFamilyOnly) {
     EXPECT_TRUE(clears_ ? Cleared() : Untouched());
 }
 
+TEST_F(TempFolder, AFileInUseFailsTheClearAndTheRestIsGone) {
+    if (!clears_)
+        GTEST_SKIP() << "no temporary folder is cleared on a system of no family";
+    HANDLE busy = CreateFileA((temp_ + "\\sub\\b.tmp").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(CHDDTweaks().ClearTempFolder());
+    CloseHandle(busy);
+    EXPECT_FALSE(CTestFolder::Exists(temp_ + "\\a.tmp"));
+    EXPECT_TRUE(CTestFolder::Exists(temp_ + "\\sub\\b.tmp"));
+    EXPECT_TRUE(CHDDTweaks().ClearTempFolder());
+    EXPECT_TRUE(Cleared());
+}
+
 TEST_F(TempFolder, TheCurrentDirectoryIsRefusedOnTheNineXFamily) {
     char current[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, current);

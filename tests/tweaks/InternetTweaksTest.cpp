@@ -439,6 +439,28 @@ TEST_F(InternetTweaks, EachClearEmptiesTheFolderItsShellFolderNames) {
     }
 }
 
+// A file in use stays: the clear fails, and the rest is still gone.
+TEST_F(InternetTweaks, AClearThatLeavesAFileInUseFails) {
+    CTestFolder browser("browser");
+    for (const BrowserFolder& folder : kBrowserFolders) {
+        SCOPED_TRACE(folder.valueName);
+        const std::string path = browser / folder.valueName;
+        StoreText(HKEY_CURRENT_USER, kShellFolders, folder.valueName, path);
+        CTestFolder::MakeDirectory(path);
+        FillBrowserFolder(path);
+        CTestFolder::WriteFile(path + "\\Content.IE5\\busy.htm", "x");
+        HANDLE busy = CreateFileA((path + "\\Content.IE5\\busy.htm").c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+        EXPECT_EQ((module_.*folder.clear)(), FALSE);
+        CloseHandle(busy);
+        EXPECT_TRUE(CTestFolder::Exists(path + "\\Content.IE5\\busy.htm"));
+        EXPECT_FALSE(CTestFolder::Exists(path + "\\user@site[1].txt"));
+        EXPECT_EQ((module_.*folder.clear)(), TRUE);
+        ExpectOnlyIndexFilesLeft(path);
+    }
+}
+
 TEST_F(InternetTweaks, AClearOfAMissingFolderStillSucceeds) {
     CTestFolder browser("browser");
     StoreText(HKEY_CURRENT_USER, kShellFolders, "History", browser / "gone");

@@ -6,11 +6,13 @@
 #include "platform/WindowsVersion.h"
 #include "res/tweakpages_ids.h"
 #include "support/CRecordingMainWindow.h"
+#include "support/CPixelCanvas.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "support/TestRegistry.h"
+#include "tweaks/CBootupTweaks.h"
 #include "tweaks/CFileChooser.h"
 #include "tweaks/CInternetTweaks.h"
 #include "tweaks/CSystemTweaks.h"
@@ -297,6 +299,17 @@ TEST_F(TweakPages, InternetFieldsAndClearingButtons) {
     EXPECT_EQ(count, 30u);
     EXPECT_EQ(main_.restartChanges, 1); // the tuning, not the browser's download count
     EXPECT_EQ(main_.counter, 0);
+    // An entry Apply refuses and puts right to a value that still differs stays pending: the
+    // page answers that Apply did not finish, so Apply and Cancel stay available.
+    Click(IDC_INTERNET_MTU_BOX);
+    Type(IDC_INTERNET_MTU_EDIT, "");
+    EXPECT_EQ(page_->Apply(), 0);
+    EXPECT_EQ(LastMessage(), "Please enter a number.");
+    EXPECT_EQ(Text(IDC_INTERNET_MTU_EDIT), "0");
+    EXPECT_EQ(main_.counter, 1);
+    Click(IDC_INTERNET_MTU_BOX);
+    EXPECT_EQ(main_.counter, 0);
+    EXPECT_EQ(page_->Apply(), 1);
 
     // The clearing buttons ask first, and report a refused clear as a failure.
     CTestFolder cookies("cookies");
@@ -312,6 +325,15 @@ TEST_F(TweakPages, InternetFieldsAndClearingButtons) {
     EXPECT_EQ(LastMessage(), "Cookies Folder was successfully cleared.");
     EXPECT_FALSE(CTestFolder::Exists(cookies / "a.txt"));
     EXPECT_EQ(main_.locks, (std::vector<bool>{true, false}));
+    // A cookie in use stays: the failure is shown, not the success.
+    CTestFolder::WriteFile(cookies / "b.txt", "x");
+    HANDLE busy = CreateFileA((cookies / "b.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    messages_.Answer(IDYES);
+    Press(IDC_INTERNET_COOKIES);
+    CloseHandle(busy);
+    EXPECT_EQ(LastMessage(), "There was an error in clearing the Cookies Folder.");
+    EXPECT_TRUE(CTestFolder::Exists(cookies / "b.txt"));
 
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, sizeof(windows));
@@ -360,6 +382,21 @@ TEST_F(TweakPages, MemoryAndHardDiskFollowTheFamily) {
     Open(IMainWindow::kHardDisk);
     EXPECT_EQ(Enabled(IDC_HDD_VCACHE_BOX), IsNineXFamily(family));
     EXPECT_TRUE(Enabled(IDC_HDD_CLEARTEMP));
+    // The disk cache's texts, its three "KB" units included, are grey where the row is off.
+    for (int id : {IDC_HDD_MIN_LABEL, IDC_HDD_MIN_UNIT, IDC_HDD_MAX_UNIT, IDC_HDD_CHUNK_UNIT}) {
+        RECT place = {};
+        GetClientRect(Item(id), &place);
+        CPixelCanvas canvas(place.right, place.bottom, RGB(255, 255, 255));
+        canvas.PrintClient(Item(id));
+        int black = 0, grey = 0;
+        for (int y = 0; y < place.bottom; ++y)
+            for (int x = 0; x < place.right; ++x) {
+                black += canvas.Pixel(x, y) == RGB(0, 0, 0) ? 1 : 0;
+                grey += canvas.Pixel(x, y) == CTweakPage::kOffTextColour ? 1 : 0;
+            }
+        EXPECT_EQ(black > 0, IsNineXFamily(family)) << id;
+        EXPECT_EQ(grey > 0, !IsNineXFamily(family)) << id;
+    }
     Click(IDC_HDD_VCACHE_BOX);
     if (IsNineXFamily(family)) {
         Type(IDC_HDD_MAX_EDIT, "");
@@ -391,7 +428,8 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
         Leave(IDC_BOOTUP_IMAGE_EDIT);
         EXPECT_EQ(LastMessage(), "Specified path can not be used as a startup image.");
         EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
-        EXPECT_EQ(main_.counter, 0);
+        // Checked with an empty path, the row puts the logo back: that is a change.
+        EXPECT_EQ(main_.counter, 1);
         bool asked = false;
         CFileChooser::SetHandler([&](CFileChooser::Kind kind, const std::string&, std::string&) {
             asked = kind == CFileChooser::kBitmapFile;
@@ -401,6 +439,19 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
         EXPECT_TRUE(asked);
         EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
         Click(IDC_BOOTUP_IMAGE_BOX);
+        EXPECT_EQ(main_.counter, 0);
+
+        // The empty path committed: the picture set aside comes back in place of one's own.
+        CPreservedFile picture(CBootupTweaks::kStartupPicture);
+        CPreservedFile saved(CBootupTweaks::kSavedStartupPicture);
+        picture.Write("mine");
+        saved.Write("logo");
+        Click(IDC_BOOTUP_IMAGE_BOX);
+        page_->Apply();
+        EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "logo");
+        EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
+        EXPECT_FALSE(Checked(IDC_BOOTUP_IMAGE_BOX));
+        EXPECT_EQ(main_.counter, 0);
     }
     if (family != kFamilyWinXP) {
         Click(IDC_BOOTUP_BOOTMENU_BOX);
@@ -452,8 +503,10 @@ TEST_F(TweakPages, EveryRowCountsOnceAwayAndBack) {
                 EXPECT_EQ(main_.counter, 0);
                 continue;
             }
+            // A checked picture box is a change in itself (an empty path puts the logo back).
+            const int checkedCount = row.kind == TweakKind::kImage ? 1 : 0;
             Click(row.box);
-            EXPECT_EQ(main_.counter, 0);
+            EXPECT_EQ(main_.counter, checkedCount);
             EXPECT_TRUE(Enabled(row.fields[0]));
             if (row.kind == TweakKind::kList) {
                 const int was = Selected(row.fields[0]);
@@ -466,7 +519,7 @@ TEST_F(TweakPages, EveryRowCountsOnceAwayAndBack) {
                 Type(row.fields[0], row.kind == TweakKind::kNumber ? "1" + was : was + "1");
                 EXPECT_EQ(main_.counter, 1);
                 Type(row.fields[0], was);
-                EXPECT_EQ(main_.counter, 0);
+                EXPECT_EQ(main_.counter, checkedCount);
                 Type(row.fields[0], row.kind == TweakKind::kNumber ? "2" : "C:\\x.bmp");
             }
             Click(row.box);
