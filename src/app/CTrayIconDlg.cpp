@@ -11,6 +11,12 @@ namespace {
 
 const char kOptimizingTip[] = "Optimizing Memory ....";
 
+// Sent to every top-level window when the shell has (re)created its taskbar.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::string& tip) {
     record = NOTIFYICONDATAA{};
     record.cbSize = NOTIFYICONDATAA_V1_SIZE; // 88 bytes: understood by every shell
@@ -27,6 +33,11 @@ void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::stri
 
 CTrayIconDlg::~CTrayIconDlg() {
     RemoveIcon();
+    for (HICON& icon : icons_) {
+        if (icon != nullptr)
+            DestroyIcon(icon);
+        icon = nullptr;
+    }
 }
 
 std::string CTrayIconDlg::NormalTip() {
@@ -67,6 +78,16 @@ void CTrayIconDlg::RemoveIcon() {
     FillRecord(record, window_, nullptr, std::string());
     Shell_NotifyIconA(NIM_DELETE, &record);
     added_ = false;
+}
+
+void CTrayIconDlg::AddAgain() {
+    const bool normal = state_ < kStateOptimizing || state_ > kStateLastFrame;
+    NOTIFYICONDATAA record;
+    FillRecord(record, window_, icons_[normal ? 0 : state_ - 1],
+               normal ? NormalTip() : std::string(kOptimizingTip));
+    // An icon the shell still shows cannot be added twice; it is brought up to date instead.
+    added_ = Shell_NotifyIconA(NIM_ADD, &record) != FALSE ||
+             Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 void CTrayIconDlg::ModifyIcon(HICON icon, const std::string& tip) {
@@ -134,7 +155,7 @@ BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         host_.ShowMainWindow(FALSE);
         break;
     case ID_TRAY_WEBSITE:
-        OpenWebPage(kProductWebPage);
+        OpenWebPage(kProductWebPage, host_.DialogOwner());
         break;
     case ID_TRAY_HELP:
         host_.OpenHelpFile(std::string());
@@ -153,6 +174,10 @@ BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
 }
 
 BOOL CTrayIconDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& /*result*/) {
+    if (message != 0 && message == TaskbarCreatedMessage()) {
+        AddAgain();
+        return TRUE;
+    }
     if (message != kCallbackMessage)
         return FALSE;
     switch (LOWORD(lParam)) {

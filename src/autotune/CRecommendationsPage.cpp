@@ -299,5 +299,5 @@ void CRecommendationsPage::Commit() {
     Main().LockNavigation(false);
     Main().EnableAutoTuneButton(false);
     Update();
-    PromptRestart(0, *restartHost_);
+    PromptRestart(0, *restartHost_, Handle());
 }
