@@ -9,6 +9,7 @@
 #include "platform/ProgramPaths.h"
 #include "status/CMemoryOptimizer.h"
 #include "res/resource.h"
+#include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/MessagePump.h"
@@ -222,6 +223,25 @@ TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
     EXPECT_EQ(messages.Owners(), std::vector<HWND>{host_->MainWindow()->Handle()});
     host_->MainWindow()->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_MANUAL);
     EXPECT_TRUE(inMain());
+}
+
+// A click on the tray icon while the tray's About box is open opens the main window only once
+// the box is closed, not under it.
+TEST_F(HostDlg, TheTrayOpensTheMainWindowOnlyAfterTheAboutBox) {
+    Start(); // a first start: tray only
+    ASSERT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
+    ASSERT_EQ(host_->MainWindow(), nullptr);
+    bool under = true;
+    CModalScript about("About Torvane", [&](HWND box) {
+        host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
+                                WM_LBUTTONDOWN);
+        under = host_->MainWindow() != nullptr;
+        ClickDialogButton(box, IDOK);
+    });
+    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_ABOUT);
+    EXPECT_EQ(about.Seen(), 1);
+    EXPECT_FALSE(under);
+    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->IsMainWindowVisible(); }));
 }
 
 // A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back as it
