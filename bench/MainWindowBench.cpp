@@ -140,9 +140,9 @@ int main(int argc, char** argv) {
     if (!host->Create())
         return 1;
     auto tray = std::make_unique<CTrayIconDlg>(*host);
-    const bool added = tray->AddIcon() != FALSE;
+    tray->AddIcon();
     CTrayIconDlg* trayWindow = tray.get();
-    host->SetTrayIcon(std::move(tray), added);
+    host->SetTrayIcon(std::move(tray));
     Sleep(700);
     Drain();
 

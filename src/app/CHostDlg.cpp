@@ -2,6 +2,7 @@
 
 #include "app/HostRules.h"
 #include "platform/CMemoryFigures.h"
+#include "platform/CModalLoop.h"
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
 #include "status/CAutoOptimizer.h"
@@ -20,7 +21,7 @@ CHostDlg::~CHostDlg() {
     retiredMainWindows_.clear();
     if (Exists())
         DestroyWindow(window_);
-    if (trayIcon_ && trayIconAdded_)
+    if (trayIcon_)
         trayIcon_->RemoveIcon();
     trayIcon_.reset();
 }
@@ -29,9 +30,21 @@ BOOL CHostDlg::Create() {
     return CModelessDialog::Create(IDD_HOST, nullptr);
 }
 
-void CHostDlg::SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon, bool added) {
+void CHostDlg::SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon) {
     trayIcon_ = std::move(trayIcon);
-    trayIconAdded_ = added && trayIcon_ != nullptr;
+    if (IsTrayIconAdded() || !Exists())
+        return;
+    // No icon to come back through: the tray start's hide is cancelled and the window shown.
+    if (hideTimer_ != 0) {
+        StopTimer(kHideTimer);
+        hideTimer_ = 0;
+    }
+    if (!IsMainWindowVisible())
+        ShowMainWindow(TRUE);
+}
+
+bool CHostDlg::IsTrayIconAdded() const {
+    return trayIcon_ != nullptr && trayIcon_->IsAdded();
 }
 
 void CHostDlg::SetOptimizer(std::unique_ptr<CMemoryOptimizer> optimizer) {
@@ -102,13 +115,22 @@ bool CHostDlg::CreateMainWindow() {
 }
 
 void CHostDlg::ShowMainWindow(BOOL show) {
+    if (DeferWhileModal(show ? kShowMain : kHideMain))
+        return;
     if (show) {
         if (!mainWindow_ && !CreateMainWindow())
             return;
-        mainWindow_->Show(SW_SHOW);
-        mainWindow_->Focus();
-        mainWindow_->BringToForeground();
+        // The taskbar button first: restoring the host activates it, and the keyboard belongs
+        // to the main window.
         Show(SW_RESTORE);
+        mainWindow_->Show(SW_SHOW);
+        mainWindow_->BringToForeground();
+        mainWindow_->Focus();
+        return;
+    }
+    if (trayIcon_ && !trayIcon_->IsAdded()) {
+        // Hidden without a tray icon the program could not be reached again: closing ends it.
+        QuitForRestart();
         return;
     }
     if (mainWindow_) {
@@ -125,12 +147,52 @@ void CHostDlg::SaveMainWindowRect() {
 }
 
 void CHostDlg::OpenHelpFile(const std::string& relativePath) {
-    ::OpenHelpFile(relativePath);
+    ::OpenHelpFile(relativePath, DialogOwner());
 }
 
 void CHostDlg::ShowAbout() {
     CAboutDlg about;
-    about.DoModal(IDD_ABOUTBOX, window_);
+    about.DoModal(IDD_ABOUTBOX, DialogOwner());
+}
+
+HWND CHostDlg::DialogOwner() const {
+    return IsMainWindowVisible() ? mainWindow_->Handle() : window_;
+}
+
+bool CHostDlg::DeferWhileModal(Deferred command) {
+    if (CModalLoop::Depth() == 0 || !Exists())
+        return false;
+    if (deferred_ != kExit)
+        deferred_ = command;
+    CModalLoop::PostWhenDone(window_, kRunDeferredMessage);
+    HWND owner = DialogOwner();
+    HWND question = GetLastActivePopup(owner);
+    if (question != nullptr && question != owner && IsWindowVisible(question))
+        SetForegroundWindow(question);
+    return true;
+}
+
+void CHostDlg::RunDeferred() {
+    if (CModalLoop::Depth() > 0) {
+        // Another question opened before this message came: wait for it too.
+        CModalLoop::PostWhenDone(window_, kRunDeferredMessage);
+        return;
+    }
+    const Deferred command = deferred_;
+    deferred_ = kNothing;
+    switch (command) {
+    case kShowMain:
+        ShowMainWindow(TRUE);
+        break;
+    case kHideMain:
+        ShowMainWindow(FALSE);
+        break;
+    case kExit:
+        QuitForRestart();
+        break;
+    case kNothing:
+        break;
+    }
 }
 
 int CHostDlg::PendingRestartCount() {
@@ -142,6 +204,8 @@ BOOL CHostDlg::RestartSystem() {
 }
 
 void CHostDlg::QuitForRestart() {
+    if (DeferWhileModal(kExit))
+        return;
     SaveMainWindowRect();
     PostQuitMessage(0);
     // The main window may be what called (Apply, then the restart question).
@@ -170,7 +234,9 @@ bool CHostDlg::IsMainWindowVisible() const {
 }
 
 void CHostDlg::FocusOwner() {
-    if (Exists())
+    if (IsMainWindowVisible())
+        mainWindow_->Focus();
+    else if (Exists())
         SetFocus(window_);
 }
 
@@ -271,6 +337,9 @@ BOOL CHostDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     switch (message) {
     case kCloseMainWindowMessage:
         ShowMainWindow(FALSE);
+        return TRUE;
+    case kRunDeferredMessage:
+        RunDeferred();
         return TRUE;
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {

@@ -26,6 +26,8 @@ public:
     // Program messages.
     static constexpr UINT kCloseMainWindowMessage = IMainWindowOwner::kCloseMainWindowMessage;
     static constexpr UINT kAboutCommand = 16;
+    // Posted to the host: run the tray command that waited for a question to be answered.
+    static constexpr UINT kRunDeferredMessage = 0x8003;
 
     CHostDlg();
     ~CHostDlg() override;
@@ -33,12 +35,15 @@ public:
     // Creates the host from dialog 102; its initialisation decides the start mode.
     BOOL Create();
 
-    // Takes the tray icon object; `added` tells whether its icon is in the notification area.
-    void SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon, bool added);
+    // Takes the tray icon object. When its icon could not be added to the notification area the
+    // main window is shown, since nothing else leads to the program.
+    void SetTrayIcon(std::unique_ptr<CTrayIconDlg> trayIcon);
     // Replaces the optimiser before Create (the host makes its own otherwise).
     void SetOptimizer(std::unique_ptr<CMemoryOptimizer> optimizer);
 
-    // IMainWindowOwner and ITrayOwner
+    // IMainWindowOwner and ITrayOwner. While a question, a chooser or a modal dialog is open,
+    // showing, hiding and ending wait until it is closed: the code that opened it goes on with
+    // the windows it had.
     void ShowMainWindow(BOOL show) override;
     void OpenHelpFile(const std::string& relativePath) override;
     void ShowAbout() override;
@@ -49,6 +54,8 @@ public:
     bool IsOwnerMinimized() const override { return IsMinimized(); }
     void RestoreOwner() override { Show(SW_RESTORE); }
     void FocusOwner() override;
+    // The window questions and reports belong to: the main window when shown, else the host.
+    HWND DialogOwner() const override;
 
     // IRestartHost (QuitForRestart also ends the program for the tray menu's Exit)
     int PendingRestartCount() override;
@@ -61,7 +68,7 @@ public:
 
     CMainDlg* MainWindow() const { return mainWindow_.get(); }
     CTrayIconDlg* TrayIcon() const { return trayIcon_.get(); }
-    bool IsTrayIconAdded() const { return trayIconAdded_; }
+    bool IsTrayIconAdded() const;
     UINT_PTR HideTimer() const { return hideTimer_; }
     UINT_PTR AutoOptimizeTimer() const { return autoOptimizeTimer_; }
     UINT_PTR RecoveryTimer() const { return recoveryTimer_; }
@@ -74,7 +81,13 @@ protected:
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    enum Deferred { kNothing, kShowMain, kHideMain, kExit };
+
     bool CreateMainWindow();
+    // True when a nested loop runs: the command then waits for its end (an exit stays an exit)
+    // and the question that holds it back comes to the front.
+    bool DeferWhileModal(Deferred command);
+    void RunDeferred();
     void OnAutoOptimizeTimer();
     void OnRecoveryTimer();
     void OnPauseTimer();
@@ -93,7 +106,7 @@ private:
     // the main window or ends the program).
     std::vector<std::unique_ptr<CMainDlg>> retiredMainWindows_;
     std::unique_ptr<CTrayIconDlg> trayIcon_;
-    bool trayIconAdded_ = false;
+    Deferred deferred_ = kNothing;
     CAppSettings settings_;
     std::unique_ptr<CMemoryOptimizer> optimizer_;
     std::unique_ptr<CAutoOptimizer> autoOptimizer_;

@@ -435,18 +435,21 @@ void CMainDlg::ToggleHelpPanel() {
 }
 
 void CMainDlg::OnApply() {
-    if (!CMessageBox::AskYesNo(window_, "Do you wish to save the Changes you have made?"))
+    if (!CMessageBox::AskYesNo(window_, "Do you wish to save the Changes you have made?") ||
+        !Exists())
         return;
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind) {
         ITweakPage* page = pages_[kind].tweak;
-        if (page != nullptr && page->Apply() == 0)
+        // A page's messages run their own loops: should this window be gone after one, the
+        // pages that are left have nothing to read and nothing is written from them.
+        if (page != nullptr && (page->Apply() == 0 || !Exists()))
             return;
     }
     EnableButton(IDC_MAIN_APPLY, false);
     EnableButton(IDC_MAIN_CANCEL, false);
     EnableButton(IDC_MAIN_AUTOTUNE, false);
     // May end the program: nothing of this window may be used after it.
-    PromptRestart(1, owner_.RestartHost());
+    PromptRestart(1, owner_.RestartHost(), window_);
 }
 
 void CMainDlg::OnCancelChanges() {
@@ -530,15 +533,15 @@ void CMainDlg::OnMenuCommand(UINT /*menuId*/, UINT command) {
         owner_.ShowAbout();
         break;
     case ID_HELP_WEBSITE:
-        OpenWebPage(kProductWebPage);
+        OpenWebPage(kProductWebPage, window_);
         break;
     default:
         return;
     }
-    // The application's main window takes the keyboard afterwards.
-    HWND owner = owner_.OwnerWindow();
-    if (owner != nullptr && IsWindow(owner))
-        SetFocus(owner);
+    // The keyboard stays here, where Tab and Space go on working (the invisible owner would
+    // take it otherwise).
+    if (Exists())
+        Focus();
 }
 
 BOOL CMainDlg::OnButtonClicked(int id) {

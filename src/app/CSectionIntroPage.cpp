@@ -68,7 +68,11 @@ BOOL CSectionIntroPage::OnInit() {
     }
     MakeLabels(kTextIds, static_cast<size_t>(facts.textCount));
     const PageButton buttons[] = {kGetHelp, facts.next};
-    CreateButtons(buttons, 2);
+    if (!CreateButtons(buttons, 2)) {
+        // A page without its buttons is no page: its creation fails.
+        DestroyWindow(Handle());
+        return FALSE;
+    }
     return TRUE;
 }
 

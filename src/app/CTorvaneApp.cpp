@@ -60,8 +60,8 @@ bool CTorvaneApp::InitInstance() {
     if (!host_->Create())
         return false;
     auto tray = std::make_unique<CTrayIconDlg>(*host_);
-    const bool added = tray->AddIcon() != FALSE;
-    host_->SetTrayIcon(std::move(tray), added);
+    tray->AddIcon();
+    host_->SetTrayIcon(std::move(tray));
     return true;
 }
 

@@ -11,6 +11,12 @@ namespace {
 
 const char kOptimizingTip[] = "Optimizing Memory ....";
 
+// Sent to every top-level window when the shell has (re)created its taskbar.
+UINT TaskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    return message;
+}
+
 void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::string& tip) {
     record = NOTIFYICONDATAA{};
     // The first version of the record (88 bytes in a 32-bit program): understood by every shell.
@@ -28,6 +34,11 @@ void FillRecord(NOTIFYICONDATAA& record, HWND owner, HICON icon, const std::stri
 
 CTrayIconDlg::~CTrayIconDlg() {
     RemoveIcon();
+    for (HICON& icon : icons_) {
+        if (icon != nullptr)
+            DestroyIcon(icon);
+        icon = nullptr;
+    }
 }
 
 std::string CTrayIconDlg::NormalTip() {
@@ -68,6 +79,16 @@ void CTrayIconDlg::RemoveIcon() {
     FillRecord(record, window_, nullptr, std::string());
     Shell_NotifyIconA(NIM_DELETE, &record);
     added_ = false;
+}
+
+void CTrayIconDlg::AddAgain() {
+    const bool normal = state_ < kStateOptimizing || state_ > kStateLastFrame;
+    NOTIFYICONDATAA record;
+    FillRecord(record, window_, icons_[normal ? 0 : state_ - 1],
+               normal ? NormalTip() : std::string(kOptimizingTip));
+    // An icon the shell still shows cannot be added twice; it is brought up to date instead.
+    added_ = Shell_NotifyIconA(NIM_ADD, &record) != FALSE ||
+             Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
 void CTrayIconDlg::ModifyIcon(HICON icon, const std::string& tip) {
@@ -135,7 +156,7 @@ BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         host_.ShowMainWindow(FALSE);
         break;
     case ID_TRAY_WEBSITE:
-        OpenWebPage(kProductWebPage);
+        OpenWebPage(kProductWebPage, host_.DialogOwner());
         break;
     case ID_TRAY_HELP:
         host_.OpenHelpFile(std::string());
@@ -154,6 +175,10 @@ BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
 }
 
 BOOL CTrayIconDlg::OnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& /*result*/) {
+    if (message != 0 && message == TaskbarCreatedMessage()) {
+        AddAgain();
+        return TRUE;
+    }
     if (message != kCallbackMessage)
         return FALSE;
     switch (LOWORD(lParam)) {

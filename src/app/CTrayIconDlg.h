@@ -21,7 +21,8 @@ public:
     explicit CTrayIconDlg(ITrayOwner& host) : host_(host) {}
     ~CTrayIconDlg() override;
 
-    // Creates the window once and adds the icon; TRUE when the icon was added.
+    // Creates the window once and adds the icon; TRUE when the icon was added. When the shell
+    // starts again (its "TaskbarCreated" message) the icon is added again as it is shown now.
     BOOL AddIcon();
     void RemoveIcon();
     // 1: normal icon and tip; 2 to 6: the optimising frames 138 to 142 (2 starts the animation).
@@ -32,6 +33,7 @@ public:
     // The state the animation shows for a frame counter value (0 to 7).
     static int AnimationState(int frame);
 
+    bool IsAdded() const { return added_; }
     int CurrentState() const { return state_; }
     UINT_PTR AnimationTimerId() const { return animationTimer_; }
 
@@ -44,6 +46,8 @@ protected:
 private:
     void ShowMenu();
     void ModifyIcon(HICON icon, const std::string& tip);
+    // Puts the icon of the current state back into a notification area that lost it.
+    void AddAgain();
 
     ITrayOwner& host_;
     bool added_ = false;

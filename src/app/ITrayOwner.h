@@ -11,8 +11,10 @@ public:
     virtual bool IsMainWindowVisible() const = 0;
     virtual bool IsOwnerMinimized() const = 0;
     virtual void RestoreOwner() = 0;
-    // Gives the keyboard focus to the owner (the application's main window).
+    // Gives the keyboard focus back to the program: the main window when shown, else the owner.
     virtual void FocusOwner() = 0;
+    // The window the tray's questions and reports belong to.
+    virtual HWND DialogOwner() const = 0;
     virtual void OpenHelpFile(const std::string& relativePath) = 0;
     virtual void ShowAbout() = 0;
     // Ends the program (the tray menu's Exit).

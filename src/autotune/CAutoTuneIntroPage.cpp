@@ -28,7 +28,11 @@ const char* const CAutoTuneIntroPage::kTunedMessage =
 CAutoTuneIntroPage::CAutoTuneIntroPage(IMainWindow& main) : CPage(IDD_AUTOTUNE_INTRO, main) {}
 
 BOOL CAutoTuneIntroPage::OnInit() {
-    CreateButtons(kButtons, sizeof(kButtons) / sizeof(kButtons[0]));
+    if (!CreateButtons(kButtons, sizeof(kButtons) / sizeof(kButtons[0]))) {
+        // A page without its buttons is no page: its creation fails.
+        DestroyWindow(Handle());
+        return FALSE;
+    }
     MakeLabels(kLabels, 1, 10);
     ShowMessage();
     return TRUE;

@@ -249,7 +249,10 @@ void CRecommendationsPage::SetResults(const std::vector<std::string>& texts) {
 BOOL CRecommendationsPage::OnButtonClicked(int id) {
     switch (id) {
     case IDC_RESULTS_OPTIMIZE:
-        if (CMessageBox::Show(Handle(), kCommitQuestion, MB_YESNO | MB_ICONQUESTION) != IDNO)
+        // Only a Yes commits: a question ended any other way (its window destroyed under it,
+        // which ends the box with 0) is no consent, and a page that is gone commits nothing.
+        if (CMessageBox::Show(Handle(), kCommitQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES &&
+            Exists())
             Commit();
         return TRUE;
     case IDC_RESULTS_GO_BACK:
@@ -299,5 +302,5 @@ void CRecommendationsPage::Commit() {
     // one of those would count as no change and never be written.
     Main().ReloadTweakPages();
     Update();
-    PromptRestart(0, *restartHost_);
+    PromptRestart(0, *restartHost_, Handle());
 }

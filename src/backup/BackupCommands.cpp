@@ -51,5 +51,5 @@ void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
     }
     if (restored)
         restored();
-    PromptRestart(0, restartHost);
+    PromptRestart(0, restartHost, owner);
 }

@@ -1,5 +1,7 @@
 #include "platform/CMessageBox.h"
 
+#include "platform/CModalLoop.h"
+
 namespace {
 CMessageBox::Handler& CurrentHandler() {
     static CMessageBox::Handler handler;
@@ -8,6 +10,7 @@ CMessageBox::Handler& CurrentHandler() {
 } // namespace
 
 int CMessageBox::Show(HWND owner, const std::string& text, UINT type) {
+    CModalLoop::Scope loop;
     if (CurrentHandler())
         return CurrentHandler()(owner, text, type);
     return MessageBoxA(owner, text.c_str(), "Torvane", type);

@@ -68,7 +68,14 @@ public:
     static BOOL WriteProfileText(const std::string& file, const char* section, const char* key,
                                  const char* text);
 
+    // The window the module's own messages belong to (the page that writes through it).
+    void SetReportOwner(HWND owner) { reportOwner_ = owner; }
+    HWND ReportOwner() const { return reportOwner_; }
+
 protected:
     int osFamily;
     std::string windowsDirectory;
+
+private:
+    HWND reportOwner_ = nullptr;
 };

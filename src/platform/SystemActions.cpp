@@ -42,14 +42,14 @@ std::string IntToText(int value) {
     return buffer;
 }
 
-void OpenWebPage(const std::string& target) {
+void OpenWebPage(const std::string& target, HWND owner) {
     if (!ShellOpen(target))
-        CMessageBox::Show(nullptr, "We are unable to load the webpage:\n" + target + ".", MB_OK);
+        CMessageBox::Show(owner, "We are unable to load the webpage:\n" + target + ".", MB_OK);
 }
 
-void OpenHelpFile(const std::string& relativePath) {
+void OpenHelpFile(const std::string& relativePath, HWND owner) {
     const std::string page = relativePath.empty() ? std::string(kHelpStartPage) : relativePath;
-    OpenWebPage(GetProgramDirectory() + "\\" + page);
+    OpenWebPage(GetProgramDirectory() + "\\" + page, owner);
 }
 
 std::string BuildLinkTarget(int kind, const std::string& address, const std::string& subject) {
@@ -69,28 +69,28 @@ std::string BuildLinkTarget(int kind, const std::string& address, const std::str
     }
 }
 
-void OpenLink(int kind, const std::string& address, const std::string& subject) {
+void OpenLink(int kind, const std::string& address, const std::string& subject, HWND owner) {
     if (kind != kLinkMail && kind != kLinkWeb && kind != kLinkTarget)
         return;
     const HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     const bool opened = ShellOpen(BuildLinkTarget(kind, address, subject));
     SetCursor(previous);
     if (!opened)
-        CMessageBox::Show(nullptr,
+        CMessageBox::Show(owner,
                           kind == kLinkMail ? "We are unable to locate your default e-mail program."
                                             : "We are unable to locate your default browser.",
                           MB_OK);
 }
 
-void PromptRestart(int mode, IRestartHost& host) {
+void PromptRestart(int mode, IRestartHost& host, HWND owner) {
     if (mode != 0 && host.PendingRestartCount() == 0)
         return;
-    if (!CMessageBox::AskYesNo(nullptr, "Changes you have made will require that you restart "
-                                        "Windows!\n\nDo you wish to restart now?"))
+    if (!CMessageBox::AskYesNo(owner, "Changes you have made will require that you restart "
+                                      "Windows!\n\nDo you wish to restart now?"))
         return;
     if (!host.RestartSystem()) {
         CMessageBox::Show(
-            nullptr, "Torvane was unable to restart your System.\nPlease restart manually.", MB_OK);
+            owner, "Torvane was unable to restart your System.\nPlease restart manually.", MB_OK);
         return;
     }
     if (mode == 1)

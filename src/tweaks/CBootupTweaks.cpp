@@ -117,7 +117,8 @@ BOOL CBootupTweaks::SetDoubleBuffer(DWORD disabled) {
 BOOL CBootupTweaks::SetStartupImage(DWORD change, const std::string& path) {
     SwapPicture(change, path, kStartupPicture, kSavedStartupPicture,
                 "Error in creating file for Startup image.\nThe Startup image will not be "
-                "replaced.");
+                "replaced.",
+                ReportOwner());
     return TRUE;
 }
 

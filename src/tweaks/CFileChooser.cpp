@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "platform/CModalLoop.h"
+
 namespace {
 
 CFileChooser::Handler& CurrentHandler() {
@@ -17,6 +19,7 @@ void CFileChooser::SetHandler(Handler handler) {
 }
 
 bool CFileChooser::ChooseFolder(HWND owner, const std::string& title, std::string& path) {
+    CModalLoop::Scope loop;
     if (CurrentHandler())
         return CurrentHandler()(kFolder, title, path);
     char display[MAX_PATH] = {};
@@ -38,6 +41,7 @@ bool CFileChooser::ChooseFolder(HWND owner, const std::string& title, std::strin
 }
 
 bool CFileChooser::ChooseBitmap(HWND owner, std::string& path) {
+    CModalLoop::Scope loop;
     if (CurrentHandler())
         return CurrentHandler()(kBitmapFile, std::string(), path);
     static const char kFilter[] = "Bitmap Files\0*.bmp\0All Files\0*.*\0";

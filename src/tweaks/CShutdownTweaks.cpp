@@ -63,14 +63,16 @@ BOOL CShutdownTweaks::SetFastReboot(DWORD enabled) {
 BOOL CShutdownTweaks::SetShutdownImage(DWORD change, const std::string& path) {
     SwapPicture(change, path, ShutdownPicture(), SavedShutdownPicture(),
                 "Error in creating file for Shutdown image.\nThe Shutdown image will not be "
-                "replaced.");
+                "replaced.",
+                ReportOwner());
     return TRUE;
 }
 
 BOOL CShutdownTweaks::SetTurnoffImage(DWORD change, const std::string& path) {
     SwapPicture(change, path, TurnoffPicture(), SavedTurnoffPicture(),
                 "Error in creating file for Turnoff image.\nThe Turnoff image will not be "
-                "replaced.");
+                "replaced.",
+                ReportOwner());
     return TRUE;
 }
 

@@ -163,8 +163,10 @@ BOOL CTweakPage::OnInit() {
                                     reinterpret_cast<LPARAM>(row.lists[k]->entries[e]));
         }
     }
-    if (module_)
+    if (module_) {
+        module_->SetReportOwner(Handle());
         Load();
+    }
     return TRUE;
 }
 
@@ -364,6 +366,8 @@ bool CTweakPage::Validate(size_t index, int field) {
     validating_ = true;
     CMessageBox::Show(Handle(), message, MB_OK | MB_ICONEXCLAMATION);
     validating_ = false;
+    if (!Exists())
+        return false; // the page went away under the message
     SetFieldText(id, undo);
     OnValueChanged(index);
     SetFocus(Item(id));
@@ -453,6 +457,8 @@ int CTweakPage::Apply() {
             bool valid = true;
             for (int k = 0; k < FieldCount(row) && IsEditKind(row.kind); ++k)
                 valid = Validate(i, k) && valid;
+            if (!Exists())
+                return 0;
             if (!valid) {
                 // Put right to a value that still differs, the row stays pending.
                 refusedPending = refusedPending || state.counted;
@@ -462,6 +468,10 @@ int CTweakPage::Apply() {
         state.shown = ReadControls(i);
         if (IsChanged(i))
             Commit(i);
+        // A message shown while writing (a picture that cannot be replaced) may have outlived
+        // the page: controls that are gone read as unchecked and empty, and must not be written.
+        if (!Exists())
+            return 0;
     }
     return refusedPending ? 0 : 1;
 }

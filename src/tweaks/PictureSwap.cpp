@@ -30,7 +30,7 @@ void RemoveFile(const std::string& path) {
 } // namespace
 
 void SwapPicture(int change, const std::string& newPicture, const std::string& picture,
-                 const std::string& savedPicture, const char* failureMessage) {
+                 const std::string& savedPicture, const char* failureMessage, HWND owner) {
     if (change == 0)
         return;
     if (!newPicture.empty()) {
@@ -38,7 +38,7 @@ void SwapPicture(int change, const std::string& newPicture, const std::string& p
         if (staged.empty() || !CopyFileTo(newPicture.c_str(), staged.c_str(), TRUE)) {
             if (!staged.empty())
                 RemoveFile(staged);
-            CMessageBox::Show(nullptr, failureMessage, MB_OK);
+            CMessageBox::Show(owner, failureMessage, MB_OK);
         } else {
             SetFileNormal(picture.c_str(), TRUE);
             const bool hadPicture = Exists(picture);
@@ -56,7 +56,7 @@ void SwapPicture(int change, const std::string& newPicture, const std::string& p
             if (Exists(staged))
                 RemoveFile(staged);
             if (!replaced)
-                CMessageBox::Show(nullptr, failureMessage, MB_OK);
+                CMessageBox::Show(owner, failureMessage, MB_OK);
         }
     } else {
         RemoveFile(picture);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <windows.h>
 
 // Puts a bitmap of the user's choice in place of one of the start-up or shutdown pictures, or
 // puts the saved previous picture back. With `change` 0 nothing is touched.
@@ -18,6 +19,7 @@
 // back is kept.
 //
 // The picture is left hidden and system in every case, the saved copy too after a replacement.
-// Failures of the moves, deletions and attribute changes are ignored.
+// Failures of the moves, deletions and attribute changes are ignored. The message belongs to
+// `owner`, the window whose work this is.
 void SwapPicture(int change, const std::string& newPicture, const std::string& picture,
-                 const std::string& savedPicture, const char* failureMessage);
+                 const std::string& savedPicture, const char* failureMessage, HWND owner);

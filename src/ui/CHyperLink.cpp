@@ -74,7 +74,7 @@ LRESULT CHyperLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: {
         ShowLinkCursor();
         const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-        OpenLink(kind_, target_.empty() ? Text() : target_, subject_);
+        OpenLink(kind_, target_.empty() ? Text() : target_, subject_, window_);
         SetCursor(previous);
         return 0;
     }

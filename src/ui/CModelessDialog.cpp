@@ -3,7 +3,8 @@
 BOOL CModelessDialog::Create(UINT resourceId, HWND parent) {
     HWND window = CreateDialogParamA(Instance(), MAKEINTRESOURCEA(resourceId), parent,
                                      &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
-    if (window == nullptr) {
+    // A dialog whose initialisation failed destroys itself: it was not created.
+    if (window == nullptr || !IsWindow(window)) {
         window_ = nullptr;
         return FALSE;
     }

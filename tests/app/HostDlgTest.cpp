@@ -9,7 +9,10 @@
 #include "platform/ProgramPaths.h"
 #include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
+#include "res/resource.h"
+#include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
 #include "support/ReportedMemory.h"
@@ -60,8 +63,8 @@ protected:
             std::make_unique<CountingOptimizer>(optimizations_, scriptPath_, optimizeResult_));
         ASSERT_TRUE(host_->Create());
         auto tray = std::make_unique<CTrayIconDlg>(*host_);
-        const bool added = tray->AddIcon() != FALSE;
-        host_->SetTrayIcon(std::move(tray), added);
+        tray->AddIcon();
+        host_->SetTrayIcon(std::move(tray));
     }
     void RegisterRunEntry() { StoreText(HKEY_LOCAL_MACHINE, kRun, "Torvane", "C:\\T\\T.exe"); }
     void Fire(UINT_PTR timer) { host_->Send(WM_TIMER, timer); }
@@ -240,6 +243,78 @@ TEST_F(HostDlg, TheCloseMessageHidesTheMainWindowToTheTray) {
     host_->Send(CHostDlg::kCloseMainWindowMessage);
     EXPECT_EQ(host_->MainWindow(), nullptr);
     EXPECT_TRUE(host_->Exists());
+}
+
+// Opened from the tray, and after a tray or menu command, the keyboard is in the main window,
+// not in the invisible host.
+TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
+    RegisterRunEntry();
+    Start();
+    CScriptedMessages messages; // the help page is not there to open
+    auto inMain = [this] {
+        HWND focus = GetFocus();
+        CMainDlg* main = host_->MainWindow();
+        return main != nullptr && focus != nullptr &&
+               (focus == main->Handle() || IsChild(*main, focus));
+    };
+    host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
+                            WM_LBUTTONDOWN);
+    EXPECT_TRUE(inMain());
+    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_HELP);
+    EXPECT_TRUE(inMain());
+    EXPECT_EQ(messages.Owners(), std::vector<HWND>{host_->MainWindow()->Handle()});
+    host_->MainWindow()->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_MANUAL);
+    EXPECT_TRUE(inMain());
+}
+
+// A click on the tray icon while the tray's About box is open opens the main window only once
+// the box is closed, not under it.
+TEST_F(HostDlg, TheTrayOpensTheMainWindowOnlyAfterTheAboutBox) {
+    Start(); // a first start: tray only
+    ASSERT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
+    ASSERT_EQ(host_->MainWindow(), nullptr);
+    bool under = true;
+    CModalScript about("About Torvane", [&](HWND box) {
+        host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
+                                WM_LBUTTONDOWN);
+        under = host_->MainWindow() != nullptr;
+        ClickDialogButton(box, IDOK);
+    });
+    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_ABOUT);
+    EXPECT_EQ(about.Seen(), 1);
+    EXPECT_FALSE(under);
+    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->IsMainWindowVisible(); }));
+}
+
+// A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back as it
+// was. An icon that cannot be added at all leaves the main window shown, and closing it then
+// ends the program, which nothing would lead back to.
+TEST_F(HostDlg, TheTrayIconComesBackAndWithoutOneTheMainWindowStays) {
+    RegisterRunEntry();
+    Start();
+    CTrayIconDlg* tray = host_->TrayIcon();
+    ASSERT_TRUE(host_->IsTrayIconAdded());
+    tray->SetTrayState(CTrayIconDlg::kStateOptimizing);
+    tray->RemoveIcon();
+    EXPECT_FALSE(host_->IsTrayIconAdded());
+    tray->Send(RegisterWindowMessageA("TaskbarCreated"));
+    EXPECT_TRUE(host_->IsTrayIconAdded());
+    EXPECT_EQ(tray->CurrentState(), CTrayIconDlg::kStateOptimizing);
+    tray->SetTrayState(CTrayIconDlg::kStateNormal);
+    host_.reset();
+
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 0); // a tray start
+    host_ = std::make_unique<CHostDlg>();
+    ASSERT_TRUE(host_->Create());
+    EXPECT_NE(host_->HideTimer(), 0u);
+    host_->SetTrayIcon(std::make_unique<CTrayIconDlg>(*host_)); // its icon was never added
+    EXPECT_EQ(host_->HideTimer(), 0u);
+    ASSERT_NE(host_->MainWindow(), nullptr);
+    EXPECT_TRUE(host_->MainWindow()->IsVisible());
+    host_->Send(CHostDlg::kCloseMainWindowMessage);
+    EXPECT_FALSE(host_->Exists());
+    MSG message;
+    EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 TEST(TrayIcon, TipsAndAnimationFrames) {

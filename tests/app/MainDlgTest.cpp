@@ -12,9 +12,12 @@
 #include "app/CSectionIntroPage.h"
 #include "app/CTrayIconDlg.h"
 #include "app/ITrayOwner.h"
+#include "autotune/CRecommendationsPage.h"
 #include "platform/CMessageBox.h"
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
+#include "res/tweakpages_ids.h"
+#include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/MessagePump.h"
@@ -529,13 +532,144 @@ TEST(MainWindowQuit, HidingFromTheTrayDuringAQuestionKeepsTheAskingWindowAlive) 
                reinterpret_cast<LPARAM>(main->Button(IDC_MAIN_APPLY)->Handle()));
     CMessageBox::SetHandler(nullptr);
     EXPECT_EQ(questions, 1);
-    EXPECT_EQ(host.MainWindow(), nullptr);
+    // The hide waited for the answer; the message loop runs it afterwards.
+    EXPECT_NE(host.MainWindow(), nullptr);
+    EXPECT_TRUE(PumpMessages(2000, [&host] { return host.MainWindow() == nullptr; }));
     EXPECT_TRUE(host.Exists());
     // The message loop lets the closed window go between two messages.
     host.ReleaseRetiredWindows();
     host.ShowMainWindow(TRUE);
     ASSERT_NE(host.MainWindow(), nullptr);
     EXPECT_TRUE(host.MainWindow()->IsVisible());
+}
+
+// A host started with the main window shown and its tray icon, as the application makes them.
+struct ShownHost {
+    CRegistrySandbox sandbox;
+    NoRebootHost host;
+    CTrayIconDlg* tray = nullptr;
+
+    void Start() {
+        StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                  "Torvane", "C:\\T\\T.exe");
+        StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+        StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Back up", 1);
+        ASSERT_TRUE(host.Create());
+        auto icon = std::make_unique<CTrayIconDlg>(host);
+        icon->AddIcon();
+        tray = icon.get();
+        host.SetTrayIcon(std::move(icon));
+    }
+    // A refused entry on the System page, so that Apply shows the real message about it.
+    void RefuseAnEntry() {
+        CMainDlg* main = host.MainWindow();
+        main->ShowTweakPage(IMainWindow::kSystem);
+        CPage* page = main->Page(TweakPageKind(IMainWindow::kSystem));
+        CheckDlgButton(*page, IDC_SYSTEM_TIMEOUT_BOX, BST_CHECKED);
+        page->Send(WM_COMMAND, MAKEWPARAM(IDC_SYSTEM_TIMEOUT_BOX, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(page->Item(IDC_SYSTEM_TIMEOUT_BOX)));
+        SetDlgItemTextA(*page, IDC_SYSTEM_TIMEOUT_EDIT, "0");
+    }
+    void Apply() {
+        CMainDlg* main = host.MainWindow();
+        main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(main->Button(IDC_MAIN_APPLY)->Handle()));
+    }
+    // Whether the queue held the quit message, which is taken out.
+    static bool TakeQuit() {
+        MSG message;
+        return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
+    }
+};
+
+const char kUsersDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
+
+// Hide and Exit from the tray while Apply's message is open wait for its answer: the window
+// under it stays, Apply goes on with what the pages show (the Shutdown page's box is still
+// checked and nothing of it is written) and the command runs afterwards.
+TEST(MainWindowQuit, TrayCommandsDuringAQuestionWaitForItsAnswer) {
+    ShownHost shown;
+    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+    shown.Start();
+    ASSERT_NE(shown.tray, nullptr);
+    for (int command : {ID_TRAY_HIDE, ID_TRAY_EXIT}) {
+        SCOPED_TRACE(command);
+        shown.host.ShowMainWindow(TRUE);
+        CMainDlg* main = shown.host.MainWindow();
+        ASSERT_NE(main, nullptr);
+        shown.RefuseAnEntry();
+        CScriptedMessages messages;
+        messages.Answer(IDYES).Answer(CScriptedMessages::kShowBox);
+        bool kept = false;
+        CModalScript script("Torvane", [&](HWND box) {
+            shown.tray->Send(WM_COMMAND, static_cast<WPARAM>(command));
+            kept = IsWindow(box) && main->Exists() && shown.host.MainWindow() == main;
+            ClickDialogButton(box, IDOK);
+        });
+        shown.Apply();
+        EXPECT_EQ(script.Seen(), 1);
+        EXPECT_TRUE(kept);
+        ASSERT_EQ(messages.Texts().size(), 2u);
+        EXPECT_EQ(messages.Texts()[1], "Please enter a number between\n1 to 50.");
+        EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
+        EXPECT_FALSE(ShownHost::TakeQuit());
+        EXPECT_TRUE(PumpMessages(2000, [&] {
+            return command == ID_TRAY_HIDE ? shown.host.MainWindow() == nullptr
+                                           : !shown.host.Exists();
+        }));
+        shown.host.ReleaseRetiredWindows();
+    }
+    EXPECT_TRUE(ShownHost::TakeQuit());
+}
+
+// Exit from the tray while the Auto Tune commit question is open waits for the answer: No
+// commits nothing, and the program ends afterwards.
+TEST(MainWindowQuit, ExitDuringTheCommitQuestionWaitsForTheAnswer) {
+    ShownHost shown;
+    shown.Start();
+    CMainDlg* main = shown.host.MainWindow();
+    ASSERT_NE(main, nullptr);
+    std::vector<std::string> texts(IMainWindow::kModuleCount);
+    texts[IMainWindow::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";
+    main->ShowRecommendationsPage(texts);
+    CPage* results = main->Page(kRecommendationsPage);
+    CScriptedMessages messages;
+    messages.Answer(CScriptedMessages::kShowBox);
+    bool kept = false;
+    CModalScript script("Torvane", [&](HWND box) {
+        shown.tray->Send(WM_COMMAND, ID_TRAY_EXIT);
+        kept = IsWindow(box) && main->Exists();
+        ClickDialogButton(box, IDNO);
+    });
+    results->Send(WM_COMMAND, MAKEWPARAM(IDC_RESULTS_OPTIMIZE, BN_CLICKED),
+                  reinterpret_cast<LPARAM>(results->Item(IDC_RESULTS_OPTIMIZE)));
+    EXPECT_EQ(script.Seen(), 1);
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{CRecommendationsPage::kCommitQuestion});
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
+    EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned").exists);
+    EXPECT_TRUE(PumpMessages(2000, [&] { return !shown.host.Exists(); }));
+    EXPECT_TRUE(ShownHost::TakeQuit());
+}
+
+// A message ended by the destruction of the window it belongs to ends Apply: nothing more is
+// read from the pages that went with it.
+TEST(MainWindowQuit, ApplyStopsWhenTheWindowGoesUnderItsMessage) {
+    ShownHost shown;
+    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+    shown.Start();
+    CMainDlg* main = shown.host.MainWindow();
+    ASSERT_NE(main, nullptr);
+    shown.RefuseAnEntry();
+    CScriptedMessages messages;
+    messages.Answer(IDYES).Answer(CScriptedMessages::kShowBox);
+    CModalScript script("Torvane", [main](HWND) { DestroyWindow(*main); });
+    shown.Apply();
+    EXPECT_EQ(script.Seen(), 1);
+    EXPECT_FALSE(main->Exists());
+    EXPECT_EQ(messages.Texts().size(), 2u);
+    EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
 }
 
 class FakeTrayOwner : public ITrayOwner {
@@ -548,6 +682,7 @@ public:
         minimized = false;
     }
     void FocusOwner() override { calls.push_back("focus"); }
+    HWND DialogOwner() const override { return nullptr; }
     void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
     void ShowAbout() override { calls.push_back("about"); }
     void QuitForRestart() override { calls.push_back("quit"); }

@@ -19,6 +19,7 @@
 #include "platform/WindowsVersion.h"
 #include "res/resource.h"
 #include "support/CFakeAutoTuneMain.h"
+#include "support/CModalScript.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
@@ -228,12 +229,17 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), CRecommendationsPage::kOptimizedText);
     EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
 
-    // No to the commit question changes nothing; Go Back returns to the intro.
+    // Anything but Yes to the commit question changes nothing: No, Cancel, or 0 (the box ended
+    // by its owner's destruction); Go Back returns to the intro.
     std::vector<std::string> some(9);
     some[CAnalyzerSet::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";
     results.SetResults(some);
-    Click(results, IDC_RESULTS_OPTIMIZE);
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{CRecommendationsPage::kCommitQuestion});
+    for (int answer : {IDNO, 0, IDCANCEL}) {
+        messages.Answer(answer);
+        Click(results, IDC_RESULTS_OPTIMIZE);
+    }
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>(3, CRecommendationsPage::kCommitQuestion));
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
     Click(results, IDC_RESULTS_GO_BACK);
     EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowAutoTuneSection"});
@@ -488,6 +494,25 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
                                 "DisablePagingExecutive")
                          .exists);
     }
+}
+
+// The real commit question, ended by the destruction of the window it belongs to, commits
+// nothing and leaves the navigation alone.
+TEST_F(AutoTunePages, ACommitQuestionEndedByItsOwnersDestructionCommitsNothing) {
+    CRecommendationsPage results(main_, &main_);
+    Open(results);
+    std::vector<std::string> some(9);
+    some[CAnalyzerSet::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";
+    results.SetResults(some);
+    CModalScript destroyOwner("Torvane", [this](HWND) { DestroyWindow(parent_); });
+    Click(results, IDC_RESULTS_OPTIMIZE);
+    EXPECT_EQ(destroyOwner.Seen(), 1);
+    EXPECT_FALSE(results.Exists());
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
+    EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works\\Torvane\\Options",
+                            "Has Tuned")
+                     .exists);
+    EXPECT_TRUE(main_.calls.empty());
 }
 
 // Destroyed in the middle of a run, the page leaves no timer and no scratch file.

@@ -22,6 +22,9 @@ TEST(LinkTarget, MailAddressesGetTheSchemeOnceAndTheSubject) {
               "mailto:a@b.c?subject=Torvane question");
 }
 
+// The window that asks (the handler only records it): every question and report belongs to it.
+const HWND kAsker = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x4242));
+
 TEST(LinkTarget, WebAddressesGetTheSchemeOnce) {
     EXPECT_EQ(BuildLinkTarget(kLinkWeb, "www.example.com", ""), "http://www.example.com");
     EXPECT_EQ(BuildLinkTarget(kLinkWeb, "HTTP://www.example.com", ""), "HTTP://www.example.com");
@@ -32,13 +35,13 @@ TEST(LinkTarget, OtherTargetsAreOpenedAsTheyAreAndUnknownKindsNotAtAll) {
     EXPECT_EQ(BuildLinkTarget(kLinkTarget, "C:\\readme.txt", "ignored"), "C:\\readme.txt");
     EXPECT_EQ(BuildLinkTarget(3, "www.example.com", ""), "");
     CScriptedMessages messages;
-    OpenLink(3, "www.example.com", "");
+    OpenLink(3, "www.example.com", "", kAsker);
     EXPECT_TRUE(messages.Texts().empty());
 }
 
 TEST(OpenWebPage, ReportsAPageThatCannotBeOpened) {
     CScriptedMessages messages;
-    OpenWebPage("C:\\no such folder\\page.html");
+    OpenWebPage("C:\\no such folder\\page.html", kAsker);
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0],
               "We are unable to load the webpage:\nC:\\no such folder\\page.html.");
@@ -46,9 +49,10 @@ TEST(OpenWebPage, ReportsAPageThatCannotBeOpened) {
 
 TEST(OpenWebPage, HelpPagesAreOpenedFromTheProgramDirectory) {
     CScriptedMessages messages;
-    OpenHelpFile("");
-    OpenHelpFile(kHelpManualPage);
+    OpenHelpFile("", kAsker);
+    OpenHelpFile(kHelpManualPage, kAsker);
     ASSERT_EQ(messages.Texts().size(), 2u);
+    EXPECT_EQ(messages.Owners(), std::vector<HWND>(2, kAsker));
     EXPECT_EQ(messages.Texts()[0], "We are unable to load the webpage:\n" + GetProgramDirectory() +
                                        "\\Help\\TVNStart.html.");
     EXPECT_EQ(messages.Texts()[1], "We are unable to load the webpage:\n" + GetProgramDirectory() +
@@ -87,13 +91,13 @@ const char kRestartQuestion[] =
 TEST(PromptRestart, ModeOneAsksOnlyWithAPendingRestart) {
     CScriptedMessages messages;
     FakeRestartHost host;
-    PromptRestart(1, host);
+    PromptRestart(1, host, kAsker);
     EXPECT_TRUE(messages.Texts().empty());
     EXPECT_EQ(host.restarts, 0);
 
     host.pending = 1;
     messages.Answer(IDYES);
-    PromptRestart(1, host);
+    PromptRestart(1, host, kAsker);
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0], kRestartQuestion);
     EXPECT_EQ(messages.Types()[0] & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
@@ -105,7 +109,7 @@ TEST(PromptRestart, ModeZeroAlwaysAsksAndDoesNotQuitTheProgram) {
     CScriptedMessages messages;
     FakeRestartHost host;
     messages.Answer(IDYES);
-    PromptRestart(0, host);
+    PromptRestart(0, host, kAsker);
     EXPECT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(host.restarts, 1);
     EXPECT_EQ(host.quits, 0);
@@ -116,15 +120,16 @@ TEST(PromptRestart, NoLeavesEverythingAndAFailedRestartIsReportedOnce) {
     FakeRestartHost host;
     host.pending = 3;
     messages.Answer(IDNO);
-    PromptRestart(1, host);
+    PromptRestart(1, host, kAsker);
     EXPECT_EQ(host.restarts, 0);
 
     host.restartResult = FALSE;
     messages.Answer(IDYES);
-    PromptRestart(1, host);
+    PromptRestart(1, host, kAsker);
     ASSERT_EQ(messages.Texts().size(), 3u);
     EXPECT_EQ(messages.Texts()[2],
               "Torvane was unable to restart your System.\nPlease restart manually.");
+    EXPECT_EQ(messages.Owners(), std::vector<HWND>(3, kAsker));
     EXPECT_EQ(host.quits, 0);
 }
 

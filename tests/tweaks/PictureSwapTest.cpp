@@ -10,6 +10,9 @@
 
 namespace {
 
+// The page whose Apply replaces the picture (the handler only records it).
+const HWND kPage = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x4343));
+
 const char kFailure[] =
     "Error in creating file for Test image.\nThe Test image will not be replaced.";
 
@@ -18,7 +21,7 @@ const char kFailure[] =
 class PictureSwap : public testing::Test {
 protected:
     void Swap(int change, const std::string& newPicture) {
-        SwapPicture(change, newPicture, picture_, saved_, kFailure);
+        SwapPicture(change, newPicture, picture_, saved_, kFailure, kPage);
     }
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
@@ -58,6 +61,7 @@ TEST_F(PictureSwap, AFailedCopyLeavesThePictureAndAnEarlierSavedCopyAlone) {
         EXPECT_TRUE(IsHiddenAndSystem(saved_));
     }
     ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_EQ(messages_.Owners(), std::vector<HWND>(2, kPage));
     EXPECT_EQ(messages_.Texts()[0], kFailure);
     EXPECT_EQ(messages_.Types()[0] & (MB_TYPEMASK), static_cast<UINT>(MB_OK));
     // Nothing of the attempts is left behind.

@@ -10,11 +10,13 @@
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
+#include "support/CModalScript.h"
 #include "support/CTestFolder.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CBootupTweaks.h"
 #include "tweaks/CFileChooser.h"
 #include "tweaks/CInternetTweaks.h"
+#include "tweaks/CShutdownTweaks.h"
 #include "tweaks/CSystemTweaks.h"
 #include "tweaks/TweakPageRules.h"
 #include "tweaks/TweakPages.h"
@@ -470,6 +472,28 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
         Leave(IDC_SHUTDOWN_TURNOFFIMAGE_EDIT);
         EXPECT_EQ(LastMessage(), "A bitmap file is needed for the turnoff image");
     }
+}
+
+// The picture message belongs to the page. Should the page go while it is open, Apply reports
+// the failure, so that the main window writes nothing from its other pages either.
+TEST_F(TweakPages, APageGoneUnderThePictureMessageEndsApply) {
+    if (!IsNineXFamily(Family()))
+        GTEST_SKIP() << "the pictures are replaced on the 9x family";
+    CShutdownTweaks module;
+    CPreservedFile picture(module.ShutdownPicture()), saved(module.SavedShutdownPicture());
+    picture.Write("current");
+    CTestFolder sources("sources");
+    CTweakPage& page = Open(IMainWindow::kShutdown);
+    const HWND pageWindow = page.Handle();
+    Click(IDC_SHUTDOWN_SHUTDOWNIMAGE_BOX);
+    Type(IDC_SHUTDOWN_SHUTDOWNIMAGE_EDIT, sources / "missing.bmp");
+    messages_.Answer(CScriptedMessages::kShowBox);
+    CModalScript gone("Torvane", [this](HWND) { DestroyWindow(parent_); });
+    EXPECT_EQ(page.Apply(), 0);
+    EXPECT_EQ(gone.Seen(), 1);
+    ASSERT_EQ(messages_.Owners().size(), 1u);
+    EXPECT_EQ(messages_.Owners()[0], pageWindow);
+    EXPECT_EQ(CTestFolder::ReadFile(picture.Path()), "current");
 }
 
 // Every row of every page: a change away counts one, the change back uncounts it, and each

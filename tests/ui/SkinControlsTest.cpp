@@ -11,6 +11,7 @@
 #include "support/MessagePump.h"
 #include "support/TestParentWindow.h"
 #include "ui/CColorProgressCtrl.h"
+#include "ui/CModelessDialog.h"
 #include "ui/CPageHost.h"
 #include "ui/CSkinBitmap.h"
 #include "ui/CSkinPalette.h"
@@ -286,6 +287,23 @@ TEST(PageHost, DraggingTheHostMovesTheWindowItSitsInNotTheHost) {
     EXPECT_EQ(inside.left, 15);
     EXPECT_EQ(inside.top, 20);
     EXPECT_FALSE(host.IsDragging());
+}
+
+// A page whose initialisation fails (its buttons could not be made) destroys itself: it then
+// counts as not created, and the window that builds it gives up.
+class CFailingDialog : public CModelessDialog {
+protected:
+    BOOL OnInit() override {
+        DestroyWindow(Handle());
+        return FALSE;
+    }
+};
+
+TEST(ModelessDialog, OneThatDestroysItselfInItsInitialisationIsNotCreated) {
+    CFailingDialog dialog;
+    EXPECT_FALSE(dialog.Create(IDD_TRAY, nullptr));
+    EXPECT_FALSE(dialog.Exists());
+    EXPECT_EQ(dialog.Handle(), nullptr);
 }
 
 } // namespace
