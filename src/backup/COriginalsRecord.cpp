@@ -313,10 +313,11 @@ void RemoveFile(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
-bool HasControlCharacter(const std::string& text) {
+// Any control character; with `tabAllowed` a tab is taken as text (profile lines may hold one).
+bool HasControlCharacter(const std::string& text, bool tabAllowed = false) {
     for (char c : text) {
         const unsigned char byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F)
+        if ((byte < 0x20 && !(tabAllowed && c == '\t')) || byte == 0x7F)
             return true;
     }
     return false;
@@ -630,8 +631,8 @@ bool COriginalsRecord::FitsPlaces(const OriginalPlaces& places) const {
                               SameText(place.section, entry.place.section) &&
                               SameText(place.key, entry.place.key));
         // A profile entry ends at its line: it never holds a line break or another control
-        // character, nor more than it can be read back with.
-        if (!known || entry.text.size() >= kProfileChars || HasControlCharacter(entry.text))
+        // character but a tab, nor more than it can be read back with.
+        if (!known || entry.text.size() >= kProfileChars || HasControlCharacter(entry.text, true))
             return false;
     }
     for (const FileEntry& entry : files_) {

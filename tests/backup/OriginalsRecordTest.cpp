@@ -656,6 +656,11 @@ TEST_F(OriginalsRecordTest, RecordsHoldingWhatNoOriginalCanAreRefusedWhole) {
                          .exists);
         EXPECT_EQ(CTestFolder::ReadFile(path), records[i]);
     }
+    // A tab is text a profile line can hold: such a record is used.
+    recommit();
+    CTestFolder::WriteFile(path, Signed(body + options + "\"Autoscan\"=\"1\\x092\"\r\n"));
+    EXPECT_EQ(RestoreFromMenu(), "");
+    EXPECT_TRUE(Read(Find(kMsdos, "Options|Autoscan")) == Entry("1\t2"));
 }
 
 // Registry keys that refuse writes: the places left behind are named, the backup is kept, and
