@@ -6,6 +6,22 @@
 #include "platform/ProgramPaths.h"
 #include "platform/SystemActions.h"
 
+std::string DescribeUnrestored(const COriginalsRecord::RestoreResult& originals) {
+    std::string text;
+    if (originals.refused) {
+        text = "The record of your exact original settings cannot be used:\n"
+               "only the settings in the backup files were restored.";
+    } else {
+        const size_t shown = 8;
+        text = "Some original settings could not be restored:\n";
+        for (size_t i = 0; i < originals.failed.size() && i < shown; ++i)
+            text += "\n" + originals.failed[i];
+        if (originals.failed.size() > shown)
+            text += "\n... and " + std::to_string(originals.failed.size() - shown) + " more";
+    }
+    return text + "\n\nThe backup is kept in\n" + GetBackupDirectory();
+}
+
 BOOL EnsureOriginalBackup(HWND owner) {
     CAppSettings settings;
     DWORD backedUp = 0;
@@ -49,6 +65,9 @@ void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
                           MB_OK | MB_ICONERROR);
         return;
     }
+    const COriginalsRecord::RestoreResult& originals = manager.OriginalsResult();
+    if (originals.refused || !originals.failed.empty())
+        CMessageBox::Show(owner, DescribeUnrestored(originals), MB_OK | MB_ICONWARNING);
     if (restored)
         restored();
     PromptRestart(0, restartHost, owner);

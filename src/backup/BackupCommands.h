@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+
+#include "backup/COriginalsRecord.h"
 
 class IRestartHost;
 
@@ -10,7 +13,11 @@ class IRestartHost;
 // Returns 1 when the original settings are backed up (now or earlier) and the caller may go on.
 BOOL EnsureOriginalBackup(HWND owner);
 
-// The File menu's "Restore Backup": asks, checks the nine files, restores them, calls `restored`
-// (when given) and asks to restart Windows.
+// The File menu's "Restore Backup": asks, checks the nine files, restores them, tells which
+// original settings were not put back (DescribeUnrestored), calls `restored` (when given) and
+// asks to restart Windows.
 void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
                      const std::function<void()>& restored = {});
+
+// The report of a restore whose record of exact originals was refused or left places behind.
+std::string DescribeUnrestored(const COriginalsRecord::RestoreResult& originals);

@@ -334,11 +334,12 @@ int CBackupManager::BackupFilesExist() {
 }
 
 int CBackupManager::RestoreBackup() {
+    originals_ = COriginalsRecord::RestoreResult();
     for (Step step : kRestoreSteps) {
         if (!step())
             return 0;
     }
     // Then what the nine files cannot hold: exact types and data, values that did not exist.
-    COriginalsRecord::RestoreSystem();
+    originals_ = COriginalsRecord::RestoreSystem();
     return 1;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "backup/COriginalsRecord.h"
+
 // The backup of the settings as they were before the user changed anything: one file per tweak
 // module in the Backup folder beside the program, written in the fixed module order (System,
 // Desktop, Start Menu, Internet, CD-ROM, Hard disk, Memory, Boot-up, Shutdown) and read back in the
@@ -23,6 +25,11 @@ public:
     // Reads each module's file and writes its values back, stopping at the first file that
     // cannot be read (the modules before it are already written back). A file that holds the
     // null object writes nothing for its module. After the ninth, the record of the exact
-    // originals (COriginalsRecord) is applied when it is sound and of this Windows family.
+    // originals (COriginalsRecord) is applied when it is sound and of this Windows family;
+    // what became of it is kept in OriginalsResult().
     int RestoreBackup();
+    const COriginalsRecord::RestoreResult& OriginalsResult() const { return originals_; }
+
+private:
+    COriginalsRecord::RestoreResult originals_;
 };

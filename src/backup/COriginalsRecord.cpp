@@ -23,6 +23,11 @@ const size_t kMaxPictureBytes = 16u << 20;
 const int kMaxTreeDepth = 16;
 const size_t kMaxTreeValues = 20000;
 const DWORD kProfileChars = 4096;
+// What a place can hold: a key name step, a value name (as far as the capture reads them) and
+// the data of one value.
+const size_t kMaxKeyStepChars = 255;
+const size_t kMaxValueNameChars = 16383;
+const size_t kMaxValueBytes = 1u << 20;
 
 bool SameText(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
@@ -308,6 +313,44 @@ void RemoveFile(const std::string& path) {
     DeleteFileA(path.c_str());
 }
 
+// Any control character; with `tabAllowed` a tab is taken as text (profile lines may hold one).
+bool HasControlCharacter(const std::string& text, bool tabAllowed = false) {
+    for (char c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && !(tabAllowed && c == '\t')) || byte == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+// Whether `key` lies in `tree` by sound steps: none empty, "." or "..", too long or holding
+// control characters, and no deeper than the capture goes.
+bool IsSoundTreeKey(const RegistryPlace& tree, HKEY root, const std::string& key) {
+    if (!IsInTree(tree, root, key))
+        return false;
+    int depth = 0;
+    for (size_t at = tree.key.size(); at < key.size();) {
+        size_t next = key.find('\\', at + 1);
+        if (next == std::string::npos)
+            next = key.size();
+        const std::string step = key.substr(at + 1, next - at - 1);
+        if (step.empty() || step == "." || step == ".." || step.size() > kMaxKeyStepChars ||
+            HasControlCharacter(step) || ++depth > kMaxTreeDepth)
+            return false;
+        at = next;
+    }
+    return true;
+}
+
+std::string DescribePlace(const RegistryPlace& place) {
+    return std::string(RootName(place.root)) + "\\" + place.key +
+           (place.value.empty() ? std::string() : "\\" + place.value);
+}
+
+std::string DescribePlace(const ProfilePlace& place) {
+    return place.file + " [" + place.section + "] " + place.key;
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -570,32 +613,72 @@ bool COriginalsRecord::LoadFromFile(const std::string& path) {
     return Parse(text);
 }
 
-void COriginalsRecord::Apply(const OriginalPlaces& places) const {
+bool COriginalsRecord::FitsPlaces(const OriginalPlaces& places) const {
     for (const RegistryEntry& entry : values_) {
         bool known = false;
         for (const RegistryPlace& place : places.values)
             known = known || SameRegistryPlace(place, entry.place);
         for (const RegistryPlace& tree : places.trees)
-            known = known || IsInTree(tree, entry.place.root, entry.place.key);
+            known = known || IsSoundTreeKey(tree, entry.place.root, entry.place.key);
+        if (!known || entry.place.value.size() > kMaxValueNameChars ||
+            HasControlCharacter(entry.place.value) || entry.data.size() > kMaxValueBytes)
+            return false;
+    }
+    for (const ProfileEntry& entry : entries_) {
+        bool known = false;
+        for (const ProfilePlace& place : places.entries)
+            known = known || (SameText(place.file, entry.place.file) &&
+                              SameText(place.section, entry.place.section) &&
+                              SameText(place.key, entry.place.key));
+        // A profile entry ends at its line: it never holds a line break or another control
+        // character but a tab, nor more than it can be read back with.
+        if (!known || entry.text.size() >= kProfileChars || HasControlCharacter(entry.text, true))
+            return false;
+    }
+    for (const FileEntry& entry : files_) {
+        bool known = false;
+        for (const auto& pair : places.pictures)
+            known = known || SameText(pair.first, entry.path) || SameText(pair.second, entry.path);
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) const {
+    std::vector<std::string> failed;
+    for (const RegistryEntry& entry : values_) {
+        bool known = false;
+        for (const RegistryPlace& place : places.values)
+            known = known || SameRegistryPlace(place, entry.place);
+        for (const RegistryPlace& tree : places.trees)
+            known = known || IsSoundTreeKey(tree, entry.place.root, entry.place.key);
         if (!known)
             continue;
         RegistryEntry current;
         current.place = entry.place;
         ReadRegistryEntry(current);
         if (!entry.exists) {
+            if (!current.exists)
+                continue;
             CRegKey key;
-            if (current.exists &&
-                key.Open(entry.place.root, entry.place.key.c_str()) == ERROR_SUCCESS)
-                RegDeleteValueA(key.Get(), entry.place.value.c_str());
+            if (key.Open(entry.place.root, entry.place.key.c_str()) == ERROR_SUCCESS &&
+                RegDeleteValueA(key.Get(), entry.place.value.c_str()) == ERROR_SUCCESS)
+                RegFlushKey(key.Get());
+            else
+                failed.push_back(DescribePlace(entry.place));
             continue;
         }
         if (current.exists && current.type == entry.type && current.data == entry.data)
             continue;
         CRegKey key;
-        if (key.Create(entry.place.root, entry.place.key.c_str()) == ERROR_SUCCESS)
+        if (key.Create(entry.place.root, entry.place.key.c_str()) == ERROR_SUCCESS &&
             RegSetValueExA(key.Get(), entry.place.value.c_str(), 0, entry.type,
                            reinterpret_cast<const BYTE*>(entry.data.data()),
-                           static_cast<DWORD>(entry.data.size()));
+                           static_cast<DWORD>(entry.data.size())) == ERROR_SUCCESS)
+            RegFlushKey(key.Get());
+        else
+            failed.push_back(DescribePlace(entry.place));
     }
 
     for (const ProfileEntry& entry : entries_) {
@@ -612,16 +695,19 @@ void COriginalsRecord::Apply(const OriginalPlaces& places) const {
         ReadProfileEntry(current);
         if (current.exists == entry.exists && current.text == entry.text)
             continue;
-        // C:\msdos.sys is read-only, hidden and system: it takes writes only while normal.
+        // C:\msdos.sys is read-only, hidden and system: it takes writes only while normal, and
+        // gets back exactly the attributes it had.
         const bool protectedFile = SameText(known->file, CRegistryAccess::kMsdosSysPath);
-        if (protectedFile)
-            SetFileNormal(known->file.c_str(), TRUE);
-        WritePrivateProfileStringA(known->section.c_str(), known->key.c_str(),
-                                   entry.exists ? entry.text.c_str() : nullptr,
-                                   known->file.c_str());
+        const DWORD attributes = protectedFile ? UnprotectFile(known->file.c_str())
+                                               : static_cast<DWORD>(INVALID_FILE_ATTRIBUTES);
+        const BOOL written = WritePrivateProfileStringA(known->section.c_str(), known->key.c_str(),
+                                                        entry.exists ? entry.text.c_str() : nullptr,
+                                                        known->file.c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, known->file.c_str());
         if (protectedFile)
-            SetFileNormal(known->file.c_str(), FALSE);
+            ReprotectFile(known->file.c_str(), attributes);
+        if (!written)
+            failed.push_back(DescribePlace(*known));
     }
 
     auto find = [this](const std::string& path) -> const FileEntry* {
@@ -649,9 +735,18 @@ void COriginalsRecord::Apply(const OriginalPlaces& places) const {
             if (CopyFileTo(pair.second.c_str(), pair.first.c_str(), TRUE))
                 SetFileNormal(pair.first.c_str(), FALSE);
         }
-        if (!saved->exists && FileExists(pair.second))
+        // The saved copy may be the only one of the original: it goes only once the original
+        // is seen back in place.
+        FileEntry restored;
+        restored.path = pair.first;
+        ReadFileEntry(restored);
+        const bool back = picture->exists ? SameContent(*picture, restored) : !restored.exists;
+        if (!back)
+            failed.push_back(pair.first);
+        else if (!saved->exists && FileExists(pair.second))
             RemoveFile(pair.second);
     }
+    return failed;
 }
 
 int COriginalsRecord::BackUpSystem() {
@@ -662,12 +757,20 @@ int COriginalsRecord::BackUpSystem() {
     return record.SaveToFile(DefaultPath());
 }
 
-void COriginalsRecord::RestoreSystem() {
-    COriginalsRecord record;
-    if (!record.LoadFromFile(DefaultPath()))
-        return;
+COriginalsRecord::RestoreResult COriginalsRecord::RestoreSystem() {
+    RestoreResult result;
+    const std::string path = DefaultPath();
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return result;
     const CRegistryAccess system;
-    if (record.Family() != system.OsFamily())
-        return;
-    record.Apply(CollectOriginalPlaces(system.OsFamily(), system.WindowsDirectory()));
+    const OriginalPlaces places =
+        CollectOriginalPlaces(system.OsFamily(), system.WindowsDirectory());
+    COriginalsRecord record;
+    if (!record.LoadFromFile(path) || record.Family() != system.OsFamily() ||
+        !record.FitsPlaces(places)) {
+        result.refused = true;
+        return result;
+    }
+    result.failed = record.Apply(places);
+    return result;
 }

@@ -62,19 +62,35 @@ public:
     // False when the file is missing, unreadable or larger than any record.
     bool LoadFromFile(const std::string& path);
 
+    // Whether every entry names a place of `places` and holds what that place can hold: profile
+    // texts without control characters (a line break would add lines to the file), registry
+    // names without them, keys of a kept tree without "." or ".." steps, and no size beyond what
+    // the place takes. A record that fails is not an original and is not used at all.
+    bool FitsPlaces(const OriginalPlaces& places) const;
     // Puts back every entry that names a place of `places`; entries naming other places are
-    // ignored. Only places whose current state differs are written.
-    void Apply(const OriginalPlaces& places) const;
+    // ignored. Only places whose current state differs are written, and the registry keys
+    // written are flushed. Returns the places that could not be put back, as a person reads them.
+    std::vector<std::string> Apply(const OriginalPlaces& places) const;
 
     int Family() const { return family_; }
     const std::vector<RegistryEntry>& Values() const { return values_; }
     const std::vector<ProfileEntry>& Entries() const { return entries_; }
     const std::vector<FileEntry>& Files() const { return files_; }
 
+    // What a restore of the default record did.
+    struct RestoreResult {
+        // A record is there but damaged, of another family or not fitting the places: nothing of
+        // it was applied.
+        bool refused = false;
+        // Places that could not be put back.
+        std::vector<std::string> failed;
+    };
+
     // Captures the places of this system and saves them as the default record.
     static int BackUpSystem();
-    // Applies the default record when it is sound and was taken on this family.
-    static void RestoreSystem();
+    // Applies the default record when it is sound, fits the places and was taken on this family.
+    // Without a record nothing is done and nothing is reported.
+    static RestoreResult RestoreSystem();
 
     static DWORD Crc32(const std::string& bytes, DWORD crc = 0);
 

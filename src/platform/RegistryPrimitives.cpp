@@ -150,6 +150,19 @@ BOOL SetFileNormal(const char* path, BOOL normal) {
     return SetFileAttributesA(path, attributes) != FALSE;
 }
 
+DWORD UnprotectFile(const char* path) {
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES || !SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL))
+        return INVALID_FILE_ATTRIBUTES;
+    return attributes;
+}
+
+BOOL ReprotectFile(const char* path, DWORD attributes) {
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return FALSE;
+    return SetFileAttributesA(path, attributes) != FALSE;
+}
+
 BOOL MoveFileTo(const char* source, const char* target, int replace) {
     // Without the 9x fallback of MoveFileReplacing the old target would stay and the caller's
     // next copy would overwrite the very file it meant to keep.

@@ -32,6 +32,11 @@ BOOL DeleteKey(int osFamily, HKEY root, const char* subKey);
 
 // Normal attributes when `normal` is non-zero, hidden and system otherwise.
 BOOL SetFileNormal(const char* path, BOOL normal);
+// Clears a file's attributes so that it takes writes and returns those it had, for
+// ReprotectFile; INVALID_FILE_ATTRIBUTES when the file is missing or stays protected.
+DWORD UnprotectFile(const char* path);
+// Gives the file exactly the attributes UnprotectFile returned.
+BOOL ReprotectFile(const char* path, DWORD attributes);
 // Replaces an existing target when `replace` is 1. Always reports TRUE.
 BOOL MoveFileTo(const char* source, const char* target, int replace);
 // Moves `source` over `target`, replacing it. Windows 95, 98 and ME have MoveFileExA only as a

@@ -53,7 +53,8 @@ void CBootupTweaks::ExchangeFields(CArchive& archive) {
 }
 
 BOOL CBootupTweaks::WriteOptions(std::initializer_list<std::pair<const char*, std::string>> keys) {
-    if (!SetFileNormal(kMsdosSysPath, TRUE))
+    const DWORD attributes = UnprotectFile(kMsdosSysPath);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
         return FALSE;
     BOOL written = TRUE;
     for (const auto& key : keys) {
@@ -62,9 +63,9 @@ BOOL CBootupTweaks::WriteOptions(std::initializer_list<std::pair<const char*, st
             break;
         }
     }
-    // Protected again also after a failed write: Windows must not find its start-up file
-    // unprotected.
-    SetFileNormal(kMsdosSysPath, FALSE);
+    // Protected again exactly as it was, also after a failed write: Windows must not find its
+    // start-up file unprotected.
+    ReprotectFile(kMsdosSysPath, attributes);
     return written;
 }
 

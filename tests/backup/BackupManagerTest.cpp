@@ -183,6 +183,10 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
     msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMenu=0\r\nAutoscan=0\r\n"
                  "DrvSpace=1\r\nDblSpace=1\r\nDoubleBuffer=1\r\n");
+    // Protected as Windows keeps it.
+    SetFileAttributesA("C:\\msdos.sys",
+                       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    const DWORD protection = GetFileAttributesA("C:\\msdos.sys");
 
     ASSERT_EQ(manager_.RestoreBackup(), 1);
 
@@ -198,6 +202,7 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "Autoscan", 4),
               NineX() ? 2 : 0);
     EXPECT_TRUE(IsHiddenAndSystem("C:\\msdos.sys"));
+    EXPECT_EQ(GetFileAttributesA("C:\\msdos.sys"), protection);
 
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "5000");
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 1u);

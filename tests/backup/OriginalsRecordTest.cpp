@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "backup/BackupCommands.h"
 #include "backup/COriginalsRecord.h"
 #include "backup/CBackupManager.h"
+#include "platform/CHandle.h"
 #include "platform/ProgramPaths.h"
+#include "platform/SystemActions.h"
 #include "platform/WindowsVersion.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
@@ -141,6 +144,25 @@ State Entry(const std::string& text) {
     return {true, 0, text};
 }
 const State kAbsent{};
+
+// A record's text with its checksum line.
+std::string Signed(const std::string& body) {
+    char checksum[32];
+    snprintf(checksum, sizeof(checksum), "; checksum %08lX\r\n",
+             static_cast<unsigned long>(COriginalsRecord::Crc32(body)));
+    return body + checksum;
+}
+
+class NoRestart : public IRestartHost {
+public:
+    int PendingRestartCount() override { return 0; }
+    BOOL RestartSystem() override { return FALSE; }
+    void QuitForRestart() override {}
+};
+
+const char kRefused[] = "The record of your exact original settings cannot be used:\n"
+                        "only the settings in the backup files were restored.";
+const char kNotRestored[] = "Some original settings could not be restored:\n";
 
 // Every place a commit of the nine modules writes or deletes on this family, with the values
 // the system holds before the backup.
@@ -363,6 +385,17 @@ protected:
         return states;
     }
 
+    // Restore Backup from the File menu, Yes to it and No to the restart; the report shown
+    // between the two questions, or "" when there was none.
+    std::string RestoreFromMenu() {
+        const size_t before = messages_.Texts().size();
+        messages_.Answer(IDYES).Answer(IDNO);
+        NoRestart restart;
+        OnRestoreBackup(nullptr, restart);
+        const std::vector<std::string>& texts = messages_.Texts();
+        return texts.size() == before + 3 ? texts[before + 1] : std::string();
+    }
+
     const int family_ = DetectWindowsFamily();
     CRegistrySandbox sandbox_;
     CScriptedMessages messages_;
@@ -546,6 +579,163 @@ TEST_F(OriginalsRecordTest, DamagedAndHostileRecordsWriteNothingTheyDoNotHoldInt
     char shell[64] = {};
     GetPrivateProfileStringA("boot", "shell", "", shell, sizeof(shell), systemIni_.Path().c_str());
     EXPECT_STREQ(shell, "Explorer.exe");
+}
+
+// Records with a right checksum that hold what no original can: line breaks and other control
+// characters for a profile file, places the table does not name (also by ".." steps) and sizes
+// beyond the places. Each is refused whole with one report: the system ends exactly as the nine
+// files alone leave it.
+TEST_F(OriginalsRecordTest, RecordsHoldingWhatNoOriginalCanAreRefusedWhole) {
+    SetOriginals(0);
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    const std::string path = COriginalsRecord::DefaultPath();
+    const std::string record = CTestFolder::ReadFile(path);
+    const std::string body = record.substr(0, record.find("; checksum "));
+    CommitEverything(false);
+    const std::vector<State> committed = Snapshot();
+    const std::vector<const CPreservedFile*> profiles = {&systemIni_, &winIni_, &msdos_};
+    auto profileBytes = [&profiles] {
+        std::vector<std::string> bytes;
+        for (const CPreservedFile* file : profiles)
+            bytes.push_back(CTestFolder::ReadFile(file->Path()));
+        return bytes;
+    };
+    const std::vector<std::string> committedProfiles = profileBytes();
+    auto recommit = [&] {
+        for (size_t i = 0; i < places_.size(); ++i)
+            Write(places_[i], committed[i]);
+        for (size_t i = 0; i < profiles.size(); ++i)
+            profiles[i]->Write(committedProfiles[i]);
+    };
+    DeleteFileA(path.c_str());
+    ASSERT_EQ(RestoreFromMenu(), "");
+    const std::vector<State> nineFilesOnly = Snapshot();
+    const std::vector<std::string> nineFilesOnlyProfiles = profileBytes();
+
+    const std::string minSPs = "[PROFILE " + systemIni_.Path() + "|386Enh]\r\n\"MinSPs\"=";
+    const std::string options = std::string("[PROFILE ") + kMsdos + "|Options]\r\n";
+    const std::string menuOrder = std::string("[HKEY_CURRENT_USER\\") + kMenuOrder;
+    const std::string intruder = "\"Intruder\"=\"c:\\\\evil.exe\"\r\n";
+    std::string tooLong = "00";
+    for (int i = 0; i < (1 << 20); ++i)
+        tooLong += ",00";
+    std::string foreign = body;
+    foreign[foreign.find("Family=") + 7] = family_ == 2 ? '3' : '2';
+    std::string damaged = record;
+    damaged[damaged.find("Family=") - 3] ^= 1;
+    const std::string records[] = {
+        Signed(body + minSPs + "\"4\\x0D\\x0Adevice=evil.vxd\"\r\n"),
+        Signed(body + options +
+               "\"BootMenu\"=\"1\\x0D\\x0A[Paths]\\x0D\\x0AWinDir=C:\\\\EVIL\"\r\n"),
+        Signed(body + options + "\"Autoscan\"=\"1\\x0A\"\r\n"),
+        Signed(body + minSPs + "\"4\\x1B\"\r\n"),
+        Signed(body + minSPs + "\"" + std::string(4096, '4') + "\"\r\n"),
+        Signed(body + options + "\"Evil\"=\"1\"\r\n"),
+        Signed(body + "[PROFILE " + systemIni_.Path() + "|boot]\r\n\"shell\"=\"evil.exe\"\r\n"),
+        Signed(body +
+               "[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n" +
+               intruder),
+        Signed(body + menuOrder + "\\..\\..\\..\\Run]\r\n" + intruder),
+        Signed(body + menuOrder + "]\r\n\"Order\\x0D\\x0A\"=hex:01\r\n"),
+        Signed(body + menuOrder + "]\r\n\"Order\"=hex:" + tooLong + "\r\n"),
+        Signed(body + "[FILES]\r\n\"c:\\\\autoexec.bat\"=-\r\n"),
+        Signed(body + "; " + std::string(16u << 20, ' ') + "\r\n"),
+        Signed(foreign),
+        damaged,
+    };
+    for (size_t i = 0; i < sizeof(records) / sizeof(records[0]); ++i) {
+        SCOPED_TRACE(i);
+        recommit();
+        CTestFolder::WriteFile(path, records[i]);
+        EXPECT_EQ(RestoreFromMenu(),
+                  kRefused + std::string("\n\nThe backup is kept in\n") + GetBackupDirectory());
+        ExpectSame(nineFilesOnly, Snapshot(), "after a refused record");
+        EXPECT_EQ(profileBytes(), nineFilesOnlyProfiles);
+        EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE,
+                                "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Intruder")
+                         .exists);
+        EXPECT_EQ(CTestFolder::ReadFile(path), records[i]);
+    }
+    // A tab is text a profile line can hold: such a record is used.
+    recommit();
+    CTestFolder::WriteFile(path, Signed(body + options + "\"Autoscan\"=\"1\\x092\"\r\n"));
+    EXPECT_EQ(RestoreFromMenu(), "");
+    EXPECT_TRUE(Read(Find(kMsdos, "Options|Autoscan")) == Entry("1\t2"));
+}
+
+// Registry keys that refuse writes: the places left behind are named, the backup is kept, and
+// every other place is back.
+TEST_F(OriginalsRecordTest, PlacesThatCannotBeWrittenAreNamedAndTheRestIsRestored) {
+    SetOriginals(0);
+    const std::vector<State> original = Comparable(Snapshot());
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    CommitEverything(false);
+    std::string report;
+    {
+        CRegistrySandbox refused(CRegistrySandbox::kUsers | CRegistrySandbox::kUsersRefused);
+        report = RestoreFromMenu();
+    }
+    EXPECT_EQ(report.rfind(kNotRestored, 0), 0u) << report;
+    EXPECT_NE(report.find("\nHKEY_USERS\\.DEFAULT\\"), std::string::npos) << report;
+    EXPECT_EQ(report.find("HKEY_CURRENT_USER"), std::string::npos) << report;
+    EXPECT_NE(report.find("\n\nThe backup is kept in\n" + GetBackupDirectory()), std::string::npos);
+    const std::vector<State> now = Comparable(Snapshot());
+    for (size_t i = 0; i < places_.size(); ++i) {
+        if (places_[i].root != HKEY_USERS) {
+            EXPECT_TRUE(now[i] == original[i])
+                << Describe(places_[i]) << " is " << Describe(now[i]);
+        }
+    }
+    EXPECT_EQ(manager_.BackupFilesExist(), 1);
+    EXPECT_TRUE(CTestFolder::Exists(COriginalsRecord::DefaultPath()));
+}
+
+// The saved copy of a replaced picture may be the only one of the original: while the picture
+// cannot be put back (held open), the copy stays and the picture is named.
+TEST_F(OriginalsRecordTest, TheSavedPictureStaysUntilTheOriginalIsBack) {
+    SetOriginals(0);
+    Write(Find(logoSaved_.Path(), ""), kAbsent);
+    ASSERT_EQ(manager_.CreateBackup(), 1);
+    CommitEverything(false);
+    ASSERT_EQ(CTestFolder::ReadFile(logoSaved_.Path()), "logo original");
+    std::string report;
+    {
+        CHandle held(
+            CreateFileA(logo_.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held.IsValid());
+        report = RestoreFromMenu();
+    }
+    EXPECT_EQ(report.rfind(kNotRestored, 0), 0u) << report;
+    EXPECT_NE(report.find("\n" + logo_.Path() + "\n"), std::string::npos) << report;
+    EXPECT_EQ(CTestFolder::ReadFile(logoSaved_.Path()), "logo original");
+    // Once the picture is free, the next restore puts it back and drops the copy.
+    EXPECT_EQ(RestoreFromMenu(), "");
+    EXPECT_EQ(CTestFolder::ReadFile(logo_.Path()), "logo original");
+    EXPECT_FALSE(CTestFolder::Exists(logoSaved_.Path()));
+}
+
+// C:\msdos.sys keeps exactly the attributes it had through a Boot-up commit and a restore.
+TEST_F(OriginalsRecordTest, MsdosSysKeepsItsAttributesThroughCommitAndRestore) {
+    const DWORD protection[] = {FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                    FILE_ATTRIBUTE_SYSTEM,
+                                FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+                                FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_NORMAL};
+    for (DWORD attributes : protection) {
+        SCOPED_TRACE(attributes);
+        msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMenu=0\r\n");
+        ASSERT_TRUE(SetFileAttributesA(kMsdos, attributes));
+        const DWORD before = GetFileAttributesA(kMsdos);
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        ASSERT_EQ(manager_.CreateBackup(), 1);
+        EXPECT_TRUE(CBootupTweaks().SetBootMenu(1));
+        EXPECT_EQ(GetFileAttributesA(kMsdos), before) << "after the commit";
+        EXPECT_TRUE(Read(Find(kMsdos, "Options|BootKeys")) == Entry("1"));
+        ASSERT_EQ(manager_.RestoreBackup(), 1);
+        EXPECT_EQ(GetFileAttributesA(kMsdos), before) << "after the restore";
+        EXPECT_TRUE(Read(Find(kMsdos, "Options|BootMenu")) == Entry("0"));
+        EXPECT_TRUE(Read(Find(kMsdos, "Options|BootKeys")) == kAbsent);
+        EXPECT_TRUE(manager_.OriginalsResult().failed.empty());
+    }
 }
 
 } // namespace
