@@ -342,6 +342,17 @@ bool IsSoundTreeKey(const RegistryPlace& tree, HKEY root, const std::string& key
     return true;
 }
 
+// Whether the table lists the value, or a tree the capture walks holds its key soundly.
+bool IsListedPlace(const OriginalPlaces& places, const RegistryPlace& entry) {
+    for (const RegistryPlace& place : places.values)
+        if (SameRegistryPlace(place, entry))
+            return true;
+    for (const RegistryPlace& tree : places.trees)
+        if (IsSoundTreeKey(tree, entry.root, entry.key))
+            return true;
+    return false;
+}
+
 std::string DescribePlace(const RegistryPlace& place) {
     return std::string(RootName(place.root)) + "\\" + place.key +
            (place.value.empty() ? std::string() : "\\" + place.value);
@@ -615,12 +626,7 @@ bool COriginalsRecord::LoadFromFile(const std::string& path) {
 
 bool COriginalsRecord::FitsPlaces(const OriginalPlaces& places) const {
     for (const RegistryEntry& entry : values_) {
-        bool known = false;
-        for (const RegistryPlace& place : places.values)
-            known = known || SameRegistryPlace(place, entry.place);
-        for (const RegistryPlace& tree : places.trees)
-            known = known || IsSoundTreeKey(tree, entry.place.root, entry.place.key);
-        if (!known || entry.place.value.size() > kMaxValueNameChars ||
+        if (!IsListedPlace(places, entry.place) || entry.place.value.size() > kMaxValueNameChars ||
             HasControlCharacter(entry.place.value) || entry.data.size() > kMaxValueBytes)
             return false;
     }
@@ -648,12 +654,7 @@ bool COriginalsRecord::FitsPlaces(const OriginalPlaces& places) const {
 std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) const {
     std::vector<std::string> failed;
     for (const RegistryEntry& entry : values_) {
-        bool known = false;
-        for (const RegistryPlace& place : places.values)
-            known = known || SameRegistryPlace(place, entry.place);
-        for (const RegistryPlace& tree : places.trees)
-            known = known || IsSoundTreeKey(tree, entry.place.root, entry.place.key);
-        if (!known)
+        if (!IsListedPlace(places, entry.place))
             continue;
         RegistryEntry current;
         current.place = entry.place;
