@@ -115,6 +115,12 @@ bool CHostDlg::CreateMainWindow() {
 }
 
 void CHostDlg::ShowMainWindow(BOOL show) {
+    // A window asked for before a tray start's hide has come (a click on the icon during a busy
+    // start) stays: the hide is for the start alone.
+    if (show && hideTimer_ != 0) {
+        StopTimer(kHideTimer);
+        hideTimer_ = 0;
+    }
     if (DeferWhileModal(show ? kShowMain : kHideMain))
         return;
     if (show) {

@@ -95,6 +95,17 @@ TEST_F(HostDlg, FirstStartRegistersTheProgramAndStartsInTheTray) {
     EXPECT_FALSE(host_->IsVisible());
 }
 
+TEST_F(HostDlg, AWindowOpenedBeforeTheTrayStartsHideStaysOpen) {
+    // A busy start: the user clicks the tray icon before the hide's timer has come.
+    Start();
+    ASSERT_NE(host_->HideTimer(), 0u);
+    host_->ShowMainWindow(TRUE);
+    ASSERT_TRUE(host_->IsMainWindowVisible());
+    EXPECT_EQ(host_->HideTimer(), 0u);
+    PumpMessages(1000);
+    EXPECT_TRUE(host_->IsMainWindowVisible());
+}
+
 TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
     RegisterRunEntry();
     StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
