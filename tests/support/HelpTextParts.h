@@ -3,10 +3,11 @@
 #include <string>
 
 // The pieces of a help text, split at its headings. `wellFormed` is true only when the text is
-// the title followed by the five headed sections in their usual order, each but the last
-// followed by a blank line.
+// the title followed by the five headed sections, each but the last followed by a blank line, in
+// the usual order or, with `optionsFirst`, with the options before the recommendation.
 struct HelpTextParts {
     bool wellFormed = false;
+    bool optionsFirst = false;
     std::string title;
     std::string explanation;
     std::string recommendation;

@@ -252,37 +252,5 @@ TEST_F(BootupTweaks, AnEmptyPathWithoutASavedPictureLeavesTheBuiltInOne) {
     EXPECT_TRUE(messages_.Texts().empty());
 }
 
-TEST(BootupHelp, TopicsFollowTheCommonLayout) {
-    CBootupTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpBootMenu(text));
-    const std::string options = "Available Options:\n-- Check this option to show the bootup "
-                                "menu.\n-- Uncheck this option to not show the bootup menu.\n\n";
-    const size_t recommendation = text.find("\n\nRecommendation(s):\n-- ");
-    EXPECT_EQ(text.rfind("Boot Menu Help\n\nExplanation:\n-- ", 0), 0u);
-    ASSERT_NE(recommendation, std::string::npos);
-    EXPECT_GT(text.find(options), recommendation);
-    EXPECT_EQ(text.substr(text.find(options) + options.size()),
-              "Default: This option is not checked.\n\nWorks on Windows: 95/98/ME/NT/2000");
-
-    EXPECT_TRUE(module.GetHelpStartupImage(text));
-    EXPECT_NE(text.find("320 x 400 and 256 colors"), std::string::npos);
-    EXPECT_NE(text.find("\n\nAvailable Options:\n-- Check to input a path pointing to the new "
-                        "bitmap file.\n-- Check the option and leave path blank to restore the "
-                        "default Windows logo.\n\nDefault: Not Applicable.\n\nWorks on Windows: "
-                        "Windows 95/98/ME"),
-              std::string::npos);
-
-    using Help = BOOL (CBootupTweaks::*)(std::string&);
-    for (Help help : {&CBootupTweaks::GetHelpAutoScandisk, &CBootupTweaks::GetHelpDrivespace,
-                      &CBootupTweaks::GetHelpDoublespace, &CBootupTweaks::GetHelpDoubleBuffering}) {
-        text.clear();
-        EXPECT_EQ((module.*help)(text), 1);
-        EXPECT_NE(text.find("\n\nDefault: This option is not checked.\n\nWorks on Windows: "
-                            "Windows 95/98/ME"),
-                  std::string::npos)
-            << text;
-    }
-}
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "support/CRegistrySandbox.h"
-#include "support/HelpTextParts.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CCDROMTweaks.h"
 #include "tweaks/CDFSValues.h"
@@ -122,31 +121,5 @@ TEST(CDROMTweaksRefused, DataAutoPlayReadsAsOnWhenTheUsersCannotBeRead) {
     EXPECT_FALSE(module.SetNoDriveTypeAutoRun(0));
 }
 
-TEST(CDROMHelp, TopicsHaveTheirTitlesOptionsAndDefaults) {
-    CCDROMTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpCDSpeed(text));
-    HelpTextParts parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "CD Speed Help");
-    EXPECT_FALSE(parts.explanation.empty() || parts.recommendation.empty());
-    EXPECT_EQ(parts.options, "Check to select a more accurate CD speed according to your drive. "
-                             "You can also select to use a higher cache size.");
-    EXPECT_EQ(parts.defaultText, "4x CD speed and default CD Cache Size.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
-
-    for (auto help : {&CCDROMTweaks::GetHelpAutoPlayAudio, &CCDROMTweaks::GetHelpAutoPlayData}) {
-        EXPECT_EQ((module.*help)(text), TRUE);
-        parts = SplitHelpText(text);
-        EXPECT_TRUE(parts.wellFormed) << text;
-        EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
-        EXPECT_EQ(parts.options, "Check to use Auto Play.\n-- Uncheck to not use AutoPlay.");
-        EXPECT_EQ(parts.defaultText, "This option is checked.");
-        EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
-    }
-    EXPECT_EQ(parts.title, "Auto Play on Data Disc Help");
-    module.GetHelpAutoPlayAudio(text);
-    EXPECT_EQ(SplitHelpText(text).title, "Auto Play on Audio Disc Help");
-}
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "platform/WindowsVersion.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
-#include "support/HelpTextParts.h"
 #include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CDesktopTweaks.h"
@@ -262,46 +261,7 @@ TEST_F(DesktopTweaks, AFreshModuleHasZeroNumbers) {
         EXPECT_EQ(field, 0u);
 }
 
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
 
-TEST(DesktopHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
-    CDesktopTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpIconCache(text));
-    HelpTextParts parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "Icon Cache Help");
-    EXPECT_FALSE(parts.explanation.empty());
-    EXPECT_TRUE(
-        EndsWith(parts.recommendation, " 8192 is typical, use 12288 and 16384 if have more icons."))
-        << parts.recommendation;
-    EXPECT_EQ(parts.options, "Check to change the cache size to be used.");
-    EXPECT_EQ(parts.defaultText, "Not Applicable.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME");
 
-    EXPECT_TRUE(module.GetHelpOpenWith(text));
-    parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "\"Open With\" Help");
-    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
-    EXPECT_EQ(parts.options, "Check to use the \"Open With\" right menu option.\n-- Uncheck to "
-                             "not use the \"Open With\" right menu option.");
-    EXPECT_EQ(parts.defaultText, "Not Applicable.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME");
-}
-
-TEST(DesktopHelp, EveryTopicIsWellFormed) {
-    CDesktopTweaks module;
-    for (auto help : {&CDesktopTweaks::GetHelpShowVersion, &CDesktopTweaks::GetHelpShortcutPrefix,
-                      &CDesktopTweaks::GetHelpShortcutArrow, &CDesktopTweaks::GetHelpFontSmoothing,
-                      &CDesktopTweaks::GetHelpOpenWith, &CDesktopTweaks::GetHelpIconCache}) {
-        std::string text;
-        EXPECT_EQ((module.*help)(text), TRUE);
-        EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
-    }
-}
 
 } // namespace

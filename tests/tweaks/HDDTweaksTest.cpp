@@ -6,7 +6,6 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
-#include "support/HelpTextParts.h"
 #include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CHDDTweaks.h"
@@ -87,22 +86,6 @@ TEST_F(HDDTweaks, ForceFIFOIsOffOnlyForTheTextZero) {
     }
 }
 
-TEST(HDDTweaksHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
-    CHDDTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpFileCache(text));
-    EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
-    EXPECT_TRUE(module.GetHelpVCache(text));
-    EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
-    EXPECT_TRUE(module.GetHelpFIFO(text));
-    const HelpTextParts parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "FIFO Help");
-    EXPECT_FALSE(parts.explanation.empty() || parts.recommendation.empty());
-    EXPECT_EQ(parts.options, "Check to use FIFO.\n-- Uncheck to not use FIFO.");
-    EXPECT_EQ(parts.defaultText, "This option is not checked.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME");
-}
 
 // The temporary folder is pointed at a folder of the test's own. Refusals of the system's real
 // folders are checked on the decision alone, so that a fault can never empty them.

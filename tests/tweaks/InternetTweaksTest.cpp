@@ -7,7 +7,6 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
-#include "support/HelpTextParts.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CInternetTweaks.h"
 #include "tweaks/InternetKeyLists.h"
@@ -532,42 +531,5 @@ TEST_F(WindowsBrowserFolders, WithoutAShellFolderTheWindowsDirectorysFolderIsCle
 
 // ---- Help ----
 
-TEST(InternetHelp, TopicsHaveTheirTitlesOptionsAndDefaults) {
-    CInternetTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpMTU(text));
-    HelpTextParts parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "MTU Help");
-    EXPECT_FALSE(parts.explanation.empty());
-    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
-    EXPECT_EQ(parts.options, "Check to change the MTU value.");
-    EXPECT_EQ(parts.defaultText, "Not Applicable.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000");
-
-    EXPECT_TRUE(module.GetHelpMaxDownload(text));
-    parts = SplitHelpText(text);
-    EXPECT_EQ(parts.title, "Max Download Help");
-    EXPECT_EQ(parts.recommendation.substr(parts.recommendation.size() - 8), " E.g 10.");
-    EXPECT_EQ(parts.options, "Check to change how many downloads you can have simultaneously.");
-
-    const struct {
-        BOOL (CInternetTweaks::*help)(std::string&);
-        const char* title;
-        const char* defaultText;
-    } topics[] = {
-        {&CInternetTweaks::GetHelpRWIN, "RWIN Help", "Not Applicable."},
-        {&CInternetTweaks::GetHelpTTL, "TTL Help", "Not Applicable."},
-        {&CInternetTweaks::GetHelpDNSCache, "DNS Cache Size Help", "This option is not checked."}};
-    for (const auto& topic : topics) {
-        EXPECT_EQ((module.*topic.help)(text), TRUE);
-        parts = SplitHelpText(text);
-        EXPECT_TRUE(parts.wellFormed) << text;
-        EXPECT_EQ(parts.title, topic.title);
-        EXPECT_EQ(parts.defaultText, topic.defaultText);
-        EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000");
-    }
-    EXPECT_EQ(parts.options, "Check to double the DNS Cache Size.");
-}
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
-#include "support/HelpTextParts.h"
 #include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CRAMTweaks.h"
@@ -106,28 +105,5 @@ TEST_F(RAMTweaks, TheVirtualMemoryFieldsAreFixed) {
     EXPECT_EQ(path, module_.WindowsDirectory());
 }
 
-TEST(RAMTweaksHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
-    CRAMTweaks module;
-    std::string text;
-    using Topic = BOOL (CRAMTweaks::*)(std::string&);
-    for (Topic topic :
-         {&CRAMTweaks::GetHelpAutoUnloadDLL, &CRAMTweaks::GetHelpSwapFileUsage,
-          &CRAMTweaks::GetHelpStacks, &CRAMTweaks::GetHelpCoreSystemPaging,
-          &CRAMTweaks::GetHelpSystemFileCaching, &CRAMTweaks::GetHelpBackgroundTasksPriority}) {
-        EXPECT_TRUE((module.*topic)(text));
-        EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
-    }
-    const HelpTextParts parts = SplitHelpText(text);
-    EXPECT_EQ(parts.title, "Background Tasks Priority Help");
-    EXPECT_FALSE(parts.explanation.empty());
-    EXPECT_NE(parts.recommendation.find("server"), std::string::npos);
-    EXPECT_EQ(parts.options, "Check to give background tasks as much resource as Foreground "
-                             "tasks.\n-- Uncheck to give full resources to Foreground tasks.");
-    EXPECT_EQ(parts.defaultText, "This option is no checked.");
-    EXPECT_EQ(parts.worksOn, "NT/2000/XP");
-
-    EXPECT_TRUE(module.GetHelpSwapFileUsage(text));
-    EXPECT_NE(SplitHelpText(text).recommendation.find("more than 128MB of RAM"), std::string::npos);
-}
 
 } // namespace

@@ -153,39 +153,5 @@ TEST_F(ShutdownPictures, AnEmptyPathWithoutASavedPictureDeletesIt) {
     EXPECT_EQ(CTestFolder::ReadFile(module_.ShutdownPicture()), "shutdown");
 }
 
-TEST(ShutdownHelp, TheTurnoffTopicListsTheOptionsBeforeTheRecommendation) {
-    CShutdownTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpTurnoffImage(text));
-    const size_t explanation = text.find("Windows Turnoff Image Help\n\nExplanation:\n-- ");
-    const size_t options = text.find(
-        "\n\nAvailable Options:\n-- Check to input a path pointing to the new bitmap file.\n-- "
-        "Check the option and leave path blank to restore the default Turnoff image.\n\n"
-        "Recommendation(s):\n-- ");
-    EXPECT_EQ(explanation, 0u);
-    ASSERT_NE(options, std::string::npos);
-    EXPECT_NE(text.find("\"It is now safe to turn off your computer\""), std::string::npos);
-    EXPECT_NE(text.find("320 x 400 and 256 colors"), std::string::npos);
-    const std::string tail = "\n\nDefault: Not Applicable.\n\nWorks on Windows: Windows 95/98/ME";
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-
-    EXPECT_TRUE(module.GetHelpFastShutdown(text));
-    const size_t recommendation = text.find("\n\nRecommendation(s):\n-- ");
-    const size_t fastOptions = text.find("\n\nAvailable Options:\n-- Check to use Fast "
-                                         "Shutdown.\n-- Uncheck to not use Fast Shutdown.\n\n"
-                                         "Default: Not Applicable.\n\nWorks on Windows: "
-                                         "95/98/ME/NT/2000");
-    EXPECT_EQ(text.rfind("Fast Shutdown Help\n\nExplanation:\n-- ", 0), 0u);
-    EXPECT_LT(recommendation, fastOptions);
-    EXPECT_NE(fastOptions, std::string::npos);
-
-    using Help = BOOL (CShutdownTweaks::*)(std::string&);
-    for (Help help :
-         {&CShutdownTweaks::GetHelpAutoCloseApplication, &CShutdownTweaks::GetHelpShutdownImage}) {
-        text.clear();
-        EXPECT_EQ((module.*help)(text), 1);
-        EXPECT_LT(text.find("\n\nRecommendation(s):\n-- "), text.find("\n\nAvailable Options:"));
-    }
-}
 
 } // namespace

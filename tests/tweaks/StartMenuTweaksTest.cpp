@@ -7,7 +7,6 @@
 
 #include "platform/WindowsVersion.h"
 #include "support/CRegistrySandbox.h"
-#include "support/HelpTextParts.h"
 #include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CStartMenuTweaks.h"
@@ -201,32 +200,5 @@ TEST_F(StartMenuTweaks, AFreshModuleHasZeroNumbers) {
         EXPECT_EQ(field, 0u);
 }
 
-TEST(StartMenuHelp, TopicsAreAssembledFromTheirVerbatimPieces) {
-    CStartMenuTweaks module;
-    std::string text;
-    EXPECT_TRUE(module.GetHelpMenuSpeed(text));
-    HelpTextParts parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "Start Menu Speed Help");
-    EXPECT_FALSE(parts.explanation.empty());
-    EXPECT_EQ(parts.recommendation, "Small numbers mean faster menu response. We recommend 50 "
-                                    "milliseconds ie. 5/100 of a second response.");
-    EXPECT_EQ(parts.options, "Check to change the speed at which the menu shows up.");
-    EXPECT_EQ(parts.defaultText, "400 milliseconds ie. 4/10 of a second.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME/NT/2000/XP");
-
-    EXPECT_TRUE(module.GetHelpRemoveItem(text));
-    parts = SplitHelpText(text);
-    EXPECT_TRUE(parts.wellFormed) << text;
-    EXPECT_EQ(parts.title, "Remove Start Menu item Help");
-    EXPECT_EQ(parts.recommendation, "No Recommendations are available.");
-    EXPECT_EQ(parts.options, "Check to remove the item from Start Menu.\n-- Uncheck to have the "
-                             "menu item in the Start Menu.");
-    EXPECT_EQ(parts.defaultText, "This option is not checked.");
-    EXPECT_EQ(parts.worksOn, "95/98/ME");
-
-    EXPECT_TRUE(module.GetHelpMenuOrdering(text));
-    EXPECT_TRUE(SplitHelpText(text).wellFormed) << text;
-}
 
 } // namespace
