@@ -151,19 +151,21 @@ TEST_F(HostDlg, TheWatchTimerRunsOnlyWithAutomaticOptimisationOn) {
     EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
 }
 
-TEST_F(HostDlg, WatchingOptimisesBelowTheThresholdAndRecoversAboveEightMegabytes) {
+// The host runs the optimising rule on its timers: watching, then recovering with the tray
+// animating, then watching again.
+TEST_F(HostDlg, WatchingOptimisesBelowTheLevelAndRecovers) {
     RegisterRunEntry();
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
     Start();
 
-    available_ = 32u * 1048576; // exactly the threshold: not below it
-    Fire(7);
+    available_ = 40u * 1048576;
+    Fire(CAutoOptimizer::kWatchTimer);
     EXPECT_EQ(optimizations_, 0);
     EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
 
-    available_ = 32u * 1048576 - 1;
-    Fire(7);
+    available_ = 4u * 1048576;
+    Fire(CAutoOptimizer::kWatchTimer);
     EXPECT_EQ(optimizations_, 1);
     EXPECT_EQ(scriptPath_, CMemoryOptimizer::ScriptPath());
     EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
@@ -171,13 +173,12 @@ TEST_F(HostDlg, WatchingOptimisesBelowTheThresholdAndRecoversAboveEightMegabytes
     EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateOptimizing);
     EXPECT_NE(host_->TrayIcon()->AnimationTimerId(), 0u);
 
-    available_ = 8388607;
-    Fire(8);
+    Fire(CAutoOptimizer::kRecoveryTimer);
     EXPECT_NE(host_->RecoveryTimer(), 0u);
     EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
 
-    available_ = 8388608;
-    Fire(8);
+    available_ = 40u * 1048576;
+    Fire(CAutoOptimizer::kRecoveryTimer);
     EXPECT_EQ(host_->RecoveryTimer(), 0u);
     EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
     EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
@@ -217,17 +218,6 @@ TEST_F(HostDlg, AnOptimiserThatCannotRunPausesTheWatching) {
     EXPECT_EQ(optimizations_, 2);
     EXPECT_NE(host_->PauseTimer(), 0u);
     EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-}
-
-TEST_F(HostDlg, AThresholdOfZeroNeverOptimises) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    available_ = 0;
-    Start();
-    Fire(7);
-    Fire(7);
-    EXPECT_EQ(optimizations_, 0);
-    EXPECT_EQ(host_->RecoveryTimer(), 0u);
 }
 
 TEST_F(HostDlg, QuitForRestartSavesThePlaceAndEndsTheLoop) {

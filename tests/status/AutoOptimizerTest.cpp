@@ -40,20 +40,20 @@ TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAbov
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
 
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
-    available = 32 * kMB; // exactly at the level
+    available = 40 * kMB;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(optimizer.paths.empty());
     EXPECT_TRUE(trayStates.empty());
 
-    available = 32 * kMB - 1; // 31 whole megabytes
+    available = 30 * kMB;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     ASSERT_EQ(optimizer.paths.size(), 1u);
     EXPECT_EQ(optimizer.paths[0], CMemoryOptimizer::ScriptPath());
     EXPECT_EQ(trayStates, std::vector<int>{CAutoOptimizer::kTrayOptimizing});
 
-    available = 0x7FFFFF;
+    available = 4 * kMB;
     EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering);
-    available = 0x800000;
+    available = 12 * kMB;
     EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
     EXPECT_EQ(trayStates,
               (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
@@ -119,27 +119,30 @@ TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     CMemoryFigures::SetSource({});
 }
 
-TEST(AutoOptimizerRule, OptimisationStartsStrictlyBelowTheThresholdInWholeMegabytes) {
-    const DWORD mb = 1048576;
-    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(32 * mb, 32));
-    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(32 * mb - 1, 32));
-    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(33 * mb - 1, 32));
-    // A threshold of 0 never starts one, however little is free.
-    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(0, 0));
-    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0, 1));
-    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold(0x7FFFFFFF, 4096));
-    // Beyond 4 GB free, nothing wraps round to a small amount.
-    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(4ull << 30, 1));
-    EXPECT_FALSE(CAutoOptimizer::IsBelowThreshold(9ull << 30, 6553));
-    EXPECT_TRUE(CAutoOptimizer::IsBelowThreshold((6553ull << 20) - 1, 6553));
-}
-
-TEST(AutoOptimizerRule, RecoveryEndsAboveEightMegabytesLessOneByte) {
-    EXPECT_TRUE(CAutoOptimizer::HasRecovered(8388608));
-    EXPECT_FALSE(CAutoOptimizer::HasRecovered(8388607));
-    EXPECT_FALSE(CAutoOptimizer::HasRecovered(0));
-    EXPECT_TRUE(CAutoOptimizer::HasRecovered(0xFFFFFFFF));
-    EXPECT_TRUE(CAutoOptimizer::HasRecovered(4ull << 30));
+// The two rules the watching and the recovery follow, at their edges.
+TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegabytes) {
+    const ULONGLONG mb = 1048576;
+    const struct {
+        ULONGLONG available;
+        DWORD level;
+        bool below;
+    } levels[] = {
+        {32 * mb, 32, false},     {32 * mb - 1, 32, true}, {33 * mb - 1, 32, false},
+        {0, 0, false}, // a level of 0 never starts one, however little is free
+        {0, 1, true},             {0x7FFFFFFF, 4096, true},
+        {4ull << 30, 1, false}, // beyond 4 GB free, nothing wraps round to a small amount
+        {9ull << 30, 6553, false}, {(6553ull << 20) - 1, 6553, true},
+    };
+    for (const auto& c : levels)
+        EXPECT_EQ(CAutoOptimizer::IsBelowThreshold(c.available, c.level), c.below)
+            << c.available << " free, level " << c.level;
+    const struct {
+        ULONGLONG available;
+        bool recovered;
+    } recoveries[] = {{8388608, true}, {8388607, false}, {0, false}, {0xFFFFFFFF, true},
+                      {4ull << 30, true}};
+    for (const auto& c : recoveries)
+        EXPECT_EQ(CAutoOptimizer::HasRecovered(c.available), c.recovered) << c.available;
 }
 
 } // namespace
