@@ -17,7 +17,6 @@
 #define IDD_STATUS_INTRO 300
 #define IDD_BURNIN_INTRO 305
 // A blank page that stands in for a page whose own dialog is not part of the program yet.
-#define IDD_PLACEHOLDER_PAGE 390
 
 // Strings
 #define IDS_ABOUTBOX 101
@@ -102,7 +101,6 @@
 #define IDC_INTRO_TEXT2 1611
 
 // Controls of the placeholder page
-#define IDC_PLACEHOLDER_TEXT 1620
 
 // Controls of the page host
 #define IDC_PAGE_PAGER 1217

@@ -55,18 +55,6 @@ CMemoryStatusPage::~CMemoryStatusPage() {
         DestroyWindow(window_);
 }
 
-std::string CMemoryStatusPage::HelpText() {
-    return "Memory Status Help\n\n"
-           "Explanation:\nThe graph shows the available Physical Memory for the pass three "
-           "minutes.\n\nIf you have enabled the Auto memory Optimization, a red line will "
-           "appear. "
-           "If the green line (Available Physical memory) drops below the red line, the Auto "
-           "memory Optimization routine will begin.\n\nTo set the red line, click on "
-           "Optimization Options button\n\n"
-           "NOTE: Please avoid running other application when memory optimization routine is in "
-           "progress.\n";
-}
-
 CMemoryStatusPage::Figures CMemoryStatusPage::ReadFigures() {
     const CMemoryFigures::Figures figures = CMemoryFigures::Query();
     Figures result;

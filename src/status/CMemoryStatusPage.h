@@ -32,9 +32,6 @@ public:
                                std::unique_ptr<CMemoryOptimizer> optimizer = nullptr);
     ~CMemoryStatusPage() override;
 
-    // The help panel's text while this page is shown.
-    static std::string HelpText();
-
     // "Free Physical Memory": runs the optimiser with the progress display; the report follows
     // through kReportMessage.
     void FreeMemoryNow();

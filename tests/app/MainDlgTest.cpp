@@ -8,7 +8,7 @@
 
 #include "app/CHostDlg.h"
 #include "app/CMainDlg.h"
-#include "app/CPlaceholderPage.h"
+#include "support/CPlaceholderPage.h"
 #include "app/CSectionIntroPage.h"
 #include "app/CTrayIconDlg.h"
 #include "app/ITrayOwner.h"

@@ -5,8 +5,8 @@
 #include "ui/CPage.h"
 #include "ui/ITweakPage.h"
 
-// A blank page naming the page it stands in for, until that page is part of the program. As a
-// tweak page it commits nothing and succeeds.
+// A blank page naming the page it stands in for, which counts the main window's calls. As a
+// tweak page it commits nothing and succeeds unless told otherwise.
 class CPlaceholderPage : public CPage, public ITweakPage {
 public:
     // height: the page's client height in pixels (0 keeps the dialog's own).

@@ -1,12 +1,12 @@
-#include "app/CPlaceholderPage.h"
+#include "support/CPlaceholderPage.h"
 
-#include "res/resource.h"
+#include "support/TestPageIds.h"
 
-const UINT CPlaceholderPage::kDialogId = IDD_PLACEHOLDER_PAGE;
+const UINT CPlaceholderPage::kDialogId = IDD_TEST_PLACEHOLDER_PAGE;
 
 BOOL CPlaceholderPage::OnInit() {
-    SetItemText(IDC_PLACEHOLDER_TEXT, name_);
-    const int labels[] = {IDC_PLACEHOLDER_TEXT};
+    SetItemText(IDC_TEST_PLACEHOLDER_TEXT, name_);
+    const int labels[] = {IDC_TEST_PLACEHOLDER_TEXT};
     MakeLabels(labels, 1);
     if (height_ > 0) {
         const RECT client = ClientRect();
