@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "CpuTestHarness.h"
+#include "support/CpuTestHarness.h"
 #include "burnin/CCpuTestOptionsDlg.h"
 #include "platform/CAppSettings.h"
 #include "res/resource.h"

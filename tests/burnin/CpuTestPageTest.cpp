@@ -5,7 +5,7 @@
 #include <commctrl.h>
 #include <memory>
 
-#include "CpuTestHarness.h"
+#include "support/CpuTestHarness.h"
 #include "burnin/CCpuTestPage.h"
 #include "platform/CAppSettings.h"
 #include "platform/CTimeScale.h"

@@ -18,7 +18,7 @@
 #include "support/TestRegistry.h"
 #include "support/ReportedMemory.h"
 
-// Not a test: the picture source of tests/status/shots/status-shots.sh. It shows the memory page
+// Not a test: the picture source of tools/shots/status-shots.sh. It shows the memory page
 // in a plain main-window-sized window after thirty samples (a minute), then the two dialogs,
 // and before each picture writes the phase into "status-shot.txt" in the temporary folder and
 // waits for the script to take the picture and delete the file.
@@ -47,7 +47,7 @@ LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
-TEST(MemoryStatusShots, DISABLED_PageAfterAMinuteAndBothDialogs) {
+TEST(MemoryStatusShots, PageAfterAMinuteAndBothDialogs) {
     CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 40);

@@ -10,15 +10,15 @@
 #   main-256.sh [SCREENSHOT_DIR]
 # Needs the build (TORVANE_BUILD_DIR, default build/) and main-*.png from main-shots.sh.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 dir=${1:-$root/docs/screenshots}
-. "$root/tests/support/shots.sh"
+. "$root/tools/shots/shots.sh"
 shots_prefix main-256
 palette=$(mktemp --suffix=.ppm)
 trap 'rm -f "$palette"' EXIT
 cp "$build/Torvane.exe" "$WINEPREFIX/drive_c/Torvane.exe"
-wine "$build/tests/palette_dump.exe" 'C:\Torvane.exe' | tr -d '\r' >"$palette"
+wine "$build/shots/palette_dump.exe" 'C:\Torvane.exe' | tr -d '\r' >"$palette"
 for pair in autotune:colours manual:manual system-tweaks:system-tweaks cpu-test:cpu-test; do
     from=$dir/main-${pair%%:*}.png
     to=$dir/main-256-${pair#*:}.png

@@ -2,22 +2,22 @@
 # Shows the CPU test page on a virtual display inside Wine's virtual desktop and writes two
 # pictures: a run in progress and the completed test.
 #   burnin-shots.sh [OUTPUT-FOLDER]     (default: docs/screenshots)
-# Needs the build (TORVANE_BUILD_DIR, default build/) to hold tests/burnin_tests.exe.
+# Needs the build (TORVANE_BUILD_DIR, default build/) to hold shots/page_shots.exe.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 out=${1:-$root/docs/screenshots}
-tests=$build/tests/burnin_tests.exe
+tests=$build/shots/page_shots.exe
 [ -f "$tests" ] || { echo "no $tests: build first" >&2; exit 1; }
 
 mkdir -p "$out"
-. "$root/tests/support/shots.sh"
+. "$root/tools/shots/shots.sh"
 shots_on_display 24 "$out"
 shots_prefix burnin-shots
 drive=$WINEPREFIX/drive_c
 rm -f "$drive"/burnin-*.ready
-wine explorer /desktop=Burnin,800x600 "$tests" --gtest_also_run_disabled_tests \
-    --gtest_filter='*DISABLED_Screenshots' </dev/null >/dev/null 2>&1 &
+wine explorer /desktop=Burnin,800x600 "$tests" \
+    --gtest_filter='CpuTestPageShots.Screenshots' </dev/null >/dev/null 2>&1 &
 runner=$!
 
 # The harness creates a flag file when the window shows a state and waits until it is gone.

@@ -10,7 +10,7 @@
 # display does.
 # Needs the build (TORVANE_BUILD_DIR, default build/) to hold Torvane.exe; uses xdotool.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 depth=24
 if [ "${1:-}" = --depth ]; then depth=$2; shift 2; fi
@@ -19,7 +19,7 @@ exe=$build/Torvane.exe
 [ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
 
 mkdir -p "$out"
-. "$root/tests/support/shots.sh"
+. "$root/tools/shots/shots.sh"
 shots_on_display "$depth" --depth "$depth" "$out"
 name=main
 if [ "$depth" = 8 ]; then name=main-256; fi

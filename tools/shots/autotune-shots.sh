@@ -2,17 +2,17 @@
 # Pictures of the Auto Tune pages under Windows XP emulation: the intro, a running analysis, the
 # results and the committed state, written to docs/screenshots/autotune-*.png.
 #   autotune-shots.sh [OUTPUT_DIR]
-# Needs the build (TORVANE_BUILD_DIR, default build/) to hold tests/autotune_tests-winxp.exe
+# Needs the build (TORVANE_BUILD_DIR, default build/) to hold shots/page_shots-winxp.exe
 # (AUTOTUNE_SHOTS_VERSION=win98 takes the Windows 98 copy instead).
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 out=${1:-$root/docs/screenshots}
-exe=$build/tests/autotune_tests-${AUTOTUNE_SHOTS_VERSION:-winxp}.exe
+exe=$build/shots/page_shots-${AUTOTUNE_SHOTS_VERSION:-winxp}.exe
 [ -f "$exe" ] || { echo "no $exe: build first" >&2; exit 1; }
 
 mkdir -p "$out"
-. "$root/tests/support/shots.sh"
+. "$root/tools/shots/shots.sh"
 shots_on_display 24 "$out"
 fresh=0
 [ -f "$build/autotune-shots-prefix/system.reg" ] || fresh=1
@@ -27,7 +27,7 @@ fi
 
 # shot NAME SECONDS: runs one held page and captures the screen after SECONDS.
 shot() {
-    wine "$exe" --gtest_also_run_disabled_tests --gtest_filter="DISABLED_AutoTuneShots.$1" \
+    wine "$exe" --gtest_filter="AutoTuneShots.$1" \
         </dev/null >/dev/null 2>&1 &
     local runner=$!
     sleep "$2"

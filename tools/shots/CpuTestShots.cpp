@@ -1,5 +1,5 @@
 // Not a test: shows the CPU test page in a 442 x 490 window for the pictures taken by
-// shots/burnin-shots.sh (disabled unless asked for with --gtest_also_run_disabled_tests).
+// tools/shots/burnin-shots.sh.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -7,7 +7,7 @@
 #include <commctrl.h>
 #include <memory>
 
-#include "CpuTestHarness.h"
+#include "support/CpuTestHarness.h"
 #include "burnin/CCpuTestPage.h"
 #include "platform/CAppSettings.h"
 #include "res/resource.h"
@@ -36,7 +36,7 @@ void AwaitPicture(const char* flag) {
     Pump(60000, [flag] { return GetFileAttributesA(flag) == INVALID_FILE_ATTRIBUTES; });
 }
 
-TEST(CpuTestPageShots, DISABLED_Screenshots) {
+TEST(CpuTestPageShots, Screenshots) {
     CRegistrySandbox registry(CRegistrySandbox::kLocalMachine);
     CAppSettings().SetCPUTestCount(3);
     CCpuTestWorker::SetPostFunction(&PostHeld);

@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
 # Shows the memory status page and its two dialogs on a virtual display inside Wine's virtual
 # desktop and writes docs/screenshots/status-page.png, status-options.png and status-report.png.
-# Needs the build (TORVANE_BUILD_DIR, default build/) to hold tests/status_tests.exe.
+# Needs the build (TORVANE_BUILD_DIR, default build/) to hold shots/page_shots.exe.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 out=${1:-$root/docs/screenshots}
-tests=$build/tests/status_tests.exe
+tests=$build/shots/page_shots.exe
 [ -f "$tests" ] || { echo "no $tests: build first" >&2; exit 1; }
 
 mkdir -p "$out"
-. "$root/tests/support/shots.sh"
+. "$root/tools/shots/shots.sh"
 shots_on_display 24 "$out"
 shots_prefix status-shots
 find "$WINEPREFIX/drive_c/users" -name status-shot.txt -delete 2>/dev/null || true
-wine explorer /desktop=StatusShots,800x600 "$tests" --gtest_also_run_disabled_tests \
+wine explorer /desktop=StatusShots,800x600 "$tests" \
     --gtest_filter='MemoryStatusShots.*' </dev/null >/dev/null 2>&1 &
 runner=$!
 

@@ -4,12 +4,12 @@
 #   skin-demo.sh [OUTPUT.png]     (default: docs/screenshots/skin-demo.png)
 # Beside OUTPUT it writes tooltip.png (the pointer resting on the Desktop button, its tooltip up)
 # and tooltip-menu.png (the File menu dropped).
-# Needs the build (TORVANE_BUILD_DIR, default build/) to hold tests/skin_demo.exe.
+# Needs the build (TORVANE_BUILD_DIR, default build/) to hold shots/skin_demo.exe.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/../../.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TORVANE_BUILD_DIR:-$root/build}
 out=${1:-$root/docs/screenshots/skin-demo.png}
-demo=$build/tests/skin_demo.exe
+demo=$build/shots/skin_demo.exe
 [ -f "$demo" ] || { echo "no $demo: build first" >&2; exit 1; }
 
 if [ -z "${SKIN_DEMO_ON_DISPLAY:-}" ]; then

@@ -1,5 +1,5 @@
-// The Auto Tune pages held on screen for pictures; tests/autotune/shots/autotune-shots.sh runs
-// them one at a time (they are disabled in ordinary runs) and captures the screen.
+// The Auto Tune pages held on screen for pictures; tools/shots/autotune-shots.sh runs
+// them one at a time and captures the screen.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,7 +21,7 @@ namespace {
 
 constexpr DWORD kHold = 8000; // ms on screen after the page is ready
 
-class DISABLED_AutoTuneShots : public testing::Test {
+class AutoTuneShots : public testing::Test {
 protected:
     void SetUp() override {
         parent_ = CreateTestParent("AutoTuneShotsParent", 20, 20, 442, 490,
@@ -55,14 +55,14 @@ protected:
     HWND parent_ = nullptr;
 };
 
-TEST_F(DISABLED_AutoTuneShots, Intro) {
+TEST_F(AutoTuneShots, Intro) {
     CAutoTuneIntroPage page(main_);
     Open(page);
     PumpMessages(kHold);
 }
 
 // Real time: the picture is taken while the System module is examined.
-TEST_F(DISABLED_AutoTuneShots, Analysis) {
+TEST_F(AutoTuneShots, Analysis) {
     CAnalysisPage page(main_);
     Open(page);
     PumpMessages(500);
@@ -70,14 +70,14 @@ TEST_F(DISABLED_AutoTuneShots, Analysis) {
     PumpMessages(12000);
 }
 
-TEST_F(DISABLED_AutoTuneShots, Results) {
+TEST_F(AutoTuneShots, Results) {
     CRecommendationsPage page(main_, &main_);
     Open(page);
     page.SetResults(Texts());
     PumpMessages(kHold);
 }
 
-TEST_F(DISABLED_AutoTuneShots, Committed) {
+TEST_F(AutoTuneShots, Committed) {
     CScriptedMessages messages;
     messages.Answer(IDYES).Answer(IDNO);
     CTimeScale::SetDivisor(100);

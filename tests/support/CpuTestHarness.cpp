@@ -1,4 +1,4 @@
-#include "CpuTestHarness.h"
+#include "support/CpuTestHarness.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 namespace {
 
-// Shows each of the nine pages in a plain window for tests/tweaks/shots/tweak-pages-shots.sh,
+// Shows each of the nine pages in a plain window for tools/shots/tweak-pages-shots.sh,
 // which takes the pictures: the program names the page in C:\shots\ready.txt and waits until
-// the script has removed the file. Run only on request (--gtest_also_run_disabled_tests).
-TEST(TweakPagesShots, DISABLED_ShowEveryPage) {
+// the script has removed the file.
+TEST(TweakPagesShots, ShowEveryPage) {
     const char* names[] = {"system", "desktop", "startmenu", "internet", "cdrom",
                            "hdd",    "memory",  "bootup",    "shutdown"};
     CreateDirectoryA("C:\\shots", nullptr);

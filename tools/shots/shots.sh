@@ -1,4 +1,4 @@
-# Sourced by the screenshot scripts under tests/*/shots/, after they set `root` and `build`.
+# Sourced by the screenshot scripts in tools/shots/, after they set `root` and `build`.
 
 # shots_on_display DEPTH ARGS...: runs the calling script again, once, with ARGS on a virtual
 # 1024x768 display of DEPTH bits.
