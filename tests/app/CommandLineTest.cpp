@@ -83,8 +83,8 @@ TEST(CommandLine, AnythingButASwitchOfTheTableShowsTheUsageOnceAndEndsWith64) {
         EXPECT_EQ(CCommandLine(line).Run(), CCommandLine::kUsage) << line;
         ASSERT_EQ(messages.Texts().size(), 1u) << line;
         const std::string& text = messages.Texts()[0];
-        for (const std::string& part : {std::string("\"") + line + "\"",
-                                       std::string("/restore [FILE]"), std::string("2: ")})
+        for (const std::string& part :
+             {std::string("\"") + line + "\"", std::string("/restore [FILE]"), std::string("2: ")})
             EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
     }
     const std::string longLine = "/" + std::string(500, 'x');
