@@ -80,8 +80,65 @@ Section "Torvane"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
+; The files Torvane writes in its Backup folder: the nine module files and the record of the exact
+; originals, each also under the temporary name it is written as (".part") before it is put in
+; place. Only these are deleted: the folder may hold files of the user's own.
+!macro DeleteBackupFile NAME
+  Delete "$INSTDIR\Backup\${NAME}"
+  Delete "$INSTDIR\Backup\${NAME}.part"
+!macroend
+
 Section "Uninstall"
   Call un.WaitForTorvaneToEnd
+
+  ; While the program is still there it can put back the settings it changed, as its File menu's
+  ; "Restore Backup" does. Silent uninstalls leave the settings as they are.
+  IfFileExists "$INSTDIR\Torvane.exe" 0 restore_done
+  IfFileExists "$INSTDIR\Backup\system.tvb" 0 restore_done
+    MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
+      "Torvane keeps a backup of your original Windows settings.$\n$\nDo you want Torvane to put back your original settings before it is removed?" \
+      /SD IDNO IDNO restore_done
+    DetailPrint "Putting back the original settings..."
+    InitPluginsDir
+    ClearErrors
+    ExecWait '"$INSTDIR\Torvane.exe" /restore "$PLUGINSDIR\restore.txt"' $0
+    IfErrors restore_not_run
+    IntCmp $0 0 restore_ok
+    IntCmp $0 2 restore_no_backup
+      ; What could not be put back, as the program wrote it (the first lines of it).
+      StrCpy $1 ""
+      StrCpy $3 0
+      ClearErrors
+      FileOpen $2 "$PLUGINSDIR\restore.txt" r
+      IfErrors report_done
+      report_line:
+        FileRead $2 $4
+        IfErrors report_close
+        StrCpy $1 "$1$4"
+        IntOp $3 $3 + 1
+        IntCmp $3 14 report_close report_line report_close
+      report_close:
+        FileClose $2
+      report_done:
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "Not all of your original settings could be put back:$\n$\n$1$\nThe backup stays in $INSTDIR\Backup unless you choose to remove it." \
+        /SD IDOK
+      Goto restore_done
+    restore_no_backup:
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "The backup in $INSTDIR\Backup is not complete: your original settings were not put back." \
+        /SD IDOK
+      Goto restore_done
+    restore_not_run:
+      MessageBox MB_OK|MB_ICONEXCLAMATION \
+        "Torvane could not be started to put back your original settings: they were not put back." \
+        /SD IDOK
+      Goto restore_done
+    restore_ok:
+      MessageBox MB_OK|MB_ICONINFORMATION \
+        "Your original settings have been put back. Restart Windows for all of them to take effect." \
+        /SD IDOK
+  restore_done:
 
   Delete "$INSTDIR\Torvane.exe"
   Delete "$INSTDIR\Help\TVNStart.html"
@@ -103,12 +160,25 @@ Section "Uninstall"
   DeleteRegKey /ifempty HKLM "${MAKER_KEY}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 
-  ; The backup of the original settings is the user's: it stays unless the user says otherwise.
-  IfFileExists "$INSTDIR\Backup\*.*" 0 backup_done
+  ; The backup of the original settings is the user's: it stays unless the user says otherwise,
+  ; and then only Torvane's own files go; the folder goes only when nothing else is left in it.
+  IfFileExists "$INSTDIR\Backup\originals.txt" backup_ask
+  IfFileExists "$INSTDIR\Backup\*.tvb" backup_ask backup_done
+  backup_ask:
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-      "The Backup folder holds your original Windows settings, which Torvane's $\"Restore Backup$\" puts back.$\n$\nDo you want to remove it as well?" \
+      "The Backup folder holds your original Windows settings, which Torvane's $\"Restore Backup$\" puts back.$\n$\nDo you want to remove this backup as well? Other files in the folder are kept." \
       /SD IDNO IDNO backup_done
-    RMDir /r "$INSTDIR\Backup"
+    !insertmacro DeleteBackupFile "originals.txt"
+    !insertmacro DeleteBackupFile "system.tvb"
+    !insertmacro DeleteBackupFile "desktop.tvb"
+    !insertmacro DeleteBackupFile "startmenu.tvb"
+    !insertmacro DeleteBackupFile "internet.tvb"
+    !insertmacro DeleteBackupFile "cdrom.tvb"
+    !insertmacro DeleteBackupFile "hdd.tvb"
+    !insertmacro DeleteBackupFile "ram.tvb"
+    !insertmacro DeleteBackupFile "bootup.tvb"
+    !insertmacro DeleteBackupFile "shutdown.tvb"
+    RMDir "$INSTDIR\Backup"
   backup_done:
 
   Delete "$INSTDIR\Uninstall.exe"

@@ -4,20 +4,23 @@
 # virtual desktop "Torvane" (1024x768 at the top-left of the display):
 #   installed.sh <setup.exe> <e2e_driver.exe> <timewarp.dll> <prefix> <wine version name>
 #                [<import audit>] [<screenshot folder>]
-# Steps: 1 silent install; 2 first start to the tray; 3 open from the tray; 4 the backup question
-# and the nine backup files; 5 a manual change (font smoothing) with Apply and the restart
-# question answered No; 6 Restore Backup putting back the exact type and data of the value, and
-# removing the copies of it that did not exist; 7 Auto Tune committing its recommended values
-# (read back from the registry and System.ini, per family; its timers run ten times faster
-# through the time warp); 8 Free Physical Memory writing, running and removing its script; 9 a
-# one-run CPU test; 10 Exit from the tray; 11 silent uninstall keeping the user's Backup folder.
+# Steps: 1 silent install into a folder holding files of the user's; 2 first start to the tray; 3
+# open from the tray; 4 the backup question and the nine backup files; 5 a manual change (font
+# smoothing) with Apply and the restart question answered No; 6 Restore Backup putting back the
+# exact type and data of the value, and removing the copies of it that did not exist; 7 Auto Tune
+# committing its recommended values (read back from the registry and System.ini, per family; its
+# timers run ten times faster through the time warp); 8 Free Physical Memory writing, running and
+# removing its script; 9 a one-run CPU test; 10 Exit from the tray; 11 "Torvane.exe /restore"
+# putting back Auto Tune's values, and the usage for an unknown switch; 12 silent uninstall keeping
+# the backup and the user's files; 13 a second install, and an uninstall answering Yes to putting
+# back the original settings and to removing the backup, which deletes only Torvane's files.
 # With a screenshot folder, every step leaves <version>-NN-<step>.png there; a failure always
 # leaves <prefix>.failure.png.
 # Where Wine runs only 64-bit programs, TORVANE_E2E_PROGRAM_DIR names a folder with a Torvane.exe
-# built for x86_64 and its Help folder: the 32-bit installer cannot run there, so steps 1 and 11
-# are skipped, the two are copied where the installer puts them, and <setup.exe> may be "-". The
-# driver and the time warp must then be built for x86_64 too, and the caller sets WINEARCH=win64
-# (win32 when it is unset).
+# built for x86_64 and its Help folder: the 32-bit installer cannot run there, so the installs and
+# uninstalls (steps 1, 12 and 13) are skipped, the two are copied where the installer puts them, and
+# <setup.exe> may be "-". The driver and the time warp must then be built for x86_64 too, and the
+# caller sets WINEARCH=win64 (win32 when it is unset).
 # Needs DISPLAY (the tests run under xvfb-run).
 set -euo pipefail
 setup=$1
@@ -147,14 +150,18 @@ cp "$warp" "$prefix/drive_c/timewarp.dll"
 program_files=$(wine cmd /c echo %ProgramFiles% </dev/null 2>/dev/null | tr -d '\r')
 dir=$(winepath -u "$program_files\\Torvane" 2>/dev/null)
 
-# 1. Install silently to the default folder.
+# 1. Install silently to the default folder, which already holds files of the user's: a note, and
+# a Backup folder with a file of the user's own that the program's backup will join.
 stage=1
+user_files=(notes.txt Backup/mine.txt)
 if [ -n "$program_dir" ]; then
     echo "skipped: install and uninstall (the 32-bit installer cannot run under 64-bit Wine)"
     mkdir -p "$dir"
     cp "$program_dir/Torvane.exe" "$dir/"
     cp -r "$program_dir/Help" "$dir/"
 else
+    mkdir -p "$dir/Backup"
+    for f in "${user_files[@]}"; do echo "the user's own $f" >"$dir/$f"; done
     wine 'C:\Torvane-setup.exe' /S </dev/null >/dev/null 2>&1 || fail "the installer failed"
     wait_for 20 test -f "$dir/Uninstall.exe" || fail "not installed: Uninstall.exe"
 fi
@@ -424,17 +431,57 @@ program_ended() { ! kill -0 "$program" 2>/dev/null; }
 wait_for 20 program_ended || fail "the program did not end after Exit Torvane"
 D tray-gone 10 || fail "the tray icon window stayed"
 
+# 11. The program's own restore from the command line, as the uninstaller runs it: no window, no
+# question, exit code 0, and Auto Tune's values back as they were before the commit; a switch it
+# does not know shows the usage and ends with 64.
+stage=11
+# Programs started from here on run in the virtual desktop, where the driver sees their windows.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Torvane /f </dev/null >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Torvane /d 1024x768 /f \
+    </dev/null >/dev/null 2>&1
+program_exe="$program_files\\Torvane\\Torvane.exe"
+report="$prefix/drive_c/restore report.txt"
+rc=0
+wine "$program_exe" /restore 'C:\restore report.txt' </dev/null >/dev/null 2>&1 || rc=$?
+[ "$rc" = 0 ] || fail "Torvane.exe /restore ended with $rc: $(tr -d '\r' <"$report" | xargs)"
+[ -f "$report" ] && [ ! -s "$report" ] || fail "/restore wrote no empty report"
+restored_to_was() { # Auto Tune's values as they were before its commit
+    local i=0 entry key name now
+    for entry in "${tuned[@]}"; do
+        IFS='|' read -r key name _ <<<"$entry"
+        now=$(reg_entry "$key" "$name")
+        [ "$now" = "${was[i]}" ] || { echo "$key\\$name \"$now\", not \"${was[i]}\""; return 1; }
+        i=$((i + 1))
+    done
+    now=$(ini_entry "$system_ini" 386Enh ConservativeSwapfileUsage)
+    [ "$now" = "$swapfile_was" ] ||
+        { echo "ConservativeSwapfileUsage \"$now\", not \"$swapfile_was\""; return 1; }
+}
+left=$(restored_to_was) || fail "/restore left $left"
+[ "$(reg_value "$run_key" Torvane)" = "$run_entry" ] || fail "/restore changed the Run entry"
+D tray-gone 1 || fail "/restore left a tray icon"
+wine "$program_exe" /nonsense </dev/null >/dev/null 2>&1 &
+usage=$!
+answer "/restore [FILE]" OK
+rc=0
+wait "$usage" || rc=$?
+[ "$rc" = 64 ] || fail "Torvane.exe /nonsense ended with $rc, not 64"
+
 if [ -n "$program_dir" ]; then
     wineserver -k >/dev/null 2>&1 || true
     rm -rf "$prefix"
     echo "installed ($version): tray, backup, Apply, Restore Backup, Auto Tune," \
-         "Free Physical Memory, CPU test, Exit (install and uninstall skipped)"
+         "Free Physical Memory, CPU test, Exit, /restore (install and uninstall skipped)"
     exit 0
 fi
 
-# 11. Uninstall silently: the uninstaller copies itself away and runs from there (Au_.exe), so
-# its end is seen in what it removes; the user's Backup folder stays.
-stage=11
+# 12. Uninstall silently: the uninstaller copies itself away and runs from there (Au_.exe), so
+# its end is seen in what it removes. It puts no setting back and keeps the backup; of the folder
+# it deletes only Torvane's files, so the user's files and the folders holding them stay.
+stage=12
+backup_files=(system.tvb startmenu.tvb desktop.tvb internet.tvb cdrom.tvb hdd.tvb ram.tvb
+              bootup.tvb shutdown.tvb originals.txt)
+wine reg add "$desktop_key" /v MenuShowDelay /d 123 /f </dev/null >/dev/null 2>&1
 wine "$program_files\\Torvane\\Uninstall.exe" /S </dev/null >/dev/null 2>&1 ||
     fail "the uninstaller failed"
 uninstalled() {
@@ -446,13 +493,48 @@ wait_for 60 uninstalled || true
 [ -f "$dir/Torvane.exe" ] && fail "the program file stayed"
 [ -d "$dir/Help" ] && fail "the Help folder stayed"
 [ -f "$dir/Uninstall.exe" ] && fail "the uninstaller stayed"
-[ -f "$dir/Backup/system.tvb" ] || fail "the user's Backup folder was removed"
+for f in "${backup_files[@]}"; do
+    [ -f "$dir/Backup/$f" ] || fail "the silent uninstall removed the backup file $f"
+done
+user_files_kept() {
+    local f
+    for f in "${user_files[@]}"; do
+        [ "$(cat "$dir/$f" 2>/dev/null)" = "the user's own $f" ] || fail "the user's $f is gone"
+    done
+}
+user_files_kept
+[ "$(reg_value "$desktop_key" MenuShowDelay)" = 123 ] || fail "the silent uninstall put settings back"
 [ -f "$start_menu" ] && fail "the Start-menu entry stayed"
 reg_has "$run_key" Torvane && fail "the Run entry stayed"
 key_has "$options" && fail "the options key stayed"
 key_has "$uninstall_key" && fail "the uninstall entry stayed"
 
+# 13. Install again over what is left, and uninstall as a user does: Yes to putting back the
+# original settings (the program's /restore), Yes to removing the backup. Torvane's backup files
+# go; the user's file in the Backup folder, the folder and the user's note stay.
+stage=13
+wine 'C:\Torvane-setup.exe' /S </dev/null >/dev/null 2>&1 || fail "the second install failed"
+wait_for 20 test -f "$dir/Uninstall.exe" || fail "not installed again: Uninstall.exe"
+wine "$program_files\\Torvane\\Uninstall.exe" </dev/null >/dev/null 2>&1 ||
+    fail "the uninstaller failed"
+click Uninstall 30
+answer "put back your original settings before it is removed?" Yes
+answer "have been put back" OK 60
+answer "remove this backup as well?" Yes
+click Close 60
+wait_for 60 uninstalled || fail "the second uninstall left Torvane's files or entries"
+left=$(restored_to_was) || fail "the uninstaller's restore left $left"
+for f in "${backup_files[@]}"; do
+    [ ! -e "$dir/Backup/$f" ] || fail "the backup file $f stayed after Yes to removing it"
+done
+user_files_kept
+leftover=$(cd "$dir" && find . -mindepth 1 | sort | xargs)
+[ "$leftover" = "./Backup ./Backup/mine.txt ./notes.txt" ] ||
+    fail "the uninstall left more than the user's files: $leftover"
+
 wineserver -k >/dev/null 2>&1 || true
 rm -rf "$prefix"
-echo "installed ($version): install, tray, backup, Apply, Restore Backup, Auto Tune," \
-     "Free Physical Memory, CPU test, Exit, uninstall keeping the backup"
+echo "installed ($version): install into a folder of the user's, tray, backup, Apply," \
+     "Restore Backup, Auto Tune, Free Physical Memory, CPU test, Exit, /restore, silent" \
+     "uninstall keeping the backup and the user's files, uninstall with restore and removal of" \
+     "the backup"

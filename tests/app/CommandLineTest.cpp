@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CCommandLine.h"
+#include "backup/CBackupManager.h"
+#include "backup/COriginalsRecord.h"
+#include "platform/CAppSettings.h"
+#include "platform/ProgramPaths.h"
+#include "support/CPreservedFile.h"
+#include "support/CRegistrySandbox.h"
+#include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
+#include "support/TestRegistry.h"
+
+namespace {
+
+const char kDesktop[] = "Control Panel\\Desktop";
+
+std::string WindowsFile(const char* name) {
+    char buffer[MAX_PATH] = {};
+    GetWindowsDirectoryA(buffer, sizeof(buffer));
+    return std::string(buffer) + name;
+}
+
+DWORD EntryCount(HKEY root) {
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    RegQueryInfoKeyA(root, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
+    return subkeys + values;
+}
+
+// How the words are split and matched against the switch table.
+TEST(CommandLine, FindsTheSwitchAndItsFileWithoutRegardToCaseOrMark) {
+    struct Case {
+        const char* line;
+        bool understood;
+        const char* command;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"/restore", true, "restore", ""},
+        {"  /RESTORE  ", true, "restore", ""},
+        {"-ReStOrE", true, "restore", ""},
+        {"/restore C:\\out.txt", true, "restore", "C:\\out.txt"},
+        {"/restore\t\"C:\\my files\\out.txt\"", true, "restore", "C:\\my files\\out.txt"},
+        {"\"/restore\" out.txt", true, "restore", "out.txt"},
+        {"/restore a.txt b.txt", false, "", ""},
+        {"/restore \"\"", false, "", ""},
+        {"/restore /restore", false, "", ""},
+        {"/restorex", false, "", ""},
+        {"restore", false, "", ""},
+        {"/", false, "", ""},
+        {"/nonsense", false, "", ""},
+        {"out.txt /restore", false, "", ""},
+    };
+    for (const Case& c : cases) {
+        const CCommandLine line(c.line);
+        EXPECT_FALSE(line.IsEmpty()) << c.line;
+        EXPECT_EQ(line.IsUnderstood(), c.understood) << c.line;
+        EXPECT_EQ(line.Command(), c.command) << c.line;
+        EXPECT_EQ(line.File(), c.file) << c.line;
+    }
+    EXPECT_EQ(CCommandLine::Split("a  \"b c\"d \"\" e"),
+              (std::vector<std::string>{"a", "b cd", "", "e"}));
+}
+
+// No words: the program starts as usual. Words it does not understand: one message with the
+// usage and exit code 64, before anything is read or written.
+TEST(CommandLine, AnythingButASwitchOfTheTableShowsTheUsageOnceAndEndsWith64) {
+    CRegistrySandbox sandbox;
+    {
+        CScriptedMessages messages;
+        EXPECT_EQ(CCommandLine("").Run(), CCommandLine::kStartProgram);
+        EXPECT_EQ(CCommandLine(" \t ").Run(), CCommandLine::kStartProgram);
+        EXPECT_TRUE(messages.Texts().empty());
+    }
+    for (const char* line : {"/nonsense", "/restore a b", "-", "restore"}) {
+        CScriptedMessages messages;
+        EXPECT_EQ(CCommandLine(line).Run(), CCommandLine::kUsage) << line;
+        ASSERT_EQ(messages.Texts().size(), 1u) << line;
+        const std::string& text = messages.Texts()[0];
+        for (const std::string& part :
+             {std::string("\"") + line + "\"", std::string("/restore [FILE]"), std::string("2: ")})
+            EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
+    }
+    const std::string longLine = "/" + std::string(500, 'x');
+    CScriptedMessages messages;
+    EXPECT_EQ(CCommandLine(longLine).Run(), CCommandLine::kUsage);
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    // A long line is shown by its start only.
+    EXPECT_EQ(messages.Texts()[0].find(longLine), std::string::npos);
+    EXPECT_NE(messages.Texts()[0].find(longLine.substr(0, 100)), std::string::npos);
+    EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
+    EXPECT_EQ(EntryCount(HKEY_CURRENT_USER), 0u);
+}
+
+class CommandLineRestore : public testing::Test {
+protected:
+    void SetUp() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
+    void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
+
+    CRegistrySandbox sandbox_;
+    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
+    CPreservedFile winIni_{WindowsFile("\\win.ini")};
+    CPreservedFile msdos_{"C:\\msdos.sys"};
+    CTestFolder folder_{"restore"};
+};
+
+// `/restore FILE` after a backup and a change, with the backup whole or damaged: the exit code,
+// the report written to FILE and the restored value; never a question, a Run entry or an option.
+TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCouldNot) {
+    struct Case {
+        const char* name;
+        std::function<void()> damage;
+        int code;
+        const char* report; // a part of the report, "" for an empty one
+        bool restored;      // whether the changed value is back
+    };
+    const std::string record = COriginalsRecord::DefaultPath();
+    // The last module's file: the Start Menu's value comes before it.
+    const std::string shutdown = CBackupManager::BackupFiles()[8];
+    const Case cases[] = {
+        {"whole", [] {}, CCommandLine::kDone, "", true},
+        {"damaged record",
+         [&] { CTestFolder::WriteFile(record, CTestFolder::ReadFile(record) + "x"); },
+         CCommandLine::kPartly, "cannot be used", true},
+        {"damaged module file", [&] { CTestFolder::WriteFile(shutdown, "not a backup"); },
+         CCommandLine::kPartly, "could not be read", true},
+        {"missing module file", [&] { DeleteFileA(shutdown.c_str()); }, CCommandLine::kNoInput,
+         "no complete backup", false},
+    };
+    const std::string report = folder_ / "report with blanks.txt";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "200");
+        ASSERT_EQ(CBackupManager().CreateBackup(), 1);
+        StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "0");
+        c.damage();
+        CTestFolder::WriteFile(report, "an old report");
+
+        CScriptedMessages messages;
+        EXPECT_EQ(CCommandLine("/Restore \"" + report + "\"").Run(), c.code);
+        EXPECT_TRUE(messages.Texts().empty());
+        const std::string written = CTestFolder::ReadFile(report);
+        if (*c.report == '\0')
+            EXPECT_EQ(written, "");
+        else
+            EXPECT_NE(written.find(c.report), std::string::npos) << written;
+        EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(),
+                  c.restored ? "200" : "0");
+        EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kRunKey, "Torvane").exists);
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works"));
+        CTestFolder::RemoveTree(GetBackupDirectory());
+    }
+    // Without a report file the exit code alone tells.
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "200");
+    ASSERT_EQ(CBackupManager().CreateBackup(), 1);
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "0");
+    CScriptedMessages messages;
+    EXPECT_EQ(CCommandLine("-restore").Run(), CCommandLine::kDone);
+    EXPECT_TRUE(messages.Texts().empty());
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
+}
+
+} // namespace
