@@ -16,6 +16,7 @@
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
 #include "support/ReportedMemory.h"
+#include "support/DialogDriver.h"
 #include "app/CMainDlg.h"
 #include "app/CTrayIconDlg.h"
 

@@ -22,6 +22,7 @@
 #include "support/CScriptedMessages.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
+#include "support/DialogDriver.h"
 
 namespace {
 

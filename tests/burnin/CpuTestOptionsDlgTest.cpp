@@ -25,10 +25,6 @@ Stored ReadOptions() {
     return stored;
 }
 
-bool Checked(HWND dialog, int id) {
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
-
 bool EditEnabled(HWND dialog) {
     return IsWindowEnabled(GetDlgItem(dialog, IDC_CPU_USER_COUNT)) != FALSE;
 }
@@ -48,31 +44,31 @@ TEST(CpuTestOptionsDlg, ChoicesBoundsAndStoredValues) {
     // input" enables the edit; the presets leave it as it is.
     std::vector<std::string> refusals;
     INT_PTR result = RunOptions(frame.Handle(), [&](HWND dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_CPU_INTERMEDIATE));
-        EXPECT_FALSE(Checked(dialog, IDC_CPU_AGGRESSIVE));
-        EXPECT_FALSE(Checked(dialog, IDC_CPU_SIMPLE));
-        EXPECT_FALSE(Checked(dialog, IDC_CPU_USER_INPUT));
+        EXPECT_TRUE(IsChecked(dialog, IDC_CPU_INTERMEDIATE));
+        EXPECT_FALSE(IsChecked(dialog, IDC_CPU_AGGRESSIVE));
+        EXPECT_FALSE(IsChecked(dialog, IDC_CPU_SIMPLE));
+        EXPECT_FALSE(IsChecked(dialog, IDC_CPU_USER_INPUT));
         EXPECT_EQ(ItemText(dialog, IDC_CPU_USER_COUNT), "1");
         EXPECT_FALSE(EditEnabled(dialog));
-        ClickControl(dialog, IDC_CPU_SIMPLE);
+        PressButton(dialog, IDC_CPU_SIMPLE);
         EXPECT_FALSE(EditEnabled(dialog));
-        ClickControl(dialog, IDC_CPU_USER_INPUT);
+        PressButton(dialog, IDC_CPU_USER_INPUT);
         EXPECT_TRUE(EditEnabled(dialog));
-        EXPECT_FALSE(Checked(dialog, IDC_CPU_SIMPLE));
-        ClickControl(dialog, IDC_CPU_AGGRESSIVE);
+        EXPECT_FALSE(IsChecked(dialog, IDC_CPU_SIMPLE));
+        PressButton(dialog, IDC_CPU_AGGRESSIVE);
         EXPECT_TRUE(EditEnabled(dialog));
-        ClickControl(dialog, IDC_CPU_USER_INPUT);
+        PressButton(dialog, IDC_CPU_USER_INPUT);
 
         // Out of 1..72: refused with a message, nothing stored, the dialog stays.
         for (const char* typed : {"0", "", "73", "100000000000"}) {
             SetDlgItemTextA(dialog, IDC_CPU_USER_COUNT, typed);
-            NotifyClicked(dialog, IDOK);
+            ClickDialogButton(dialog, IDOK);
             EXPECT_TRUE(IsWindow(dialog)) << typed;
             EXPECT_EQ(ReadOptions().count, 24u) << typed;
         }
         refusals = messages.Texts();
         SetDlgItemTextA(dialog, IDC_CPU_USER_COUNT, "72");
-        NotifyClicked(dialog, IDOK);
+        ClickDialogButton(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(refusals, (std::vector<std::string>{kTooSmall, kTooSmall, kTooBig, kTooBig}));
@@ -81,12 +77,12 @@ TEST(CpuTestOptionsDlg, ChoicesBoundsAndStoredValues) {
 
     // A typed count opens on "User input" with the count; Aggressive then stores 48 and 0.
     result = RunOptions(frame.Handle(), [&](HWND dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_CPU_USER_INPUT));
-        EXPECT_FALSE(Checked(dialog, IDC_CPU_INTERMEDIATE));
+        EXPECT_TRUE(IsChecked(dialog, IDC_CPU_USER_INPUT));
+        EXPECT_FALSE(IsChecked(dialog, IDC_CPU_INTERMEDIATE));
         EXPECT_EQ(ItemText(dialog, IDC_CPU_USER_COUNT), "72");
         EXPECT_TRUE(EditEnabled(dialog));
-        ClickControl(dialog, IDC_CPU_AGGRESSIVE);
-        NotifyClicked(dialog, IDOK);
+        PressButton(dialog, IDC_CPU_AGGRESSIVE);
+        ClickDialogButton(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(ReadOptions().count, 48u);
@@ -94,9 +90,9 @@ TEST(CpuTestOptionsDlg, ChoicesBoundsAndStoredValues) {
 
     // Cancel stores nothing.
     result = RunOptions(frame.Handle(), [&](HWND dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_CPU_AGGRESSIVE));
-        ClickControl(dialog, IDC_CPU_SIMPLE);
-        NotifyClicked(dialog, IDCANCEL);
+        EXPECT_TRUE(IsChecked(dialog, IDC_CPU_AGGRESSIVE));
+        PressButton(dialog, IDC_CPU_SIMPLE);
+        ClickDialogButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(ReadOptions().count, 48u);
@@ -104,10 +100,10 @@ TEST(CpuTestOptionsDlg, ChoicesBoundsAndStoredValues) {
     // A stored 8 opens on Simple; a count typed with trailing text keeps its leading digits.
     CAppSettings().SetCPUTestCount(8);
     result = RunOptions(frame.Handle(), [&](HWND dialog) {
-        EXPECT_TRUE(Checked(dialog, IDC_CPU_SIMPLE));
-        ClickControl(dialog, IDC_CPU_USER_INPUT);
+        EXPECT_TRUE(IsChecked(dialog, IDC_CPU_SIMPLE));
+        PressButton(dialog, IDC_CPU_USER_INPUT);
         SetDlgItemTextA(dialog, IDC_CPU_USER_COUNT, "12 tests");
-        NotifyClicked(dialog, IDOK);
+        ClickDialogButton(dialog, IDOK);
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(ReadOptions().count, 12u);

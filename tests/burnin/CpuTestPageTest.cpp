@@ -70,11 +70,9 @@ protected:
     }
     HWND Page() const { return page_->Handle(); }
     std::string Text(int id) const { return ItemText(Page(), id); }
-    bool Enabled(int id) const { return IsWindowEnabled(GetDlgItem(Page(), id)) != FALSE; }
-    int BarPosition(int id) const {
-        return static_cast<int>(SendDlgItemMessageA(Page(), id, PBM_GETPOS, 0, 0));
-    }
-    void Click(int id) { NotifyClicked(Page(), id); }
+    bool Enabled(int id) const { return IsItemEnabled(Page(), id); }
+    int BarPosition(int id) const { return ::BarPosition(Page(), id); }
+    void Click(int id) { ClickDialogButton(Page(), id); }
     bool PumpUntilText(int id, const std::string& text, DWORD milliseconds = 60000) {
         return Pump(milliseconds, [&] { return Text(id) == text; });
     }
@@ -217,7 +215,7 @@ TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
             return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
                                 reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
         },
-        [](HWND dialog) { NotifyClicked(dialog, IDCANCEL); });
+        [](HWND dialog) { ClickDialogButton(dialog, IDCANCEL); });
     EXPECT_TRUE(main_.locks.empty());
     EXPECT_FALSE(page_->IsRunning());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
@@ -235,8 +233,8 @@ TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
                                 reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
         },
         [](HWND dialog) {
-            ClickControl(dialog, IDC_CPU_SIMPLE);
-            NotifyClicked(dialog, IDOK);
+            PressButton(dialog, IDC_CPU_SIMPLE);
+            ClickDialogButton(dialog, IDOK);
         });
     EXPECT_EQ(StoredCount(), 8u);
     EXPECT_TRUE(page_->IsRunning());

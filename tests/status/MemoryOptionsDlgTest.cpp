@@ -11,26 +11,11 @@
 #include "support/CScriptedMessages.h"
 #include "support/TestRegistry.h"
 #include "support/ReportedMemory.h"
+#include "support/DialogDriver.h"
 
 namespace {
 
 const char kCaption[] = "Memory Optimization Options";
-
-std::string Text(HWND dialog, int id) {
-    char buffer[256] = {};
-    GetDlgItemTextA(dialog, id, buffer, sizeof(buffer));
-    return buffer;
-}
-
-bool Checked(HWND dialog, int id) {
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
-
-// Sets a check box the way a click does: the box changes, then the dialog hears of it.
-void SetCheck(HWND dialog, int id, bool on) {
-    CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
-    ClickDialogButton(dialog, id);
-}
 
 DWORD Stored(const char* name) {
     return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, name).Number();
@@ -70,13 +55,13 @@ protected:
 TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory) {
     // Nothing stored yet: the report is on, automatic optimisation off, 10 % suggested.
     EXPECT_EQ(Run([](HWND dialog) {
-                  EXPECT_EQ(Text(dialog, IDC_TOTAL_PHYSICAL), "257MB");
-                  EXPECT_EQ(Text(dialog, IDC_AUTO_OPTIMIZE_LEVEL), "25");
-                  EXPECT_TRUE(Checked(dialog, IDC_SHOW_POST_DIALOG));
-                  EXPECT_FALSE(Checked(dialog, IDC_USE_AUTO_OPTIMIZE));
+                  EXPECT_EQ(ItemText(dialog, IDC_TOTAL_PHYSICAL), "257MB");
+                  EXPECT_EQ(ItemText(dialog, IDC_AUTO_OPTIMIZE_LEVEL), "25");
+                  EXPECT_TRUE(IsChecked(dialog, IDC_SHOW_POST_DIALOG));
+                  EXPECT_FALSE(IsChecked(dialog, IDC_USE_AUTO_OPTIMIZE));
                   HWND level = GetDlgItem(dialog, IDC_AUTO_OPTIMIZE_LEVEL);
                   EXPECT_FALSE(IsWindowEnabled(level));
-                  SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, true);
+                  SetBox(dialog, IDC_USE_AUTO_OPTIMIZE, true);
                   EXPECT_TRUE(IsWindowEnabled(level));
 
                   const char* refused[] = {"65", "", "0", "abc", "99999999999"};
@@ -101,11 +86,11 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
 
     // The stored level comes back; 64 is the highest accepted.
     EXPECT_EQ(Run([](HWND dialog) {
-                  EXPECT_TRUE(Checked(dialog, IDC_USE_AUTO_OPTIMIZE));
+                  EXPECT_TRUE(IsChecked(dialog, IDC_USE_AUTO_OPTIMIZE));
                   EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_AUTO_OPTIMIZE_LEVEL)));
-                  EXPECT_EQ(Text(dialog, IDC_AUTO_OPTIMIZE_LEVEL), "1");
+                  EXPECT_EQ(ItemText(dialog, IDC_AUTO_OPTIMIZE_LEVEL), "1");
                   SetDlgItemTextA(dialog, IDC_AUTO_OPTIMIZE_LEVEL, "64");
-                  SetCheck(dialog, IDC_SHOW_POST_DIALOG, false);
+                  SetBox(dialog, IDC_SHOW_POST_DIALOG, false);
                   ClickDialogButton(dialog, IDOK);
               }),
               IDOK);
@@ -114,9 +99,9 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
 
     // Cancel stores nothing.
     EXPECT_EQ(Run([](HWND dialog) {
-                  EXPECT_FALSE(Checked(dialog, IDC_SHOW_POST_DIALOG));
-                  SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, false);
-                  SetCheck(dialog, IDC_SHOW_POST_DIALOG, true);
+                  EXPECT_FALSE(IsChecked(dialog, IDC_SHOW_POST_DIALOG));
+                  SetBox(dialog, IDC_USE_AUTO_OPTIMIZE, false);
+                  SetBox(dialog, IDC_SHOW_POST_DIALOG, true);
                   ClickDialogButton(dialog, IDCANCEL);
               }),
               IDCANCEL);
@@ -126,7 +111,7 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
 
     // Switching automatic optimisation off stores the 10 % level, whatever the edit holds.
     EXPECT_EQ(Run([](HWND dialog) {
-                  SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, false);
+                  SetBox(dialog, IDC_USE_AUTO_OPTIMIZE, false);
                   EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_AUTO_OPTIMIZE_LEVEL)));
                   ClickDialogButton(dialog, IDOK);
               }),
@@ -148,14 +133,14 @@ TEST_F(MemoryOptionsDlg, TellsWhyAutomaticOptimisationIsPaused) {
     ASSERT_EQ(rule.Watch(), CAutoOptimizer::kPause);
     std::string shown;
     Run([&](HWND dialog) {
-        shown = Text(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+        shown = ItemText(dialog, IDC_AUTO_OPTIMIZE_STATUS);
         ClickDialogButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(shown, CAutoOptimizer::kNotRunReason);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 1);
     ASSERT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     Run([&](HWND dialog) {
-        shown = Text(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+        shown = ItemText(dialog, IDC_AUTO_OPTIMIZE_STATUS);
         ClickDialogButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(shown, "");
@@ -175,9 +160,9 @@ TEST_F(MemoryOptionsDlg, TheLimitsFollowTheWholeMemoryFrom64MegabytesTo64Gigabyt
         SCOPED_TRACE(c.shown);
         CMemoryFigures::SetSource(ReportedMemory(c.totalMB << 20, (c.totalMB << 20) / 2));
         EXPECT_EQ(Run([&](HWND dialog) {
-                      EXPECT_EQ(Text(dialog, IDC_TOTAL_PHYSICAL), c.shown);
-                      EXPECT_EQ(Text(dialog, IDC_AUTO_OPTIMIZE_LEVEL), c.suggested);
-                      SetCheck(dialog, IDC_USE_AUTO_OPTIMIZE, true);
+                      EXPECT_EQ(ItemText(dialog, IDC_TOTAL_PHYSICAL), c.shown);
+                      EXPECT_EQ(ItemText(dialog, IDC_AUTO_OPTIMIZE_LEVEL), c.suggested);
+                      SetBox(dialog, IDC_USE_AUTO_OPTIMIZE, true);
                       SetDlgItemTextA(dialog, IDC_AUTO_OPTIMIZE_LEVEL, c.tooBig);
                       ClickDialogButton(dialog, IDOK);
                       SetDlgItemTextA(dialog, IDC_AUTO_OPTIMIZE_LEVEL, c.limit);

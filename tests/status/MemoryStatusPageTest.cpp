@@ -20,6 +20,7 @@
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
 #include "support/ReportedMemory.h"
+#include "support/DialogDriver.h"
 
 namespace {
 
@@ -38,12 +39,6 @@ public:
         return onOptimize();
     }
 };
-
-std::string Text(HWND window, int id) {
-    char buffer[256] = {};
-    GetDlgItemTextA(window, id, buffer, sizeof(buffer));
-    return buffer;
-}
 
 class MemoryStatusPage : public testing::Test {
 protected:
@@ -71,13 +66,8 @@ protected:
 
     HWND Item(int id) const { return GetDlgItem(page_->Handle(), id); }
     void Sample() { page_->Send(WM_TIMER, CMemoryStatusPage::kSampleTimer); }
-    void ClickFreeMemory() {
-        page_->Send(WM_COMMAND, MAKEWPARAM(IDC_FREE_MEMORY, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(Item(IDC_FREE_MEMORY)));
-    }
-    int BarPosition() const {
-        return static_cast<int>(SendMessageA(Item(IDC_MEMORY_PROGRESS), PBM_GETPOS, 0, 0));
-    }
+    void ClickFreeMemory() { ClickDialogButton(*page_, IDC_FREE_MEMORY); }
+    int BarPosition() const { return ::BarPosition(*page_, IDC_MEMORY_PROGRESS); }
     // Runs "Free Physical Memory" with a gain of `gain` bytes and lets the report come; returns
     // how many report dialogs the script saw.
     int FreeMemoryAndReport(DWORD gain, CModalScript::Script script) {
@@ -106,23 +96,23 @@ protected:
 };
 
 TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLevel) {
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_TOTAL), "262144 KB");
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_SCALE_MAX), "257\nMB\n(Max)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_TOTAL), "262144 KB");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_SCALE_MAX), "257\nMB\n(Max)");
     EXPECT_NE(page_->SampleTimer(), 0u);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
 
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 25);
     Sample();
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "204800 KB (78%)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "204800 KB (78%)");
 
     // The same figures again: neither label is written.
     SetDlgItemTextA(*page_, IDC_MEMORY_USED, "used");
     SetDlgItemTextA(*page_, IDC_MEMORY_FREE, "free");
     Sample();
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "used");
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "free");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "used");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "free");
 
     // Both lines run along their values at the right edge of the chart.
     HWND chart = Item(IDC_MEMORY_CHART);
@@ -151,8 +141,8 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     total_ += kMB;
     free_ += kMB;
     Sample();
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "used");
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "used");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
 
     // Showing the page again hides a bar left over from a run.
     ShowWindow(Item(IDC_MEMORY_PROGRESS), SW_SHOW);
@@ -167,15 +157,15 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     page_ = std::make_unique<CMemoryStatusPage>(main_);
     ASSERT_TRUE(page_->CreatePage(parent_));
     Sample();
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
 
     // All memory free: a used figure of 0 is written too.
     free_ = total_;
     page_ = std::make_unique<CMemoryStatusPage>(main_);
     ASSERT_TRUE(page_->CreatePage(parent_));
     Sample();
-    EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), "0 KB (0%)");
+    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "0 KB (0%)");
 
 }
 
@@ -212,10 +202,10 @@ TEST_F(MemoryStatusPage, FiguresScaleAndLineFollowTheMachineFrom64MegabytesTo64G
         ASSERT_TRUE(page_->CreatePage(parent_));
         Sample();
         Sample();
-        EXPECT_EQ(Text(*page_, IDC_MEMORY_TOTAL), c.total);
-        EXPECT_EQ(Text(*page_, IDC_MEMORY_USED), c.used);
-        EXPECT_EQ(Text(*page_, IDC_MEMORY_FREE), c.free);
-        EXPECT_EQ(Text(*page_, IDC_MEMORY_SCALE_MAX), std::string(c.scale) + "\nMB\n(Max)");
+        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_TOTAL), c.total);
+        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), c.used);
+        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), c.free);
+        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_SCALE_MAX), std::string(c.scale) + "\nMB\n(Max)");
 
         HWND chart = Item(IDC_MEMORY_CHART);
         RECT client = {};
@@ -243,7 +233,7 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
     std::string reclaimed;
     {
         CModalScript driver(kReportCaption, [&](HWND dialog) {
-            reclaimed = Text(dialog, IDC_RECLAIMED_TEXT);
+            reclaimed = ItemText(dialog, IDC_RECLAIMED_TEXT);
             EXPECT_FALSE(IsDlgButtonChecked(dialog, IDC_DONT_SHOW_AGAIN));
             CheckDlgButton(dialog, IDC_DONT_SHOW_AGAIN, BST_CHECKED);
             ClickDialogButton(dialog, IDOK);
@@ -267,7 +257,7 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog", 1);
     EXPECT_EQ(FreeMemoryAndReport(kMB / 2,
                                   [&](HWND dialog) {
-                                      reclaimed = Text(dialog, IDC_RECLAIMED_TEXT);
+                                      reclaimed = ItemText(dialog, IDC_RECLAIMED_TEXT);
                                       ClickDialogButton(dialog, IDOK);
                                   }),
               1);

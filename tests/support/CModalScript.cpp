@@ -52,7 +52,3 @@ void CALLBACK CModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
 }
 
-void ClickDialogButton(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}

@@ -29,5 +29,3 @@ private:
     int seen_ = 0;
 };
 
-// Clicks a button of a dialog the way the user does: the dialog gets its BN_CLICKED.
-void ClickDialogButton(HWND dialog, int id);

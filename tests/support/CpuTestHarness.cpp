@@ -50,20 +50,8 @@ INT_PTR DriveModal(const char* title, const std::function<INT_PTR()>& show,
     return result;
 }
 
-void ClickControl(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
 
-void NotifyClicked(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
 
-std::string ItemText(HWND dialog, int id) {
-    char text[512] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof(text));
-    return text;
-}
 
 bool Pump(DWORD milliseconds, const std::function<bool()>& done) {
     const DWORD start = GetTickCount();

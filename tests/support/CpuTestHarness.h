@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "support/CRecordingMainWindow.h"
+#include "support/DialogDriver.h"
 
 // The CPU test page reports to a recording main window.
 using CCpuTestMainWindow = CRecordingMainWindow;
@@ -28,12 +29,6 @@ private:
 // dialog to `script`, which must end it. Returns what `show` returned.
 INT_PTR DriveModal(const char* title, const std::function<INT_PTR()>& show,
                    const std::function<void(HWND dialog)>& script);
-
-// Clicks a control as the user would (BM_CLICK), or sends the click notification for a control
-// whose click is handled by its parent (skin buttons).
-void ClickControl(HWND dialog, int id);
-void NotifyClicked(HWND dialog, int id);
-std::string ItemText(HWND dialog, int id);
 
 // Dispatches this thread's messages for the given time or until `done` reports true, looking at
 // the clock after every message: a run's flood of posts may keep the queue from ever emptying.

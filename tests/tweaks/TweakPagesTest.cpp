@@ -13,6 +13,7 @@
 #include "support/CModalScript.h"
 #include "support/CTestFolder.h"
 #include "support/TestRegistry.h"
+#include "support/DialogDriver.h"
 #include "tweaks/CBootupTweaks.h"
 #include "tweaks/CFileChooser.h"
 #include "tweaks/CInternetTweaks.h"
@@ -68,40 +69,17 @@ protected:
         return *page_;
     }
     HWND Item(int id) const { return GetDlgItem(page_->Handle(), id); }
-    // What a user's typing does: the field changes and tells the page.
-    void Type(int id, const std::string& text) const {
-        SetDlgItemTextA(page_->Handle(), id, text.c_str());
-    }
-    void Leave(int id) const {
-        SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS),
-                     reinterpret_cast<LPARAM>(Item(id)));
-    }
-    // A click on a check box: it toggles and notifies.
-    void Click(int id) const {
-        const bool checked = IsDlgButtonChecked(page_->Handle(), id) == BST_CHECKED;
-        CheckDlgButton(page_->Handle(), id, checked ? BST_UNCHECKED : BST_CHECKED);
-        Press(id);
-    }
-    // A click on a button or a text.
-    void Press(int id) const {
-        SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(Item(id)));
-    }
-    void Select(int id, int index) const {
-        SendMessageA(Item(id), CB_SETCURSEL, index, 0);
-        SendMessageA(page_->Handle(), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Item(id)));
-    }
-    int Selected(int id) const {
-        return static_cast<int>(SendMessageA(Item(id), CB_GETCURSEL, 0, 0));
-    }
-    std::string Text(int id) const {
-        char buffer[512] = {};
-        GetDlgItemTextA(page_->Handle(), id, buffer, sizeof(buffer));
-        return buffer;
-    }
-    bool Checked(int id) const { return IsDlgButtonChecked(page_->Handle(), id) == BST_CHECKED; }
-    bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    // What a user does on the page: typing, leaving a field, clicking a box, a button or a text,
+    // choosing from a list; and what the page shows.
+    void Type(int id, const std::string& text) const { TypeText(*page_, id, text); }
+    void Leave(int id) const { LeaveField(*page_, id); }
+    void Click(int id) const { ToggleBox(*page_, id); }
+    void Press(int id) const { ClickDialogButton(*page_, id); }
+    void Select(int id, int index) const { SelectEntry(*page_, id, index); }
+    int Selected(int id) const { return SelectedEntry(*page_, id); }
+    std::string Text(int id) const { return ItemText(*page_, id); }
+    bool Checked(int id) const { return IsChecked(*page_, id); }
+    bool Enabled(int id) const { return IsItemEnabled(*page_, id); }
     std::string LastMessage() const {
         return messages_.Texts().empty() ? std::string() : messages_.Texts().back();
     }

@@ -46,7 +46,7 @@ TEST(CpuTestPageShots, Screenshots) {
     ASSERT_TRUE(page->CreatePage(frame.Handle()));
     SetWindowPos(page->Handle(), nullptr, 30, 100, 381, 287, SWP_NOZORDER | SWP_SHOWWINDOW);
     Pump(500);
-    NotifyClicked(page->Handle(), IDC_CPU_START);
+    ClickDialogButton(page->Handle(), IDC_CPU_START);
     ASSERT_TRUE(Pump(60000, [&] {
         return ItemText(page->Handle(), IDC_CPU_CURRENT_LABEL) == "Running Test 2" &&
                SendDlgItemMessageA(page->Handle(), IDC_CPU_CURRENT_BAR, PBM_GETPOS, 0, 0) >= 45;
