@@ -18,6 +18,7 @@
 #include "platform/CTimeScale.h"
 #include "platform/WindowsVersion.h"
 #include "res/resource.h"
+#include "support/EmulatedSystem.h"
 #include "support/CFakeAutoTuneMain.h"
 #include "support/CModalScript.h"
 #include "support/CPreservedFile.h"
@@ -106,7 +107,7 @@ struct ControlLog {
 };
 
 bool IsXPOr98() {
-    const int family = DetectWindowsFamily();
+    const int family = ExpectedFamily();
     return family == kFamilyWinXP || family == kFamilyWin98;
 }
 
@@ -290,7 +291,7 @@ TEST_F(AutoTunePages, AScratchFileThatCannotBeMadeEndsTheRunAndSaysWhy) {
 TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     if (!IsXPOr98())
         GTEST_SKIP() << "the whole run is checked on Windows XP and 98";
-    const bool nineX = IsNineXFamily(DetectWindowsFamily());
+    const bool nineX = IsNineXFamily(ExpectedFamily());
     StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "FontSmoothing", "1");
     CScriptedMessages messages;
     messages.Answer(IDYES).Answer(IDYES);

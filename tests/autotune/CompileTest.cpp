@@ -3,6 +3,7 @@
 #include "autotune/CAnalyzerSet.h"
 #include "platform/CMemoryFigures.h"
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
@@ -59,7 +60,7 @@ protected:
     CPreservedFile systemIni_{WindowsFile("\\System.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CAnalyzerSet analyzers_;
-    const int family_ = DetectWindowsFamily();
+    const int family_ = ExpectedFamily();
 };
 
 const char kInternetLines[] = "-MTU will be adjusted for faster transmission.\n"

@@ -3,6 +3,7 @@
 #include "platform/CRegistryAccess.h"
 #include "platform/RegistryPrimitives.h"
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
 
@@ -138,7 +139,7 @@ TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothi
 
     const CPlainAccess access;
     const BOOL deleted = access.DeleteKey(HKEY_CURRENT_USER, key.c_str());
-    if (IsNineXFamily(access.OsFamily()) || IsNTFamily(access.OsFamily())) {
+    if (IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily())) {
         EXPECT_TRUE(deleted);
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, key));
     } else {
@@ -153,7 +154,7 @@ TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothi
 
 TEST_F(RegistryPrimitives, TheBaseKnowsTheFamilyAndTheWindowsDirectory) {
     const CPlainAccess access;
-    EXPECT_EQ(access.OsFamily(), DetectWindowsFamily());
+    EXPECT_EQ(access.OsFamily(), ExpectedFamily());
     char directory[MAX_PATH] = {};
     GetWindowsDirectoryA(directory, sizeof(directory));
     EXPECT_EQ(access.WindowsDirectory(), directory);

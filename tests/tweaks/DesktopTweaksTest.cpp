@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
 #include "support/ModuleReads.h"
@@ -23,8 +24,8 @@ using Getter = BOOL (CDesktopTweaks::*)(DWORD&);
 class DesktopTweaks : public testing::Test {
 protected:
     DWORD Get(Getter get, BOOL result) { return ReadThrough(module_, get, result); }
-    bool NineX() const { return IsNineXFamily(module_.OsFamily()); }
-    bool NT() const { return IsNTFamily(module_.OsFamily()); }
+    bool NineX() const { return IsNineXFamily(ExpectedFamily()); }
+    bool NT() const { return IsNTFamily(ExpectedFamily()); }
 
     CRegistrySandbox sandbox_;
     CDesktopTweaks module_;
@@ -74,7 +75,7 @@ TEST_F(DesktopTweaks, PaintDesktopVersionIsWrittenForTheDefaultUserTwice) {
 TEST(DesktopTweaksRefused, ARefusedFirstPaintDesktopVersionWriteSkipsTheSecond) {
     CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
     CDesktopTweaks module;
-    const bool family = IsNineXFamily(module.OsFamily()) || IsNTFamily(module.OsFamily());
+    const bool family = IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily());
     EXPECT_EQ(module.SetPaintDesktopVersion(1), !family);
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kDefaultDesktop, "PaintDesktopVersion").exists);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/ProgramPaths.h"
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
@@ -95,7 +96,7 @@ protected:
     CSavedVariable profile_{"USERPROFILE"};
     CTestFolder folder_{"temp"};
     std::string temp_ = folder_ / "Temp";
-    int family_ = DetectWindowsFamily();
+    int family_ = ExpectedFamily();
     bool clears_ = IsNineXFamily(family_) || IsNTFamily(family_);
 
     void SetUp() override {

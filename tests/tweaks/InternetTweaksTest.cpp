@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
@@ -197,7 +198,7 @@ TEST_F(InternetRegistry, NineXReadsTheTextWithTheDecimalConversion) {
 class InternetTweaks : public InternetRegistry {
 protected:
     CInternetTweaks module_;
-    int Family() const { return module_.OsFamily(); }
+    int Family() const { return ExpectedFamily(); }
     bool NineX() const { return IsNineXFamily(Family()); }
     bool Modern() const { return Family() == kFamilyWin2000 || Family() == kFamilyWinXP; }
 };

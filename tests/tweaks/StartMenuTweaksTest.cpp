@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
@@ -55,7 +56,7 @@ TEST_F(StartMenuTweaks, TheMenuOrderIsNeverReadAndSortingDeletesIt) {
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kStartMenuOrder));
 
     const BOOL sorted = module_.SetMenuOrder(1);
-    if (IsNineXFamily(module_.OsFamily()) || IsNTFamily(module_.OsFamily())) {
+    if (IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily())) {
         EXPECT_TRUE(sorted);
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kStartMenuOrder));
         EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kMenuOrder));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/WindowsVersion.h"
+#include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CSystemTweaks.h"
@@ -78,8 +79,8 @@ TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
     const BOOL setOwner = module_.SetRegisteredOwner("New Owner");
     const BOOL setOrganization = module_.SetRegisteredOrganization("New Organisation");
 
-    if (IsNineXFamily(module_.OsFamily()) || IsNTFamily(module_.OsFamily())) {
-        const bool nineX = IsNineXFamily(module_.OsFamily());
+    if (IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily())) {
+        const bool nineX = IsNineXFamily(ExpectedFamily());
         const char* key = nineX ? kNineXKey : kNTKey;
         const char* other = nineX ? kNTKey : kNineXKey;
         EXPECT_TRUE(gotOwner && gotOrganization && setOwner && setOrganization);

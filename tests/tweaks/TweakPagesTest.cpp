@@ -5,6 +5,7 @@
 
 #include "platform/WindowsVersion.h"
 #include "res/tweakpages_ids.h"
+#include "support/EmulatedSystem.h"
 #include "support/CRecordingMainWindow.h"
 #include "support/CPixelCanvas.h"
 #include "support/CPreservedFile.h"
@@ -43,7 +44,7 @@ UINT FakeDriveType(const char* root) {
 }
 
 int Family() {
-    return CSystemTweaks().OsFamily();
+    return ExpectedFamily();
 }
 
 class TweakPages : public testing::Test {
