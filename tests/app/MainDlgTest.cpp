@@ -507,10 +507,9 @@ TEST(PageButtonNames, EveryButtonAPageTellsTheUserToClickCarriesThatName) {
         std::pair<std::string, std::set<std::string>> found;
         EnumChildWindows(main->Page(row.page)->Handle(), CollectPageTexts,
                          reinterpret_cast<LPARAM>(&found));
-        std::vector<std::string> names;
         for (const std::string& text : row.laterTexts)
             found.first += text + "\n";
-        names = QuotedNames(found.first);
+        std::vector<std::string> names = QuotedNames(found.first);
         const std::string help = main->HelpPanel().HelpText();
         for (const std::string& name : row.helpNames) {
             EXPECT_NE(help.find("click on " + name + " button"), std::string::npos) << name;
