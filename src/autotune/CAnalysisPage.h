@@ -8,7 +8,7 @@
 
 struct AnalysisStep;
 
-// The second page of Auto Tune: a timed examination of the nine modules. "Begin Tuning" starts a
+// The second page of Auto Tune: a timed examination of the nine modules. "Begin Tune" starts a
 // chain of one-shot timers (one pending at a time); each tick moves the progress bar, words the
 // message and does its part: exercising the disk with a scratch file, letting a module's analyser
 // recommend, or compiling the texts of the changes. The page owns the analysers it fills. While

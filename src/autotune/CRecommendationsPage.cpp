@@ -31,9 +31,9 @@ constexpr int kButtonHeight = 26;
 constexpr int kGap = 8;
 
 const PageButton kButtons[] = {
-    {IDC_RESULTS_GO_BACK, "Go Back", IDB_GO_BACK_NORMAL, IDB_GO_BACK_HOVER, IDB_GO_BACK_PRESSED,
+    {IDC_RESULTS_GO_BACK, "Go Back", "Go Back", IDB_GO_BACK_NORMAL, IDB_GO_BACK_HOVER, IDB_GO_BACK_PRESSED,
      IDB_GO_BACK_DISABLED, 20, kButtonTop},
-    {IDC_RESULTS_OPTIMIZE, "Optimize System now", IDB_OPTIMIZE_NOW_NORMAL, IDB_OPTIMIZE_NOW_HOVER,
+    {IDC_RESULTS_OPTIMIZE, "Optimize System Now", "Optimize System now", IDB_OPTIMIZE_NOW_NORMAL, IDB_OPTIMIZE_NOW_HOVER,
      IDB_OPTIMIZE_NOW_PRESSED, IDB_OPTIMIZE_NOW_DISABLED, 226, kButtonTop},
 };
 

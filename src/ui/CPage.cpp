@@ -8,7 +8,7 @@ BOOL CPage::CreateButtons(const PageButton* buttons, size_t count) {
     for (size_t i = 0; i < count; ++i) {
         const PageButton& row = buttons[i];
         auto button = std::make_unique<CSkinButton>();
-        if (!button->Create(row.tooltip, WS_CHILD | WS_VISIBLE | WS_TABSTOP, row.normal, row.hover,
+        if (!button->Create(row.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, row.normal, row.hover,
                             row.pressed, row.disabled, kSkinTransparent, Handle(), row.id))
             return FALSE;
         button->MoveTo(row.x, row.y);

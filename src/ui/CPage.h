@@ -12,9 +12,12 @@
 
 class IMainWindow;
 
-// One skin button of a page, as a row of the page's constant button table.
+// One skin button of a page, as a row of the page's constant button table. The caption is the
+// button's window text: the words its picture shows, which the page's texts name; the tooltip may
+// say more.
 struct PageButton {
     int id;
+    const char* caption;
     const char* tooltip;
     UINT normal, hover, pressed, disabled;
     int x, y; // page pixels of the top-left corner
@@ -35,7 +38,7 @@ public:
 protected:
     IMainWindow& Main() const { return main_; }
 
-    // Creates the buttons of the table at their positions with their tooltips; FALSE when one
+    // Creates the buttons of the table at their positions with their captions and tooltips; FALSE when one
     // cannot be made.
     BOOL CreateButtons(const PageButton* buttons, size_t count);
     CSkinButton* Button(int id);

@@ -207,8 +207,6 @@ void CSkinButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinButton::SetTooltip(const std::string& text, bool activate) {
-    if (window_ != nullptr && !text.empty() && Text() != text)
-        SetText(text); // what screen readers announce
     EnsureTooltip();
     if (tooltip_ == nullptr)
         return;

@@ -11,9 +11,10 @@
 // first: its transparent pixels are not part of the button, neither for drawing nor for the
 // mouse. The hover picture shows while the mouse is over the shape.
 //
-// Every skin button is a tab stop. Its window text is its name for screen readers (the picture
-// is drawn over it), the focused button shows a dotted focus rectangle inside its shape unless
-// the window's keyboard cues are hidden, and Space presses it as it does a plain push button.
+// Every skin button is a tab stop. Its window text is its name for screen readers: the words its
+// picture shows (the picture is drawn over it), which a tooltip may say at more length. The
+// focused button shows a dotted focus rectangle inside its shape unless the window's keyboard
+// cues are hidden, and Space presses it as it does a plain push button.
 class CSkinButton : public CPaintedControl {
 public:
     ~CSkinButton() override;
@@ -28,7 +29,7 @@ public:
                 COLORREF transparent, HWND parent, int id);
 
     // Creates the tooltip on first use, registers the button with it, sets the text and
-    // activates or deactivates it. A text that is not empty also becomes the window text.
+    // activates or deactivates it. The window text stays the caption.
     void SetTooltip(const std::string& text, bool activate = true);
     // Realises the palette of the picture now shown and repaints.
     void RealizeButtonPalette();

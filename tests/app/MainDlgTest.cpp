@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,8 @@
 #include "app/CSectionIntroPage.h"
 #include "app/CTrayIconDlg.h"
 #include "app/ITrayOwner.h"
+#include "app/MainPages.h"
+#include "autotune/CAnalysisPage.h"
 #include "autotune/CRecommendationsPage.h"
 #include "platform/CMessageBox.h"
 #include "platform/CTimeScale.h"
@@ -434,6 +438,92 @@ TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {
     EXPECT_EQ(panel.HelpText(), "A tweak\n\nIts help.");
     panel.Send(WM_COMMAND, IDCANCEL);
     EXPECT_FALSE(panel.IsOut());
+}
+
+// The names a text puts in quotes ('Start', "Begin Tune"); an arrow written after a name
+// ('To System Tweaks->') points at the button and is no part of it. An apostrophe inside a word
+// ("system's") opens no quote.
+std::vector<std::string> QuotedNames(const std::string& text) {
+    static const std::regex quoted(R"((?:^|[\s(])'([^'\n]+?)(?:->)?'|"([^"\n]+?)(?:->)?")");
+    std::vector<std::string> names;
+    for (std::sregex_iterator it(text.begin(), text.end(), quoted), end; it != end; ++it)
+        names.push_back((*it)[1].matched ? (*it)[1].str() : (*it)[2].str());
+    return names;
+}
+
+BOOL CALLBACK CollectPageTexts(HWND child, LPARAM param) {
+    auto& found = *reinterpret_cast<std::pair<std::string, std::set<std::string>>*>(param);
+    char kind[16] = {};
+    GetClassNameA(child, kind, sizeof kind);
+    const std::string text = CWindow(child).Text();
+    if (lstrcmpiA(kind, "Static") == 0)
+        found.first += text + "\n";
+    else if (lstrcmpiA(kind, "Button") == 0)
+        found.second.insert(text);
+    return TRUE;
+}
+
+TEST(PageButtonNames, EveryButtonAPageTellsTheUserToClickCarriesThatName) {
+    CTimeScale::SetDivisor(3);
+    CRegistrySandbox sandbox{CRegistrySandbox::kLocalMachine};
+    FakeOwner owner;
+    PageRecord record;
+    MainPageFactory factory = [&record](int kind, IMainWindow& main) {
+        if (kind >= kFirstTweakPage && kind <= kLastTweakPage)
+            return RecordingPages(record)(kind, main);
+        return MakeMainPage(kind, main);
+    };
+    auto main = std::make_unique<CMainDlg>(owner, factory);
+    ASSERT_TRUE(main->Create(owner.OwnerWindow()));
+    main->Show(SW_SHOW);
+
+    // Each page as it is first shown, with the texts it shows later and the names its help
+    // panel text gives without quotes.
+    struct Row {
+        int page;
+        void (*show)(CMainDlg& main);
+        std::vector<std::string> laterTexts;
+        std::vector<std::string> helpNames;
+        std::vector<std::string> expected; // every name the page's texts give
+    };
+    const Row rows[] = {
+        {kAutoTuneIntroPage, [](CMainDlg& m) { m.ShowAutoTuneSection(); }, {}, {},
+         {"Help", "Start"}},
+        {kAnalysisPage, [](CMainDlg& m) { m.ShowAnalysisPage(); },
+         {CAnalysisPage::kDoneMessage}, {}, {"Begin Tune", "Back", "Recommend Now"}},
+        {kManualIntroPage, [](CMainDlg& m) { m.ShowManualSection(); }, {}, {},
+         {"Help", "To System Tweaks"}},
+        {kStatusIntroPage, [](CMainDlg& m) { m.ShowStatusSection(); }, {}, {},
+         {"Help"}},
+        {kBurnInIntroPage, [](CMainDlg& m) { m.ShowBurnInSection(); }, {}, {},
+         {"Help"}},
+        {kMemoryStatusPage, [](CMainDlg& m) { m.ShowMemoryStatusPage(); }, {},
+         {"Optimization Options"}, {"Optimization Options"}},
+        {kCpuTestPage, [](CMainDlg& m) { m.ShowCpuTestPage(); }, {}, {}, {"Start Test", "Help"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.page);
+        row.show(*main);
+        ASSERT_EQ(main->CurrentPage(), row.page);
+        std::pair<std::string, std::set<std::string>> found;
+        EnumChildWindows(main->Page(row.page)->Handle(), CollectPageTexts,
+                         reinterpret_cast<LPARAM>(&found));
+        for (const std::string& text : row.laterTexts)
+            found.first += text + "\n";
+        std::vector<std::string> names = QuotedNames(found.first);
+        const std::string help = main->HelpPanel().HelpText();
+        for (const std::string& name : row.helpNames) {
+            EXPECT_NE(help.find("click on " + name + " button"), std::string::npos) << name;
+            names.push_back(name);
+        }
+        EXPECT_EQ(names, row.expected);
+        for (const std::string& name : names)
+            EXPECT_EQ(found.second.count(name), 1u)
+                << "no button \"" << name << "\" among: " << testing::PrintToString(found.second);
+    }
+    main.reset();
+    PumpMessages(20);
+    CTimeScale::SetDivisor(1);
 }
 
 TEST_F(MainDlg, TabReachesEveryEnabledButtonAndSpacePressesIt) {

@@ -8,7 +8,8 @@
 //   e2e_driver tray-point               prints "x y", the screen point of the tray icon in the
 //                                       taskbar of Wine's virtual desktop
 //   e2e_driver locate TEXT [SECONDS]    waits for a visible window whose text is TEXT (an "&"
-//                                       mnemonic ignored) and prints "x y", its centre
+//                                       mnemonic ignored; while the program runs, only its
+//                                       own windows) and prints "x y", its centre
 //                                       (exit code 3: scrolled out of view in its pager)
 //   e2e_driver locate-box LABEL [SECONDS]  the same for the check box in front of a label
 //   e2e_driver locate-next TEXT [SECONDS]  the same for the window that follows it (a field)
@@ -127,13 +128,22 @@ BOOL CALLBACK MatchText(HWND window, LPARAM param) {
 }
 
 BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
+    // While the program runs, only its own windows count: the taskbar of Wine's desktop has a
+    // "Start" button too.
+    if (g_process != 0 && !OfProgram(window))
+        return TRUE;
     if (!MatchText(window, param))
         return FALSE;
     EnumChildWindows(window, MatchText, param);
     return reinterpret_cast<Search*>(param)->found == nullptr;
 }
 
+// A visible window showing TEXT: one of the program's while it runs, else any.
 HWND FindByText(const char* text) {
+    HWND tray = FindTray();
+    g_process = 0;
+    if (tray != nullptr)
+        GetWindowThreadProcessId(tray, &g_process);
     Search search{text, nullptr};
     EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;

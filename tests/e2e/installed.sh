@@ -202,7 +202,7 @@ read -r x y < <(D tray-point) || true
 # settling is lost, so the click is repeated until the window shows.
 for try in 1 2 3; do
     xdotool mousemove "$x" "$y" click 1
-    D locate "Start Tuning" 10 >/dev/null 2>&1 && break
+    D locate "Start" 10 >/dev/null 2>&1 && break
     [ "$try" = 3 ] && fail "the main window did not show after three clicks on the tray icon"
 done
 shot main-window
@@ -278,11 +278,11 @@ shot restored
 # button; the View menu still leads there.
 stage=7
 menu View Down Return
-click "Start Tuning"
-click "Begin Tuning"
+click "Start"
+click "Begin Tune"
 point "Torvane is now Analyzing your system." >/dev/null
 shot analysis-running
-click "View Results" 120
+click "Recommend Now" 120
 shot recommendations
 # What the commit writes, as "key|value|type and data": the values every version gets, then those
 # of its family. Server 2003 belongs to neither family, so it gets no family's values, and the
@@ -325,7 +325,7 @@ for entry in "${tuned[@]}" "${untouched[@]}"; do
     was+=("$(reg_entry "$key" "$name")")
 done
 swapfile_was=$(ini_entry "$system_ini" 386Enh ConservativeSwapfileUsage)
-click "Optimize System now"
+click "Optimize System Now"
 answer "Commit the Optimized Values" Yes
 D message 60 >/dev/null || fail "the commit did not end with the restart question"
 shot committed
@@ -410,7 +410,7 @@ stage=9
 D gone "$report_title" 0 || fail "a late report of reclaimed memory appeared"
 click "Burn-in Tests"
 click "CPU Tests"
-click "Start CPU Test"
+click "Start Test"
 click "User input"
 xdotool mousemove $(point "User input" 20 locate-next) click 1
 xdotool key End BackSpace BackSpace BackSpace BackSpace

@@ -17,7 +17,21 @@ def near_magenta(c):
 class Palette:
     """The program's one palette of 255 colours (the 256th entry is kept for magenta)."""
 
-    def __init__(self, pictures, fixed):
+    def __init__(self, pictures, fixed, colours=None):
+        """Chooses the colours for the pictures, or takes the given ones (a kept palette)."""
+        if colours is None:
+            colours = self._choose(pictures, fixed)
+        for c in colours:
+            assert not near_magenta(c), c
+        self.colours = colours
+        self.image = Image.new("P", (1, 1))
+        flat = []
+        for c in colours + [colours[0]]:
+            flat.extend(c)
+        self.image.putpalette(flat)
+
+    @staticmethod
+    def _choose(pictures, fixed):
         sample = []
         for rgb, opaque in pictures:
             px = rgb.load()
@@ -30,15 +44,20 @@ class Palette:
         img = Image.new("RGB", (len(sample), 1))
         img.putdata(sample)
         q = img.quantize(255 - len(fixed), method=Image.Quantize.MEDIANCUT)
-        colours = list(fixed) + [tuple(q.getpalette()[i * 3:i * 3 + 3]) for i in range(255 - len(fixed))]
-        for c in colours:
-            assert not near_magenta(c), c
-        self.colours = colours
-        self.image = Image.new("P", (1, 1))
-        flat = []
-        for c in colours + [colours[0]]:
-            flat.extend(c)
-        self.image.putpalette(flat)
+        return list(fixed) + [tuple(q.getpalette()[i * 3:i * 3 + 3]) for i in range(255 - len(fixed))]
+
+    def save(self, path):
+        with open(path, "w") as f:
+            f.write("# The shared palette of the artwork, one colour a line (red green blue).\n")
+            f.write("# tools/art/generate.py keeps it; --new-palette chooses it again.\n")
+            for c in self.colours:
+                f.write("%d %d %d\n" % c)
+
+    @staticmethod
+    def load(path):
+        with open(path) as f:
+            return [tuple(int(v) for v in line.split()) for line in f
+                    if line.strip() and not line.startswith("#")]
 
     def indices(self, rgb, opaque, dither):
         """Palette indices of a picture, 255 for transparent pixels."""

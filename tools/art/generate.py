@@ -2,10 +2,11 @@
 """Draws all of Torvane's artwork into src/res/art/ and lists it in src/res/resource.h and
 src/res/Torvane.rc (between the "artwork" marker lines, which it rewrites).
 
-    /usr/bin/python3 tools/art/generate.py [--preview DIR]
+    /usr/bin/python3 tools/art/generate.py [--preview DIR] [--new-palette]
 
 Needs python3-pil and fonts-dejavu-core (Debian). The build never runs it: its output is kept in
-the repository. --preview also writes PNG views of the main window with its buttons.
+the repository. --preview also writes PNG views of the main window with its buttons. The shared
+palette is kept in tools/art/palette.txt: a changed picture leaves every other file as it was.
 """
 import math
 import os
@@ -21,6 +22,7 @@ import files  # noqa: E402
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 RES = os.path.join(ROOT, "src", "res")
 ART = os.path.join(RES, "art")
+PALETTE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "palette.txt")
 
 SECTION_ACCENT = {"autotune": AMBER, "manual": BLUE, "status": GREEN, "burnin": RED}
 
@@ -107,10 +109,18 @@ def push_button(w, h, caption, glyph, state, radius=6):
         gx, gy = 7 + shift, (h - gs) / 2 + shift
         draw_glyph(c, glyph, gx, gy, gs)
         text_left = 7 + gs + 3
-    f = fit_font(caption, w - text_left - 5, sizes=(11, 10.5, 10, 9.5, 9))
     cx = text_left + (w - text_left - 5) / 2 + shift
-    c.text((cx, h / 2 + shift), caption, f, WHITE if state != "pressed" else TEXT_LIGHT,
-           anchor="mm", shadow=INK)
+    colour = WHITE if state != "pressed" else TEXT_LIGHT
+    if "\n" in caption:
+        # a name too long for one line: two lines, each centred, in one size that fits both
+        lines = caption.split("\n")
+        f = fit_font(max(lines, key=len), w - text_left - 5, sizes=(9.5, 9, 8.5))
+        for i, line in enumerate(lines):
+            c.text((cx, h / 2 + (i - 0.5) * 10.5 + shift), line, f, colour, anchor="mm",
+                   shadow=INK)
+        return c.finish()
+    f = fit_font(caption, w - text_left - 5, sizes=(11, 10.5, 10, 9.5, 9))
+    c.text((cx, h / 2 + shift), caption, f, colour, anchor="mm", shadow=INK)
     return c.finish()
 
 
@@ -286,21 +296,21 @@ def button_table(base):
         t.append((name, ids, pos,
                   lambda s, symbol=symbol, y=pos[1]: tweak_tile(symbol, 123 - y, s)))
     for name, ids, caption, glyph in (
-            ("GET_HELP", (230, 232, 231, 233), "Get Help", "help"),
-            ("TO_SYSTEM_TWEAKS", (238, 240, 239, 241), "System Tweaks", "next"),
-            ("TO_MEMORY_STATUS", (298, 300, 299, 301), "Memory Status", "next"),
-            ("TO_CPU_TEST", (323, 321, 322, 320), "CPU Test", "next"),
-            ("START_TUNING", (242, 243, 244, 245), "Start Tuning", "play"),
-            ("BACK_TO_INTRO", (255, 257, 256, 258), "Back to Intro", "back"),
-            ("BEGIN_TUNING", (259, 261, 260, 262), "Begin Tuning", "play"),
-            ("VIEW_RESULTS", (267, 269, 268, 270), "View Results", "list"),
-            ("OPTIMIZE_NOW", (263, 265, 264, 266), "Optimize Now", "check"),
+            ("GET_HELP", (230, 232, 231, 233), "Help", "help"),
+            ("TO_SYSTEM_TWEAKS", (238, 240, 239, 241), "To System Tweaks", "next"),
+            ("TO_MEMORY_STATUS", (298, 300, 299, 301), "To Memory Status", "next"),
+            ("TO_CPU_TEST", (323, 321, 322, 320), "To CPU Test", "next"),
+            ("START_TUNING", (242, 243, 244, 245), "Start", "play"),
+            ("BACK_TO_INTRO", (255, 257, 256, 258), "Back", "back"),
+            ("BEGIN_TUNING", (259, 261, 260, 262), "Begin Tune", "play"),
+            ("VIEW_RESULTS", (267, 269, 268, 270), "Recommend Now", "list"),
+            ("OPTIMIZE_NOW", (263, 265, 264, 266), "Optimize\nSystem Now", "check"),
             ("GO_BACK", (285, 287, 286, 288), "Go Back", "back"),
-            ("FREE_MEMORY", (307, 309, 308, 310), "Free Memory", "ram"),
-            ("MEMORY_OPTIONS", (314, 316, 315, 317), "Options", "gear"),
+            ("FREE_MEMORY", (307, 309, 308, 310), "Free Physical\nMemory", "ram"),
+            ("MEMORY_OPTIONS", (314, 316, 315, 317), "Optimization\nOptions", "gear"),
             ("START_CPU_TEST", (333, 335, 334, 336), "Start Test", "play"),
-            ("STOP_CPU_TEST", (341, 343, 342, 344), "Stop Test", "stop"),
-            ("CPU_TEST_OPTIONS", (340, 338, 339, 337), "Test Options", "gear")):
+            ("STOP_CPU_TEST", (341, 343, 342, 344), "Stop CPU Test", "stop"),
+            ("CPU_TEST_OPTIONS", (340, 338, 339, 337), "CPU Test Options", "gear")):
         t.append((name, ids, None,
                   lambda s, caption=caption, glyph=glyph: push_button(110, 26, caption, glyph, s)))
     return t
@@ -489,9 +499,17 @@ def main(argv):
             add("IDB_%s_%s" % (name, state.upper()), number,
                 "btn_%s_%s.bmp" % (name.lower(), state), pics[state])
 
+    # The palette is kept between runs, so that a changed picture leaves the others as they were;
+    # --new-palette chooses it again from all the pictures (and so changes every file).
+    kept = None
+    if "--new-palette" not in argv and os.path.exists(PALETTE):
+        kept = files.Palette.load(PALETTE)
     palette = files.Palette([p for (_, _, p, _) in pictures.values()],
                             fixed=[INK, WHITE, LAVENDER, LAVENDER_LIGHT, LAVENDER_DARK, AMBER,
-                                   GREEN, RED, BLUE, TEXT_LIGHT, TEXT_DIM, PANEL, (0, 0, 0)])
+                                   GREEN, RED, BLUE, TEXT_LIGHT, TEXT_DIM, PANEL, (0, 0, 0)],
+                            colours=kept)
+    if kept is None:
+        palette.save(PALETTE)
     total = 0
     for name, (number, fname, picture, kind) in pictures.items():
         path = os.path.join(ART, fname)

@@ -52,7 +52,7 @@ sleep 8
 xdotool mousemove 600 700
 sleep 1
 shot "$out/$name-autotune.png"
-# "Start Tuning" (the backup is made already): the analysis page, ready to begin.
+# "Start" (the backup is made already): the analysis page, ready to begin.
 click $((50 + 318)) $((50 + 403)); xdotool mousemove 600 700; sleep 1
 shot "$out/$name-analysis.png"
 click $((50 + 114)) $((50 + 44)); xdotool mousemove 600 700; sleep 1
