@@ -19,5 +19,7 @@ BOOL EnsureOriginalBackup(HWND owner);
 void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
                      const std::function<void()>& restored = {});
 
-// The report of a restore whose record of exact originals was refused or left places behind.
+// The report of a restore that did not put everything back (RestoreResult::Complete): the
+// files that could not be read, a refused record, another user's backup, the tweaks left
+// behind; it always ends by saying where the backup is kept.
 std::string DescribeUnrestored(const COriginalsRecord::RestoreResult& originals);
