@@ -95,7 +95,9 @@ void OnRestoreBackup(HWND owner, IRestartHost& restartHost, const std::function<
     if (!CMessageBox::AskYesNo(owner, "Do you wish to restore your original\nsystem settings now?"))
         return;
     CBackupManager manager;
-    if (!manager.BackupFilesExist()) {
+    // Some files missing is a partial backup, restored as far as it goes (RestoreBackup names
+    // them); only without any of it is there nothing to restore.
+    if (CBackupManager::FindExistingBackup() == CBackupManager::Existing::kNone) {
         CMessageBox::Show(owner,
                           "Error in Restoring Original Settings, Make sure all the backup files "
                           "are located in\n" +

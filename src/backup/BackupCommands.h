@@ -13,9 +13,9 @@ class IRestartHost;
 // Returns 1 when the original settings are backed up (now or earlier) and the caller may go on.
 BOOL EnsureOriginalBackup(HWND owner);
 
-// The File menu's "Restore Backup": asks, checks the nine files, restores them, tells which
-// original settings were not put back (DescribeUnrestored), calls `restored` (when given) and
-// asks to restart Windows.
+// The File menu's "Restore Backup": asks, checks that there is a backup at all, restores it,
+// tells what was not put back (DescribeUnrestored), calls `restored` (when given) and asks to
+// restart Windows.
 void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
                      const std::function<void()>& restored = {});
 

@@ -161,9 +161,10 @@ template <class Module> int CanRead() {
 using Failures = COriginalsRecord::RestoreResult;
 namespace n = tweak_names;
 
-// A write of a module's restore: one that fails names its tweak.
+// A write of a module's restore: one that fails names its tweak. A null tweak counts nothing:
+// the deletes of some settings report a value or key that is already gone as a failure.
 void Put(BOOL written, const char* tweak, Failures& failures) {
-    if (!written)
+    if (!written && tweak != nullptr)
         failures.AddFailedTweak(tweak);
 }
 
@@ -174,9 +175,12 @@ int RestoreSystem(Failures& failed) {
     if (record) {
         Put(record->SetHungAppTimeout(record->hungAppTimeout), n::kTimeOut, failed);
         Put(record->SetUpdateMode(record->keepExplorerRefreshed), n::kExplorerRefresh, failed);
-        Put(record->SetRegisteredOwner(record->registeredOwner), n::kRegisteredName, failed);
-        Put(record->SetRegisteredOrganization(record->registeredOrganization),
-            n::kRegisteredCompany, failed);
+        // Only the two families keep a registration: elsewhere there is nothing to put back.
+        if (record->IsNineX() || record->IsNT()) {
+            Put(record->SetRegisteredOwner(record->registeredOwner), n::kRegisteredName, failed);
+            Put(record->SetRegisteredOrganization(record->registeredOrganization),
+                n::kRegisteredCompany, failed);
+        }
         Put(record->SetShellFolder(CSystemTweaks::kPersonalFolder, record->personalFolder),
             n::kMyDocuments, failed);
         Put(record->SetShellFolder(CSystemTweaks::kMyPicturesFolder, record->myPicturesFolder),
@@ -194,7 +198,8 @@ int RestoreDesktop(Failures& failed) {
     if (record) {
         Put(record->SetPaintDesktopVersion(record->showWindowsVersion), n::kShowVersion, failed);
         Put(record->SetLinkValue(record->noShortcutPrefix), n::kShortcutPrefix, failed);
-        Put(record->SetIsShortcut(record->hideShortcutArrows), n::kShortcutArrows, failed);
+        Put(record->SetIsShortcut(record->hideShortcutArrows),
+            record->hideShortcutArrows == 0 ? n::kShortcutArrows : nullptr, failed);
         Put(record->SetFontSmoothing(record->fontSmoothing), n::kSmoothFonts, failed);
         if (record->IsNineX()) {
             Put(record->SetOpenWith(record->openWith), n::kOpenWith, failed);
@@ -210,7 +215,8 @@ int RestoreStartMenu(Failures& failed) {
         return 0;
     if (record) {
         Put(record->SetMenuShowDelay(record->menuShowDelay), n::kMenuSpeed, failed);
-        Put(record->SetMenuOrder(record->sortStartMenu), n::kMenuSort, failed);
+        Put(record->SetMenuOrder(record->sortStartMenu),
+            record->sortStartMenu == 0 ? n::kMenuSort : nullptr, failed);
         Put(record->SetNoWindowsUpdate(record->noWindowsUpdate), n::kNoWindowsUpdate, failed);
         Put(record->SetNoRecentDocMenu(record->noRecentDocMenu), n::kNoDocuments, failed);
         Put(record->SetNoFavoritesMenu(record->noFavoritesMenu), n::kNoFavorites, failed);

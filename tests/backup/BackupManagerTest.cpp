@@ -189,6 +189,9 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     const DWORD protection = GetFileAttributesA("C:\\msdos.sys");
 
     ASSERT_EQ(manager_.RestoreBackup(), 1);
+    // Every write of the nine files went through: nothing to report.
+    EXPECT_TRUE(manager_.OriginalsResult().Complete())
+        << DescribeUnrestored(manager_.OriginalsResult());
 
     // The CD file system values were unreadable at the backup: Windows' own values come back.
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch").Number(), 448u);
@@ -318,49 +321,36 @@ TEST_F(BackupManagerTest, ARestoreWithTheSortFlagDeletesTheStartMenuOrder) {
     EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, order), !NineX() && !NT());
 }
 
-TEST_F(BackupManagerTest, AMissingFileStopsTheRestoreBeforeAnythingIsWritten) {
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    ASSERT_TRUE(DeleteFileA(File("\\ram.tvb").c_str()));
-    EXPECT_EQ(manager_.BackupFilesExist(), 0);
-
-    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
-    messages_.Answer(IDYES);
-    NoRestart restart;
-    OnRestoreBackup(nullptr, restart, [] { ADD_FAILURE() << "nothing was restored"; });
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[0], "Do you wish to restore your original\nsystem settings now?");
-    EXPECT_EQ(messages_.Texts()[1], "Error in Restoring Original Settings, Make sure all the "
-                                    "backup files are located in\n" +
-                                        GetBackupDirectory());
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "9999");
-}
-
-// A file that cannot be read (another module's, or garbage) is named by its section; every other
-// module and the record are still put back, and the restore goes on as a partial one. Only when
-// nothing at all can be read is it an error.
-TEST_F(BackupManagerTest, UnreadableFilesAreNamedAndEverythingElseIsRestored) {
-    const char kRestoreError[] = "Error in Restoring Original Settings, Make sure you are not\n"
-                                 "running any other programs and try again!";
+// A file that is missing or cannot be read (another module's, or garbage) is named by its
+// section; every other module and the record are still put back, and the restore goes on as a
+// partial one. Only when nothing at all can be read is it an error.
+TEST_F(BackupManagerTest, MissingAndUnreadableFilesAreNamedAndEverythingElseIsRestored) {
+    const std::string kNoFiles = "Error in Restoring Original Settings, Make sure all the "
+                                 "backup files are located in\n" +
+                                 GetBackupDirectory();
+    const std::string kNoneRead = "Error in Restoring Original Settings, Make sure you are not\n"
+                                  "running any other programs and try again!";
     const std::string kept = "\n\nThe backup is kept in\n" + GetBackupDirectory();
+    const std::string unread =
+        "These backup files could not be read: their settings were not restored.\n";
+    const std::vector<const char*> all = {"\\system.tvb",   "\\desktop.tvb", "\\startmenu.tvb",
+                                          "\\internet.tvb", "\\cdrom.tvb",   "\\hdd.tvb",
+                                          "\\ram.tvb",      "\\bootup.tvb",  "\\shutdown.tvb"};
+    enum Damage { kMissing, kUnreadable };
     const struct {
-        std::vector<const char*> damaged;
+        std::vector<const char*> files;
+        Damage damage;
         bool record;
         std::string report;
     } cases[] = {
-        {{"\\desktop.tvb"},
-         false,
-         "These backup files could not be read: their settings were not restored.\n"
-         "\nDesktop Tweaks" +
-             kept},
+        {{"\\desktop.tvb"}, kUnreadable, false, unread + "\nDesktop Tweaks" + kept},
         {{"\\system.tvb", "\\shutdown.tvb"},
+         kUnreadable,
          true,
-         "These backup files could not be read: their settings were not restored.\n"
-         "\nSystem Tweaks\nShut down Tweaks" +
-             kept},
-        {{"\\system.tvb", "\\desktop.tvb", "\\startmenu.tvb", "\\internet.tvb", "\\cdrom.tvb",
-          "\\hdd.tvb", "\\ram.tvb", "\\bootup.tvb", "\\shutdown.tvb"},
-         false,
-         kRestoreError},
+         unread + "\nSystem Tweaks\nShut down Tweaks" + kept},
+        {{"\\ram.tvb"}, kMissing, false, unread + "\nMemory Tweaks" + kept},
+        {all, kUnreadable, false, kNoneRead},
+        {all, kMissing, false, kNoFiles},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.report);
@@ -369,13 +359,15 @@ TEST_F(BackupManagerTest, UnreadableFilesAreNamedAndEverythingElseIsRestored) {
         if (!c.record) {
             ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
         }
-        for (size_t i = 0; i < c.damaged.size(); ++i) {
-            // Another module's file, then garbage.
-            if (i % 2 == 0 && c.damaged[i] != std::string("\\internet.tvb")) {
+        for (size_t i = 0; i < c.files.size(); ++i) {
+            // Missing, or another module's file, or garbage.
+            if (c.damage == kMissing) {
+                ASSERT_TRUE(DeleteFileA(File(c.files[i]).c_str()));
+            } else if (i % 2 == 0 && c.files[i] != std::string("\\internet.tvb")) {
                 ASSERT_TRUE(
-                    CopyFileA(File("\\internet.tvb").c_str(), File(c.damaged[i]).c_str(), FALSE));
+                    CopyFileA(File("\\internet.tvb").c_str(), File(c.files[i]).c_str(), FALSE));
             } else {
-                CTestFolder::WriteFile(File(c.damaged[i]), "not a backup");
+                CTestFolder::WriteFile(File(c.files[i]), "not a backup");
             }
         }
         StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
@@ -389,8 +381,9 @@ TEST_F(BackupManagerTest, UnreadableFilesAreNamedAndEverythingElseIsRestored) {
         const std::vector<std::string> texts(messages_.Texts().begin() + before,
                                              messages_.Texts().end());
         ASSERT_GE(texts.size(), 2u);
+        EXPECT_EQ(texts[0], "Do you wish to restore your original\nsystem settings now?");
         EXPECT_EQ(texts[1], c.report);
-        const bool restored = c.report != kRestoreError;
+        const bool restored = c.report != kNoneRead && c.report != kNoFiles;
         EXPECT_EQ(told, restored);
         // A partial restore still asks to restart Windows; an error does not.
         EXPECT_EQ(texts.size(), restored ? 3u : 2u);
