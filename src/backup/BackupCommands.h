@@ -13,11 +13,13 @@ class IRestartHost;
 // Returns 1 when the original settings are backed up (now or earlier) and the caller may go on.
 BOOL EnsureOriginalBackup(HWND owner);
 
-// The File menu's "Restore Backup": asks, checks the nine files, restores them, tells which
-// original settings were not put back (DescribeUnrestored), calls `restored` (when given) and
-// asks to restart Windows.
+// The File menu's "Restore Backup": asks, checks that there is a backup at all, restores it,
+// tells what was not put back (DescribeUnrestored), calls `restored` (when given) and asks to
+// restart Windows.
 void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
                      const std::function<void()>& restored = {});
 
-// The report of a restore whose record of exact originals was refused or left places behind.
+// The report of a restore that did not put everything back (RestoreResult::Complete): the
+// files that could not be read, a refused record, another user's backup, the tweaks left
+// behind; it always ends by saying where the backup is kept.
 std::string DescribeUnrestored(const COriginalsRecord::RestoreResult& originals);

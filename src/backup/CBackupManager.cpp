@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "backup/COriginalsRecord.h"
+#include "backup/TweakNames.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RegistryPrimitives.h"
 #include "tweaks/CBootupTweaks.h"
@@ -152,82 +153,106 @@ template <class Module> int LoadRecord(std::unique_ptr<Module>& record) {
     return 1;
 }
 
-int RestoreSystem() {
+template <class Module> int CanRead() {
+    std::unique_ptr<Module> record;
+    return LoadRecord(record);
+}
+
+using Failures = COriginalsRecord::RestoreResult;
+namespace n = tweak_names;
+
+// A write of a module's restore: one that fails names its tweak. A null tweak counts nothing:
+// the deletes of some settings report a value or key that is already gone as a failure.
+void Put(BOOL written, const char* tweak, Failures& failures) {
+    if (!written && tweak != nullptr)
+        failures.AddFailedTweak(tweak);
+}
+
+int RestoreSystem(Failures& failed) {
     std::unique_ptr<CSystemTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetHungAppTimeout(record->hungAppTimeout);
-        record->SetUpdateMode(record->keepExplorerRefreshed);
-        record->SetRegisteredOwner(record->registeredOwner);
-        record->SetRegisteredOrganization(record->registeredOrganization);
-        record->SetShellFolder(CSystemTweaks::kPersonalFolder, record->personalFolder);
-        record->SetShellFolder(CSystemTweaks::kMyPicturesFolder, record->myPicturesFolder);
-        record->SetShellFolder(CSystemTweaks::kFavoritesFolder, record->favoritesFolder);
+        Put(record->SetHungAppTimeout(record->hungAppTimeout), n::kTimeOut, failed);
+        Put(record->SetUpdateMode(record->keepExplorerRefreshed), n::kExplorerRefresh, failed);
+        // Only the two families keep a registration: elsewhere there is nothing to put back.
+        if (record->IsNineX() || record->IsNT()) {
+            Put(record->SetRegisteredOwner(record->registeredOwner), n::kRegisteredName, failed);
+            Put(record->SetRegisteredOrganization(record->registeredOrganization),
+                n::kRegisteredCompany, failed);
+        }
+        Put(record->SetShellFolder(CSystemTweaks::kPersonalFolder, record->personalFolder),
+            n::kMyDocuments, failed);
+        Put(record->SetShellFolder(CSystemTweaks::kMyPicturesFolder, record->myPicturesFolder),
+            n::kMyPictures, failed);
+        Put(record->SetShellFolder(CSystemTweaks::kFavoritesFolder, record->favoritesFolder),
+            n::kFavorites, failed);
     }
     return 1;
 }
 
-int RestoreDesktop() {
+int RestoreDesktop(Failures& failed) {
     std::unique_ptr<CDesktopTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetPaintDesktopVersion(record->showWindowsVersion);
-        record->SetLinkValue(record->noShortcutPrefix);
-        record->SetIsShortcut(record->hideShortcutArrows);
-        record->SetFontSmoothing(record->fontSmoothing);
+        Put(record->SetPaintDesktopVersion(record->showWindowsVersion), n::kShowVersion, failed);
+        Put(record->SetLinkValue(record->noShortcutPrefix), n::kShortcutPrefix, failed);
+        Put(record->SetIsShortcut(record->hideShortcutArrows),
+            record->hideShortcutArrows == 0 ? n::kShortcutArrows : nullptr, failed);
+        Put(record->SetFontSmoothing(record->fontSmoothing), n::kSmoothFonts, failed);
         if (record->IsNineX()) {
-            record->SetOpenWith(record->openWith);
-            record->SetMaxCachedIcons(record->maxCachedIcons);
+            Put(record->SetOpenWith(record->openWith), n::kOpenWith, failed);
+            Put(record->SetMaxCachedIcons(record->maxCachedIcons), n::kIconCache, failed);
         }
     }
     return 1;
 }
 
-int RestoreStartMenu() {
+int RestoreStartMenu(Failures& failed) {
     std::unique_ptr<CStartMenuTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetMenuShowDelay(record->menuShowDelay);
-        record->SetMenuOrder(record->sortStartMenu);
-        record->SetNoWindowsUpdate(record->noWindowsUpdate);
-        record->SetNoRecentDocMenu(record->noRecentDocMenu);
-        record->SetNoFavoritesMenu(record->noFavoritesMenu);
-        record->SetNoFind(record->noFind);
-        record->SetNoRun(record->noRun);
-        record->SetNoLogOff(record->noLogOff);
-        record->SetNoClose(record->noClose);
+        Put(record->SetMenuShowDelay(record->menuShowDelay), n::kMenuSpeed, failed);
+        Put(record->SetMenuOrder(record->sortStartMenu),
+            record->sortStartMenu == 0 ? n::kMenuSort : nullptr, failed);
+        Put(record->SetNoWindowsUpdate(record->noWindowsUpdate), n::kNoWindowsUpdate, failed);
+        Put(record->SetNoRecentDocMenu(record->noRecentDocMenu), n::kNoDocuments, failed);
+        Put(record->SetNoFavoritesMenu(record->noFavoritesMenu), n::kNoFavorites, failed);
+        Put(record->SetNoFind(record->noFind), n::kNoFind, failed);
+        Put(record->SetNoRun(record->noRun), n::kNoRun, failed);
+        Put(record->SetNoLogOff(record->noLogOff), n::kNoLogOff, failed);
+        Put(record->SetNoClose(record->noClose), n::kNoShutdown, failed);
     }
     return 1;
 }
 
-int RestoreInternet() {
+int RestoreInternet(Failures& failed) {
     std::unique_ptr<CInternetTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetMTU(record->mtu);
-        record->SetRWIN(record->rwin);
-        record->SetDefaultTTL(record->ttl);
+        Put(record->SetMTU(record->mtu), n::kMtu, failed);
+        Put(record->SetRWIN(record->rwin), n::kRwin, failed);
+        Put(record->SetDefaultTTL(record->ttl), n::kTtl, failed);
     }
     return 1;
 }
 
-int RestoreCDROM() {
+int RestoreCDROM(Failures& failed) {
     std::unique_ptr<CCDROMTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetCDFS(record->cdSpeed, record->cacheSize);
-        record->SetAutorun(record->autorun);
-        record->SetNoDriveTypeAutoRun(record->dataAutoPlay);
+        Put(record->SetCDFS(record->cdSpeed, record->cacheSize), n::kCdromCache, failed);
+        Put(record->SetAutorun(record->autorun), n::kAudioAutoPlay, failed);
+        Put(record->SetNoDriveTypeAutoRun(record->dataAutoPlay), n::kDataAutoPlay, failed);
     }
     return 1;
 }
 
-int RestoreHDD() {
+int RestoreHDD(Failures& failed) {
     std::unique_ptr<CHDDTweaks> record;
     if (!LoadRecord(record))
         return 0;
@@ -236,67 +261,81 @@ int RestoreHDD() {
                        record->chunkSize == 0 && record->contigFileAllocSize == 0 &&
                        record->forceFIFO == 0;
     if (record && record->IsNineX() && !empty) {
-        record->SetVCache(record->minFileCache, record->maxFileCache, record->chunkSize);
-        record->SetContigFileAllocSize(record->contigFileAllocSize);
-        record->SetForceFIFO(record->forceFIFO);
+        Put(record->SetVCache(record->minFileCache, record->maxFileCache, record->chunkSize),
+            n::kVCache, failed);
+        Put(record->SetContigFileAllocSize(record->contigFileAllocSize), n::kFileCache, failed);
+        Put(record->SetForceFIFO(record->forceFIFO), n::kFifo, failed);
     }
     return 1;
 }
 
-int RestoreRAM() {
+int RestoreRAM(Failures& failed) {
     std::unique_ptr<CRAMTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetAlwaysUnloadDLL(record->alwaysUnloadDLL);
+        Put(record->SetAlwaysUnloadDLL(record->alwaysUnloadDLL), n::kUnloadDlls, failed);
         if (record->IsNT()) {
-            record->SetDisablePagingExecutive(record->disablePagingExecutive);
-            record->SetIoPageLockLimit(record->ioPageLockLimit);
-            record->SetWin32PrioritySeparation(record->win32PrioritySeparation);
+            Put(record->SetDisablePagingExecutive(record->disablePagingExecutive), n::kCorePaging,
+                failed);
+            Put(record->SetIoPageLockLimit(record->ioPageLockLimit), n::kSystemCache, failed);
+            Put(record->SetWin32PrioritySeparation(record->win32PrioritySeparation),
+                n::kBackgroundTasks, failed);
         }
         if (record->IsNineX()) {
-            record->SetConservativeSwapfileUsage(record->conservativeSwapfileUsage);
-            record->SetMinSPs(record->minSPs);
+            Put(record->SetConservativeSwapfileUsage(record->conservativeSwapfileUsage),
+                n::kSwapFile, failed);
+            Put(record->SetMinSPs(record->minSPs), n::kSpareStacks, failed);
         }
     }
     return 1;
 }
 
-int RestoreBootup() {
+int RestoreBootup(Failures& failed) {
     std::unique_ptr<CBootupTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetBootMenu(record->bootMenu);
+        Put(record->SetBootMenu(record->bootMenu), n::kBootMenu, failed);
         if (record->IsNineX()) {
-            record->SetAutoscan(record->autoscan);
-            record->SetDrvSpace(record->disableDrvSpace);
-            record->SetDblSpace(record->disableDblSpace);
-            record->SetDoubleBuffer(record->disableDoubleBuffer);
+            Put(record->SetAutoscan(record->autoscan), n::kScandisk, failed);
+            Put(record->SetDrvSpace(record->disableDrvSpace), n::kDrivespace, failed);
+            Put(record->SetDblSpace(record->disableDblSpace), n::kDoublespace, failed);
+            Put(record->SetDoubleBuffer(record->disableDoubleBuffer), n::kDoubleBuffering, failed);
         }
     }
     return 1;
 }
 
-int RestoreShutdown() {
+int RestoreShutdown(Failures& failed) {
     std::unique_ptr<CShutdownTweaks> record;
     if (!LoadRecord(record))
         return 0;
     if (record) {
-        record->SetAutoEndTasks(record->autoEndTasks);
+        Put(record->SetAutoEndTasks(record->autoEndTasks), n::kAutoClose, failed);
         if (record->IsNineX())
-            record->SetFastReboot(record->fastReboot);
+            Put(record->SetFastReboot(record->fastReboot), n::kFastShutdown, failed);
     }
     return 1;
 }
 
-using Step = int (*)();
-const Step kBackupSteps[] = {BackUpSystem,   BackUpDesktop, BackUpStartMenu,
-                             BackUpInternet, BackUpCDROM,   BackUpHDD,
-                             BackUpRAM,      BackUpBootup,  BackUpShutdown};
-const Step kRestoreSteps[] = {RestoreSystem,   RestoreDesktop, RestoreStartMenu,
-                              RestoreInternet, RestoreCDROM,   RestoreHDD,
-                              RestoreRAM,      RestoreBootup,  RestoreShutdown};
+// The nine modules in their fixed order, each with its section as the main window names it.
+const struct {
+    const char* section;
+    int (*backUp)();
+    int (*restore)(Failures&);
+    int (*canRead)();
+} kModules[] = {
+    {"System Tweaks", BackUpSystem, RestoreSystem, CanRead<CSystemTweaks>},
+    {"Desktop Tweaks", BackUpDesktop, RestoreDesktop, CanRead<CDesktopTweaks>},
+    {"Start Menu Tweaks", BackUpStartMenu, RestoreStartMenu, CanRead<CStartMenuTweaks>},
+    {"Internet Tweaks", BackUpInternet, RestoreInternet, CanRead<CInternetTweaks>},
+    {"CDROM Tweaks", BackUpCDROM, RestoreCDROM, CanRead<CCDROMTweaks>},
+    {"Hard Disk Tweaks", BackUpHDD, RestoreHDD, CanRead<CHDDTweaks>},
+    {"Memory Tweaks", BackUpRAM, RestoreRAM, CanRead<CRAMTweaks>},
+    {"Boot up Tweaks", BackUpBootup, RestoreBootup, CanRead<CBootupTweaks>},
+    {"Shut down Tweaks", BackUpShutdown, RestoreShutdown, CanRead<CShutdownTweaks>},
+};
 
 } // namespace
 
@@ -318,8 +357,8 @@ int CBackupManager::CreateBackup() {
     DeleteFileA(COriginalsRecord::DefaultPath().c_str());
     if (!COriginalsRecord::BackUpSystem())
         return 0;
-    for (Step step : kBackupSteps) {
-        if (!step())
+    for (const auto& module : kModules) {
+        if (!module.backUp())
             return 0;
     }
     return 1;
@@ -333,13 +372,69 @@ int CBackupManager::BackupFilesExist() {
     return 1;
 }
 
+CBackupManager::Existing CBackupManager::FindExistingBackup() {
+    bool anyFile =
+        GetFileAttributesA(COriginalsRecord::DefaultPath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    bool allRead = true;
+    for (size_t i = 0; i < BackupFiles().size(); ++i) {
+        anyFile =
+            anyFile || GetFileAttributesA(BackupFiles()[i].c_str()) != INVALID_FILE_ATTRIBUTES;
+        allRead = allRead && kModules[i].canRead();
+    }
+    if (!anyFile)
+        return Existing::kNone;
+    if (!allRead)
+        return Existing::kDamaged;
+    // A record beside the nine files has to be sound and of this Windows family; without one the
+    // nine files alone are the originals, as a backup of an earlier version keeps them.
+    COriginalsRecord record;
+    OriginalPlaces places;
+    return COriginalsRecord::LoadDefault(record, places) == COriginalsRecord::Found::kRefused
+               ? Existing::kDamaged
+               : Existing::kComplete;
+}
+
 int CBackupManager::RestoreBackup() {
     originals_ = COriginalsRecord::RestoreResult();
-    for (Step step : kRestoreSteps) {
-        if (!step())
-            return 0;
+    COriginalsRecord record;
+    OriginalPlaces places;
+    const COriginalsRecord::Found found = COriginalsRecord::LoadDefault(record, places);
+    originals_.refused = found == COriginalsRecord::Found::kRefused;
+
+    // Values under HKEY_CURRENT_USER belong to the user who made the backup: another user's
+    // restore leaves this user's own as they are now, what the nine files hold included.
+    const std::string me = COriginalsRecord::CurrentUser();
+    const bool otherUser = found == COriginalsRecord::Found::kUsable && !record.User().empty() &&
+                           !me.empty() && lstrcmpiA(record.User().c_str(), me.c_str()) != 0;
+    COriginalsRecord mine;
+    OriginalPlaces myPlaces;
+    if (otherUser) {
+        originals_.otherUser = record.User();
+        myPlaces = SelectPlaces(places, true);
+        mine.Capture(record.Family(), myPlaces);
     }
+
+    // Every module whose file can be read, whatever became of the others.
+    Failures modules;
+    int read = 0;
+    for (const auto& module : kModules) {
+        if (module.restore(modules))
+            ++read;
+        else
+            originals_.unreadableModules.push_back(module.section);
+    }
+    if (otherUser)
+        mine.Apply(myPlaces, originals_);
     // Then what the nine files cannot hold: exact types and data, values that did not exist.
-    originals_ = COriginalsRecord::RestoreSystem();
-    return 1;
+    // The record puts back every place a module writes, so a module's failed write counts only
+    // where there is no record to mend it.
+    if (found == COriginalsRecord::Found::kUsable)
+        record.Apply(otherUser ? SelectPlaces(places, false) : places, originals_);
+    else
+        for (const std::string& tweak : modules.failedTweaks)
+            originals_.AddFailedTweak(tweak);
+    // Writes of the modules that delete values and keys are not flushed one by one.
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_USERS, HKEY_CLASSES_ROOT})
+        RegFlushKey(root);
+    return read > 0 || found == COriginalsRecord::Found::kUsable ? 1 : 0;
 }

@@ -22,11 +22,22 @@ public:
     int CreateBackup();
     // 1 only when all nine files exist.
     int BackupFilesExist();
-    // Reads each module's file and writes its values back, stopping at the first file that
-    // cannot be read (the modules before it are already written back). A file that holds the
-    // null object writes nothing for its module. After the ninth, the record of the exact
-    // originals (COriginalsRecord) is applied when it is sound and of this Windows family;
-    // what became of it is kept in OriginalsResult().
+
+    // What the Backup folder holds before a first backup: nothing of a backup; a backup whose
+    // nine files can all be read and whose record of exact originals, when there is one, is sound
+    // and of this Windows family; or something less than that.
+    enum class Existing { kNone, kComplete, kDamaged };
+    static Existing FindExistingBackup();
+
+    // Reads each module's file and writes its values back; a file that cannot be read is named
+    // in OriginalsResult().unreadableModules and the other modules still are written back. A file
+    // that holds the null object writes nothing for its module. Then the record of the exact
+    // originals (COriginalsRecord) is applied when it is sound and of this Windows family. When
+    // the record names another user than the one logged on, the places of each user alone
+    // (HKEY_CURRENT_USER) are left as they were, also where a module's file would write them.
+    // A module write that fails is named by its tweak when there is no record to mend it. The
+    // registry is flushed. Returns 0 only when no module file could be read and no record used.
+    // What was not put back is kept in OriginalsResult().
     int RestoreBackup();
     const COriginalsRecord::RestoreResult& OriginalsResult() const { return originals_; }
 

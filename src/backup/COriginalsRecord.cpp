@@ -8,6 +8,7 @@
 #include "platform/CRegistryAccess.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RegistryPrimitives.h"
+#include "platform/WindowsVersion.h"
 
 namespace {
 
@@ -342,15 +343,16 @@ bool IsSoundTreeKey(const RegistryPlace& tree, HKEY root, const std::string& key
     return true;
 }
 
-// Whether the table lists the value, or a tree the capture walks holds its key soundly.
-bool IsListedPlace(const OriginalPlaces& places, const RegistryPlace& entry) {
+// The table's value, or the tree the capture walks that holds the key soundly; null when the
+// place is not listed.
+const RegistryPlace* ListedPlace(const OriginalPlaces& places, const RegistryPlace& entry) {
     for (const RegistryPlace& place : places.values)
         if (SameRegistryPlace(place, entry))
-            return true;
+            return &place;
     for (const RegistryPlace& tree : places.trees)
         if (IsSoundTreeKey(tree, entry.root, entry.key))
-            return true;
-    return false;
+            return &tree;
+    return nullptr;
 }
 
 std::string DescribePlace(const RegistryPlace& place) {
@@ -393,8 +395,10 @@ DWORD COriginalsRecord::Crc32(const std::string& bytes, DWORD crc) {
     return ~crc;
 }
 
-void COriginalsRecord::Capture(int family, const OriginalPlaces& places) {
+void COriginalsRecord::Capture(int family, const OriginalPlaces& places, const std::string& user) {
     family_ = family;
+    // A name that could not stand on its line is as good as none.
+    user_ = HasControlCharacter(user) ? std::string() : user;
     values_.clear();
     entries_.clear();
     files_.clear();
@@ -412,8 +416,8 @@ void COriginalsRecord::Capture(int family, const OriginalPlaces& places) {
         ReadProfileEntry(entry);
         entries_.push_back(entry);
     }
-    for (const auto& pair : places.pictures) {
-        for (const std::string& path : {pair.first, pair.second}) {
+    for (const PicturePlace& pair : places.pictures) {
+        for (const std::string& path : {pair.picture, pair.saved}) {
             FileEntry entry;
             entry.path = path;
             ReadFileEntry(entry);
@@ -431,6 +435,8 @@ std::string COriginalsRecord::Format() const {
         "; \"name\"=- marks a value or entry that did not exist. Do not edit: the checksum on the");
     line("; last line covers every byte before it.");
     line("Family=" + std::to_string(family_));
+    if (!user_.empty())
+        line("User=" + user_);
     std::string section;
     for (const RegistryEntry& entry : values_) {
         const std::string header = std::string(RootName(entry.place.root)) + "\\" + entry.place.key;
@@ -461,11 +467,13 @@ std::string COriginalsRecord::Format() const {
 
 bool COriginalsRecord::Parse(const std::string& text) {
     family_ = -1;
+    user_.clear();
     values_.clear();
     entries_.clear();
     files_.clear();
     auto fail = [this]() {
         family_ = -1;
+        user_.clear();
         values_.clear();
         entries_.clear();
         files_.clear();
@@ -504,6 +512,13 @@ bool COriginalsRecord::Parse(const std::string& text) {
                 line[7] > '9')
                 return fail();
             family_ = line[7] - '0';
+            continue;
+        }
+        // Who made the backup, right after the family and only there.
+        if (section == Section::kNone && user_.empty() && line.compare(0, 5, "User=") == 0) {
+            user_ = line.substr(5);
+            if (user_.empty() || HasControlCharacter(user_))
+                return fail();
             continue;
         }
         if (line[0] == '[') {
@@ -626,7 +641,7 @@ bool COriginalsRecord::LoadFromFile(const std::string& path) {
 
 bool COriginalsRecord::FitsPlaces(const OriginalPlaces& places) const {
     for (const RegistryEntry& entry : values_) {
-        if (!IsListedPlace(places, entry.place) || entry.place.value.size() > kMaxValueNameChars ||
+        if (!ListedPlace(places, entry.place) || entry.place.value.size() > kMaxValueNameChars ||
             HasControlCharacter(entry.place.value) || entry.data.size() > kMaxValueBytes)
             return false;
     }
@@ -643,18 +658,31 @@ bool COriginalsRecord::FitsPlaces(const OriginalPlaces& places) const {
     }
     for (const FileEntry& entry : files_) {
         bool known = false;
-        for (const auto& pair : places.pictures)
-            known = known || SameText(pair.first, entry.path) || SameText(pair.second, entry.path);
+        for (const PicturePlace& pair : places.pictures)
+            known = known || SameText(pair.picture, entry.path) || SameText(pair.saved, entry.path);
         if (!known)
             return false;
     }
     return true;
 }
 
-std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) const {
-    std::vector<std::string> failed;
+void COriginalsRecord::RestoreResult::AddFailedTweak(const std::string& tweak) {
+    for (const std::string& known : failedTweaks)
+        if (known == tweak)
+            return;
+    failedTweaks.push_back(tweak);
+}
+
+void COriginalsRecord::RestoreResult::AddFailure(const std::string& place, const char* tweak) {
+    failed.push_back(place);
+    if (tweak != nullptr)
+        AddFailedTweak(tweak);
+}
+
+void COriginalsRecord::Apply(const OriginalPlaces& places, RestoreResult& result) const {
     for (const RegistryEntry& entry : values_) {
-        if (!IsListedPlace(places, entry.place))
+        const RegistryPlace* listed = ListedPlace(places, entry.place);
+        if (listed == nullptr)
             continue;
         RegistryEntry current;
         current.place = entry.place;
@@ -667,7 +695,7 @@ std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) c
                 RegDeleteValueA(key.Get(), entry.place.value.c_str()) == ERROR_SUCCESS)
                 RegFlushKey(key.Get());
             else
-                failed.push_back(DescribePlace(entry.place));
+                result.AddFailure(DescribePlace(entry.place), listed->tweak);
             continue;
         }
         if (current.exists && current.type == entry.type && current.data == entry.data)
@@ -679,7 +707,7 @@ std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) c
                            static_cast<DWORD>(entry.data.size())) == ERROR_SUCCESS)
             RegFlushKey(key.Get());
         else
-            failed.push_back(DescribePlace(entry.place));
+            result.AddFailure(DescribePlace(entry.place), listed->tweak);
     }
 
     for (const ProfileEntry& entry : entries_) {
@@ -708,7 +736,7 @@ std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) c
         if (protectedFile)
             ReprotectFile(known->file.c_str(), attributes);
         if (!written)
-            failed.push_back(DescribePlace(*known));
+            result.AddFailure(DescribePlace(*known), known->tweak);
     }
 
     auto find = [this](const std::string& path) -> const FileEntry* {
@@ -717,7 +745,8 @@ std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) c
                 return &entry;
         return nullptr;
     };
-    for (const auto& pair : places.pictures) {
+    for (const PicturePlace& place : places.pictures) {
+        const std::pair<std::string, std::string> pair(place.picture, place.saved);
         const FileEntry* picture = find(pair.first);
         const FileEntry* saved = find(pair.second);
         if (picture == nullptr || saved == nullptr)
@@ -743,35 +772,70 @@ std::vector<std::string> COriginalsRecord::Apply(const OriginalPlaces& places) c
         ReadFileEntry(restored);
         const bool back = picture->exists ? SameContent(*picture, restored) : !restored.exists;
         if (!back)
-            failed.push_back(pair.first);
+            result.AddFailure(pair.first, place.tweak);
         else if (!saved->exists && FileExists(pair.second))
             RemoveFile(pair.second);
     }
-    return failed;
 }
 
 int COriginalsRecord::BackUpSystem() {
     const CRegistryAccess system;
     COriginalsRecord record;
     record.Capture(system.OsFamily(),
-                   CollectOriginalPlaces(system.OsFamily(), system.WindowsDirectory()));
+                   CollectOriginalPlaces(system.OsFamily(), system.WindowsDirectory()),
+                   CurrentUser());
     return record.SaveToFile(DefaultPath());
+}
+
+COriginalsRecord::Found COriginalsRecord::LoadDefault(COriginalsRecord& record,
+                                                      OriginalPlaces& places) {
+    const std::string path = DefaultPath();
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return Found::kNone;
+    const CRegistryAccess system;
+    const int family = system.OsFamily();
+    if (!record.LoadFromFile(path))
+        return Found::kRefused;
+    // 95, 98 and ME keep their settings in the same places, as do NT 4, 2000 and XP: a record
+    // of another version of the family is still this system's originals.
+    const bool sameFamily = record.Family() == family ||
+                            (IsNineXFamily(record.Family()) && IsNineXFamily(family)) ||
+                            (IsNTFamily(record.Family()) && IsNTFamily(family));
+    if (!sameFamily ||
+        !record.FitsPlaces(CollectFamilyPlaces(record.Family(), system.WindowsDirectory())))
+        return Found::kRefused;
+    places = CollectOriginalPlaces(family, system.WindowsDirectory());
+    return Found::kUsable;
 }
 
 COriginalsRecord::RestoreResult COriginalsRecord::RestoreSystem() {
     RestoreResult result;
-    const std::string path = DefaultPath();
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return result;
-    const CRegistryAccess system;
-    const OriginalPlaces places =
-        CollectOriginalPlaces(system.OsFamily(), system.WindowsDirectory());
     COriginalsRecord record;
-    if (!record.LoadFromFile(path) || record.Family() != system.OsFamily() ||
-        !record.FitsPlaces(places)) {
-        result.refused = true;
-        return result;
-    }
-    result.failed = record.Apply(places);
+    OriginalPlaces places;
+    const Found found = LoadDefault(record, places);
+    result.refused = found == Found::kRefused;
+    if (found == Found::kUsable)
+        record.Apply(places, result);
     return result;
+}
+
+namespace {
+bool g_userForTest = false;
+std::string g_testUser;
+} // namespace
+
+void COriginalsRecord::SetCurrentUserForTest(const char* name) {
+    g_userForTest = name != nullptr;
+    g_testUser = name != nullptr ? name : "";
+}
+
+std::string COriginalsRecord::CurrentUser() {
+    if (g_userForTest)
+        return g_testUser;
+    char name[257] = {};
+    DWORD size = sizeof(name);
+    if (!GetUserNameA(name, &size))
+        return std::string();
+    name[sizeof(name) - 1] = '\0';
+    return name;
 }

@@ -12,12 +12,21 @@ struct RegistryPlace {
     HKEY root;
     std::string key;
     std::string value; // empty for the key's default value
+    // The tweak the place belongs to as the pages show it (tweak_names); null where unknown.
+    const char* tweak = nullptr;
 };
 
 struct ProfilePlace {
     std::string file;
     std::string section;
     std::string key;
+    const char* tweak = nullptr;
+};
+
+struct PicturePlace {
+    std::string picture;
+    std::string saved; // the copy a replacement keeps of the previous picture
+    const char* tweak = nullptr;
 };
 
 struct OriginalPlaces {
@@ -25,12 +34,19 @@ struct OriginalPlaces {
     // Keys a commit deletes whole: every value beneath them is kept.
     std::vector<RegistryPlace> trees; // `value` unused
     std::vector<ProfilePlace> entries;
-    // Pairs of a picture and its saved copy, picture first.
-    std::vector<std::pair<std::string, std::string>> pictures;
+    std::vector<PicturePlace> pictures;
 };
 
 // The places for `family`, with the network adapter and service keys found now.
 OriginalPlaces CollectOriginalPlaces(int family, const std::string& windowsDirectory);
+
+// The places of every version of `family`'s family (95, 98 and ME; NT 4, 2000 and XP) together:
+// what a record taken on any of them may name.
+OriginalPlaces CollectFamilyPlaces(int family, const std::string& windowsDirectory);
+
+// The places of one user alone (values and trees under HKEY_CURRENT_USER) when `perUser`, else
+// every other place: those of the whole computer.
+OriginalPlaces SelectPlaces(const OriginalPlaces& places, bool perUser);
 
 // Root names as registry files write them ("HKEY_LOCAL_MACHINE"...); nullptr for another root.
 const char* RootName(HKEY root);

@@ -11,6 +11,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
+#include "support/CTestUser.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CInternetTweaks.h"
 
@@ -158,6 +159,8 @@ protected:
     }
 
     const int family_ = DetectWindowsFamily();
+    // Nobody known logged on: the record holds no user line.
+    CTestUser user_{""};
     CRegistrySandbox sandbox_;
     CScriptedMessages messages_;
     CPreservedFile systemIni_{WindowsDirectory() + "\\System.ini"};

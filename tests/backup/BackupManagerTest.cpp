@@ -189,6 +189,9 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     const DWORD protection = GetFileAttributesA("C:\\msdos.sys");
 
     ASSERT_EQ(manager_.RestoreBackup(), 1);
+    // Every write of the nine files went through: nothing to report.
+    EXPECT_TRUE(manager_.OriginalsResult().Complete())
+        << DescribeUnrestored(manager_.OriginalsResult());
 
     // The CD file system values were unreadable at the backup: Windows' own values come back.
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch").Number(), 448u);
@@ -318,38 +321,78 @@ TEST_F(BackupManagerTest, ARestoreWithTheSortFlagDeletesTheStartMenuOrder) {
     EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, order), !NineX() && !NT());
 }
 
-TEST_F(BackupManagerTest, AMissingFileStopsTheRestoreBeforeAnythingIsWritten) {
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    ASSERT_TRUE(DeleteFileA(File("\\ram.tvb").c_str()));
-    EXPECT_EQ(manager_.BackupFilesExist(), 0);
+// A file that is missing or cannot be read (another module's, or garbage) is named by its
+// section; every other module and the record are still put back, and the restore goes on as a
+// partial one. Only when nothing at all can be read is it an error.
+TEST_F(BackupManagerTest, MissingAndUnreadableFilesAreNamedAndEverythingElseIsRestored) {
+    const std::string kNoFiles = "Error in Restoring Original Settings, Make sure all the "
+                                 "backup files are located in\n" +
+                                 GetBackupDirectory();
+    const std::string kNoneRead = "Error in Restoring Original Settings, Make sure you are not\n"
+                                  "running any other programs and try again!";
+    const std::string kept = "\n\nThe backup is kept in\n" + GetBackupDirectory();
+    const std::string unread =
+        "These backup files could not be read: their settings were not restored.\n";
+    const std::vector<const char*> all = {"\\system.tvb",   "\\desktop.tvb", "\\startmenu.tvb",
+                                          "\\internet.tvb", "\\cdrom.tvb",   "\\hdd.tvb",
+                                          "\\ram.tvb",      "\\bootup.tvb",  "\\shutdown.tvb"};
+    enum Damage { kMissing, kUnreadable };
+    const struct {
+        std::vector<const char*> files;
+        Damage damage;
+        bool record;
+        std::string report;
+    } cases[] = {
+        {{"\\desktop.tvb"}, kUnreadable, false, unread + "\nDesktop Tweaks" + kept},
+        {{"\\system.tvb", "\\shutdown.tvb"},
+         kUnreadable,
+         true,
+         unread + "\nSystem Tweaks\nShut down Tweaks" + kept},
+        {{"\\ram.tvb"}, kMissing, false, unread + "\nMemory Tweaks" + kept},
+        {all, kUnreadable, false, kNoneRead},
+        {all, kMissing, false, kNoFiles},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.report);
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        ASSERT_EQ(manager_.CreateBackup(), 1);
+        if (!c.record) {
+            ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
+        }
+        for (size_t i = 0; i < c.files.size(); ++i) {
+            // Missing, or another module's file, or garbage.
+            if (c.damage == kMissing) {
+                ASSERT_TRUE(DeleteFileA(File(c.files[i]).c_str()));
+            } else if (i % 2 == 0 && c.files[i] != std::string("\\internet.tvb")) {
+                ASSERT_TRUE(
+                    CopyFileA(File("\\internet.tvb").c_str(), File(c.files[i]).c_str(), FALSE));
+            } else {
+                CTestFolder::WriteFile(File(c.files[i]), "not a backup");
+            }
+        }
+        StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
+        StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
 
-    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
-    messages_.Answer(IDYES);
-    NoRestart restart;
-    OnRestoreBackup(nullptr, restart, [] { ADD_FAILURE() << "nothing was restored"; });
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[0], "Do you wish to restore your original\nsystem settings now?");
-    EXPECT_EQ(messages_.Texts()[1], "Error in Restoring Original Settings, Make sure all the "
-                                    "backup files are located in\n" +
-                                        GetBackupDirectory());
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "9999");
-}
-
-TEST_F(BackupManagerTest, AFileOfAnotherModuleStopsTheRestoreAtThatModule) {
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    ASSERT_TRUE(CopyFileA(File("\\system.tvb").c_str(), File("\\desktop.tvb").c_str(), FALSE));
-    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
-    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
-
-    messages_.Answer(IDYES);
-    NoRestart restart;
-    OnRestoreBackup(nullptr, restart);
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[1], "Error in Restoring Original Settings, Make sure you are "
-                                    "not\nrunning any other programs and try again!");
-    // The System module was written back; the Start Menu, after the Desktop, was not.
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "5000");
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "10");
+        const size_t before = messages_.Texts().size();
+        messages_.Answer(IDYES).Answer(IDNO);
+        NoRestart restart;
+        bool told = false;
+        OnRestoreBackup(nullptr, restart, [&] { told = true; });
+        const std::vector<std::string> texts(messages_.Texts().begin() + before,
+                                             messages_.Texts().end());
+        ASSERT_GE(texts.size(), 2u);
+        EXPECT_EQ(texts[0], "Do you wish to restore your original\nsystem settings now?");
+        EXPECT_EQ(texts[1], c.report);
+        const bool restored = c.report != kNoneRead && c.report != kNoFiles;
+        EXPECT_EQ(told, restored);
+        // A partial restore still asks to restart Windows; an error does not.
+        EXPECT_EQ(texts.size(), restored ? 3u : 2u);
+        // The Start Menu comes after the Desktop; the System comes back through the record.
+        EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(),
+                  restored ? "200" : "10");
+        EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(),
+                  restored ? "5000" : "9999");
+    }
 }
 
 TEST_F(BackupManagerTest, ANullObjectFileWritesNothingForItsModuleAndTheRestoreGoesOn) {
@@ -387,39 +430,83 @@ const char kBackupQuestion[] =
     "tweaks.\nThis will allow you to restore them back in the future.\n\nDo you wish to backup "
     "now?";
 
-TEST_F(BackupManagerTest, TheFirstRunQuestionBacksUpOnceOnYes) {
-    CAppSettings settings;
-    EXPECT_FALSE(EnsureOriginalBackup(nullptr)); // No
-    DWORD backedUp = 5;
-    settings.GetBackedUp(backedUp);
-    EXPECT_EQ(backedUp, 0u);
-    EXPECT_FALSE(CTestFolder::Exists(File("\\system.tvb")));
+// The first-run question, and what a Backup folder left from before (a new install beside it, or
+// a "Back up" option that could not be stored) changes: a backup that can be read is kept byte
+// for byte and used; one that cannot is replaced only on an informed Yes.
+TEST_F(BackupManagerTest, TheFirstBackupIsMadeOnceAndNeverReplacedUnasked) {
+    enum Folder { kFresh, kInTheWay, kComplete, kWithoutRecord, kDamaged };
+    const std::string found = "A backup of your original settings made earlier was found in\n" +
+                              GetBackupDirectory() +
+                              "\n\nIt is kept, and Restore Backup will put those settings back.";
+    const std::string replace = "A backup of your original settings was found in\n" +
+                                GetBackupDirectory() +
+                                "\nbut part of it cannot be read.\n\nA new backup replaces it "
+                                "with your settings as they are now: original settings kept only "
+                                "in the old backup will be lost.\n\nDo you wish to replace it "
+                                "with a new backup now?";
+    const std::string failed = "Unable to Continue.\n\nError in backing up original Settings.\n"
+                               "Please exit all other applications before running Torvane.";
+    const struct {
+        Folder folder;
+        int answer;
+        BOOL goesOn;
+        std::vector<std::string> texts;
+        bool keptAsItWas;
+    } cases[] = {
+        {kFresh, IDNO, FALSE, {kBackupQuestion}, true},
+        {kFresh, IDYES, TRUE, {kBackupQuestion}, false},
+        {kInTheWay, IDYES, FALSE, {kBackupQuestion, failed}, true},
+        {kComplete, IDNO, TRUE, {found}, true},
+        {kWithoutRecord, IDNO, TRUE, {found}, true},
+        {kDamaged, IDNO, FALSE, {replace}, true},
+        {kDamaged, IDYES, TRUE, {replace}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.folder) + (c.answer == IDYES ? " yes" : " no"));
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        SHDeleteValueA(HKEY_LOCAL_MACHINE, kOptions, "Back up");
+        StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000");
+        if (c.folder == kInTheWay)
+            CTestFolder::WriteFile(GetBackupDirectory(), "in the way");
+        if (c.folder >= kComplete) {
+            ASSERT_EQ(manager_.CreateBackup(), 1);
+            if (c.folder == kWithoutRecord) {
+                ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
+            }
+            if (c.folder == kDamaged)
+                CTestFolder::WriteFile(File("\\ram.tvb"), "not a backup");
+        }
+        std::vector<std::string> files = CBackupManager::BackupFiles();
+        files.push_back(COriginalsRecord::DefaultPath());
+        std::vector<std::string> bytes;
+        for (const std::string& file : files)
+            bytes.push_back(CTestFolder::Exists(file) ? CTestFolder::ReadFile(file) : "<none>");
+        // The settings are tweaked by now: a new backup would not hold the originals.
+        StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
 
-    messages_.Answer(IDYES);
-    EXPECT_TRUE(EnsureOriginalBackup(nullptr)); // asked again, and Yes
-    settings.GetBackedUp(backedUp);
-    EXPECT_EQ(backedUp, 1u);
-    EXPECT_EQ(manager_.BackupFilesExist(), 1);
-
-    EXPECT_TRUE(EnsureOriginalBackup(nullptr)); // not asked any more
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[0], kBackupQuestion);
-    EXPECT_EQ(messages_.Texts()[1], kBackupQuestion);
-}
-
-TEST_F(BackupManagerTest, AFailingBackupIsReportedAndLeavesTheOptionAlone) {
-    // A file where the Backup folder should be: the folder cannot be made.
-    CTestFolder::WriteFile(GetBackupDirectory(), "in the way");
-    messages_.Answer(IDYES);
-    EXPECT_FALSE(EnsureOriginalBackup(nullptr));
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[1], "Unable to Continue.\n\nError in backing up original "
-                                    "Settings.\nPlease exit all other applications before "
-                                    "running Torvane.");
-    DWORD backedUp = 5;
-    CAppSettings().GetBackedUp(backedUp);
-    EXPECT_EQ(backedUp, 0u);
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up").exists, false);
+        const size_t before = messages_.Texts().size();
+        messages_.Answer(c.answer);
+        EXPECT_EQ(EnsureOriginalBackup(nullptr), c.goesOn);
+        EXPECT_EQ(
+            std::vector<std::string>(messages_.Texts().begin() + before, messages_.Texts().end()),
+            c.texts);
+        const StoredValue option = ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up");
+        EXPECT_EQ(option.exists && option.Number() == 1, c.goesOn != FALSE);
+        // Kept: every byte as it was. Replaced: the System file holds the tweaked time-out.
+        for (size_t i = 0; i < files.size(); ++i) {
+            const std::string now =
+                CTestFolder::Exists(files[i]) ? CTestFolder::ReadFile(files[i]) : "<none>";
+            if (c.keptAsItWas || i == 0) {
+                EXPECT_EQ(now == bytes[i], c.keptAsItWas) << files[i];
+            }
+        }
+        if (c.goesOn) {
+            EXPECT_EQ(CBackupManager::FindExistingBackup(), CBackupManager::Existing::kComplete);
+            // Asked no more.
+            EXPECT_TRUE(EnsureOriginalBackup(nullptr));
+            EXPECT_EQ(messages_.Texts().size(), before + c.texts.size());
+        }
+    }
 }
 
 TEST_F(BackupManagerTest, AFailedStepLeavesNoFileThatLooksValid) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <shlwapi.h>
 #include <string>
 #include <vector>
@@ -15,6 +17,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
+#include "support/CTestUser.h"
 #include "support/ModuleFileMutations.h"
 #include "support/ModuleFileChecks.h"
 #include "support/TestRegistry.h"
@@ -619,8 +622,9 @@ TEST_F(OriginalsRecordTest, RecordsHoldingWhatNoOriginalCanAreRefusedWhole) {
     std::string tooLong = "00";
     for (int i = 0; i < (1 << 20); ++i)
         tooLong += ",00";
+    // A record of the other family (a record of another version of this family is used).
     std::string foreign = body;
-    foreign[foreign.find("Family=") + 7] = family_ == 2 ? '3' : '2';
+    foreign[foreign.find("Family=") + 7] = IsNineXFamily(family_) ? '5' : '2';
     std::string damaged = record;
     damaged[damaged.find("Family=") - 3] ^= 1;
     const std::string records[] = {
@@ -663,31 +667,125 @@ TEST_F(OriginalsRecordTest, RecordsHoldingWhatNoOriginalCanAreRefusedWhole) {
     EXPECT_TRUE(Read(Find(kMsdos, "Options|Autoscan")) == Entry("1\t2"));
 }
 
-// Registry keys that refuse writes: the places left behind are named, the backup is kept, and
-// every other place is back.
-TEST_F(OriginalsRecordTest, PlacesThatCannotBeWrittenAreNamedAndTheRestIsRestored) {
-    SetOriginals(0);
-    const std::vector<State> original = Comparable(Snapshot());
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    CommitEverything(false);
-    std::string report;
-    {
-        CRegistrySandbox refused(CRegistrySandbox::kUsers | CRegistrySandbox::kUsersRefused);
-        report = RestoreFromMenu();
+// Registry keys that refuse writes: the tweaks left behind are named once each as the pages show
+// them, the backup is kept, and every other place is back. Without a record the failed writes of
+// the nine files are named the same way.
+TEST_F(OriginalsRecordTest, TweaksThatCannotBeWrittenAreNamedAndTheRestIsRestored) {
+    // The tweaks with places under HKEY_USERS.
+    const std::vector<std::string> usersTweaks = {
+        "Non-Responding Apps. Time Out",
+        "Show Windows Version on the Desktop",
+        "Enable Smooth Fonts",
+        "Remove Windows Update from Start Menu",
+        "Remove Documents Folder from Start Menu",
+        "Remove Favorites from Start Menu",
+        "Remove 'Run' from Start Menu",
+        "Remove 'Log Off' from Start Menu",
+        "Remove 'Find' from Start Menu",
+        "Remove 'Shutdown' from Start Menu",
+        "Auto Play on Data CDs",
+        "Auto Close Not Responding Applications on Shutdown"};
+    for (const bool withRecord : {true, false}) {
+        SCOPED_TRACE(withRecord ? "with the record" : "with the nine files alone");
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        SetOriginals(0);
+        const std::vector<State> original = Comparable(Snapshot());
+        ASSERT_EQ(manager_.CreateBackup(), 1);
+        if (!withRecord) {
+            ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
+        }
+        CommitEverything(false);
+        std::string report;
+        {
+            CRegistrySandbox refused(CRegistrySandbox::kUsers | CRegistrySandbox::kUsersRefused);
+            report = RestoreFromMenu();
+        }
+        ASSERT_EQ(report.rfind(kNotRestored, 0), 0u) << report;
+        const std::string kept = "\n\nThe backup is kept in\n" + GetBackupDirectory();
+        ASSERT_EQ(report.size() - report.rfind(kept), kept.size()) << report;
+        EXPECT_EQ(report.find("HKEY_"), std::string::npos) << report;
+        // One tweak a line, each once, all of them tweaks kept under HKEY_USERS.
+        std::vector<std::string> lines;
+        const size_t listAt = strlen(kNotRestored);
+        const std::string list = report.substr(listAt, report.rfind(kept) - listAt);
+        for (size_t at = 1; at <= list.size();) {
+            const size_t end = std::min(list.find('\n', at), list.size());
+            lines.push_back(list.substr(at, end - at));
+            at = end + 1;
+        }
+        ASSERT_FALSE(lines.empty());
+        for (size_t i = 0; i < lines.size(); ++i) {
+            if (i == 8 && lines[i].rfind("... and ", 0) == 0)
+                continue;
+            EXPECT_NE(std::find(usersTweaks.begin(), usersTweaks.end(), lines[i]),
+                      usersTweaks.end())
+                << lines[i];
+            EXPECT_EQ(std::count(lines.begin(), lines.end(), lines[i]), 1) << lines[i];
+        }
+        if (withRecord) {
+            const std::vector<State> now = Comparable(Snapshot());
+            for (size_t i = 0; i < places_.size(); ++i) {
+                if (places_[i].root != HKEY_USERS) {
+                    EXPECT_TRUE(now[i] == original[i])
+                        << Describe(places_[i]) << " is " << Describe(now[i]);
+                }
+            }
+        }
+        EXPECT_EQ(manager_.BackupFilesExist(), 1);
+        EXPECT_EQ(CTestFolder::Exists(COriginalsRecord::DefaultPath()), withRecord);
     }
-    EXPECT_EQ(report.rfind(kNotRestored, 0), 0u) << report;
-    EXPECT_NE(report.find("\nHKEY_USERS\\.DEFAULT\\"), std::string::npos) << report;
-    EXPECT_EQ(report.find("HKEY_CURRENT_USER"), std::string::npos) << report;
-    EXPECT_NE(report.find("\n\nThe backup is kept in\n" + GetBackupDirectory()), std::string::npos);
-    const std::vector<State> now = Comparable(Snapshot());
-    for (size_t i = 0; i < places_.size(); ++i) {
-        if (places_[i].root != HKEY_USERS) {
-            EXPECT_TRUE(now[i] == original[i])
-                << Describe(places_[i]) << " is " << Describe(now[i]);
+}
+
+// Upgraded Windows and another user: a record of another version of the same family is used,
+// and one made by another user puts back only the places of the whole computer, leaving those of
+// the user restoring as they are, also where the nine files hold them.
+TEST_F(OriginalsRecordTest, ARecordOfASiblingVersionOrAnotherUserIsUsedAsFarAsItBelongs) {
+    if (!IsNineXFamily(family_) && !IsNTFamily(family_))
+        GTEST_SKIP() << "no Windows family";
+    const char sibling = static_cast<char>(
+        '0' + (IsNineXFamily(family_) ? (family_ == kFamilyWin98 ? kFamilyWinME : kFamilyWin98)
+                                      : (family_ == kFamilyWinXP ? kFamilyWin2000 : kFamilyWinXP)));
+    const std::string otherUserLine =
+        "The backup was made by another user (Ann): only the settings for the whole computer "
+        "were restored.\nYour own settings were left as they are.\n\nThe backup is kept in\n" +
+        GetBackupDirectory();
+    const struct {
+        bool siblingVersion;
+        const char* restoringUser;
+        bool perUserRestored;
+        std::string report;
+    } cases[] = {
+        {true, "Ann", true, ""},
+        {false, "ANN", true, ""},
+        {false, "Bob", false, otherUserLine},
+        {false, "", true, ""}, // nobody known logged on: as before
+    };
+    CTestUser user("Ann");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.restoringUser + std::string(c.siblingVersion ? " sibling" : ""));
+        CTestFolder::RemoveTree(GetBackupDirectory());
+        user.Set("Ann");
+        SetOriginals(1);
+        const std::vector<State> original = Comparable(Snapshot());
+        ASSERT_EQ(manager_.CreateBackup(), 1);
+        const std::string path = COriginalsRecord::DefaultPath();
+        std::string body = CTestFolder::ReadFile(path);
+        ASSERT_NE(body.find("\r\nUser=Ann\r\n"), std::string::npos);
+        body = body.substr(0, body.find("; checksum "));
+        if (c.siblingVersion)
+            body[body.find("Family=") + 7] = sibling;
+        CTestFolder::WriteFile(path, Signed(body));
+        CommitEverything(false);
+        const std::vector<State> committed = Comparable(Snapshot());
+        user.Set(c.restoringUser);
+        EXPECT_EQ(RestoreFromMenu(), c.report);
+        const std::vector<State> now = Comparable(Snapshot());
+        for (size_t i = 0; i < places_.size(); ++i) {
+            const bool perUser = places_[i].root == HKEY_CURRENT_USER;
+            const State& expected = perUser && !c.perUserRestored ? committed[i] : original[i];
+            EXPECT_TRUE(now[i] == expected) << Describe(places_[i]) << " is " << Describe(now[i]);
         }
     }
-    EXPECT_EQ(manager_.BackupFilesExist(), 1);
-    EXPECT_TRUE(CTestFolder::Exists(COriginalsRecord::DefaultPath()));
 }
 
 // The saved copy of a replaced picture may be the only one of the original: while the picture
@@ -706,7 +804,7 @@ TEST_F(OriginalsRecordTest, TheSavedPictureStaysUntilTheOriginalIsBack) {
         report = RestoreFromMenu();
     }
     EXPECT_EQ(report.rfind(kNotRestored, 0), 0u) << report;
-    EXPECT_NE(report.find("\n" + logo_.Path() + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("\nStartup Image\n"), std::string::npos) << report;
     EXPECT_EQ(CTestFolder::ReadFile(logoSaved_.Path()), "logo original");
     // Once the picture is free, the next restore puts it back and drops the copy.
     EXPECT_EQ(RestoreFromMenu(), "");
