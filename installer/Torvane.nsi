@@ -94,7 +94,7 @@ Section "Uninstall"
   ; While the program is still there it can put back the settings it changed, as its File menu's
   ; "Restore Backup" does. Silent uninstalls leave the settings as they are.
   IfFileExists "$INSTDIR\Torvane.exe" 0 restore_done
-  IfFileExists "$INSTDIR\Backup\system.tvb" 0 restore_done
+  IfFileExists "$INSTDIR\Backup\*.tvb" 0 restore_done
     MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
       "Torvane keeps a backup of your original Windows settings.$\n$\nDo you want Torvane to put back your original settings before it is removed?" \
       /SD IDNO IDNO restore_done
@@ -126,7 +126,7 @@ Section "Uninstall"
       Goto restore_done
     restore_no_backup:
       MessageBox MB_OK|MB_ICONEXCLAMATION \
-        "The backup in $INSTDIR\Backup is not complete: your original settings were not put back." \
+        "No backup was found in $INSTDIR\Backup: your original settings were not put back." \
         /SD IDOK
       Goto restore_done
     restore_not_run:

@@ -23,7 +23,7 @@ const Switch kSwitches[] = {
      "Puts back your original settings from the backup, without a window.\n"
      "FILE receives what could not be put back.\n"
      "Exit code 0: all was put back; 1: some settings were not put back;\n"
-     "2: there is no complete backup.",
+     "2: there is no backup.",
      RestoreFromCommandLine},
 };
 

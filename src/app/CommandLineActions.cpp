@@ -31,24 +31,22 @@ void WriteReport(const std::string& path, const std::string& report) {
 } // namespace
 
 int RestoreFromCommandLine(const std::string& reportFile) {
+    // As the File menu's Restore Backup: files that are missing or damaged are named and the rest
+    // is put back; only without any backup is there nothing to restore.
     CBackupManager manager;
     std::string report;
     int code = CCommandLine::kDone;
-    if (!manager.BackupFilesExist()) {
-        report = "There is no complete backup to restore: the nine backup files must be in\n" +
+    if (CBackupManager::FindExistingBackup() == CBackupManager::Existing::kNone) {
+        report = "There is no backup to restore: the backup files must be in\n" +
                  GetBackupDirectory();
         code = CCommandLine::kNoInput;
-    } else {
-        if (!manager.RestoreBackup()) {
-            report = "Some backup files could not be read: the settings they hold were not "
-                     "restored.";
-            code = CCommandLine::kPartly;
-        }
-        const COriginalsRecord::RestoreResult& originals = manager.OriginalsResult();
-        if (originals.refused || !originals.failed.empty()) {
-            report += (report.empty() ? "" : "\n") + DescribeUnrestored(originals);
-            code = CCommandLine::kPartly;
-        }
+    } else if (!manager.RestoreBackup()) {
+        report = "No backup file could be read and the record of exact originals cannot be "
+                 "used: nothing was restored.";
+        code = CCommandLine::kPartly;
+    } else if (!manager.OriginalsResult().Complete()) {
+        report = DescribeUnrestored(manager.OriginalsResult());
+        code = CCommandLine::kPartly;
     }
     if (!reportFile.empty())
         WriteReport(reportFile, report);

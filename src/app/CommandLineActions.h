@@ -8,6 +8,6 @@
 // Puts back the original settings as the File menu's "Restore Backup" does: the nine backup
 // files, then the record of the exact originals. kDone when all was put back; kPartly when a
 // backup file could not be read or the record was refused or left places behind; kNoInput when
-// not all nine files are there (nothing is written then). With a report file, that file receives
+// there is no backup at all (nothing is written then). With a report file, that file receives
 // what could not be put back, a line each (empty when all was).
 int RestoreFromCommandLine(const std::string& reportFile);

@@ -130,8 +130,10 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
          CCommandLine::kPartly, "cannot be used", true},
         {"damaged module file", [&] { CTestFolder::WriteFile(shutdown, "not a backup"); },
          CCommandLine::kPartly, "could not be read", true},
-        {"missing module file", [&] { DeleteFileA(shutdown.c_str()); }, CCommandLine::kNoInput,
-         "no complete backup", false},
+        {"missing module file", [&] { DeleteFileA(shutdown.c_str()); }, CCommandLine::kPartly,
+         "could not be read", true},
+        {"no backup", [] { CTestFolder::RemoveTree(GetBackupDirectory()); },
+         CCommandLine::kNoInput, "no backup to restore", false},
     };
     const std::string report = folder_ / "report with blanks.txt";
     for (const Case& c : cases) {
