@@ -7,16 +7,9 @@
 #include "platform/CMessageBox.h"
 #include "platform/COptionalApi.h"
 #include "support/CRegistrySandbox.h"
+#include "support/TestRegistry.h"
 
 namespace {
-
-DWORD SubkeyCount(HKEY root) {
-    DWORD subkeys = 0;
-    DWORD values = 0;
-    RegQueryInfoKeyA(root, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
-                     nullptr, nullptr, nullptr);
-    return subkeys + values;
-}
 
 // The common controls of the first Windows 95 release lack InitCommonControlsEx: the program
 // says what to install and ends before it writes anything to the registry.
@@ -40,8 +33,8 @@ TEST(AppStartup, CommonControlsTooOldShowOneMessageAndWriteNothing) {
     for (const char* part :
          {"InitCommonControlsEx", "comctl32.dll", "4.71", "Internet Explorer 4.0 or later"})
         EXPECT_NE(messages[0].find(part), std::string::npos) << part << " in " << messages[0];
-    EXPECT_EQ(SubkeyCount(HKEY_LOCAL_MACHINE), 0u);
-    EXPECT_EQ(SubkeyCount(HKEY_CURRENT_USER), 0u);
+    EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
+    EXPECT_EQ(EntryCount(HKEY_CURRENT_USER), 0u);
 }
 
 } // namespace

@@ -19,20 +19,6 @@ namespace {
 
 const char kDesktop[] = "Control Panel\\Desktop";
 
-std::string WindowsFile(const char* name) {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return std::string(buffer) + name;
-}
-
-DWORD EntryCount(HKEY root) {
-    DWORD subkeys = 0;
-    DWORD values = 0;
-    RegQueryInfoKeyA(root, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
-                     nullptr, nullptr, nullptr);
-    return subkeys + values;
-}
-
 // How the words are split and matched against the switch table.
 TEST(CommandLine, FindsTheSwitchAndItsFileWithoutRegardToCaseOrMark) {
     struct Case {
@@ -104,8 +90,8 @@ protected:
     void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
 
     CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
-    CPreservedFile winIni_{WindowsFile("\\win.ini")};
+    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
+    CPreservedFile winIni_{CTestFolder::WindowsFile("\\win.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CTestFolder folder_{"restore"};
 };

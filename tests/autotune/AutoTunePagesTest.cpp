@@ -35,12 +35,6 @@ namespace {
 
 const char* const kScratchNames[] = {"systest.dat", "dtptest.dat", "hddtest.dat", "ramtest.dat"};
 
-std::string WindowsFile(const char* name) {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return std::string(buffer) + name;
-}
-
 bool AnyScratchFileLeft() {
     for (const char* name : kScratchNames)
         if (GetFileAttributesA(CScratchFile::PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES)
@@ -168,7 +162,7 @@ protected:
     }
 
     CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
+    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CFakeAutoTuneMain main_;
     HWND parent_ = nullptr;

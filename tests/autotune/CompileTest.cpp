@@ -3,6 +3,7 @@
 #include "autotune/CAnalyzerSet.h"
 #include "platform/CMemoryFigures.h"
 #include "platform/WindowsVersion.h"
+#include "support/CTestFolder.h"
 #include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
@@ -19,12 +20,6 @@ const char kHdc[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
 const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 const char kShutdownDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
-
-std::string WindowsFile(const char* name) {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return std::string(buffer) + name;
-}
 
 class Compile : public testing::Test {
 protected:
@@ -57,7 +52,7 @@ protected:
     }
 
     CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
+    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CAnalyzerSet analyzers_;
     const int family_ = ExpectedFamily();

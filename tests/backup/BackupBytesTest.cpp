@@ -17,12 +17,6 @@
 
 namespace {
 
-std::string WindowsDirectory() {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return buffer;
-}
-
 uint32_t Fnv1a(const std::string& bytes) {
     uint32_t hash = 2166136261u;
     for (char c : bytes)
@@ -163,15 +157,15 @@ protected:
     CTestUser user_{""};
     CRegistrySandbox sandbox_;
     CScriptedMessages messages_;
-    CPreservedFile systemIni_{WindowsDirectory() + "\\System.ini"};
-    CPreservedFile winIni_{WindowsDirectory() + "\\win.ini"};
+    CPreservedFile systemIni_{CTestFolder::WindowsDirectory() + "\\System.ini"};
+    CPreservedFile winIni_{CTestFolder::WindowsDirectory() + "\\win.ini"};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CPreservedFile logo_{"c:\\Logo.sys"};
     CPreservedFile logoSaved_{"c:\\Logo.tvn"};
-    CPreservedFile shutdown_{WindowsDirectory() + "\\Logow.sys"};
-    CPreservedFile shutdownSaved_{WindowsDirectory() + "\\Logow.tvn"};
-    CPreservedFile turnoff_{WindowsDirectory() + "\\Logos.sys"};
-    CPreservedFile turnoffSaved_{WindowsDirectory() + "\\Logos.tvn"};
+    CPreservedFile shutdown_{CTestFolder::WindowsDirectory() + "\\Logow.sys"};
+    CPreservedFile shutdownSaved_{CTestFolder::WindowsDirectory() + "\\Logow.tvn"};
+    CPreservedFile turnoff_{CTestFolder::WindowsDirectory() + "\\Logos.sys"};
+    CPreservedFile turnoffSaved_{CTestFolder::WindowsDirectory() + "\\Logos.tvn"};
     CBackupManager manager_;
 };
 

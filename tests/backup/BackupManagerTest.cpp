@@ -44,16 +44,6 @@ const char kShutdown[] = "System\\CurrentControlSet\\Control\\Shutdown";
 const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
 const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command";
 
-std::string WindowsDirectory() {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return buffer;
-}
-
-std::string WindowsFile(const char* name) {
-    return WindowsDirectory() + name;
-}
-
 std::string Text(const std::string& text) {
     return ShortTextBytes(text);
 }
@@ -115,8 +105,8 @@ protected:
     std::string File(const char* name) const { return GetBackupDirectory() + name; }
 
     CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{WindowsFile("\\System.ini")};
-    CPreservedFile winIni_{WindowsFile("\\win.ini")};
+    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
+    CPreservedFile winIni_{CTestFolder::WindowsFile("\\win.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CScriptedMessages messages_;
     const int family_ = DetectWindowsFamily();
@@ -155,7 +145,7 @@ TEST_F(BackupManagerTest, WritesTheNineFilesInTheArchiveFormat) {
     // Memory: the virtual memory fields, then each family's own values and zeros for the other.
     const std::string ram = CTestFolder::ReadFile(File("\\ram.tvb"));
     EXPECT_EQ(ram, ClassHeader("CRAMTweaks") + NumberBytes(0) + NumberBytes(16384) +
-                       Text(WindowsDirectory()) + NumberBytes(1) + NumberBytes(NT() ? 1 : 0) +
+                       Text(CTestFolder::WindowsDirectory()) + NumberBytes(1) + NumberBytes(NT() ? 1 : 0) +
                        NumberBytes(NT() ? 16 : 0) + NumberBytes(NT() ? 1 : 0) +
                        NumberBytes(NineX() ? 1 : 0) + NumberBytes(NineX() ? 8 : 0));
 }

@@ -53,12 +53,6 @@ const char kMenuOrder[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
 const char kMsdos[] = "C:\\msdos.sys";
 
-std::string WindowsDirectory() {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return buffer;
-}
-
 // One place the program may change, and what it holds.
 struct Place {
     enum Kind { kRegistry, kProfile, kFile } kind;
@@ -316,7 +310,7 @@ protected:
     // Everything the Auto Tune commit and the nine pages can write, with `deleting` the choices
     // that remove values and keys.
     void CommitEverything(bool deleting) {
-        const std::string bitmap = WindowsDirectory() + "\\test-new.bmp";
+        const std::string bitmap = CTestFolder::WindowsDirectory() + "\\test-new.bmp";
         CTestFolder::WriteFile(bitmap, "new picture");
         CSystemTweaks system;
         system.SetHungAppTimeout(1234);
@@ -402,15 +396,15 @@ protected:
     const int family_ = DetectWindowsFamily();
     CRegistrySandbox sandbox_;
     CScriptedMessages messages_;
-    CPreservedFile systemIni_{WindowsDirectory() + "\\System.ini"};
-    CPreservedFile winIni_{WindowsDirectory() + "\\win.ini"};
+    CPreservedFile systemIni_{CTestFolder::WindowsDirectory() + "\\System.ini"};
+    CPreservedFile winIni_{CTestFolder::WindowsDirectory() + "\\win.ini"};
     CPreservedFile msdos_{kMsdos};
     CPreservedFile logo_{"c:\\Logo.sys"};
     CPreservedFile logoSaved_{"c:\\Logo.tvn"};
-    CPreservedFile shutdown_{WindowsDirectory() + "\\Logow.sys"};
-    CPreservedFile shutdownSaved_{WindowsDirectory() + "\\Logow.tvn"};
-    CPreservedFile turnoff_{WindowsDirectory() + "\\Logos.sys"};
-    CPreservedFile turnoffSaved_{WindowsDirectory() + "\\Logos.tvn"};
+    CPreservedFile shutdown_{CTestFolder::WindowsDirectory() + "\\Logow.sys"};
+    CPreservedFile shutdownSaved_{CTestFolder::WindowsDirectory() + "\\Logow.tvn"};
+    CPreservedFile turnoff_{CTestFolder::WindowsDirectory() + "\\Logos.sys"};
+    CPreservedFile turnoffSaved_{CTestFolder::WindowsDirectory() + "\\Logos.tvn"};
     std::vector<Place> places_;
     CBackupManager manager_;
 };

@@ -124,3 +124,9 @@ bool CTestFolder::MakeUnixSymlink(const std::string& target, const std::string& 
         Sleep(50);
     return Exists(link);
 }
+
+std::string CTestFolder::WindowsDirectory() {
+    char buffer[MAX_PATH] = {};
+    GetWindowsDirectoryA(buffer, sizeof(buffer));
+    return buffer;
+}

@@ -23,6 +23,9 @@ public:
     static void RemoveTree(const std::string& path);
     // Whether the tests run under Wine (links of the host system can then be made).
     static bool IsWine();
+    // The Windows folder, and a file in it ("\\win.ini").
+    static std::string WindowsDirectory();
+    static std::string WindowsFile(const char* name) { return WindowsDirectory() + name; }
     // A POSIX symbolic link, as a user of Wine would make with ln -s.
     static bool MakeUnixSymlink(const std::string& target, const std::string& link);
 

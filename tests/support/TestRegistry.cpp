@@ -70,3 +70,11 @@ void StoreBinary(HKEY root, const std::string& subKey, const std::string& valueN
                  const std::vector<BYTE>& data) {
     StoreRaw(root, subKey, valueName, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
 }
+
+DWORD EntryCount(HKEY key) {
+    DWORD subkeys = 0;
+    DWORD values = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
+                     nullptr, nullptr, nullptr);
+    return subkeys + values;
+}

@@ -16,6 +16,8 @@ struct StoredValue {
 
 StoredValue ReadStored(HKEY root, const std::string& subKey, const std::string& valueName);
 bool KeyExists(HKEY root, const std::string& subKey);
+// How many subkeys and values a key holds.
+DWORD EntryCount(HKEY key);
 void StoreRaw(HKEY root, const std::string& subKey, const std::string& valueName, DWORD type,
               const void* data, DWORD size);
 void StoreText(HKEY root, const std::string& subKey, const std::string& valueName,
