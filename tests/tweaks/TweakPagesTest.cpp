@@ -486,7 +486,7 @@ TEST_F(TweakPages, EveryRowCountsOnceAwayAndBack) {
             SCOPED_TRACE(testing::Message() << "page " << m << " row " << i);
             if (row.kind == TweakKind::kAction)
                 continue;
-            if (row.help != nullptr) {
+            if (page.Tweak(i).help != nullptr) {
                 const size_t helps = main_.helpTexts.size();
                 Press(row.label);
                 ASSERT_EQ(main_.helpTexts.size(), helps + 1);
