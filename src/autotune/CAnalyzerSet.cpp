@@ -13,10 +13,10 @@ struct TunedTweak {
     const char* tweak;
     BOOL (*check)(const CAnalyzerSet& analyzers, DWORD current, std::string& line);
     void (*recommend)(const CAnalyzerSet& analyzers, TweakValue& value);
-    int number;             // the number the check compares
-    DWORD assumed;          // the current value when nothing can be read
-    bool read;              // false: the check is given `assumed` without reading
-    unsigned families;      // within the catalogue entry's families
+    int number;        // the number the check compares
+    DWORD assumed;     // the current value when nothing can be read
+    bool read;         // false: the check is given `assumed` without reading
+    unsigned families; // within the catalogue entry's families
 };
 
 // A tweak of one number that the analyser recommends in its field `Field`.
@@ -24,16 +24,17 @@ template <class A, A CAnalyzerSet::*Analyzer, DWORD A::*Field,
           BOOL (A::*Check)(DWORD, std::string&) const>
 constexpr TunedTweak Tuned(Modules::Module module, const char* tweak,
                            unsigned families = kAllFamilies) {
-    return {module,
-            tweak,
-            [](const CAnalyzerSet& a, DWORD current, std::string& line) {
-                return ((a.*Analyzer).*Check)(current, line);
-            },
-            [](const CAnalyzerSet& a, TweakValue& value) { value.numbers[0] = (a.*Analyzer).*Field; },
-            0,
-            0,
-            true,
-            families};
+    return {
+        module,
+        tweak,
+        [](const CAnalyzerSet& a, DWORD current, std::string& line) {
+            return ((a.*Analyzer).*Check)(current, line);
+        },
+        [](const CAnalyzerSet& a, TweakValue& value) { value.numbers[0] = (a.*Analyzer).*Field; },
+        0,
+        0,
+        true,
+        families};
 }
 
 // The Internet values are never read: until Auto Tune has committed, the check is given a value
@@ -64,7 +65,9 @@ const TunedTweak kTuned[] = {
     Unread<&CInternetAnalyzer::ttl, &CInternetAnalyzer::CheckDefaultTTL>("TTL Values", 20),
     // The check compares the speed code; unread, Windows assumes 4X.
     {S::kCDROM, "CDROM Cache Size",
-     [](const S& a, DWORD current, std::string& line) { return a.cdrom.CheckCDSpeed(current, line); },
+     [](const S& a, DWORD current, std::string& line) {
+         return a.cdrom.CheckCDSpeed(current, line);
+     },
      [](const S& a, TweakValue& value) {
          value.numbers[0] = a.cdrom.cacheSize;
          value.numbers[1] = a.cdrom.cdSpeed;

@@ -43,14 +43,19 @@ struct CommitStep {
 
 const CommitStep kCommitSteps[] = {
     {"\nPlease wait...\n\nCommiting Settings for System Module.", 11, CAnalyzerSet::kSystem, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Start Menu Module.", 22, CAnalyzerSet::kStartMenu, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Desktop Module.", 33, CAnalyzerSet::kDesktop, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Internet Module.", 44, CAnalyzerSet::kInternet, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Start Menu Module.", 22, CAnalyzerSet::kStartMenu,
+     1000},
+    {"\nPlease wait...\n\nCommiting Settings for Desktop Module.", 33, CAnalyzerSet::kDesktop,
+     1000},
+    {"\nPlease wait...\n\nCommiting Settings for Internet Module.", 44, CAnalyzerSet::kInternet,
+     1000},
     {"\nPlease wait...\n\nCommiting Settings for CDROM Module.", 55, CAnalyzerSet::kCDROM, 2000},
-    {"\nPlease wait...\n\nCommiting Settings for Harddisk Module.", 66, CAnalyzerSet::kHardDisk, 2000},
+    {"\nPlease wait...\n\nCommiting Settings for Harddisk Module.", 66, CAnalyzerSet::kHardDisk,
+     2000},
     {"\nPlease wait...\n\nCommiting Settings for Memory Module.", 77, CAnalyzerSet::kMemory, 2000},
     {"\nPlease wait...\n\nCommiting Settings for Bootup Module.", 88, CAnalyzerSet::kBootup, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Shutdown Module.", 99, CAnalyzerSet::kShutdown, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Shutdown Module.", 99, CAnalyzerSet::kShutdown,
+     1000},
 };
 
 // The restart of the program's own choosing when no host window is given.

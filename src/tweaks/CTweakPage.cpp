@@ -72,11 +72,12 @@ private:
 } // namespace
 
 CTweakPage::CTweakPage(const TweakPageTable& table, IMainWindow& main)
-    : CPage(table.dialogId, main), table_(table),
-      module_(CatalogueOf(table.module).createModule()), states_(table.count) {
+    : CPage(table.dialogId, main), table_(table), module_(CatalogueOf(table.module).createModule()),
+      states_(table.count) {
     for (size_t i = 0; i < table.count; ++i) {
         const TweakRow& row = table.rows[i];
-        const TweakEntry* tweak = row.tweak != nullptr ? FindTweak(table.module, row.tweak) : nullptr;
+        const TweakEntry* tweak =
+            row.tweak != nullptr ? FindTweak(table.module, row.tweak) : nullptr;
         tweaks_.push_back(tweak != nullptr ? tweak : &kNoTweak);
     }
 }
@@ -319,8 +320,9 @@ void CTweakPage::OnBoxClicked(size_t index) {
             const int field = row.fields[k];
             if (state.checked) {
                 // The value typed before the box was last unchecked comes back.
-                const std::string start =
-                    row.kind == TweakKind::kNumber ? std::to_string(k == 0 ? Tweak(index).preset : 0) : "";
+                const std::string start = row.kind == TweakKind::kNumber
+                                              ? std::to_string(k == 0 ? Tweak(index).preset : 0)
+                                              : "";
                 const std::string& remembered = Remembered(field);
                 if (!remembered.empty() && remembered != start)
                     SetFieldText(field, remembered);

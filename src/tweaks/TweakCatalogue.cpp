@@ -165,7 +165,8 @@ const TweakEntry kStartMenuTweaks[] = {
         .Restart()
         .Record(NumberField<Sm, &Sm::sortStartMenu>())
         .Places(RegTree(
-            kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu")),
+            kUser,
+            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu")),
     Tweak(kSm, "Remove Windows Update from Start Menu",
           NumberAccess<Sm, &Sm::GetNoWindowsUpdate, &Sm::SetNoWindowsUpdate>(), kRemoveHelp)
         .Families(kNotXP)
@@ -270,7 +271,8 @@ const TweakEntry kCDROMTweaks[] = {
     Tweak(kCd, "CDROM Cache Size", kCDFSAccess, HelpOf<Cd, &Cd::GetHelpCDSpeed>())
         .Restart()
         .Record(NumberFields<Cd, &Cd::cacheSize, &Cd::cdSpeed>())
-        .Places(RegValue(kMachine, kCDFSKey, "Prefetch"), RegValue(kMachine, kCDFSKey, "CacheSize")),
+        .Places(RegValue(kMachine, kCDFSKey, "Prefetch"),
+                RegValue(kMachine, kCDFSKey, "CacheSize")),
     Tweak(kCd, "Auto Play on Audio CDs", NumberAccess<Cd, &Cd::GetAutorun, &Cd::SetAutorun>(),
           HelpOf<Cd, &Cd::GetHelpAutoPlayAudio>())
         .Restart()
@@ -325,12 +327,12 @@ const TweakEntry kHardDiskTweaks[] = {
 // Memory: all of it takes effect after a restart. The background-tasks box is the opposite of
 // the stored priority split. The virtual memory fields are carried in the record only.
 using Ram = CRAMTweaks;
-constexpr TweakAccess kVirtualMemoryAccess = {
-    [](CRegistryAccess& module, TweakValue& value) {
-        return static_cast<Ram&>(module).GetVirtualMemory(value.numbers[0], value.numbers[1],
-                                                          value.text);
-    },
-    nullptr};
+constexpr TweakAccess kVirtualMemoryAccess = {[](CRegistryAccess& module, TweakValue& value) {
+                                                  return static_cast<Ram&>(module).GetVirtualMemory(
+                                                      value.numbers[0], value.numbers[1],
+                                                      value.text);
+                                              },
+                                              nullptr};
 constexpr TweakEntry::Field kVirtualMemoryField = {
     [](const CRegistryAccess& record, TweakValue& value) {
         const Ram& ram = static_cast<const Ram&>(record);
@@ -352,10 +354,10 @@ const TweakEntry kMemoryTweaks[] = {
         .Restart()
         .Record(NumberField<Ram, &Ram::alwaysUnloadDLL>())
         .Places(RegValue(kMachine, kMachineExplorerKey, "AlwaysUnloadDLL")),
-    Tweak(kRam, "Use Swap File Wisely",
-          NumberAccess<Ram, &Ram::GetConservativeSwapfileUsage,
-                       &Ram::SetConservativeSwapfileUsage>(),
-          HelpOf<Ram, &Ram::GetHelpSwapFileUsage>())
+    Tweak(
+        kRam, "Use Swap File Wisely",
+        NumberAccess<Ram, &Ram::GetConservativeSwapfileUsage, &Ram::SetConservativeSwapfileUsage>(),
+        HelpOf<Ram, &Ram::GetHelpSwapFileUsage>())
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Ram, &Ram::conservativeSwapfileUsage>())
@@ -390,8 +392,7 @@ const TweakEntry kMemoryTweaks[] = {
         .Record(NumberField<Ram, &Ram::win32PrioritySeparation>())
         .Places(RegValue(kMachine, "SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
                          "Win32PrioritySeparation")),
-    Tweak(kRam, "Virtual Memory Size", kVirtualMemoryAccess, nullptr)
-        .Record(kVirtualMemoryField),
+    Tweak(kRam, "Virtual Memory Size", kVirtualMemoryAccess, nullptr).Record(kVirtualMemoryField),
 };
 
 // Boot-up: msdos.sys is read at start-up only; the picture is shown from its file at the next
@@ -442,7 +443,8 @@ const TweakEntry kBootupTweaks[] = {
     Tweak(kBoot, "Startup Image", ImageAccess<Boot, &Boot::SetStartupImage>(),
           HelpOf<Boot, &Boot::GetHelpStartupImage>())
         .Families(kNineXOnly)
-        .Places(Picture(kFile, CBootupTweaks::kStartupPicture, CBootupTweaks::kSavedStartupPicture)),
+        .Places(
+            Picture(kFile, CBootupTweaks::kStartupPicture, CBootupTweaks::kSavedStartupPicture)),
 };
 
 // Shutdown: the settings are read when Windows starts; the pictures are shown from their files.

@@ -79,8 +79,7 @@ const TweakRow kInternetRows[] = {
         .Unread()
         .NotEmpty()
         .Notes(IDC_INTERNET_MTU_EXAMPLE),
-    NumberRow("RWIN Values", IDC_INTERNET_RWIN_BOX, IDC_INTERNET_RWIN_LABEL,
-              IDC_INTERNET_RWIN_EDIT)
+    NumberRow("RWIN Values", IDC_INTERNET_RWIN_BOX, IDC_INTERNET_RWIN_LABEL, IDC_INTERNET_RWIN_EDIT)
         .Unread()
         .NotEmpty()
         .Notes(IDC_INTERNET_RWIN_EXAMPLE),
@@ -172,8 +171,7 @@ const TweakRow kBootupRows[] = {
             IDC_BOOTUP_AUTOSCAN_LABEL),
     FlagRow("Disable Drivespace driver", IDC_BOOTUP_DRVSPACE_BOX, IDC_BOOTUP_DRVSPACE_LABEL),
     FlagRow("Disable Doublespace driver", IDC_BOOTUP_DBLSPACE_BOX, IDC_BOOTUP_DBLSPACE_LABEL),
-    FlagRow("Disable Double Buffering", IDC_BOOTUP_DOUBLEBUFFER_BOX,
-            IDC_BOOTUP_DOUBLEBUFFER_LABEL),
+    FlagRow("Disable Double Buffering", IDC_BOOTUP_DOUBLEBUFFER_BOX, IDC_BOOTUP_DOUBLEBUFFER_LABEL),
     ImageRow("Startup Image", IDC_BOOTUP_IMAGE_BOX, IDC_BOOTUP_IMAGE_LABEL, IDC_BOOTUP_IMAGE_EDIT,
              IDC_BOOTUP_IMAGE_BROWSE)
         .Bitmap("Specified path can not be used as a startup image.",

@@ -51,8 +51,8 @@ struct TweakRow {
     int fields[3] = {0, 0, 0};         // edit fields or lists
     int browse = 0;                    // the Browse button, or the button of an action
     int notes[6] = {0, 0, 0, 0, 0, 0}; // further texts greyed with the row
-    bool unread = false;           // the page shows the preset and never reads the system
-    bool clearAfterCommit = false; // the box starts unchecked again after a commit
+    bool unread = false;               // the page shows the preset and never reads the system
+    bool clearAfterCommit = false;     // the box starts unchecked again after a commit
     FieldRule rule = FieldRule::kNone;
     DWORD low = 0, high = 0;        // kRange
     const char* message = nullptr;  // the validation message
