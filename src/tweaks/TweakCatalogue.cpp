@@ -58,7 +58,7 @@ constexpr char kFavorites[] = "Favorites";
 constexpr TweakHelp kFolderHelp = HelpOf<Sys, &Sys::GetHelpFolderLocation>();
 constexpr Modules::Module kSys = Modules::kSystem;
 
-const TweakEntry kSystemTweaks[] = {
+constexpr TweakEntry kSystemTweaks[] = {
     Tweak(kSys, "Non-Responding Apps. Time Out",
           NumberAccess<Sys, &Sys::GetHungAppTimeout, &Sys::SetHungAppTimeout>(),
           HelpOf<Sys, &Sys::GetHelpTimeout>())
@@ -101,7 +101,7 @@ const TweakEntry kSystemTweaks[] = {
 // Desktop: every item needs a restart; "Open With" and the icon cache are 9x-only.
 using Dsk = CDesktopTweaks;
 constexpr Modules::Module kDsk = Modules::kDesktop;
-const TweakEntry kDesktopTweaks[] = {
+constexpr TweakEntry kDesktopTweaks[] = {
     Tweak(kDsk, "Show Windows Version on the Desktop",
           NumberAccess<Dsk, &Dsk::GetPaintDesktopVersion, &Dsk::SetPaintDesktopVersion>(),
           HelpOf<Dsk, &Dsk::GetHelpShowVersion>())
@@ -152,7 +152,7 @@ const TweakEntry kDesktopTweaks[] = {
 using Sm = CStartMenuTweaks;
 constexpr TweakHelp kRemoveHelp = HelpOf<Sm, &Sm::GetHelpRemoveItem>();
 constexpr Modules::Module kSm = Modules::kStartMenu;
-const TweakEntry kStartMenuTweaks[] = {
+constexpr TweakEntry kStartMenuTweaks[] = {
     Tweak(kSm, "Start Menu Speed", NumberAccess<Sm, &Sm::GetMenuShowDelay, &Sm::SetMenuShowDelay>(),
           HelpOf<Sm, &Sm::GetHelpMenuSpeed>())
         .Preset(400)
@@ -225,7 +225,7 @@ const TweakEntry kStartMenuTweaks[] = {
 // download count when it starts. The TCP/IP tunings live in places found per family.
 using Net = CInternetTweaks;
 constexpr Modules::Module kNet = Modules::kInternet;
-const TweakEntry kInternetTweaks[] = {
+constexpr TweakEntry kInternetTweaks[] = {
     Tweak(kNet, "MTU Values", NumberAccess<Net, &Net::GetMTU, &Net::SetMTU>(),
           HelpOf<Net, &Net::GetHelpMTU>())
         .Restart()
@@ -267,7 +267,7 @@ constexpr TweakAccess kCDFSAccess = {
         return static_cast<Cd&>(module).SetCDFS(value.numbers[1], value.numbers[0]);
     }};
 constexpr Modules::Module kCd = Modules::kCDROM;
-const TweakEntry kCDROMTweaks[] = {
+constexpr TweakEntry kCDROMTweaks[] = {
     Tweak(kCd, "CDROM Cache Size", kCDFSAccess, HelpOf<Cd, &Cd::GetHelpCDSpeed>())
         .Restart()
         .Record(NumberFields<Cd, &Cd::cacheSize, &Cd::cdSpeed>())
@@ -298,7 +298,7 @@ constexpr TweakAccess kVCacheAccess = {
                                                    value.numbers[2]);
     }};
 constexpr Modules::Module kHdd = Modules::kHardDisk;
-const TweakEntry kHardDiskTweaks[] = {
+constexpr TweakEntry kHardDiskTweaks[] = {
     Tweak(kHdd, "File Cache Size",
           NumberAccess<Hdd, &Hdd::GetContigFileAllocSize, &Hdd::SetContigFileAllocSize>(),
           HelpOf<Hdd, &Hdd::GetHelpFileCache>())
@@ -347,7 +347,7 @@ constexpr TweakEntry::Field kVirtualMemoryField = {
         ram.virtualMemoryPath = value.text;
     }};
 constexpr Modules::Module kRam = Modules::kMemory;
-const TweakEntry kMemoryTweaks[] = {
+constexpr TweakEntry kMemoryTweaks[] = {
     Tweak(kRam, "Auto Unload DLLs From Memory",
           NumberAccess<Ram, &Ram::GetAlwaysUnloadDLL, &Ram::SetAlwaysUnloadDLL>(),
           HelpOf<Ram, &Ram::GetHelpAutoUnloadDLL>())
@@ -402,7 +402,7 @@ using Boot = CBootupTweaks;
 constexpr PlaceRoot kFile = PlaceRoot::kFile;
 constexpr const char* kMsdos = CRegistryAccess::kMsdosSysPath;
 constexpr Modules::Module kBoot = Modules::kBootup;
-const TweakEntry kBootupTweaks[] = {
+constexpr TweakEntry kBootupTweaks[] = {
     Tweak(kBoot, "Boot Menu", NumberAccess<Boot, &Boot::GetBootMenu, &Boot::SetBootMenu>(),
           HelpOf<Boot, &Boot::GetHelpBootMenu>())
         .Families(kNotXP)
@@ -450,7 +450,7 @@ const TweakEntry kBootupTweaks[] = {
 // Shutdown: the settings are read when Windows starts; the pictures are shown from their files.
 using Off = CShutdownTweaks;
 constexpr Modules::Module kOff = Modules::kShutdown;
-const TweakEntry kShutdownTweaks[] = {
+constexpr TweakEntry kShutdownTweaks[] = {
     Tweak(kOff, "Auto Close Not Responding Applications on Shutdown",
           NumberAccess<Off, &Off::GetAutoEndTasks, &Off::SetAutoEndTasks>(),
           HelpOf<Off, &Off::GetHelpAutoCloseApplication>())
@@ -479,6 +479,23 @@ const TweakEntry kShutdownTweaks[] = {
 template <size_t N> constexpr size_t CountOf(const TweakEntry (&)[N]) {
     return N;
 }
+
+// Whether every entry of a table names the table's module.
+template <size_t N> constexpr bool AllOf(const TweakEntry (&entries)[N], Modules::Module module) {
+    for (const TweakEntry& entry : entries)
+        if (entry.module != module)
+            return false;
+    return true;
+}
+static_assert(AllOf(kSystemTweaks, Modules::kSystem) && AllOf(kDesktopTweaks, Modules::kDesktop) &&
+                  AllOf(kStartMenuTweaks, Modules::kStartMenu) &&
+                  AllOf(kInternetTweaks, Modules::kInternet) &&
+                  AllOf(kCDROMTweaks, Modules::kCDROM) &&
+                  AllOf(kHardDiskTweaks, Modules::kHardDisk) &&
+                  AllOf(kMemoryTweaks, Modules::kMemory) &&
+                  AllOf(kBootupTweaks, Modules::kBootup) &&
+                  AllOf(kShutdownTweaks, Modules::kShutdown),
+              "each entry lies in its module's table");
 
 // In module order.
 const TweakCatalogue kCatalogues[] = {
