@@ -13,9 +13,9 @@ struct TunedTweak {
     const char* tweak;
     BOOL (*check)(const CAnalyzerSet& analyzers, DWORD current, std::string& line);
     void (*recommend)(const CAnalyzerSet& analyzers, TweakValue& value);
-    int number;        // the number the check compares
-    DWORD assumed;     // the current value when nothing can be read
-    bool read;         // false: the check is given `assumed` without reading
+    int number; // the number the check compares
+    bool read;  // false: the check is given `given` without reading
+    DWORD given;
     unsigned families; // within the catalogue entry's families
 };
 
@@ -32,8 +32,8 @@ constexpr TunedTweak Tuned(Modules::Module module, const char* tweak,
         },
         [](const CAnalyzerSet& a, TweakValue& value) { value.numbers[0] = (a.*Analyzer).*Field; },
         0,
-        0,
         true,
+        0,
         families};
 }
 
@@ -41,11 +41,11 @@ constexpr TunedTweak Tuned(Modules::Module module, const char* tweak,
 // that always differs from the recommendation.
 template <DWORD CInternetAnalyzer::*Field,
           BOOL (CInternetAnalyzer::*Check)(DWORD, std::string&) const>
-constexpr TunedTweak Unread(const char* tweak, DWORD assumed) {
+constexpr TunedTweak Unread(const char* tweak, DWORD given) {
     TunedTweak tuned =
         Tuned<CInternetAnalyzer, &CAnalyzerSet::internet, Field, Check>(Modules::kInternet, tweak);
-    tuned.assumed = assumed;
     tuned.read = false;
+    tuned.given = given;
     return tuned;
 }
 
@@ -63,7 +63,7 @@ const TunedTweak kTuned[] = {
     Unread<&CInternetAnalyzer::mtu, &CInternetAnalyzer::CheckMTU>("MTU Values", 100),
     Unread<&CInternetAnalyzer::rwin, &CInternetAnalyzer::CheckRWIN>("RWIN Values", 500),
     Unread<&CInternetAnalyzer::ttl, &CInternetAnalyzer::CheckDefaultTTL>("TTL Values", 20),
-    // The check compares the speed code; unread, Windows assumes 4X.
+    // The check compares the speed code.
     {S::kCDROM, "CDROM Cache Size",
      [](const S& a, DWORD current, std::string& line) {
          return a.cdrom.CheckCDSpeed(current, line);
@@ -72,7 +72,7 @@ const TunedTweak kTuned[] = {
          value.numbers[0] = a.cdrom.cacheSize;
          value.numbers[1] = a.cdrom.cdSpeed;
      },
-     1, 4, true, kAllFamilies},
+     1, true, 0, kAllFamilies},
     // The check compares the chunk size.
     {S::kHardDisk, "VCache Size",
      [](const S& a, DWORD current, std::string& line) {
@@ -83,7 +83,7 @@ const TunedTweak kTuned[] = {
          value.numbers[1] = a.hardDisk.maxFileCache;
          value.numbers[2] = a.hardDisk.chunkSize;
      },
-     2, 0, true, kAllFamilies},
+     2, true, 0, kAllFamilies},
     Tuned<CHDDAnalyzer, &S::hardDisk, &CHDDAnalyzer::contigFileAllocSize,
           &CHDDAnalyzer::CheckContigFileAllocSize>(S::kHardDisk, "File Cache Size"),
     Tuned<CHDDAnalyzer, &S::hardDisk, &CHDDAnalyzer::forceFIFO, &CHDDAnalyzer::CheckForceFIFO>(
@@ -147,12 +147,10 @@ CAnalyzerSet::ModuleTexts CAnalyzerSet::Compile() const {
         const std::unique_ptr<CRegistryAccess> module = ModuleFor(tuned, entry);
         if (!module)
             continue;
-        TweakValue current;
-        current.numbers[tuned.number] = tuned.assumed;
-        if (tuned.read && entry.get != nullptr)
-            entry.get(*module, current);
+        const DWORD current =
+            tuned.read ? ReadTweak(entry, *module).numbers[tuned.number] : tuned.given;
         std::string line;
-        if (!tuned.check(*this, current.numbers[tuned.number], line))
+        if (!tuned.check(*this, current, line))
             texts[tuned.module] += line;
     }
     return texts;

@@ -257,7 +257,8 @@ constexpr TweakEntry kInternetTweaks[] = {
                 RegValue(kMachine, kDnsCacheKey, "MaxSOACacheEntryTtlLimit")),
 };
 
-// CD-ROM: the cache value is two numbers (cache choice, speed code); all need a restart.
+// CD-ROM: the cache value is two numbers (cache choice, speed code); all need a restart. Where
+// the CD file system values cannot be read, Windows assumes the default cache and 4X.
 using Cd = CCDROMTweaks;
 constexpr TweakAccess kCDFSAccess = {
     [](CRegistryAccess& module, TweakValue& value) {
@@ -269,6 +270,7 @@ constexpr TweakAccess kCDFSAccess = {
 constexpr Modules::Module kCd = Modules::kCDROM;
 constexpr TweakEntry kCDROMTweaks[] = {
     Tweak(kCd, "CDROM Cache Size", kCDFSAccess, HelpOf<Cd, &Cd::GetHelpCDSpeed>())
+        .Assumed(0, 4)
         .Restart()
         .Record(NumberFields<Cd, &Cd::cacheSize, &Cd::cdSpeed>())
         .Places(RegValue(kMachine, kCDFSKey, "Prefetch"),
@@ -529,12 +531,16 @@ const TweakEntry* FindTweak(Modules::Module module, const char* name) {
     return CatalogueOf(module).Find(name);
 }
 
-DWORD ReadTweakNumber(const TweakEntry& entry, int number, DWORD assumed) {
+TweakValue ReadTweak(const TweakEntry& entry, CRegistryAccess& module) {
     TweakValue value;
-    value.numbers[number] = assumed;
-    if (entry.get != nullptr) {
-        const std::unique_ptr<CRegistryAccess> module = CatalogueOf(entry.module).createModule();
-        entry.get(*module, value);
-    }
-    return value.numbers[number];
+    for (int k = 0; k < 3; ++k)
+        value.numbers[k] = entry.assumed[k];
+    if (entry.get != nullptr)
+        entry.get(module, value);
+    return value;
+}
+
+DWORD ReadTweakNumber(const TweakEntry& entry, int number) {
+    const std::unique_ptr<CRegistryAccess> module = CatalogueOf(entry.module).createModule();
+    return ReadTweak(entry, *module).numbers[number];
 }

@@ -104,10 +104,11 @@ struct TweakEntry {
     unsigned families = kAllFamilies;
     // Where the backup reads it and the restore writes it back; mostly `families`.
     unsigned backupFamilies = kAllFamilies;
-    DWORD preset = 0;      // shown units: the page's value before reading, and when off
-    DWORD scale = 1;       // system units per shown unit (1000: seconds for milliseconds)
-    bool inverted = false; // the page shows the opposite of the stored flag
-    bool restart = false;  // a commit takes effect after a restart of Windows
+    DWORD assumed[3] = {0, 0, 0}; // what Windows assumes where the value cannot be read
+    DWORD preset = 0;             // shown units: the page's value before reading, and when off
+    DWORD scale = 1;              // system units per shown unit (1000: seconds for milliseconds)
+    bool inverted = false;        // the page shows the opposite of the stored flag
+    bool restart = false;         // a commit takes effect after a restart of Windows
     TweakFieldRead readField = nullptr; // none: the backup record does not hold it
     TweakFieldWrite writeField = nullptr;
     TweakPlace places[kMaxPlaces] = {};
@@ -122,6 +123,13 @@ struct TweakEntry {
     constexpr TweakEntry BackupFamilies(unsigned mask) const {
         TweakEntry entry = *this;
         entry.backupFamilies = mask;
+        return entry;
+    }
+    constexpr TweakEntry Assumed(DWORD first, DWORD second, DWORD third = 0) const {
+        TweakEntry entry = *this;
+        entry.assumed[0] = first;
+        entry.assumed[1] = second;
+        entry.assumed[2] = third;
         return entry;
     }
     constexpr TweakEntry Preset(DWORD value) const {
@@ -179,9 +187,11 @@ struct TweakCatalogue {
 const TweakCatalogue& CatalogueOf(Modules::Module module);
 // The entry of that name in the module's catalogue, or null.
 const TweakEntry* FindTweak(Modules::Module module, const char* name);
-// Reads one number of the tweak through a fresh object of its module, `assumed` when nothing
-// can be read. The families are not consulted.
-DWORD ReadTweakNumber(const TweakEntry& entry, int number = 0, DWORD assumed = 0);
+// The tweak's value as Windows assumes it, then as read through `module` where there is
+// something to read. The families are not consulted.
+TweakValue ReadTweak(const TweakEntry& entry, CRegistryAccess& module);
+// One number of ReadTweak, through a fresh object of the tweak's module.
+DWORD ReadTweakNumber(const TweakEntry& entry, int number = 0);
 
 // The operations of a tweak, made from a module's member functions.
 struct TweakAccess {
