@@ -110,7 +110,7 @@ const TunedTweak kTuned[] = {
 // A fresh object of the tuned tweak's module when the running Windows has the tweak, else null.
 std::unique_ptr<CRegistryAccess> ModuleFor(const TunedTweak& tuned, const TweakEntry& entry) {
     std::unique_ptr<CRegistryAccess> module = CatalogueOf(tuned.module).createModule();
-    if (!InFamilies(entry.families & tuned.families, module->OsFamily()))
+    if (!entry.WorksOn(module->OsFamily()) || !InFamilies(tuned.families, module->OsFamily()))
         module.reset();
     return module;
 }

@@ -95,7 +95,7 @@ void CTweakPage::ForgetRememberedValues() {
 bool CTweakPage::IsRowOn(size_t index) const {
     if (!module_ || index >= table_.count)
         return false;
-    return InFamilies(Tweak(index).families, module_->OsFamily());
+    return Tweak(index).WorksOn(module_->OsFamily());
 }
 
 bool CTweakPage::IsBoxed(const TweakRow& row) const {

@@ -113,6 +113,9 @@ struct TweakEntry {
     TweakFieldWrite writeField = nullptr;
     TweakPlace places[kMaxPlaces] = {};
 
+    bool WorksOn(int family) const { return InFamilies(families, family); }
+    bool IsBackedUpOn(int family) const { return InFamilies(backupFamilies, family); }
+
     // Modifiers, so that a table reads as one entry per tweak.
     constexpr TweakEntry Families(unsigned mask) const {
         TweakEntry entry = *this;
