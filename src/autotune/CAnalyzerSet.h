@@ -12,23 +12,12 @@
 #include "autotune/CShutdownAnalyzer.h"
 #include "autotune/CStartMenuAnalyzer.h"
 #include "autotune/CSystemAnalyzer.h"
+#include "ui/Modules.h"
 
 // The nine module analysers of one main window, and the compile step that turns their
 // recommendations and the system's current values into one text of changes per module.
-class CAnalyzerSet {
+class CAnalyzerSet : public Modules {
 public:
-    enum Module : size_t {
-        kSystem,
-        kDesktop,
-        kStartMenu,
-        kInternet,
-        kCDROM,
-        kHardDisk,
-        kMemory,
-        kBootup,
-        kShutdown,
-        kModuleCount
-    };
     using ModuleTexts = std::array<std::string, kModuleCount>;
 
     CSystemAnalyzer system;
@@ -50,4 +39,7 @@ public:
     // skipped on the other. The Internet values are not read: until Auto Tune has committed
     // ("Has Tuned" 0) its three lines always appear, afterwards none.
     ModuleTexts Compile() const;
+    // Writes the module's recommended values through fresh module objects, each where the
+    // running Windows has it; the Internet values only when the analysis listed them.
+    void Commit(Module module, bool internetListed) const;
 };

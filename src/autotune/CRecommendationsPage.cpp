@@ -9,15 +9,6 @@
 #include "platform/CTimeScale.h"
 #include "platform/SystemActions.h"
 #include "res/resource.h"
-#include "tweaks/CBootupTweaks.h"
-#include "tweaks/CCDROMTweaks.h"
-#include "tweaks/CDesktopTweaks.h"
-#include "tweaks/CHDDTweaks.h"
-#include "tweaks/CInternetTweaks.h"
-#include "tweaks/CRAMTweaks.h"
-#include "tweaks/CShutdownTweaks.h"
-#include "tweaks/CStartMenuTweaks.h"
-#include "tweaks/CSystemTweaks.h"
 #include "ui/CClientDC.h"
 #include "ui/CSelectedObject.h"
 #include "ui/IMainWindow.h"
@@ -42,88 +33,29 @@ const int kTextLabels[] = {IDC_RESULTS_TEXT};
 
 constexpr COLORREF kBarColour = 0x00FF00; // green
 
-// What one commit step writes: the recommended values through fresh module objects, by family.
-// `internet` tells whether the analysis listed the Internet values.
-using Writer = void (*)(const CAnalyzerSet& analyzers, bool internet);
-
-void WriteSystem(const CAnalyzerSet& a, bool) {
-    CSystemTweaks().SetHungAppTimeout(a.system.hungAppTimeout);
-}
-
-void WriteStartMenu(const CAnalyzerSet& a, bool) {
-    CStartMenuTweaks().SetMenuShowDelay(a.startMenu.menuShowDelay);
-}
-
-void WriteDesktop(const CAnalyzerSet& a, bool) {
-    CDesktopTweaks module;
-    module.SetFontSmoothing(a.desktop.fontSmoothing);
-    if (module.IsNineX())
-        module.SetMaxCachedIcons(a.desktop.maxCachedIcons);
-}
-
-// The values the analysis announced are the values committed.
-void WriteInternet(const CAnalyzerSet& a, bool internet) {
-    if (!internet)
-        return;
-    CInternetTweaks module;
-    module.SetMTU(a.internet.mtu);
-    module.SetRWIN(a.internet.rwin);
-    module.SetDefaultTTL(a.internet.ttl);
-}
-
-void WriteCDROM(const CAnalyzerSet& a, bool) {
-    CCDROMTweaks().SetCDFS(a.cdrom.cdSpeed, a.cdrom.cacheSize);
-}
-
-void WriteHardDisk(const CAnalyzerSet& a, bool) {
-    CHDDTweaks module;
-    if (!module.IsNineX())
-        return;
-    module.SetVCache(a.hardDisk.minFileCache, a.hardDisk.maxFileCache, a.hardDisk.chunkSize);
-    module.SetContigFileAllocSize(a.hardDisk.contigFileAllocSize);
-    module.SetForceFIFO(a.hardDisk.forceFIFO);
-}
-
-void WriteMemory(const CAnalyzerSet& a, bool) {
-    CRAMTweaks module;
-    module.SetAlwaysUnloadDLL(a.memory.alwaysUnloadDLL);
-    if (module.IsNineX())
-        module.SetConservativeSwapfileUsage(a.memory.conservativeSwapfileUsage);
-    if (module.IsNT())
-        module.SetDisablePagingExecutive(a.memory.disablePagingExecutive);
-}
-
-void WriteBootup(const CAnalyzerSet& a, bool) {
-    CBootupTweaks module;
-    if (!module.IsNineX())
-        return;
-    module.SetDrvSpace(a.bootup.disableDrvSpace);
-    module.SetDblSpace(a.bootup.disableDblSpace);
-}
-
-void WriteShutdown(const CAnalyzerSet& a, bool) {
-    CShutdownTweaks module;
-    if (module.IsNineX())
-        module.SetAutoEndTasks(a.shutdown.autoEndTasks);
-}
-
+// The commit, module by module: its message, the bar's position and the pause after the writes.
 struct CommitStep {
     const char* message;
     int position;
-    Writer write;
-    DWORD sleep; // ms after the writes
+    CAnalyzerSet::Module module;
+    DWORD sleep; // ms
 };
 
 const CommitStep kCommitSteps[] = {
-    {"\nPlease wait...\n\nCommiting Settings for System Module.", 11, WriteSystem, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Start Menu Module.", 22, WriteStartMenu, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Desktop Module.", 33, WriteDesktop, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Internet Module.", 44, WriteInternet, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for CDROM Module.", 55, WriteCDROM, 2000},
-    {"\nPlease wait...\n\nCommiting Settings for Harddisk Module.", 66, WriteHardDisk, 2000},
-    {"\nPlease wait...\n\nCommiting Settings for Memory Module.", 77, WriteMemory, 2000},
-    {"\nPlease wait...\n\nCommiting Settings for Bootup Module.", 88, WriteBootup, 1000},
-    {"\nPlease wait...\n\nCommiting Settings for Shutdown Module.", 99, WriteShutdown, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for System Module.", 11, CAnalyzerSet::kSystem, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Start Menu Module.", 22, CAnalyzerSet::kStartMenu,
+     1000},
+    {"\nPlease wait...\n\nCommiting Settings for Desktop Module.", 33, CAnalyzerSet::kDesktop,
+     1000},
+    {"\nPlease wait...\n\nCommiting Settings for Internet Module.", 44, CAnalyzerSet::kInternet,
+     1000},
+    {"\nPlease wait...\n\nCommiting Settings for CDROM Module.", 55, CAnalyzerSet::kCDROM, 2000},
+    {"\nPlease wait...\n\nCommiting Settings for Harddisk Module.", 66, CAnalyzerSet::kHardDisk,
+     2000},
+    {"\nPlease wait...\n\nCommiting Settings for Memory Module.", 77, CAnalyzerSet::kMemory, 2000},
+    {"\nPlease wait...\n\nCommiting Settings for Bootup Module.", 88, CAnalyzerSet::kBootup, 1000},
+    {"\nPlease wait...\n\nCommiting Settings for Shutdown Module.", 99, CAnalyzerSet::kShutdown,
+     1000},
 };
 
 // The restart of the program's own choosing when no host window is given.
@@ -285,7 +217,7 @@ void CRecommendationsPage::Commit() {
         SetLabelText(IDC_RESULTS_TEXT, step.message);
         progress_.Send(PBM_SETPOS, static_cast<WPARAM>(step.position));
         Update();
-        step.write(analyzers, internetListed_);
+        analyzers.Commit(step.module, internetListed_);
         CTimeScale::Sleep(step.sleep);
     }
 

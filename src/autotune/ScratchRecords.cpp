@@ -9,9 +9,7 @@
 #include "autotune/CSystemAnalyzer.h"
 #include "platform/CTimeScale.h"
 #include "platform/SystemActions.h"
-#include "tweaks/CDesktopTweaks.h"
-#include "tweaks/CRAMTweaks.h"
-#include "tweaks/CSystemTweaks.h"
+#include "tweaks/TweakCatalogue.h"
 
 namespace {
 
@@ -27,36 +25,25 @@ struct Currents {
     DWORD values[3] = {};
 };
 
-template <class Module> DWORD Read(Module& module, BOOL (Module::*get)(DWORD&)) {
-    DWORD value = 0;
-    (module.*get)(value);
-    return value;
-}
+// The tweaks whose current values each record carries, by their catalogue names. They are read
+// on every family: a record holds what the system reports, whether the tweak works there or not.
+struct ScratchReads {
+    Modules::Module module;
+    const char* tweaks[3];
+};
+const ScratchReads kReads[] = {
+    {Modules::kSystem, {"Non-Responding Apps. Time Out"}},
+    {Modules::kDesktop, {"Smooth Fonts", "Icon Cache Size"}},
+    {Modules::kHardDisk, {}},
+    {Modules::kMemory,
+     {"Auto Unload DLLs From Memory", "Improve Core System Paging", "Use Swap File Wisely"}},
+};
 
 Currents ReadCurrents(ScratchKind kind) {
     Currents currents;
-    switch (kind) {
-    case ScratchKind::kSystem: {
-        CSystemTweaks module;
-        currents.values[0] = Read(module, &CSystemTweaks::GetHungAppTimeout);
-        break;
-    }
-    case ScratchKind::kDesktop: {
-        CDesktopTweaks module;
-        currents.values[0] = Read(module, &CDesktopTweaks::GetFontSmoothing);
-        currents.values[1] = Read(module, &CDesktopTweaks::GetMaxCachedIcons);
-        break;
-    }
-    case ScratchKind::kMemory: {
-        CRAMTweaks module;
-        currents.values[0] = Read(module, &CRAMTweaks::GetAlwaysUnloadDLL);
-        currents.values[1] = Read(module, &CRAMTweaks::GetDisablePagingExecutive);
-        currents.values[2] = Read(module, &CRAMTweaks::GetConservativeSwapfileUsage);
-        break;
-    }
-    case ScratchKind::kHardDisk:
-        break;
-    }
+    const ScratchReads& reads = kReads[static_cast<int>(kind)];
+    for (int i = 0; i < 3 && reads.tweaks[i] != nullptr; ++i)
+        currents.values[i] = ReadTweakNumber(*FindTweak(reads.module, reads.tweaks[i]));
     return currents;
 }
 

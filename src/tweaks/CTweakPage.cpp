@@ -23,9 +23,9 @@ bool IsEditKind(TweakKind kind) {
 
 // The value the row shows before anything is read: the preset, and for further lists the
 // value of their fallback entry.
-TweakValue PresetValue(const TweakRow& row) {
+TweakValue PresetValue(const TweakRow& row, const TweakEntry& tweak) {
     TweakValue value;
-    value.numbers[0] = row.preset;
+    value.numbers[0] = tweak.preset;
     for (int k = 1; k < 2; ++k)
         if (row.lists[k] != nullptr)
             value.numbers[k] = row.lists[k]->values[row.lists[k]->fallback];
@@ -33,19 +33,22 @@ TweakValue PresetValue(const TweakRow& row) {
 }
 
 // Shown units to system units and back, for the single number of a flag or number row.
-DWORD ToSystem(const TweakRow& row, DWORD shown) {
-    if (row.inverted)
+DWORD ToSystem(const TweakEntry& tweak, DWORD shown) {
+    if (tweak.inverted)
         return shown != 0 ? 0 : 1;
-    return shown * row.scale;
+    return shown * tweak.scale;
 }
 
-DWORD ToShown(const TweakRow& row, DWORD stored) {
+DWORD ToShown(const TweakRow& row, const TweakEntry& tweak, DWORD stored) {
     if (row.kind == TweakKind::kFlag)
         stored = stored != 0 ? 1 : 0;
-    if (row.inverted)
+    if (tweak.inverted)
         return stored != 0 ? 0 : 1;
-    return row.scale > 1 ? stored / row.scale : stored;
+    return tweak.scale > 1 ? stored / tweak.scale : stored;
 }
+
+// What a row without a tweak (an action) stands for: every family, nothing to read or write.
+const TweakEntry kNoTweak;
 
 int ListIndex(const TweakList& list, DWORD value) {
     for (int i = 0; i < list.count; ++i)
@@ -69,8 +72,19 @@ private:
 } // namespace
 
 CTweakPage::CTweakPage(const TweakPageTable& table, IMainWindow& main)
-    : CPage(table.dialogId, main), table_(table), module_(table.createModule()),
-      states_(table.count) {}
+    : CPage(table.dialogId, main), table_(table), module_(CatalogueOf(table.module).createModule()),
+      states_(table.count) {
+    for (size_t i = 0; i < table.count; ++i) {
+        const TweakRow& row = table.rows[i];
+        const TweakEntry* tweak =
+            row.tweak != nullptr ? FindTweak(table.module, row.tweak) : nullptr;
+        tweaks_.push_back(tweak != nullptr ? tweak : &kNoTweak);
+    }
+}
+
+const TweakEntry& CTweakPage::Tweak(size_t row) const {
+    return row < tweaks_.size() ? *tweaks_[row] : kNoTweak;
+}
 
 CTweakPage::~CTweakPage() = default;
 
@@ -81,8 +95,7 @@ void CTweakPage::ForgetRememberedValues() {
 bool CTweakPage::IsRowOn(size_t index) const {
     if (!module_ || index >= table_.count)
         return false;
-    const int family = module_->OsFamily();
-    return family >= 0 && family < 8 && ((table_.rows[index].families >> family) & 1u) != 0;
+    return Tweak(index).WorksOn(module_->OsFamily());
 }
 
 bool CTweakPage::IsBoxed(const TweakRow& row) const {
@@ -172,19 +185,20 @@ BOOL CTweakPage::OnInit() {
 
 TweakValue CTweakPage::ReadSystem(size_t index) {
     const TweakRow& row = table_.rows[index];
-    TweakValue value = PresetValue(row);
-    if (!IsRowOn(index) || row.get == nullptr)
+    const TweakEntry& tweak = Tweak(index);
+    TweakValue value = PresetValue(row, tweak);
+    if (!IsRowOn(index) || row.unread || tweak.get == nullptr)
         return value;
     const bool single = row.kind == TweakKind::kFlag || row.kind == TweakKind::kNumber;
     if (single)
-        value.numbers[0] = ToSystem(row, value.numbers[0]);
+        value.numbers[0] = ToSystem(tweak, value.numbers[0]);
     // A check-to-change row keeps the page's preset when there is nothing to read (the icon
     // cache shows 8192, the System Cache list 4 MB); a flag takes what the module reports.
     TweakValue read = value;
-    if (row.get(*module_, read) || row.kind == TweakKind::kFlag)
+    if (tweak.get(*module_, read) || row.kind == TweakKind::kFlag)
         value = read;
     if (single)
-        value.numbers[0] = ToShown(row, value.numbers[0]);
+        value.numbers[0] = ToShown(row, tweak, value.numbers[0]);
     return value;
 }
 
@@ -306,8 +320,9 @@ void CTweakPage::OnBoxClicked(size_t index) {
             const int field = row.fields[k];
             if (state.checked) {
                 // The value typed before the box was last unchecked comes back.
-                const std::string start =
-                    row.kind == TweakKind::kNumber ? std::to_string(k == 0 ? row.preset : 0) : "";
+                const std::string start = row.kind == TweakKind::kNumber
+                                              ? std::to_string(k == 0 ? Tweak(index).preset : 0)
+                                              : "";
                 const std::string& remembered = Remembered(field);
                 if (!remembered.empty() && remembered != start)
                     SetFieldText(field, remembered);
@@ -408,36 +423,37 @@ void CTweakPage::OnAction(size_t index) {
 }
 
 void CTweakPage::ShowHelp(size_t index) {
-    const TweakRow& row = table_.rows[index];
-    if (!module_ || row.help == nullptr)
+    const TweakEntry& tweak = Tweak(index);
+    if (!module_ || tweak.help == nullptr)
         return;
     std::string text;
-    row.help(*module_, text);
+    tweak.help(*module_, text);
     Main().ShowTweakHelp(text);
 }
 
 void CTweakPage::Commit(size_t index) {
     const TweakRow& row = table_.rows[index];
+    const TweakEntry& tweak = Tweak(index);
     RowState& state = states_[index];
-    if (row.set != nullptr) {
+    if (tweak.set != nullptr) {
         TweakValue stored = state.shown;
         if (row.kind == TweakKind::kFlag || row.kind == TweakKind::kNumber)
-            stored.numbers[0] = ToSystem(row, stored.numbers[0]);
-        row.set(*module_, stored); // a failed write is not reported
+            stored.numbers[0] = ToSystem(tweak, stored.numbers[0]);
+        tweak.set(*module_, stored); // a failed write is not reported
     }
     state.original = state.shown;
     if (state.counted) {
         state.counted = false;
         Main().NotifyPageChange(0, 1, 0);
     }
-    if (row.restart)
+    if (tweak.restart)
         Main().CountRestartChange();
     if (IsBoxed(row)) {
         state.checked = false;
         EnableFields(index, false);
     }
     if (row.clearAfterCommit)
-        state.shown = state.original = PresetValue(row);
+        state.shown = state.original = PresetValue(row, tweak);
     ShowValue(index);
 }
 

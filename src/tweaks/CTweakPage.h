@@ -26,6 +26,8 @@ public:
     void Load() override;
 
     const TweakPageTable& Table() const { return table_; }
+    // The catalogue entry a row shows (an empty one, on every family, for an action).
+    const TweakEntry& Tweak(size_t row) const;
     // Whether the running Windows supports the row (false for every row without a module).
     bool IsRowOn(size_t row) const;
 
@@ -77,6 +79,7 @@ private:
 
     const TweakPageTable& table_;
     std::unique_ptr<CRegistryAccess> module_;
+    std::vector<const TweakEntry*> tweaks_; // by row
     std::vector<RowState> states_;
     bool loading_ = false;    // change notifications of the page's own updates are ignored
     bool validating_ = false; // no second check while a refusal is being shown

@@ -6,27 +6,12 @@
 #include <windows.h>
 
 #include "platform/CRegistryAccess.h"
+#include "tweaks/TweakCatalogue.h"
 
-// The rows a tweak page is described by. A page is a constant table of TweakRow; CTweakPage
-// gives every row its behaviour by its kind.
+// The rows a tweak page is described by: a row is a tweak of the module's catalogue with the
+// controls that show it and the checks of what is typed. A page is a constant table of TweakRow;
+// CTweakPage gives every row its behaviour by its kind.
 
-// What one row shows: up to three numbers (one per field; a flag is numbers[0]) or a text.
-struct TweakValue {
-    DWORD numbers[3] = {0, 0, 0};
-    std::string text;
-
-    bool operator==(const TweakValue& other) const {
-        return numbers[0] == other.numbers[0] && numbers[1] == other.numbers[1] &&
-               numbers[2] == other.numbers[2] && text == other.text;
-    }
-    bool operator!=(const TweakValue& other) const { return !(*this == other); }
-};
-
-// Reads the row's value from the system into `value`, which holds the preset; writes it back;
-// builds the help text. The module is the page's module object.
-using TweakGetter = BOOL (*)(CRegistryAccess& module, TweakValue& value);
-using TweakSetter = BOOL (*)(CRegistryAccess& module, const TweakValue& value);
-using TweakHelp = BOOL (*)(CRegistryAccess& module, std::string& text);
 // A button's work (the clearing buttons); 1 on success.
 using TweakAction = BOOL (*)(CRegistryAccess& module);
 
@@ -49,14 +34,6 @@ enum class FieldRule {
     kBitmap,   // empty, or a usable path to a .bmp; else one of the messages and an empty field
 };
 
-// The families a row works on, as a mask of family codes (bit n for code n).
-enum : unsigned {
-    kAllFamilies = 0xFFu,
-    kNineXOnly = (1u << 1) | (1u << 2) | (1u << 3),
-    kNTOnly = (1u << 4) | (1u << 5) | (1u << 6),
-    kNotXP = kAllFamilies & ~(1u << 6),
-};
-
 // The entries of a drop-down list and the value each stands for; a value not in the list shows
 // entry `fallback`.
 struct TweakList {
@@ -67,21 +44,15 @@ struct TweakList {
 };
 
 struct TweakRow {
+    const char* tweak = nullptr; // the name of its catalogue entry; none for an action
     TweakKind kind = TweakKind::kFlag;
     int box = 0;                       // the check box (a flag or a check-to-change box)
     int label = 0;                     // its text: a click shows the help; grey when the row is off
     int fields[3] = {0, 0, 0};         // edit fields or lists
     int browse = 0;                    // the Browse button, or the button of an action
     int notes[6] = {0, 0, 0, 0, 0, 0}; // further texts greyed with the row
-    unsigned families = kAllFamilies;
-    TweakGetter get = nullptr; // none: the preset is the value
-    TweakSetter set = nullptr;
-    TweakHelp help = nullptr;
-    DWORD preset = 0;              // shown units, before reading and when the row is off
-    DWORD scale = 1;               // system units per shown unit (1000: seconds for milliseconds)
-    bool inverted = false;         // the box shows the opposite of the stored flag
-    bool restart = false;          // a commit counts one change that needs a restart
-    bool clearAfterCommit = false; // the box starts unchecked again after a commit
+    bool unread = false;               // the page shows the preset and never reads the system
+    bool clearAfterCommit = false;     // the box starts unchecked again after a commit
     FieldRule rule = FieldRule::kNone;
     DWORD low = 0, high = 0;        // kRange
     const char* message = nullptr;  // the validation message
@@ -94,21 +65,6 @@ struct TweakRow {
     const char* chooserTitle = nullptr; // kPath: the folder chooser's title
 
     // Modifiers, so that a table reads as one line per tweak.
-    constexpr TweakRow Families(unsigned mask) const {
-        TweakRow row = *this;
-        row.families = mask;
-        return row;
-    }
-    constexpr TweakRow Restart() const {
-        TweakRow row = *this;
-        row.restart = true;
-        return row;
-    }
-    constexpr TweakRow Preset(DWORD value) const {
-        TweakRow row = *this;
-        row.preset = value;
-        return row;
-    }
     constexpr TweakRow Notes(int first, int second = 0, int third = 0, int fourth = 0,
                              int fifth = 0, int sixth = 0) const {
         TweakRow row = *this;
@@ -148,14 +104,9 @@ struct TweakRow {
         row.message2 = bitmapText;
         return row;
     }
-    constexpr TweakRow Scale(DWORD factor) const {
+    constexpr TweakRow Unread() const {
         TweakRow row = *this;
-        row.scale = factor;
-        return row;
-    }
-    constexpr TweakRow Inverted() const {
-        TweakRow row = *this;
-        row.inverted = true;
+        row.unread = true;
         return row;
     }
     constexpr TweakRow ClearAfterCommit() const {
@@ -178,82 +129,39 @@ struct TweakRow {
     }
 };
 
-// The operations of a row, made from a module's member functions.
-struct TweakAccess {
-    TweakGetter get;
-    TweakSetter set;
-};
-
-template <class M, BOOL (M::*Get)(DWORD&), BOOL (M::*Set)(DWORD)>
-constexpr TweakAccess NumberAccess() {
-    return {[](CRegistryAccess& module, TweakValue& value) {
-                return (static_cast<M&>(module).*Get)(value.numbers[0]);
-            },
-            [](CRegistryAccess& module, const TweakValue& value) {
-                return (static_cast<M&>(module).*Set)(value.numbers[0]);
-            }};
-}
-
-template <class M, BOOL (M::*Get)(std::string&), BOOL (M::*Set)(const std::string&)>
-constexpr TweakAccess TextAccess() {
-    return {[](CRegistryAccess& module, TweakValue& value) {
-                return (static_cast<M&>(module).*Get)(value.text);
-            },
-            [](CRegistryAccess& module, const TweakValue& value) {
-                return (static_cast<M&>(module).*Set)(value.text);
-            }};
-}
-
-// A picture: nothing to read; committing hands the box's state and the path over.
-template <class M, BOOL (M::*Set)(DWORD, const std::string&)> constexpr TweakAccess ImageAccess() {
-    return {nullptr, [](CRegistryAccess& module, const TweakValue& value) {
-                return (static_cast<M&>(module).*Set)(1, value.text);
-            }};
-}
-
-template <class M, BOOL (M::*Help)(std::string&)> constexpr TweakHelp HelpOf() {
-    return [](CRegistryAccess& module, std::string& text) {
-        return (static_cast<M&>(module).*Help)(text);
-    };
-}
-
 template <class M, BOOL (M::*Work)()> constexpr TweakAction ActionOf() {
     return [](CRegistryAccess& module) { return (static_cast<M&>(module).*Work)(); };
 }
 
 // The row makers.
-constexpr TweakRow MakeRow(TweakKind kind, int box, int label, int field, int browse,
-                           TweakAccess access, TweakHelp help) {
+constexpr TweakRow MakeRow(TweakKind kind, const char* tweak, int box, int label, int field,
+                           int browse) {
     TweakRow row;
     row.kind = kind;
+    row.tweak = tweak;
     row.box = box;
     row.label = label;
     row.fields[0] = field;
     row.browse = browse;
-    row.get = access.get;
-    row.set = access.set;
-    row.help = help;
     return row;
 }
-constexpr TweakRow FlagRow(int box, int label, TweakAccess access, TweakHelp help) {
-    return MakeRow(TweakKind::kFlag, box, label, 0, 0, access, help);
+constexpr TweakRow FlagRow(const char* tweak, int box, int label) {
+    return MakeRow(TweakKind::kFlag, tweak, box, label, 0, 0);
 }
-constexpr TweakRow NumberRow(int box, int label, int field, TweakAccess access, TweakHelp help) {
-    return MakeRow(TweakKind::kNumber, box, label, field, 0, access, help);
+constexpr TweakRow NumberRow(const char* tweak, int box, int label, int field) {
+    return MakeRow(TweakKind::kNumber, tweak, box, label, field, 0);
 }
-constexpr TweakRow TextRow(int box, int label, int field, TweakAccess access, TweakHelp help) {
-    return MakeRow(TweakKind::kText, box, label, field, 0, access, help);
+constexpr TweakRow TextRow(const char* tweak, int box, int label, int field) {
+    return MakeRow(TweakKind::kText, tweak, box, label, field, 0);
 }
-constexpr TweakRow PathRow(int box, int label, int field, int browse, TweakAccess access,
-                           TweakHelp help) {
-    return MakeRow(TweakKind::kPath, box, label, field, browse, access, help);
+constexpr TweakRow PathRow(const char* tweak, int box, int label, int field, int browse) {
+    return MakeRow(TweakKind::kPath, tweak, box, label, field, browse);
 }
-constexpr TweakRow ImageRow(int box, int label, int field, int browse, TweakAccess access,
-                            TweakHelp help) {
-    return MakeRow(TweakKind::kImage, box, label, field, browse, access, help);
+constexpr TweakRow ImageRow(const char* tweak, int box, int label, int field, int browse) {
+    return MakeRow(TweakKind::kImage, tweak, box, label, field, browse);
 }
-constexpr TweakRow ListRow(int box, int label, int list, TweakAccess access, TweakHelp help) {
-    return MakeRow(TweakKind::kList, box, label, list, 0, access, help);
+constexpr TweakRow ListRow(const char* tweak, int box, int label, int list) {
+    return MakeRow(TweakKind::kList, tweak, box, label, list, 0);
 }
 constexpr TweakRow ActionRow(int button, TweakAction action, const char* question,
                              const char* success, const char* failure) {
@@ -267,14 +175,10 @@ constexpr TweakRow ActionRow(int button, TweakAction action, const char* questio
     return row;
 }
 
-// A page: its dialog, how its module object is made, and its rows in commit order.
+// A page: its module, its dialog, and its rows in commit order.
 struct TweakPageTable {
+    Modules::Module module;
     UINT dialogId;
-    std::unique_ptr<CRegistryAccess> (*createModule)();
     const TweakRow* rows;
     size_t count;
 };
-
-template <class M> std::unique_ptr<CRegistryAccess> MakeModule() {
-    return std::make_unique<M>();
-}

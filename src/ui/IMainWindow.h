@@ -3,24 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "ui/Modules.h"
+
 // What a page may ask of the main window that shows it. Pages know the main window only through
 // this interface, so that each page can be built and tested on its own.
-class IMainWindow {
+class IMainWindow : public Modules {
 public:
-    // The tweak modules in the order of the Manual Tweaks buttons' pages and of Apply.
-    enum Module : int {
-        kSystem,
-        kDesktop,
-        kStartMenu,
-        kInternet,
-        kCDROM,
-        kHardDisk,
-        kMemory,
-        kBootup,
-        kShutdown,
-        kModuleCount
-    };
-
     // Pending-change bookkeeping behind Apply and Cancel: `changed` 1 when a control moved away
     // from its stored value, 0 when it came back or was committed; `counted` 1 to count it;
     // `reset` 1 to set the counter to 0.
