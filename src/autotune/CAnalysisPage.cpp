@@ -476,7 +476,3 @@ void CAnalysisPage::SetPosition(int position) {
     progress_.Send(PBM_SETPOS, static_cast<WPARAM>(position));
     progress_.Update();
 }
-
-void CAnalysisPage::ShowItem(int id, bool show) {
-    ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE);
-}

@@ -52,7 +52,6 @@ private:
     void SetNextTimer(UINT_PTR id, UINT milliseconds);
     void DeleteScratchFile();
     void SetPosition(int position);
-    void ShowItem(int id, bool show);
 
     CColorProgressCtrl progress_;
     CAnalyzerSet analyzers_;

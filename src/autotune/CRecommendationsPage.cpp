@@ -159,7 +159,7 @@ void CRecommendationsPage::SetResults(const std::vector<std::string>& texts) {
     ShowButton(IDC_RESULTS_GO_BACK, true);
     ShowButton(IDC_RESULTS_OPTIMIZE, true);
     EnableButton(IDC_RESULTS_GO_BACK, true);
-    ShowWindow(Item(IDC_RESULTS_PROGRESS), SW_HIDE);
+    ShowItem(IDC_RESULTS_PROGRESS, false);
     if (CTextLabel* label = Label(IDC_RESULTS_TEXT))
         label->SetFontSize(9);
 
@@ -205,7 +205,7 @@ void CRecommendationsPage::Commit() {
     Main().LockNavigation(true);
     SetCursorShape(IDC_WAIT);
     SetLabelText(IDC_RESULTS_TITLE, "Torvane is now saving the Changes.");
-    ShowWindow(Item(IDC_RESULTS_PROGRESS), SW_SHOW);
+    ShowItem(IDC_RESULTS_PROGRESS, true);
     Update();
     CTimeScale::Sleep(100);
     SetLabelText(IDC_RESULTS_TEXT, "");

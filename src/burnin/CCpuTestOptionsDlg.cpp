@@ -49,9 +49,9 @@ BOOL CCpuTestOptionsDlg::OnInit() {
     settings.GetHasUserInput(userInput);
 
     for (int radio : kRadios)
-        CheckDlgButton(window_, radio, BST_UNCHECKED);
+        CheckButton(radio, false);
     if (userInput == 1) {
-        CheckDlgButton(window_, IDC_CPU_USER_INPUT, BST_CHECKED);
+        CheckButton(IDC_CPU_USER_INPUT, true);
         SetItemText(IDC_CPU_USER_COUNT, std::to_string(count));
     } else {
         int radio = IDC_CPU_INTERMEDIATE;
@@ -59,10 +59,10 @@ BOOL CCpuTestOptionsDlg::OnInit() {
             radio = IDC_CPU_AGGRESSIVE;
         else if (count == kSimpleCount)
             radio = IDC_CPU_SIMPLE;
-        CheckDlgButton(window_, radio, BST_CHECKED);
+        CheckButton(radio, true);
         SetItemText(IDC_CPU_USER_COUNT, "1");
     }
-    EnableWindow(Item(IDC_CPU_USER_COUNT), userInput == 1 ? TRUE : FALSE);
+    EnableItem(IDC_CPU_USER_COUNT, userInput == 1);
     return TRUE;
 }
 
@@ -70,8 +70,8 @@ BOOL CCpuTestOptionsDlg::OnButtonClicked(int id) {
     if (id != IDC_CPU_USER_INPUT)
         return FALSE;
     // Only choosing "User input" changes the edit; the presets leave it as it is.
-    if (IsDlgButtonChecked(window_, IDC_CPU_USER_INPUT) == BST_CHECKED)
-        EnableWindow(Item(IDC_CPU_USER_COUNT), TRUE);
+    if (IsButtonChecked(IDC_CPU_USER_INPUT))
+        EnableItem(IDC_CPU_USER_COUNT, true);
     return TRUE;
 }
 
@@ -80,13 +80,13 @@ void CCpuTestOptionsDlg::OnOK() {
     DWORD count = kIntermediateCount;
     bool chosen = false;
     for (const PresetChoice& preset : kPresets) {
-        if (IsDlgButtonChecked(window_, preset.radio) == BST_CHECKED) {
+        if (IsButtonChecked(preset.radio)) {
             count = preset.count;
             chosen = true;
             break;
         }
     }
-    if (!chosen && IsDlgButtonChecked(window_, IDC_CPU_USER_INPUT) == BST_CHECKED) {
+    if (!chosen && IsButtonChecked(IDC_CPU_USER_INPUT)) {
         const long typed = ParseCount(ItemText(IDC_CPU_USER_COUNT));
         if (typed <= 0 || typed > kMaximumCount) {
             CMessageBox::Show(window_, typed <= 0 ? kTooSmall : kTooBig, MB_OK | MB_ICONWARNING);

@@ -21,12 +21,8 @@ DWORD CMemoryOptionsDlg::LeadingNumber(const std::string& text) {
     return static_cast<DWORD>(number);
 }
 
-bool CMemoryOptionsDlg::IsChecked(int id) const {
-    return IsDlgButtonChecked(window_, id) == BST_CHECKED;
-}
-
 void CMemoryOptionsDlg::EnableLevel() {
-    EnableWindow(Item(IDC_AUTO_OPTIMIZE_LEVEL), IsChecked(IDC_USE_AUTO_OPTIMIZE) ? TRUE : FALSE);
+    EnableItem(IDC_AUTO_OPTIMIZE_LEVEL, IsButtonChecked(IDC_USE_AUTO_OPTIMIZE));
 }
 
 BOOL CMemoryOptionsDlg::OnInit() {
@@ -38,8 +34,8 @@ BOOL CMemoryOptionsDlg::OnInit() {
     settings_.GetUseAutoMemOptimize(useAuto);
     settings_.GetAutoMemOptimize(level);
 
-    CheckDlgButton(window_, IDC_SHOW_POST_DIALOG, showReport == 1 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(window_, IDC_USE_AUTO_OPTIMIZE, useAuto == 1 ? BST_CHECKED : BST_UNCHECKED);
+    CheckButton(IDC_SHOW_POST_DIALOG, showReport == 1);
+    CheckButton(IDC_USE_AUTO_OPTIMIZE, useAuto == 1);
     SetItemText(IDC_TOTAL_PHYSICAL, std::to_string(totalMegabytes_) + "MB");
     // Why the automatic optimisation waits, when it does.
     SetItemText(IDC_AUTO_OPTIMIZE_STATUS, useAuto == 1 ? CAutoOptimizer::PauseReason() : "");
@@ -65,7 +61,7 @@ void CMemoryOptionsDlg::RefuseLevel(const char* reason) {
 }
 
 void CMemoryOptionsDlg::OnOK() {
-    if (IsChecked(IDC_USE_AUTO_OPTIMIZE)) {
+    if (IsButtonChecked(IDC_USE_AUTO_OPTIMIZE)) {
         const DWORD level = LeadingNumber(ItemText(IDC_AUTO_OPTIMIZE_LEVEL));
         if (level == 0) {
             RefuseLevel("Zero is not valid");
@@ -81,6 +77,6 @@ void CMemoryOptionsDlg::OnOK() {
         settings_.SetUseAutoMemOptimize(0);
         settings_.SetAutoMemOptimize(SuggestedLevel(totalMegabytes_));
     }
-    settings_.SetShowPostOptimizeDialog(IsChecked(IDC_SHOW_POST_DIALOG) ? 1 : 0);
+    settings_.SetShowPostOptimizeDialog(IsButtonChecked(IDC_SHOW_POST_DIALOG) ? 1 : 0);
     End(IDOK);
 }

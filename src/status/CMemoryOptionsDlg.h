@@ -33,7 +33,6 @@ protected:
     void OnOK() override;
 
 private:
-    bool IsChecked(int id) const;
     void EnableLevel();
     // Shows the message for an invalid level and puts the focus back on the edit.
     void RefuseLevel(const char* reason);

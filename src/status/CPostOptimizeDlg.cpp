@@ -16,12 +16,12 @@ std::string CPostOptimizeDlg::ReclaimedText(ULONGLONG gainedBytes, ULONGLONG tot
 
 BOOL CPostOptimizeDlg::OnInit() {
     SetItemText(IDC_RECLAIMED_TEXT, reclaimed_);
-    CheckDlgButton(window_, IDC_DONT_SHOW_AGAIN, BST_UNCHECKED);
+    CheckButton(IDC_DONT_SHOW_AGAIN, false);
     return TRUE;
 }
 
 void CPostOptimizeDlg::OnOK() {
-    const bool dontShow = IsDlgButtonChecked(window_, IDC_DONT_SHOW_AGAIN) == BST_CHECKED;
+    const bool dontShow = IsButtonChecked(IDC_DONT_SHOW_AGAIN);
     settings_.SetShowPostOptimizeDialog(dontShow ? 0 : 1);
     End(IDOK);
 }

@@ -172,8 +172,8 @@ BOOL CTweakPage::OnInit() {
             if (row.lists[k] == nullptr)
                 continue;
             for (int e = 0; e < row.lists[k]->count; ++e)
-                SendDlgItemMessageA(Handle(), row.fields[k], CB_ADDSTRING, 0,
-                                    reinterpret_cast<LPARAM>(row.lists[k]->entries[e]));
+                SendItemMessage(row.fields[k], CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(row.lists[k]->entries[e]));
         }
     }
     if (module_) {
@@ -208,16 +208,15 @@ void CTweakPage::ShowValue(size_t index) {
     const bool wasLoading = loading_;
     loading_ = true;
     if (row.kind == TweakKind::kFlag)
-        CheckDlgButton(Handle(), row.box,
-                       state.shown.numbers[0] != 0 ? BST_CHECKED : BST_UNCHECKED);
+        CheckButton(row.box, state.shown.numbers[0] != 0);
     else if (row.kind != TweakKind::kAction)
-        CheckDlgButton(Handle(), row.box, state.checked ? BST_CHECKED : BST_UNCHECKED);
+        CheckButton(row.box, state.checked);
     for (int k = 0; k < FieldCount(row); ++k) {
         if (row.kind == TweakKind::kNumber)
             SetItemText(row.fields[k], std::to_string(state.shown.numbers[k]));
         else if (row.kind == TweakKind::kList && row.lists[k] != nullptr)
-            SendDlgItemMessageA(Handle(), row.fields[k], CB_SETCURSEL,
-                                ListIndex(*row.lists[k], state.shown.numbers[k]), 0);
+            SendItemMessage(row.fields[k], CB_SETCURSEL,
+                            ListIndex(*row.lists[k], state.shown.numbers[k]));
         else if (IsEditKind(row.kind))
             SetItemText(row.fields[k], state.shown.text);
     }
@@ -228,15 +227,14 @@ TweakValue CTweakPage::ReadControls(size_t index) const {
     const TweakRow& row = table_.rows[index];
     TweakValue value;
     if (row.kind == TweakKind::kFlag) {
-        value.numbers[0] = IsDlgButtonChecked(Handle(), row.box) == BST_CHECKED ? 1 : 0;
+        value.numbers[0] = IsButtonChecked(row.box) ? 1 : 0;
         return value;
     }
     for (int k = 0; k < FieldCount(row); ++k) {
         if (row.kind == TweakKind::kNumber) {
             value.numbers[k] = std::strtoul(FieldText(row.fields[k]).c_str(), nullptr, 10);
         } else if (row.kind == TweakKind::kList && row.lists[k] != nullptr) {
-            const LRESULT selected =
-                SendDlgItemMessageA(Handle(), row.fields[k], CB_GETCURSEL, 0, 0);
+            const LRESULT selected = SendItemMessage(row.fields[k], CB_GETCURSEL);
             const TweakList& list = *row.lists[k];
             value.numbers[k] =
                 list.values[selected >= 0 && selected < list.count ? static_cast<int>(selected)
@@ -252,9 +250,9 @@ void CTweakPage::EnableFields(size_t index, bool enable) {
     const TweakRow& row = table_.rows[index];
     enable = enable && IsRowOn(index);
     for (int k = 0; k < FieldCount(row); ++k)
-        EnableWindow(Item(row.fields[k]), enable ? TRUE : FALSE);
+        EnableItem(row.fields[k], enable);
     if (row.browse != 0 && row.kind != TweakKind::kAction)
-        EnableWindow(Item(row.browse), enable ? TRUE : FALSE);
+        EnableItem(row.browse, enable);
 }
 
 void CTweakPage::Load() {
@@ -271,7 +269,7 @@ void CTweakPage::Load() {
         state.counted = false;
         ShowValue(i);
         const bool on = IsRowOn(i);
-        EnableWindow(Item(row.box), on ? TRUE : FALSE);
+        EnableItem(row.box, on);
         EnableFields(i, false);
         const int texts[] = {row.label,    row.notes[0], row.notes[1], row.notes[2],
                              row.notes[3], row.notes[4], row.notes[5]};
@@ -313,7 +311,7 @@ void CTweakPage::OnBoxClicked(size_t index) {
         return;
     }
     RowState& state = states_[index];
-    state.checked = IsDlgButtonChecked(Handle(), row.box) == BST_CHECKED;
+    state.checked = IsButtonChecked(row.box);
     EnableFields(index, state.checked);
     if (IsEditKind(row.kind)) {
         for (int k = 0; k < FieldCount(row); ++k) {

@@ -79,6 +79,21 @@ public:
     }
     std::string ItemText(int id) const;
 
+    // Per-id helpers for a dialog's controls.
+    LRESULT SendItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return SendDlgItemMessageA(window_, id, message, wParam, lParam);
+    }
+    BOOL CheckButton(int id, bool checked) const {
+        return CheckDlgButton(window_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    }
+    bool IsButtonChecked(int id) const { return IsDlgButtonChecked(window_, id) == BST_CHECKED; }
+    BOOL EnableItem(int id, bool enable) const {
+        return EnableWindow(Item(id), enable ? TRUE : FALSE);
+    }
+    BOOL ShowItem(int id, bool show) const {
+        return ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE);
+    }
+
     LONG_PTR Style() const { return GetWindowLongPtrA(window_, GWL_STYLE); }
     LONG_PTR ExStyle() const { return GetWindowLongPtrA(window_, GWL_EXSTYLE); }
 
