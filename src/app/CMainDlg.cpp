@@ -263,14 +263,9 @@ bool CMainDlg::Initialise() {
 
 bool CMainDlg::CreateButtons() {
     for (const MainButton& row : kButtons) {
-        auto button = std::make_unique<CSkinButton>();
-        if (!button->Create(row.name, WS_CHILD | WS_VISIBLE | WS_TABSTOP, row.normal, row.hover,
-                            row.pressed, row.disabled, kSkinTransparent, window_, row.id))
+        if (!buttons_.Add(window_, row.id, row.name, row.tooltip,
+                          {row.normal, row.hover, row.pressed, row.disabled}, row.x, row.y))
             return false;
-        button->MoveTo(row.x, row.y);
-        if (row.tooltip[0] != '\0')
-            button->SetTooltip(row.tooltip);
-        buttons_.push_back(std::move(button));
     }
     return true;
 }
@@ -286,23 +281,6 @@ bool CMainDlg::CreatePages() {
             pager.SetButtonSize(12);
     }
     return true;
-}
-
-CSkinButton* CMainDlg::Button(int id) const {
-    for (const auto& button : buttons_)
-        if (button->Id() == id)
-            return button.get();
-    return nullptr;
-}
-
-void CMainDlg::EnableButton(int id, bool enable) const {
-    if (CSkinButton* button = Button(id))
-        button->Enable(enable);
-}
-
-void CMainDlg::ShowButton(int id, bool show) const {
-    if (CSkinButton* button = Button(id))
-        button->Show(show ? SW_SHOW : SW_HIDE);
 }
 
 void CMainDlg::SetBanner(UINT bitmapId) {
@@ -608,7 +586,7 @@ void CMainDlg::FollowMove() {
 
 void CMainDlg::RealizePalettes() {
     RealizeSkinPalette();
-    for (auto& button : buttons_)
+    for (const auto& button : buttons_)
         button->RealizeButtonPalette();
 }
 

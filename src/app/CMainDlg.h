@@ -12,7 +12,7 @@
 #include "platform/CAppSettings.h"
 #include "ui/CGdiObject.h"
 #include "ui/CPageHost.h"
-#include "ui/CSkinButton.h"
+#include "ui/CSkinButtonSet.h"
 #include "ui/CSkinDialog.h"
 #include "ui/IMainWindow.h"
 
@@ -64,7 +64,7 @@ public:
     // The page shown now (a MainPageKind), -1 before the first.
     int CurrentPage() const { return currentPage_; }
     CPage* Page(int kind) const { return pages_[kind].page.get(); }
-    CSkinButton* Button(int id) const;
+    CSkinButton* Button(int id) const { return buttons_.Find(id); }
     CPageHost& PageHost() { return pageHost_; }
     CHelpPanel& HelpPanel() { return helpPanel_; }
     // The text every section switch gives the help panel.
@@ -85,8 +85,8 @@ private:
     void SwitchToPage(int kind);
     void PlacePage(int kind);
     void SetBanner(UINT bitmapId);
-    void EnableButton(int id, bool enable) const;
-    void ShowButton(int id, bool show) const;
+    void EnableButton(int id, bool enable) const { buttons_.Enable(id, enable); }
+    void ShowButton(int id, bool show) const { buttons_.Show(id, show); }
     void ApplyButtons(const CPendingChanges::Buttons& buttons) const;
     void ToggleHelpPanel();
     void DropMenu(int buttonId);
@@ -97,7 +97,7 @@ private:
 
     IMainWindowOwner& owner_;
     MainPageFactory makePage_;
-    std::vector<std::unique_ptr<CSkinButton>> buttons_;
+    CSkinButtonSet buttons_;
     CHelpPanel helpPanel_;
     CPageHost pageHost_;
     CBitmapHandle banner_;

@@ -7,22 +7,11 @@
 BOOL CPage::CreateButtons(const PageButton* buttons, size_t count) {
     for (size_t i = 0; i < count; ++i) {
         const PageButton& row = buttons[i];
-        auto button = std::make_unique<CSkinButton>();
-        if (!button->Create(row.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, row.normal, row.hover,
-                            row.pressed, row.disabled, kSkinTransparent, Handle(), row.id))
+        if (!buttons_.Add(Handle(), row.id, row.caption, row.tooltip,
+                          {row.normal, row.hover, row.pressed, row.disabled}, row.x, row.y))
             return FALSE;
-        button->MoveTo(row.x, row.y);
-        button->SetTooltip(row.tooltip);
-        buttons_.push_back(std::move(button));
     }
     return TRUE;
-}
-
-CSkinButton* CPage::Button(int id) {
-    for (auto& button : buttons_)
-        if (button->Id() == id)
-            return button.get();
-    return nullptr;
 }
 
 void CPage::ScrollToTop() const {
@@ -55,16 +44,6 @@ void CPage::SetLabelText(int id, const std::string& text) {
         label->SetText(text);
     else
         SetItemText(id, text);
-}
-
-void CPage::ShowButton(int id, bool show) {
-    if (CSkinButton* button = Button(id))
-        button->Show(show ? SW_SHOW : SW_HIDE);
-}
-
-void CPage::EnableButton(int id, bool enable) {
-    if (CSkinButton* button = Button(id))
-        button->Enable(enable);
 }
 
 BOOL CPage::OnMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/, LRESULT& result) {

@@ -7,7 +7,7 @@
 
 #include "ui/CGdiObject.h"
 #include "ui/CModelessDialog.h"
-#include "ui/CSkinButton.h"
+#include "ui/CSkinButtonSet.h"
 #include "ui/CTextLabel.h"
 
 class IMainWindow;
@@ -41,10 +41,10 @@ protected:
     // Creates the buttons of the table at their positions with their captions and tooltips; FALSE when one
     // cannot be made.
     BOOL CreateButtons(const PageButton* buttons, size_t count);
-    CSkinButton* Button(int id);
+    CSkinButton* Button(int id) const { return buttons_.Find(id); }
     // Each does nothing when the page has no such button.
-    void ShowButton(int id, bool show);
-    void EnableButton(int id, bool enable);
+    void ShowButton(int id, bool show) const { buttons_.Show(id, show); }
+    void EnableButton(int id, bool enable) const { buttons_.Enable(id, enable); }
 
     // Gives the static controls Tahoma `points` on a transparent background.
     void MakeLabels(const int* ids, size_t count, int points = 10);
@@ -61,7 +61,7 @@ protected:
 private:
     UINT dialogId_;
     IMainWindow& main_;
-    std::vector<std::unique_ptr<CSkinButton>> buttons_;
+    CSkinButtonSet buttons_;
     std::vector<std::unique_ptr<CTextLabel>> labels_;
     CBrushHandle whiteBrush_{CreateSolidBrush(RGB(255, 255, 255))};
 };
