@@ -35,8 +35,8 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
                              FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file.IsValid() &&
-           (bytes.empty() || (WriteFile(file.Get(), bytes.data(),
-                                        static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           (bytes.empty() || (WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()),
+                                        &written, nullptr) &&
                               written == bytes.size()));
 }
 
@@ -70,8 +70,8 @@ int RestoreFromCommandLine(const std::string& reportFile) {
     std::string report;
     int code = CCommandLine::kDone;
     if (CBackupManager::FindExistingBackup() == CBackupManager::Existing::kNone) {
-        report = "There is no backup to restore: the backup files must be in\n" +
-                 GetBackupDirectory();
+        report =
+            "There is no backup to restore: the backup files must be in\n" + GetBackupDirectory();
         code = CCommandLine::kNoInput;
     } else if (!manager.RestoreBackup()) {
         report = "No backup file could be read and the record of exact originals cannot be "

@@ -25,8 +25,7 @@ struct Stored {
 
 void ReadNumberFromText(Stored& stored) {
     // An empty text reads as 0, as the modules read their flags.
-    if (stored.text.size() > 9 ||
-        stored.text.find_first_not_of("0123456789") != std::string::npos)
+    if (stored.text.size() > 9 || stored.text.find_first_not_of("0123456789") != std::string::npos)
         return;
     stored.isNumber = true;
     stored.number = static_cast<DWORD>(std::strtoul(stored.text.c_str(), nullptr, 10));
@@ -149,8 +148,8 @@ const COriginalsRecord::RegistryEntry* FindValue(const COriginalsRecord& record,
 const COriginalsRecord::ProfileEntry* FindEntry(const COriginalsRecord& record,
                                                 const ProfilePlace& place) {
     for (const COriginalsRecord::ProfileEntry& entry : record.Entries())
-        if (SameText(entry.place.file, place.file) && SameText(entry.place.section, place.section) &&
-            SameText(entry.place.key, place.key))
+        if (SameText(entry.place.file, place.file) &&
+            SameText(entry.place.section, place.section) && SameText(entry.place.key, place.key))
             return &entry;
     return nullptr;
 }
@@ -261,8 +260,8 @@ void CChangedSettings::Refresh() {
         add(tree.tweak, std::string(RootName(tree.root)) + "\\" + tree.key,
             Plural(recorded, "value", "values"),
             remaining == 0 ? std::string(kNotSet)
-                           : std::to_string(changed) + " of " + Plural(recorded, "value", "values") +
-                                 " changed",
+                           : std::to_string(changed) + " of " +
+                                 Plural(recorded, "value", "values") + " changed",
             {Kind::kTree, i});
     }
 
@@ -275,8 +274,7 @@ void CChangedSettings::Refresh() {
             continue;
         add(place.tweak, place.file + " [" + place.section + "] " + place.key,
             Say(place.words, place.unit, FromProfile(original->exists, original->text)),
-            Say(place.words, place.unit, FromProfile(now->exists, now->text)),
-            {Kind::kEntry, i});
+            Say(place.words, place.unit, FromProfile(now->exists, now->text)), {Kind::kEntry, i});
     }
 
     for (size_t i = 0; i < places_.pictures.size(); ++i) {
@@ -285,9 +283,9 @@ void CChangedSettings::Refresh() {
         const COriginalsRecord::FileEntry* now = FindFile(current, place.picture);
         if (original == nullptr || now == nullptr)
             continue;
-        const bool same = original->exists == now->exists &&
-                          (!original->exists ||
-                           (original->size == now->size && original->crc == now->crc));
+        const bool same =
+            original->exists == now->exists &&
+            (!original->exists || (original->size == now->size && original->crc == now->crc));
         if (!same)
             add(place.tweak, place.picture, SayPicture(*original, false),
                 SayPicture(*now, original->exists), {Kind::kPicture, i});

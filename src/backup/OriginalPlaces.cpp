@@ -186,7 +186,7 @@ OriginalPlaces CollectOriginalPlaces(int family, const std::string& windowsDirec
             std::string valueName, keyPath;
             SplitKeyListEntry(entry, valueName, keyPath);
             AddValue(places.values, {HKEY_LOCAL_MACHINE, keyPath, valueName, list.second,
-                                      ValueWords::kNumber, nullptr});
+                                     ValueWords::kNumber, nullptr});
         }
     }
     for (const auto& tree : kTrees)

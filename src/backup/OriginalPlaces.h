@@ -8,16 +8,16 @@
 // values, keys deleted with everything beneath them, profile-file entries and the logo pictures.
 // The backup records what each place held; the restore puts back only places of this list.
 
-// How a place's value is said to a person ("What changed" and the /changes list).
+// How a place's value is said to a person ("What Changed" and the /changes list).
 enum class ValueWords : unsigned char {
-    kRaw,         // as stored: the text, the number or the bytes
-    kText,        // a text
-    kFolder,      // a folder path
-    kFlag,        // a number: not 0 is "On"
-    kFlagInverted,// a number: 0 is "On" (the page's box shows the opposite of the value)
-    kSetMeansOff, // the value being there at all is "Off", its absence "On"
-    kSeconds,     // milliseconds said in seconds
-    kNumber,      // a number, with the place's unit
+    kRaw,          // as stored: the text, the number or the bytes
+    kText,         // a text
+    kFolder,       // a folder path
+    kFlag,         // a number: not 0 is "On"
+    kFlagInverted, // a number: 0 is "On" (the page's box shows the opposite of the value)
+    kSetMeansOff,  // the value being there at all is "Off", its absence "On"
+    kSeconds,      // milliseconds said in seconds
+    kNumber,       // a number, with the place's unit
 };
 
 struct RegistryPlace {

@@ -80,6 +80,7 @@ constexpr char kMemory[] = "Memory Tweaks";
 constexpr char kBootup[] = "Boot up Tweaks";
 constexpr char kShutdown[] = "Shut down Tweaks";
 constexpr Facts kFacts[] = {
+    // System
     {kTimeOut, kSystem, false},
     {kExplorerRefresh, kSystem, false},
     {kRegisteredName, kSystem, false},
@@ -87,12 +88,14 @@ constexpr Facts kFacts[] = {
     {kMyDocuments, kSystem, true},
     {kMyPictures, kSystem, true},
     {kFavorites, kSystem, true},
+    // Desktop
     {kShowVersion, kDesktop, true},
     {kShortcutPrefix, kDesktop, true},
     {kShortcutArrows, kDesktop, true},
     {kSmoothFonts, kDesktop, true},
     {kOpenWith, kDesktop, true},
     {kIconCache, kDesktop, true},
+    // Start Menu
     {kMenuSpeed, kStartMenu, true},
     {kMenuSort, kStartMenu, true},
     {kNoWindowsUpdate, kStartMenu, true},
@@ -102,29 +105,35 @@ constexpr Facts kFacts[] = {
     {kNoRun, kStartMenu, true},
     {kNoLogOff, kStartMenu, true},
     {kNoShutdown, kStartMenu, true},
+    // Internet
     {kMtu, kInternet, true},
     {kRwin, kInternet, true},
     {kTtl, kInternet, true},
     {kDownloads, kInternet, false},
     {kDnsCache, kInternet, true},
+    // CD-ROM
     {kCdromCache, kCdrom, true},
     {kAudioAutoPlay, kCdrom, true},
     {kDataAutoPlay, kCdrom, true},
+    // Hard disk
     {kFileCache, kHardDisk, true},
     {kVCache, kHardDisk, true},
     {kFifo, kHardDisk, true},
+    // Memory
     {kUnloadDlls, kMemory, true},
     {kSwapFile, kMemory, true},
     {kSpareStacks, kMemory, true},
     {kCorePaging, kMemory, true},
     {kSystemCache, kMemory, true},
     {kBackgroundTasks, kMemory, true},
+    // Boot-up
     {kBootMenu, kBootup, true},
     {kScandisk, kBootup, true},
     {kDrivespace, kBootup, true},
     {kDoublespace, kBootup, true},
     {kDoubleBuffering, kBootup, true},
     {kStartupImage, kBootup, false},
+    // Shutdown
     {kAutoClose, kShutdown, true},
     {kFastShutdown, kShutdown, true},
     {kShutdownImage, kShutdown, false},

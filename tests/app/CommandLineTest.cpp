@@ -137,8 +137,8 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
          CCommandLine::kPartly, "could not be read", true},
         {"missing module file", [&] { DeleteFileA(shutdown.c_str()); }, CCommandLine::kPartly,
          "could not be read", true},
-        {"no backup", [] { CTestFolder::RemoveTree(GetBackupDirectory()); },
-         CCommandLine::kNoInput, "no backup to restore", false},
+        {"no backup", [] { CTestFolder::RemoveTree(GetBackupDirectory()); }, CCommandLine::kNoInput,
+         "no backup to restore", false},
     };
     const std::string report = folder_ / "report with blanks.txt";
     for (const Case& c : cases) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <functional>
 #include <shlwapi.h>
 #include <string>
@@ -8,7 +11,12 @@
 #include "backup/CBackupManager.h"
 #include "backup/CChangedSettings.h"
 #include "backup/COriginalsRecord.h"
+#include "backup/CWhatChangedDlg.h"
 #include "platform/ProgramPaths.h"
+#include "platform/SystemActions.h"
+#include "res/resource.h"
+#include "support/CModalScript.h"
+#include "support/DialogDriver.h"
 #include "platform/WindowsVersion.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
@@ -61,8 +69,7 @@ protected:
              [] { StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "20000"); },
              [] { StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000"); },
              [] {
-                 return ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text() ==
-                        "20000";
+                 return ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text() == "20000";
              },
              {"Non-Responding Apps. Time Out", "System Tweaks",
               "HKEY_CURRENT_USER\\Control Panel\\Desktop\\HungAppTimeout", "20 seconds",
@@ -89,12 +96,16 @@ protected:
              {"Start Menu Speed", "Start Menu Tweaks",
               "HKEY_CURRENT_USER\\Control Panel\\Desktop\\MenuShowDelay", "400 milliseconds",
               "50 milliseconds", true}},
-            {"created flag", [] {},
-             [] { StoreBinary(HKEY_USERS, kPolicies, "NoRun", {1, 0, 0, 0}); },
+            {"created flag",
+             [] {},
+             [] {
+                 StoreBinary(HKEY_USERS, kPolicies, "NoRun", {1, 0, 0, 0});
+             },
              [] { return !ReadStored(HKEY_USERS, kPolicies, "NoRun").exists; },
              {"Remove 'Run' from Start Menu", "Start Menu Tweaks",
               std::string("HKEY_USERS\\") + kPolicies + "\\NoRun", "not set", "On", true}},
-            {"changed profile entry", [] {},
+            {"changed profile entry",
+             [] {},
              [ini] { WriteEntry(ini, "vcache", "MinFileCache", "2048"); },
              [ini] {
                  char text[32] = {};
@@ -104,11 +115,12 @@ protected:
              },
              {"VCache Size", "Hard Disk Tweaks", ini + " [vcache] MinFileCache", "1024 KB",
               "2048 KB", true}},
-            {"created picture", [] {},
+            {"created picture",
+             [] {},
              [this] { CTestFolder::WriteFile(logo_.Path(), "new picture"); },
              [this] { return !CTestFolder::Exists(logo_.Path()); },
-             {"Startup Image", "Boot up Tweaks", "c:\\Logo.sys", "not set",
-              "picture of 11 bytes", false}},
+             {"Startup Image", "Boot up Tweaks", "c:\\Logo.sys", "not set", "picture of 11 bytes",
+              false}},
         };
         for (const Change& change : changes_)
             change.original();
@@ -226,6 +238,138 @@ TEST_F(ChangedSettingsTest, OnlyAUsableRecordAndOnlyTheSettingsItBelongsToAreCom
     EXPECT_EQ(changes.Load(), COriginalsRecord::Found::kRefused);
     EXPECT_TRUE(changes.Rows().empty());
     EXPECT_EQ(changes.FormatLines(), "");
+}
+
+// The main window's restart counter, as far as the restart question reads it.
+class RestartCounter : public IRestartHost {
+public:
+    int PendingRestartCount() override { return count; }
+    BOOL RestartSystem() override { return FALSE; }
+    void QuitForRestart() override {}
+    int count = 0;
+};
+
+int ListCount(HWND dialog) {
+    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_CHANGES_LIST, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string Cell(HWND dialog, int row, int column) {
+    char text[512] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    SendDlgItemMessageA(dialog, IDC_CHANGES_LIST, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void SelectRow(HWND dialog, int row) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendDlgItemMessageA(dialog, IDC_CHANGES_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                        reinterpret_cast<LPARAM>(&item));
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The page from the File menu: without a backup it offers one; then it lists three settings
+// changed behind the program's back, puts back the chosen one alone (which counts for the restart
+// question on closing), and Put back all restores the rest as Restore Backup does. Close is the
+// default button and the keys reach every button in order.
+TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
+    RestartCounter host;
+    int told = 0;
+    auto run = [&](CModalScript::Script script) {
+        CModalScript driver(CWhatChangedDlg::kCaption, std::move(script));
+        CWhatChangedDlg dialog(host, [&](int restarts) {
+            host.count += restarts;
+            ++told;
+        });
+        EXPECT_EQ(dialog.Show(nullptr), IDCANCEL);
+        EXPECT_EQ(driver.Seen(), 1);
+    };
+
+    messages_.Answer(IDYES);
+    run([](HWND dialog) {
+        EXPECT_TRUE(Contains(ItemText(dialog, IDC_CHANGES_SUMMARY), "no backup"));
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_CHANGES_BACK_UP)));
+        EXPECT_FALSE(IsItemEnabled(dialog, IDC_CHANGES_PUT_BACK_ALL));
+        EXPECT_FALSE(IsItemEnabled(dialog, IDC_CHANGES_PUT_BACK));
+        EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDCANCEL);
+        ClickDialogButton(dialog, IDC_CHANGES_BACK_UP);
+        EXPECT_EQ(ItemText(dialog, IDC_CHANGES_SUMMARY),
+                  "All your settings are as they were when the backup was made.");
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_CHANGES_BACK_UP)));
+        EXPECT_TRUE(IsItemEnabled(dialog, IDC_CHANGES_PUT_BACK_ALL));
+        EXPECT_EQ(ListCount(dialog), 0);
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    ASSERT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_TRUE(Contains(messages_.Texts()[0], "backup your original settings"));
+    ASSERT_EQ(CBackupManager::FindExistingBackup(), CBackupManager::Existing::kComplete);
+
+    const Change& deleted = changes_[1];
+    const Change& changed = changes_[3];
+    const Change& created = changes_[4];
+    for (const Change* change : {&deleted, &changed, &created})
+        change->change();
+    run([&](HWND dialog) {
+        ASSERT_EQ(ListCount(dialog), 3);
+        const Change* order[] = {&deleted, &changed, &created};
+        for (int row = 0; row < 3; ++row) {
+            const CChangedSettings::Row& expected = order[row]->row;
+            EXPECT_EQ(Cell(dialog, row, 0), expected.tweak);
+            EXPECT_EQ(Cell(dialog, row, 1), expected.section);
+            EXPECT_EQ(Cell(dialog, row, 2), expected.original);
+            EXPECT_EQ(Cell(dialog, row, 3), expected.current);
+            EXPECT_EQ(Cell(dialog, row, 4), expected.restart ? "after restart" : "at once");
+            EXPECT_EQ(Cell(dialog, row, 5), expected.place);
+        }
+        EXPECT_TRUE(Contains(ItemText(dialog, IDC_CHANGES_SUMMARY),
+                             "3 settings differ from your original settings, 2 of them take "
+                             "effect after a restart."));
+        const HWND list = GetDlgItem(dialog, IDC_CHANGES_LIST);
+        EXPECT_EQ(GetFocus(), list);
+        HWND next = GetNextDlgTabItem(dialog, list, FALSE);
+        for (int id : {IDC_CHANGES_PUT_BACK, IDC_CHANGES_PUT_BACK_ALL, IDCANCEL}) {
+            EXPECT_EQ(next, GetDlgItem(dialog, id)) << id;
+            next = GetNextDlgTabItem(dialog, next, FALSE);
+        }
+        EXPECT_EQ(next, list);
+
+        SelectRow(dialog, 2);
+        EXPECT_TRUE(IsItemEnabled(dialog, IDC_CHANGES_PUT_BACK));
+        ClickDialogButton(dialog, IDC_CHANGES_PUT_BACK);
+        EXPECT_TRUE(created.isOriginal());
+        EXPECT_FALSE(deleted.isOriginal());
+        EXPECT_FALSE(changed.isOriginal());
+        ASSERT_EQ(ListCount(dialog), 2);
+        EXPECT_EQ(Cell(dialog, 1, 0), changed.row.tweak);
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(host.count, 1);
+    EXPECT_EQ(told, 1);
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_TRUE(Contains(messages_.Texts()[1], "restart Windows"));
+
+    messages_.Answer(IDYES).Answer(IDNO);
+    run([&](HWND dialog) {
+        ClickDialogButton(dialog, IDC_CHANGES_PUT_BACK_ALL);
+        EXPECT_EQ(ListCount(dialog), 0);
+        EXPECT_FALSE(IsItemEnabled(dialog, IDC_CHANGES_PUT_BACK));
+        ClickDialogButton(dialog, IDCANCEL);
+    });
+    for (const Change& change : changes_)
+        EXPECT_TRUE(change.isOriginal()) << change.name;
+    // The restore's question and its restart question; closing asks nothing more.
+    ASSERT_EQ(messages_.Texts().size(), 4u);
+    EXPECT_TRUE(Contains(messages_.Texts()[2], "restore your original"));
+    EXPECT_TRUE(Contains(messages_.Texts()[3], "restart Windows"));
+    EXPECT_EQ(told, 2);
 }
 
 } // namespace
