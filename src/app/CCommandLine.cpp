@@ -18,6 +18,19 @@ struct Switch {
 };
 
 const Switch kSwitches[] = {
+    {"backup", FileWord::kNone,
+     "/backup\n"
+     "Backs up your original settings, without a window, unless there is a backup.\n"
+     "Exit code 0: the backup was made; 3: a backup was there and is kept as it is;\n"
+     "1: the backup could not be made, or the one there is damaged (it is kept).",
+     BackupFromCommandLine},
+    {"changes", FileWord::kRequired,
+     "/changes FILE\n"
+     "Writes to FILE every setting that differs from your original settings: a line each,\n"
+     "tab-separated: tweak, place, original, current.\n"
+     "Exit code 0: FILE was written (empty when nothing differs); 1: FILE could not be\n"
+     "written; 2: there is no usable backup.",
+     ChangesFromCommandLine},
     {"restore", FileWord::kOptional,
      "/restore [FILE]\n"
      "Puts back your original settings from the backup, without a window.\n"

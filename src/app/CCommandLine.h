@@ -13,6 +13,7 @@ public:
     static constexpr int kDone = 0;    // all that was asked was done
     static constexpr int kPartly = 1;  // some of it could not be done (the report tells what)
     static constexpr int kNoInput = 2; // what the switch works on is not there (no backup)
+    static constexpr int kKept = 3;    // there was nothing to do: what was asked for is there
     static constexpr int kUsage = 64;  // the command line was not understood
     // Run's answer for a command line without words: the program starts as usual.
     static constexpr int kStartProgram = -1;

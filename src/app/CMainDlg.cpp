@@ -2,6 +2,7 @@
 
 #include "app/IMainWindowOwner.h"
 #include "backup/BackupCommands.h"
+#include "backup/CWhatChangedDlg.h"
 #include "platform/CMessageBox.h"
 #include "platform/SystemActions.h"
 #include "res/resource.h"
@@ -479,6 +480,15 @@ void CMainDlg::OnMenuCommand(UINT /*menuId*/, UINT command) {
         // The open tweak pages show the restored values, not the ones they were loaded with.
         OnRestoreBackup(window_, owner_.RestartHost(), [this] { ReloadTweakPages(); });
         break;
+    case ID_FILE_WHAT_CHANGED: {
+        // The open tweak pages show what was put back; those needing a restart are counted.
+        CWhatChangedDlg changes(owner_.RestartHost(), [this](int restarts) {
+            restartCount_ += restarts;
+            ReloadTweakPages();
+        });
+        changes.Show(window_);
+        break;
+    }
     case ID_FILE_CLOSE:
         // Posted: the menu host that runs this command belongs to the window being closed.
         PostMessageA(owner_.OwnerWindow(), IMainWindowOwner::kCloseMainWindowMessage, 0, 0);

@@ -11,3 +11,14 @@
 // there is no backup at all (nothing is written then). With a report file, that file receives
 // what could not be put back, a line each (empty when all was).
 int RestoreFromCommandLine(const std::string& reportFile);
+
+// Makes the backup of the original settings as the first-run backup does, when there is none:
+// kDone. A backup already there is never touched: kKept when it is whole, kPartly when part of
+// it cannot be read (replacing it is the program's question to ask). kPartly also when the
+// backup could not be made. No option is set: a later start finds the backup and keeps it.
+int BackupFromCommandLine(const std::string& file);
+
+// Writes `file`: the places that differ from the record of exact originals (CChangedSettings),
+// a tab-separated line each; empty when nothing differs. kDone; kPartly when the file cannot be
+// written; kNoInput when there is no usable record (the file is then not written).
+int ChangesFromCommandLine(const std::string& file);

@@ -30,79 +30,93 @@ const HKEY kClasses = HKEY_CLASSES_ROOT;
 
 namespace n = tweak_names;
 
-// The registry values the nine modules write or delete on every family, with their tweak.
+using W = ValueWords;
+const W kText = W::kText, kFolder = W::kFolder, kFlag = W::kFlag, kInverted = W::kFlagInverted,
+        kNumber = W::kNumber;
+
+// The registry values the nine modules write or delete on every family, with their tweak and how
+// their values are said.
 const struct {
     HKEY root;
     const char* key;
     const char* value;
     const char* tweak;
+    ValueWords words;
+    const char* unit;
 } kFixedValues[] = {
     // System
-    {kUser, kDesktop, "HungAppTimeout", n::kTimeOut},
-    {kUsers, kDesktop, "HungAppTimeout", n::kTimeOut},
-    {kMachine, "System\\CurrentControlSet\\Control\\Update", "UpdateMode", n::kExplorerRefresh},
+    {kUser, kDesktop, "HungAppTimeout", n::kTimeOut, W::kSeconds, nullptr},
+    {kUsers, kDesktop, "HungAppTimeout", n::kTimeOut, W::kSeconds, nullptr},
+    {kMachine, "System\\CurrentControlSet\\Control\\Update", "UpdateMode", n::kExplorerRefresh,
+     kInverted, nullptr},
     {kMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner",
-     n::kRegisteredName},
+     n::kRegisteredName, kText, nullptr},
     {kMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization",
-     n::kRegisteredCompany},
+     n::kRegisteredCompany, kText, nullptr},
     {kMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner",
-     n::kRegisteredName},
+     n::kRegisteredName, kText, nullptr},
     {kMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOrganization",
-     n::kRegisteredCompany},
-    {kUser, kShellFolders, "Personal", n::kMyDocuments},
-    {kUser, kShellFolders, "My Pictures", n::kMyPictures},
-    {kUser, kShellFolders, "Favorites", n::kFavorites},
+     n::kRegisteredCompany, kText, nullptr},
+    {kUser, kShellFolders, "Personal", n::kMyDocuments, kFolder, nullptr},
+    {kUser, kShellFolders, "My Pictures", n::kMyPictures, kFolder, nullptr},
+    {kUser, kShellFolders, "Favorites", n::kFavorites, kFolder, nullptr},
     // Desktop
-    {kUsers, kDefaultDesktop, "PaintDesktopVersion", n::kShowVersion},
-    {kUser, kDefaultDesktop, "PaintDesktopVersion", n::kShowVersion},
-    {kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", n::kShortcutPrefix},
-    {kClasses, "lnkfile", "IsShortcut", n::kShortcutArrows},
-    {kClasses, "piffile", "IsShortcut", n::kShortcutArrows},
-    {kUser, kDesktop, "FontSmoothing", n::kSmoothFonts},
-    {kUsers, kDesktop, "FontSmoothing", n::kSmoothFonts},
-    {kMachine, kOpenWith, "", n::kOpenWith},
-    {kMachine, kOpenWithCommand, "", n::kOpenWith},
-    {kMachine, kMachineExplorer, "Max Cached Icons", n::kIconCache},
+    {kUsers, kDefaultDesktop, "PaintDesktopVersion", n::kShowVersion, kFlag, nullptr},
+    {kUser, kDefaultDesktop, "PaintDesktopVersion", n::kShowVersion, kFlag, nullptr},
+    {kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", n::kShortcutPrefix,
+     kInverted, nullptr},
+    {kClasses, "lnkfile", "IsShortcut", n::kShortcutArrows, W::kSetMeansOff, nullptr},
+    {kClasses, "piffile", "IsShortcut", n::kShortcutArrows, W::kSetMeansOff, nullptr},
+    {kUser, kDesktop, "FontSmoothing", n::kSmoothFonts, kFlag, nullptr},
+    {kUsers, kDesktop, "FontSmoothing", n::kSmoothFonts, kFlag, nullptr},
+    {kMachine, kOpenWith, "", n::kOpenWith, kText, nullptr},
+    {kMachine, kOpenWithCommand, "", n::kOpenWith, kText, nullptr},
+    {kMachine, kMachineExplorer, "Max Cached Icons", n::kIconCache, kNumber, "icons"},
     // Start Menu
-    {kUser, kDesktop, "MenuShowDelay", n::kMenuSpeed},
-    {kUsers, kPolicies, "NoWindowsUpdate", n::kNoWindowsUpdate},
-    {kUsers, kPolicies, "NoRecentDocMenu", n::kNoDocuments},
-    {kUsers, kPolicies, "NoFavoritesMenu", n::kNoFavorites},
-    {kUsers, kPolicies, "NoRun", n::kNoRun},
-    {kUsers, kPolicies, "NoLogOff", n::kNoLogOff},
-    {kUsers, kPolicies, "NoFind", n::kNoFind},
-    {kUsers, kPolicies, "NoClose", n::kNoShutdown},
-    {kUsers, kAdvanced, "StartMenuFavorites", n::kNoFavorites},
-    {kUsers, kAdvanced, "StartMenuRun", n::kNoRun},
-    {kUsers, kAdvanced, "StartMenuLogoff", n::kNoLogOff},
+    {kUser, kDesktop, "MenuShowDelay", n::kMenuSpeed, kNumber, "milliseconds"},
+    {kUsers, kPolicies, "NoWindowsUpdate", n::kNoWindowsUpdate, kFlag, nullptr},
+    {kUsers, kPolicies, "NoRecentDocMenu", n::kNoDocuments, kFlag, nullptr},
+    {kUsers, kPolicies, "NoFavoritesMenu", n::kNoFavorites, kFlag, nullptr},
+    {kUsers, kPolicies, "NoRun", n::kNoRun, kFlag, nullptr},
+    {kUsers, kPolicies, "NoLogOff", n::kNoLogOff, kFlag, nullptr},
+    {kUsers, kPolicies, "NoFind", n::kNoFind, kFlag, nullptr},
+    {kUsers, kPolicies, "NoClose", n::kNoShutdown, kFlag, nullptr},
+    {kUsers, kAdvanced, "StartMenuFavorites", n::kNoFavorites, kInverted, nullptr},
+    {kUsers, kAdvanced, "StartMenuRun", n::kNoRun, kInverted, nullptr},
+    {kUsers, kAdvanced, "StartMenuLogoff", n::kNoLogOff, kInverted, nullptr},
     // Internet, beside the adapter lists
-    {kUser, kInternetSettings, "MaxConnectionsPerServer", n::kDownloads},
-    {kUser, kInternetSettings, "MaxConnectionsPer1_0Server", n::kDownloads},
-    {kMachine, kDnsCache, "CacheHashTableBucketSize", n::kDnsCache},
-    {kMachine, kDnsCache, "CacheHashTableSize", n::kDnsCache},
-    {kMachine, kDnsCache, "MaxCacheEntryTtlLimit", n::kDnsCache},
-    {kMachine, kDnsCache, "MaxSOACacheEntryTtlLimit", n::kDnsCache},
+    {kUser, kInternetSettings, "MaxConnectionsPerServer", n::kDownloads, kNumber, nullptr},
+    {kUser, kInternetSettings, "MaxConnectionsPer1_0Server", n::kDownloads, kNumber, nullptr},
+    {kMachine, kDnsCache, "CacheHashTableBucketSize", n::kDnsCache, kNumber, nullptr},
+    {kMachine, kDnsCache, "CacheHashTableSize", n::kDnsCache, kNumber, nullptr},
+    {kMachine, kDnsCache, "MaxCacheEntryTtlLimit", n::kDnsCache, kNumber, "seconds"},
+    {kMachine, kDnsCache, "MaxSOACacheEntryTtlLimit", n::kDnsCache, kNumber, "seconds"},
     // CD-ROM
-    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS", "Prefetch", n::kCdromCache},
-    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS", "CacheSize", n::kCdromCache},
-    {kMachine, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun", n::kAudioAutoPlay},
-    {kUsers, kPolicies, "NoDriveTypeAutoRun", n::kDataAutoPlay},
+    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS", "Prefetch", n::kCdromCache,
+     kNumber, nullptr},
+    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS", "CacheSize", n::kCdromCache,
+     kNumber, nullptr},
+    {kMachine, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun", n::kAudioAutoPlay, kFlag,
+     nullptr},
+    {kUsers, kPolicies, "NoDriveTypeAutoRun", n::kDataAutoPlay, kInverted, nullptr},
     // Hard disk
     {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "ContigFileAllocSize",
-     n::kFileCache},
-    {kMachine, "System\\CurrentControlSet\\Services\\Class\\hdc\\0000", "ForceFIFO", n::kFifo},
+     n::kFileCache, kNumber, "KB"},
+    {kMachine, "System\\CurrentControlSet\\Services\\Class\\hdc\\0000", "ForceFIFO", n::kFifo,
+     kFlag, nullptr},
     // Memory
-    {kMachine, kMachineExplorer, "AlwaysUnloadDLL", n::kUnloadDlls},
-    {kMachine, kMemoryManagement, "DisablePagingExecutive", n::kCorePaging},
-    {kMachine, kMemoryManagement, "IoPageLockLimit", n::kSystemCache},
+    {kMachine, kMachineExplorer, "AlwaysUnloadDLL", n::kUnloadDlls, kFlag, nullptr},
+    {kMachine, kMemoryManagement, "DisablePagingExecutive", n::kCorePaging, kFlag, nullptr},
+    {kMachine, kMemoryManagement, "IoPageLockLimit", n::kSystemCache, kNumber, "bytes"},
     {kMachine, "SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "Win32PrioritySeparation",
-     n::kBackgroundTasks},
+     n::kBackgroundTasks, kInverted, nullptr},
     // Shutdown
-    {kUser, kDefaultDesktop, "AutoEndTasks", n::kAutoClose},
-    {kUsers, kDefaultDesktop, "AutoEndTasks", n::kAutoClose},
-    {kUser, kDefaultDesktop, "WaitToKillAppTimeout", n::kAutoClose},
-    {kUsers, kDefaultDesktop, "WaitToKillAppTimeout", n::kAutoClose},
-    {kMachine, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot", n::kFastShutdown},
+    {kUser, kDefaultDesktop, "AutoEndTasks", n::kAutoClose, kFlag, nullptr},
+    {kUsers, kDefaultDesktop, "AutoEndTasks", n::kAutoClose, kFlag, nullptr},
+    {kUser, kDefaultDesktop, "WaitToKillAppTimeout", n::kAutoClose, kNumber, "milliseconds"},
+    {kUsers, kDefaultDesktop, "WaitToKillAppTimeout", n::kAutoClose, kNumber, "milliseconds"},
+    {kMachine, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot", n::kFastShutdown,
+     kFlag, nullptr},
 };
 
 const struct {
@@ -122,20 +136,27 @@ const struct {
     const char* section;
     const char* key;
     const char* tweak;
+    ValueWords words;
+    const char* unit;
 } kProfileEntries[] = {
-    {"\\win.ini", true, "TrueType", "FontSmoothing", n::kSmoothFonts},
-    {"\\System.ini", true, "vcache", "MinFileCache", n::kVCache},
-    {"\\System.ini", true, "vcache", "MaxFileCache", n::kVCache},
-    {"\\System.ini", true, "vcache", "Chunksize", n::kVCache},
-    {"\\System.ini", true, "386Enh", "ConservativeSwapfileUsage", n::kSwapFile},
-    {"\\System.ini", true, "386Enh", "MinSPs", n::kSpareStacks},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootMenu", n::kBootMenu},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootKeys", n::kBootMenu},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootMenuDelay", n::kBootMenu},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "Autoscan", n::kScandisk},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "DrvSpace", n::kDrivespace},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "DblSpace", n::kDoublespace},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "DoubleBuffer", n::kDoubleBuffering},
+    {"\\win.ini", true, "TrueType", "FontSmoothing", n::kSmoothFonts, kFlag, nullptr},
+    {"\\System.ini", true, "vcache", "MinFileCache", n::kVCache, kNumber, "KB"},
+    {"\\System.ini", true, "vcache", "MaxFileCache", n::kVCache, kNumber, "KB"},
+    {"\\System.ini", true, "vcache", "Chunksize", n::kVCache, kNumber, "KB"},
+    {"\\System.ini", true, "386Enh", "ConservativeSwapfileUsage", n::kSwapFile, kFlag, nullptr},
+    {"\\System.ini", true, "386Enh", "MinSPs", n::kSpareStacks, kNumber, nullptr},
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootMenu", n::kBootMenu, kFlag, nullptr},
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootKeys", n::kBootMenu, kFlag, nullptr},
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootMenuDelay", n::kBootMenu, kNumber,
+     "seconds"},
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "Autoscan", n::kScandisk, kFlag, nullptr},
+    // The driver lines: 0 disables the driver, which the page shows checked.
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "DrvSpace", n::kDrivespace, kInverted,
+     nullptr},
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "DblSpace", n::kDoublespace, kInverted,
+     nullptr},
+    {CRegistryAccess::kMsdosSysPath, false, "Options", "DoubleBuffer", n::kDoubleBuffering,
+     kInverted, nullptr},
 };
 
 bool SameText(const std::string& a, const std::string& b) {
@@ -154,7 +175,8 @@ void AddValue(std::vector<RegistryPlace>& values, const RegistryPlace& place) {
 OriginalPlaces CollectOriginalPlaces(int family, const std::string& windowsDirectory) {
     OriginalPlaces places;
     for (const auto& value : kFixedValues)
-        AddValue(places.values, {value.root, value.key, value.value, value.tweak});
+        AddValue(places.values,
+                 {value.root, value.key, value.value, value.tweak, value.words, value.unit});
     const std::pair<std::vector<std::string>, const char*> lists[] = {
         {BuildMTUKeyList(family), n::kMtu},
         {BuildRWINKeyList(family), n::kRwin},
@@ -163,7 +185,8 @@ OriginalPlaces CollectOriginalPlaces(int family, const std::string& windowsDirec
         for (const std::string& entry : list.first) {
             std::string valueName, keyPath;
             SplitKeyListEntry(entry, valueName, keyPath);
-            AddValue(places.values, {HKEY_LOCAL_MACHINE, keyPath, valueName, list.second});
+            AddValue(places.values, {HKEY_LOCAL_MACHINE, keyPath, valueName, list.second,
+                                     ValueWords::kNumber, nullptr});
         }
     }
     for (const auto& tree : kTrees)
@@ -171,7 +194,8 @@ OriginalPlaces CollectOriginalPlaces(int family, const std::string& windowsDirec
     for (const auto& entry : kProfileEntries) {
         const std::string file =
             entry.inWindowsDirectory ? windowsDirectory + entry.file : entry.file;
-        places.entries.push_back({file, entry.section, entry.key, entry.tweak});
+        places.entries.push_back(
+            {file, entry.section, entry.key, entry.tweak, entry.words, entry.unit});
     }
     places.pictures = {
         {CBootupTweaks::kStartupPicture, CBootupTweaks::kSavedStartupPicture, n::kStartupImage},

@@ -63,4 +63,81 @@ constexpr char kFastShutdown[] = "Enable Fast Shutdown";
 constexpr char kShutdownImage[] = "Shutdown Image";
 constexpr char kTurnoffImage[] = "Turnoff Image";
 
+// Each tweak's section as the main window names it, and whether Windows takes the tweak into
+// use only after a restart (as the pages count it).
+struct Facts {
+    const char* name;
+    const char* section;
+    bool restart;
+};
+constexpr char kSystem[] = "System Tweaks";
+constexpr char kDesktop[] = "Desktop Tweaks";
+constexpr char kStartMenu[] = "Start Menu Tweaks";
+constexpr char kInternet[] = "Internet Tweaks";
+constexpr char kCdrom[] = "CDROM Tweaks";
+constexpr char kHardDisk[] = "Hard Disk Tweaks";
+constexpr char kMemory[] = "Memory Tweaks";
+constexpr char kBootup[] = "Boot up Tweaks";
+constexpr char kShutdown[] = "Shut down Tweaks";
+constexpr Facts kFacts[] = {
+    // System
+    {kTimeOut, kSystem, false},
+    {kExplorerRefresh, kSystem, false},
+    {kRegisteredName, kSystem, false},
+    {kRegisteredCompany, kSystem, false},
+    {kMyDocuments, kSystem, true},
+    {kMyPictures, kSystem, true},
+    {kFavorites, kSystem, true},
+    // Desktop
+    {kShowVersion, kDesktop, true},
+    {kShortcutPrefix, kDesktop, true},
+    {kShortcutArrows, kDesktop, true},
+    {kSmoothFonts, kDesktop, true},
+    {kOpenWith, kDesktop, true},
+    {kIconCache, kDesktop, true},
+    // Start Menu
+    {kMenuSpeed, kStartMenu, true},
+    {kMenuSort, kStartMenu, true},
+    {kNoWindowsUpdate, kStartMenu, true},
+    {kNoDocuments, kStartMenu, true},
+    {kNoFavorites, kStartMenu, true},
+    {kNoFind, kStartMenu, true},
+    {kNoRun, kStartMenu, true},
+    {kNoLogOff, kStartMenu, true},
+    {kNoShutdown, kStartMenu, true},
+    // Internet
+    {kMtu, kInternet, true},
+    {kRwin, kInternet, true},
+    {kTtl, kInternet, true},
+    {kDownloads, kInternet, false},
+    {kDnsCache, kInternet, true},
+    // CD-ROM
+    {kCdromCache, kCdrom, true},
+    {kAudioAutoPlay, kCdrom, true},
+    {kDataAutoPlay, kCdrom, true},
+    // Hard disk
+    {kFileCache, kHardDisk, true},
+    {kVCache, kHardDisk, true},
+    {kFifo, kHardDisk, true},
+    // Memory
+    {kUnloadDlls, kMemory, true},
+    {kSwapFile, kMemory, true},
+    {kSpareStacks, kMemory, true},
+    {kCorePaging, kMemory, true},
+    {kSystemCache, kMemory, true},
+    {kBackgroundTasks, kMemory, true},
+    // Boot-up
+    {kBootMenu, kBootup, true},
+    {kScandisk, kBootup, true},
+    {kDrivespace, kBootup, true},
+    {kDoublespace, kBootup, true},
+    {kDoubleBuffering, kBootup, true},
+    {kStartupImage, kBootup, false},
+    // Shutdown
+    {kAutoClose, kShutdown, true},
+    {kFastShutdown, kShutdown, true},
+    {kShutdownImage, kShutdown, false},
+    {kTurnoffImage, kShutdown, false},
+};
+
 } // namespace tweak_names

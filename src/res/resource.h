@@ -16,6 +16,7 @@
 #define IDD_PAGE_HOST 297
 #define IDD_STATUS_INTRO 300
 #define IDD_BURNIN_INTRO 305
+#define IDD_WHAT_CHANGED 320
 // A blank page that stands in for a page whose own dialog is not part of the program yet.
 
 // Strings
@@ -58,6 +59,7 @@
 #define ID_VIEW_MANUAL 32793
 #define ID_VIEW_BURNIN 32794
 #define ID_OPTIONS_CPU_TEST 32795
+#define ID_FILE_WHAT_CHANGED 32796
 
 // Controls of the main window
 #define IDC_MAIN_BANNER 1000
@@ -111,6 +113,13 @@
 #define IDC_ABOUT_BUILD 1206
 #define IDC_ABOUT_SUPPORT 1207
 #define IDC_ABOUT_NOTICE 1208
+
+// Controls of "What Changed"
+#define IDC_CHANGES_SUMMARY 1700
+#define IDC_CHANGES_LIST 1701
+#define IDC_CHANGES_PUT_BACK 1702
+#define IDC_CHANGES_PUT_BACK_ALL 1703
+#define IDC_CHANGES_BACK_UP 1704
 
 // BEGIN artwork: bitmaps and cursors (written by tools/art/generate.py)
 #define IDB_MAIN_SKIN                    130

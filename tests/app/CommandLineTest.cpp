@@ -42,6 +42,10 @@ TEST(CommandLine, FindsTheSwitchAndItsFileWithoutRegardToCaseOrMark) {
         {"/", false, "", ""},
         {"/nonsense", false, "", ""},
         {"out.txt /restore", false, "", ""},
+        {"/Backup", true, "backup", ""},
+        {"/backup out.txt", false, "", ""},
+        {"-changes \"C:\\a b.txt\"", true, "changes", "C:\\a b.txt"},
+        {"/changes", false, "", ""},
     };
     for (const Case& c : cases) {
         const CCommandLine line(c.line);
@@ -70,7 +74,8 @@ TEST(CommandLine, AnythingButASwitchOfTheTableShowsTheUsageOnceAndEndsWith64) {
         ASSERT_EQ(messages.Texts().size(), 1u) << line;
         const std::string& text = messages.Texts()[0];
         for (const std::string& part :
-             {std::string("\"") + line + "\"", std::string("/restore [FILE]"), std::string("2: ")})
+             {std::string("\"") + line + "\"", std::string("/restore [FILE]"),
+              std::string("/backup\n"), std::string("/changes FILE"), std::string("3: ")})
             EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
     }
     const std::string longLine = "/" + std::string(500, 'x');
@@ -118,8 +123,8 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
          CCommandLine::kPartly, "could not be read", true},
         {"missing module file", [&] { DeleteFileA(shutdown.c_str()); }, CCommandLine::kPartly,
          "could not be read", true},
-        {"no backup", [] { CTestFolder::RemoveTree(GetBackupDirectory()); },
-         CCommandLine::kNoInput, "no backup to restore", false},
+        {"no backup", [] { CTestFolder::RemoveTree(GetBackupDirectory()); }, CCommandLine::kNoInput,
+         "no backup to restore", false},
     };
     const std::string report = folder_ / "report with blanks.txt";
     for (const Case& c : cases) {
@@ -152,6 +157,57 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
     EXPECT_EQ(CCommandLine("-restore").Run(), CCommandLine::kDone);
     EXPECT_TRUE(messages.Texts().empty());
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
+}
+
+// The three switches together, as a script or the uninstaller runs them: /backup makes the backup
+// once and keeps it byte for byte after; /changes lists what differs; /restore puts it back.
+TEST_F(CommandLineRestore, BackupChangesAndRestoreWorkTogetherWithoutAWindow) {
+    const std::string list = folder_ / "changes list.txt";
+    const std::string changes = "/changes \"" + list + "\"";
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "400");
+    CScriptedMessages messages;
+
+    EXPECT_EQ(CCommandLine(changes).Run(), CCommandLine::kNoInput);
+    EXPECT_FALSE(CTestFolder::Exists(list));
+    EXPECT_EQ(CCommandLine("/backup").Run(), CCommandLine::kDone);
+    EXPECT_EQ(CBackupManager::FindExistingBackup(), CBackupManager::Existing::kComplete);
+    // Nothing else: no option, no Run entry.
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "SOFTWARE\\Ostrander Works"));
+    EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kRunKey, "Torvane").exists);
+    EXPECT_EQ(CCommandLine(changes).Run(), CCommandLine::kDone);
+    EXPECT_EQ(CTestFolder::ReadFile(list), "");
+
+    std::vector<std::string> files = CBackupManager::BackupFiles();
+    files.push_back(COriginalsRecord::DefaultPath());
+    auto bytes = [&files] {
+        std::vector<std::string> all;
+        for (const std::string& file : files)
+            all.push_back(CTestFolder::ReadFile(file));
+        return all;
+    };
+    const std::vector<std::string> first = bytes();
+    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "50");
+    EXPECT_EQ(CCommandLine("-BACKUP").Run(), CCommandLine::kKept);
+    EXPECT_EQ(bytes(), first);
+
+    EXPECT_EQ(CCommandLine(changes).Run(), CCommandLine::kDone);
+    EXPECT_EQ(CTestFolder::ReadFile(list),
+              "Start Menu Speed\tHKEY_CURRENT_USER\\Control Panel\\Desktop\\MenuShowDelay\t"
+              "400 milliseconds\t50 milliseconds\r\n");
+    // A list that cannot be written is not done.
+    EXPECT_EQ(CCommandLine("/changes C:\\no-such-folder\\list.txt").Run(), CCommandLine::kPartly);
+    EXPECT_EQ(CCommandLine("/restore").Run(), CCommandLine::kDone);
+    EXPECT_EQ(CCommandLine(changes).Run(), CCommandLine::kDone);
+    EXPECT_EQ(CTestFolder::ReadFile(list), "");
+
+    // A backup part of which cannot be read is kept as it is: only the program may replace it.
+    const std::string shutdown = CBackupManager::BackupFiles()[8];
+    CTestFolder::WriteFile(shutdown, "not a backup");
+    const std::vector<std::string> damaged = bytes();
+    EXPECT_EQ(CCommandLine("/backup").Run(), CCommandLine::kPartly);
+    EXPECT_EQ(bytes(), damaged);
+    EXPECT_TRUE(messages.Texts().empty());
 }
 
 } // namespace

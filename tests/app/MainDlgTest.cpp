@@ -17,13 +17,17 @@
 #include "app/MainPages.h"
 #include "autotune/CAnalysisPage.h"
 #include "autotune/CRecommendationsPage.h"
+#include "backup/CBackupManager.h"
+#include "backup/CWhatChangedDlg.h"
 #include "platform/CMessageBox.h"
 #include "platform/CTimeScale.h"
+#include "platform/ProgramPaths.h"
 #include "res/resource.h"
 #include "res/tweakpages_ids.h"
 #include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
+#include "support/CTestFolder.h"
 #include "support/MessagePump.h"
 #include "support/TestRegistry.h"
 #include "support/DialogDriver.h"
@@ -376,6 +380,32 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
         ASSERT_EQ(messages.Texts().size(), 2u);
         EXPECT_NE(messages.Texts()[1].find("restart Windows"), std::string::npos);
     }
+}
+
+// "What Changed" from the File menu: a setting put back there is counted as a change that needs
+// a restart, and the open tweak pages are loaded again.
+TEST_F(MainDlg, WhatChangedFromTheFileMenuCountsWhatItPutBack) {
+    CRegistrySandbox sandbox(CRegistrySandbox::kCurrentUser | CRegistrySandbox::kUsers |
+                             CRegistrySandbox::kClassesRoot);
+    const char desktop[] = "Control Panel\\Desktop";
+    CTestFolder::RemoveTree(GetBackupDirectory());
+    StoreText(HKEY_CURRENT_USER, desktop, "MenuShowDelay", "400");
+    ASSERT_EQ(CBackupManager().CreateBackup(), 1);
+    StoreText(HKEY_CURRENT_USER, desktop, "MenuShowDelay", "50");
+    Open();
+    CScriptedMessages messages;
+    {
+        CModalScript script(CWhatChangedDlg::kCaption, [](HWND dialog) {
+            ClickDialogButton(dialog, IDC_CHANGES_PUT_BACK);
+            ClickDialogButton(dialog, IDCANCEL);
+        });
+        main_->OnMenuCommand(IDR_FILE_MENU, ID_FILE_WHAT_CHANGED);
+        EXPECT_EQ(script.Seen(), 1);
+    }
+    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, desktop, "MenuShowDelay").Text(), "400");
+    EXPECT_EQ(main_->RestartCount(), 1);
+    EXPECT_TRUE(messages.Texts().empty());
+    CTestFolder::RemoveTree(GetBackupDirectory());
 }
 
 TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {

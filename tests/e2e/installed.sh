@@ -10,8 +10,9 @@
 # exact type and data of the value, and removing the copies of it that did not exist; 7 Auto Tune
 # committing its recommended values (read back from the registry and System.ini, per family; its
 # timers run ten times faster through the time warp); 8 Free Physical Memory writing, running and
-# removing its script; 9 a one-run CPU test; 10 Exit from the tray; 11 "Torvane.exe /restore"
-# putting back Auto Tune's values, and the usage for an unknown switch; 12 silent uninstall keeping
+# removing its script; 9 a one-run CPU test; 10 Exit from the tray; 11 "Torvane.exe /backup"
+# keeping the backup, "/changes" listing Auto Tune's values, "/restore" putting them back and
+# "/changes" then listing nothing, and the usage for an unknown switch; 12 silent uninstall keeping
 # the backup and the user's files; 13 a second install, and an uninstall answering Yes to putting
 # back the original settings and to removing the backup, which deletes only Torvane's files.
 # With a screenshot folder, every step leaves <version>-NN-<step>.png there; a failure always
@@ -431,9 +432,10 @@ program_ended() { ! kill -0 "$program" 2>/dev/null; }
 wait_for 20 program_ended || fail "the program did not end after Exit Torvane"
 D tray-gone 10 || fail "the tray icon window stayed"
 
-# 11. The program's own restore from the command line, as the uninstaller runs it: no window, no
-# question, exit code 0, and Auto Tune's values back as they were before the commit; a switch it
-# does not know shows the usage and ends with 64.
+# 11. The command line, as scripts and the uninstaller run it: /backup keeps the backup there byte
+# for byte (exit 3), /changes lists Auto Tune's values, /restore puts them back with no window, no
+# question and exit code 0, after which /changes lists nothing; a switch it does not know shows
+# the usage and ends with 64.
 stage=11
 # Programs started from here on run in the virtual desktop, where the driver sees their windows.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Torvane /f </dev/null >/dev/null 2>&1
@@ -441,6 +443,17 @@ wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Torvane /d 1024x768 /f \
     </dev/null >/dev/null 2>&1
 program_exe="$program_files\\Torvane\\Torvane.exe"
 report="$prefix/drive_c/restore report.txt"
+changes="$prefix/drive_c/changes list.txt"
+backup_bytes() { cat "$dir"/Backup/*.tvb "$dir/Backup/originals.txt" | md5sum; }
+kept=$(backup_bytes)
+rc=0
+wine "$program_exe" /backup </dev/null >/dev/null 2>&1 || rc=$?
+[ "$rc" = 3 ] || fail "Torvane.exe /backup with a backup there ended with $rc, not 3"
+[ "$(backup_bytes)" = "$kept" ] || fail "/backup changed the backup that was there"
+rc=0
+wine "$program_exe" /changes 'C:\changes list.txt' </dev/null >/dev/null 2>&1 || rc=$?
+[ "$rc" = 0 ] || fail "Torvane.exe /changes ended with $rc"
+[ -s "$changes" ] || fail "/changes listed nothing after Auto Tune's commit"
 rc=0
 wine "$program_exe" /restore 'C:\restore report.txt' </dev/null >/dev/null 2>&1 || rc=$?
 [ "$rc" = 0 ] || fail "Torvane.exe /restore ended with $rc: $(tr -d '\r' <"$report" | xargs)"
@@ -458,11 +471,15 @@ restored_to_was() { # Auto Tune's values as they were before its commit
         { echo "ConservativeSwapfileUsage \"$now\", not \"$swapfile_was\""; return 1; }
 }
 left=$(restored_to_was) || fail "/restore left $left"
+rc=0
+wine "$program_exe" /changes 'C:\changes list.txt' </dev/null >/dev/null 2>&1 || rc=$?
+[ "$rc" = 0 ] && [ -f "$changes" ] && [ ! -s "$changes" ] ||
+    fail "/changes after /restore ended with $rc and listed: $(tr '\t\r' ' ' <"$changes")"
 [ "$(reg_value "$run_key" Torvane)" = "$run_entry" ] || fail "/restore changed the Run entry"
 D tray-gone 1 || fail "/restore left a tray icon"
 wine "$program_exe" /nonsense </dev/null >/dev/null 2>&1 &
 usage=$!
-answer "/restore [FILE]" OK
+answer "Torvane.exe /backup" OK
 rc=0
 wait "$usage" || rc=$?
 [ "$rc" = 64 ] || fail "Torvane.exe /nonsense ended with $rc, not 64"
