@@ -8,7 +8,7 @@
 #include "burnin/CCpuTestPage.h"
 #include "status/CMemoryOptionsDlg.h"
 #include "status/CMemoryStatusPage.h"
-#include "tweaks/TweakPages.h"
+#include "manual/TweakPages.h"
 
 MainPage MakeMainPage(int kind, IMainWindow& main) {
     MainPage made;

@@ -1,6 +1,6 @@
 #include "tweaks/CHDDTweaks.h"
 
-#include "platform/SystemActions.h"
+#include "platform/WipeDirectory.h"
 #include "tweaks/HelpText.h"
 #include "tweaks/ProfileNumbers.h"
 #include "tweaks/TempFolderRules.h"

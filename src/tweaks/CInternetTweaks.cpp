@@ -1,6 +1,6 @@
 #include "tweaks/CInternetTweaks.h"
 
-#include "platform/SystemActions.h"
+#include "platform/WipeDirectory.h"
 #include "tweaks/HelpText.h"
 #include "tweaks/InternetKeyLists.h"
 #include "tweaks/TempFolderRules.h"

@@ -7,7 +7,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/EmulatedSystem.h"
 #include "support/MessagePump.h"
-#include "tweaks/TweakPages.h"
+#include "manual/TweakPages.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tweaks/TweakPages.h"
+#include "manual/TweakPages.h"
 
 #include "res/tweakpages_ids.h"
 #include "tweaks/CHDDTweaks.h"

@@ -19,13 +19,13 @@
 #include "support/TestRegistry.h"
 #include "support/DialogDriver.h"
 #include "tweaks/CBootupTweaks.h"
-#include "tweaks/CFileChooser.h"
+#include "manual/CFileChooser.h"
 #include "tweaks/CInternetTweaks.h"
 #include "tweaks/CShutdownTweaks.h"
 #include "tweaks/CSystemTweaks.h"
-#include "tweaks/TweakPageRules.h"
+#include "manual/TweakPageRules.h"
 #include "tweaks/TweakCatalogue.h"
-#include "tweaks/TweakPages.h"
+#include "manual/TweakPages.h"
 
 namespace {
 

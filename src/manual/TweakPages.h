@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "tweaks/CTweakPage.h"
-#include "tweaks/TweakRow.h"
+#include "manual/CTweakPage.h"
+#include "manual/TweakRow.h"
 #include "ui/IMainWindow.h"
 
 // The Manual Tweaks page of a module, not yet created as a window (see CPage::CreatePage).

@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "platform/CRegistryAccess.h"
-#include "tweaks/TweakRow.h"
+#include "manual/TweakRow.h"
 #include "ui/CPage.h"
 #include "ui/ITweakPage.h"
 

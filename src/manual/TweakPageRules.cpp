@@ -1,4 +1,4 @@
-#include "tweaks/TweakPageRules.h"
+#include "manual/TweakPageRules.h"
 
 #include <cctype>
 #include <cstdlib>

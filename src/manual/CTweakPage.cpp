@@ -1,11 +1,11 @@
-#include "tweaks/CTweakPage.h"
+#include "manual/CTweakPage.h"
 
 #include <cstdlib>
 #include <map>
 
 #include "platform/CMessageBox.h"
-#include "tweaks/CFileChooser.h"
-#include "tweaks/TweakPageRules.h"
+#include "manual/CFileChooser.h"
+#include "manual/TweakPageRules.h"
 #include "ui/IMainWindow.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "tweaks/CFileChooser.h"
+#include "manual/CFileChooser.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
