@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/CHandle.h"
-#include "platform/SystemActions.h"
+#include "platform/WipeDirectory.h"
 
 namespace {
 

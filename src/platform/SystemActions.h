@@ -45,10 +45,3 @@ void PromptRestart(int mode, IRestartHost& host, HWND owner);
 
 // Restarts Windows, enabling the shutdown privilege on the NT family. TRUE when started.
 BOOL RestartWindows();
-
-// Removes everything inside the directory and keeps the directory itself and every file named
-// "index.dat" in any mix of capitals. Links (reparse points) are removed as links and never
-// followed, so nothing outside the directory is touched. Answers how many entries could not be
-// removed (in use, or refused): 0 when everything but the kept files is gone, or when the
-// directory is missing.
-size_t WipeDirectory(const std::string& directory);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/SystemActions.h"
+#include "platform/WipeDirectory.h"
 #include "support/CTestFolder.h"
 
 namespace {
