@@ -27,61 +27,43 @@ public:
     ~MemoryOf() { CMemoryFigures::SetSource({}); }
 };
 
-TEST(MemoryRules, TheDiskCacheIsAQuarterOfMemoryFrom16385Kilobytes) {
-    const VCacheSizes small = RecommendedVCache(16384);
-    EXPECT_EQ(small.minimum, 0u);
-    EXPECT_EQ(small.maximum, 4096u);
-    EXPECT_EQ(small.chunk, 512u);
-    const VCacheSizes large = RecommendedVCache(16385);
-    EXPECT_EQ(large.minimum, 4096u); // 4096.25 truncated
-    EXPECT_EQ(large.maximum, 4096u);
-    EXPECT_EQ(large.chunk, 512u);
-    EXPECT_EQ(RecommendedVCache(262144).maximum, 65536u);
+// What the hard-disk analyser recommends for a machine's memory (in kilobytes): the disk cache is
+// a quarter of the memory from 16385 KB on, the contiguous file size one that the page offers.
+const struct {
+    ULONGLONG kilobytes;
+    DWORD minimum, maximum, contig;
+} kMemoryRules[] = {
+    {16384, 0, 4096, 512},
+    {16385, 4096, 4096, 512}, // 4096.25 truncated
+    {65536, 16384, 16384, 512},
+    {131072, 32768, 32768, 512},
+    {131073, 32768, 32768, 1024},
+    {196608, 49152, 49152, 1024},
+    {262144, 65536, 65536, 1024},
+    {262145, 65536, 65536, 2048},
+    {3670016, 917504, 917504, 2048},
+    {4194303, 1048575, 1048575, 2048},
+    // Beyond 2 GB the quarter is of the whole memory.
+    {8388608, 2097152, 2097152, 2048},
+    {67108864, 16777216, 16777216, 2048},
+};
+
+TEST(MemoryRules, TheHardDiskAnalyzerRecommendsFromTheMachinesMemory) {
+    CHDDAnalyzer analyzer;
+    for (const auto& rule : kMemoryRules) {
+        SCOPED_TRACE(rule.kilobytes);
+        MemoryOf memory(rule.kilobytes * 1024);
+        analyzer.Recommend();
+        EXPECT_EQ(analyzer.minFileCache, rule.minimum);
+        EXPECT_EQ(analyzer.maxFileCache, rule.maximum);
+        EXPECT_EQ(analyzer.chunkSize, 512u);
+        EXPECT_EQ(analyzer.contigFileAllocSize, rule.contig);
+        EXPECT_EQ(analyzer.forceFIFO, 0u);
+    }
     EXPECT_EQ(PhysicalMemoryKilobytes(16384u * 1024 + 1023), 16384);
     EXPECT_EQ(PhysicalMemoryKilobytes(0xFFFFFFFF), 4194303);
     EXPECT_EQ(PhysicalMemoryKilobytes(64ull << 30), 67108864);
     EXPECT_EQ(PhysicalMemoryKilobytes(~0ull), 0x7FFFFFFF);
-}
-
-TEST(MemoryRules, TheContiguousFileSizeIsOneThePageOffers) {
-    EXPECT_EQ(RecommendedContigFileAllocSize(65536), 512u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(131072), 512u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(131073), 1024u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(262144), 1024u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(262145), 2048u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(4194303), 2048u);
-}
-
-TEST(HDDAnalyzer, RecommendsFromTheMachinesMemory) {
-    CHDDAnalyzer analyzer;
-    {
-        MemoryOf memory(16384u * 1024);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.minFileCache, 0u);
-        EXPECT_EQ(analyzer.maxFileCache, 4096u);
-        EXPECT_EQ(analyzer.chunkSize, 512u);
-        EXPECT_EQ(analyzer.contigFileAllocSize, 512u);
-        EXPECT_EQ(analyzer.forceFIFO, 0u);
-    }
-    {
-        MemoryOf memory(16385u * 1024);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.minFileCache, 4096u);
-        EXPECT_EQ(analyzer.maxFileCache, 4096u);
-    }
-    {
-        MemoryOf memory(192u * 1048576);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.maxFileCache, 49152u);
-        EXPECT_EQ(analyzer.contigFileAllocSize, 1024u);
-    }
-    // Beyond 2 GB the quarter is of the whole memory.
-    for (const ULONGLONG megabytes : {3584ull, 8192ull, 65536ull}) {
-        MemoryOf memory(megabytes << 20);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.maxFileCache, megabytes * 256) << megabytes;
-        EXPECT_EQ(analyzer.contigFileAllocSize, 2048u);
-    }
 }
 
 // A check that reports its line only when the value differs, and leaves the text alone
