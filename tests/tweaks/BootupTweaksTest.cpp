@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "support/CPreservedFile.h"
-#include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "tweaks/CBootupTweaks.h"
 
@@ -63,9 +62,6 @@ protected:
     }
 
     CPreservedFile msdosSys_{kMsdosSys};
-    CPreservedFile logo_{CBootupTweaks::kStartupPicture};
-    CPreservedFile savedLogo_{CBootupTweaks::kSavedStartupPicture};
-    CScriptedMessages messages_;
     CBootupTweaks module_;
 };
 
@@ -208,49 +204,5 @@ TEST_F(BootupTweaks, AFailedWriteLeavesMsdosSysProtectedAndUnchanged) {
     CloseHandle(held);
     EXPECT_EQ(CTestFolder::ReadFile(kMsdosSys), kFullMsdosSys);
 }
-
-TEST_F(BootupTweaks, TheStartupPictureReplacedTwiceKeepsTheFirstReplacementAsTheSavedCopy) {
-    CTestFolder sources("startup");
-    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "original");
-    CTestFolder::WriteFile(sources / "one.bmp", "one");
-    CTestFolder::WriteFile(sources / "two.bmp", "two");
-    EXPECT_TRUE(module_.SetStartupImage(1, sources / "one.bmp"));
-    EXPECT_TRUE(module_.SetStartupImage(1, sources / "two.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "two");
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kSavedStartupPicture), "one");
-    EXPECT_TRUE(IsHiddenAndSystem(CBootupTweaks::kStartupPicture));
-    EXPECT_TRUE(IsHiddenAndSystem(CBootupTweaks::kSavedStartupPicture));
-
-    EXPECT_TRUE(module_.SetStartupImage(1, ""));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "one");
-    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
-    EXPECT_TRUE(messages_.Texts().empty());
-}
-
-TEST_F(BootupTweaks, AnUnreadableStartupPictureShowsTheMessageAndKeepsTheOldOne) {
-    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "original");
-    savedLogo_.Remove();
-    EXPECT_TRUE(module_.SetStartupImage(1, "C:\\no such folder\\startup.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "original");
-    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
-    ASSERT_EQ(messages_.Texts().size(), 1u);
-    EXPECT_EQ(messages_.Texts()[0],
-              "Error in creating file for Startup image.\nThe Startup image will not be replaced.");
-}
-
-TEST_F(BootupTweaks, AnEmptyPathWithoutASavedPictureLeavesTheBuiltInOne) {
-    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "replacement");
-    savedLogo_.Remove();
-    // Without the change flag no file is touched.
-    EXPECT_TRUE(module_.SetStartupImage(0, ""));
-    EXPECT_TRUE(module_.SetStartupImage(0, "C:\\missing.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "replacement");
-    EXPECT_FALSE(IsHiddenAndSystem(CBootupTweaks::kStartupPicture));
-
-    EXPECT_TRUE(module_.SetStartupImage(1, ""));
-    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kStartupPicture));
-    EXPECT_TRUE(messages_.Texts().empty());
-}
-
 
 } // namespace

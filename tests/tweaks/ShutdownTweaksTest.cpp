@@ -2,10 +2,7 @@
 
 #include <string>
 
-#include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
-#include "support/CScriptedMessages.h"
-#include "support/CTestFolder.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CShutdownTweaks.h"
 
@@ -84,74 +81,5 @@ TEST_F(ShutdownTweaks, FastRebootIsAOneOrZeroText) {
     EXPECT_TRUE(module_.GetFastReboot(enabled));
     EXPECT_EQ(enabled, 0u);
 }
-
-// The two pictures in the Windows directory, kept as they were around each test.
-class ShutdownPictures : public testing::Test {
-protected:
-    CShutdownTweaks module_;
-    CPreservedFile shutdown_{module_.ShutdownPicture()};
-    CPreservedFile savedShutdown_{module_.SavedShutdownPicture()};
-    CPreservedFile turnoff_{module_.TurnoffPicture()};
-    CPreservedFile savedTurnoff_{module_.SavedTurnoffPicture()};
-    CScriptedMessages messages_;
-    CTestFolder sources_{"shutdown"};
-};
-
-TEST_F(ShutdownPictures, ThePicturesAreInTheWindowsDirectory) {
-    EXPECT_EQ(module_.ShutdownPicture(), "C:\\windows\\Logow.sys");
-    EXPECT_EQ(module_.SavedShutdownPicture(), "C:\\windows\\Logow.tvn");
-    EXPECT_EQ(module_.TurnoffPicture(), "C:\\windows\\Logos.sys");
-    EXPECT_EQ(module_.SavedTurnoffPicture(), "C:\\windows\\Logos.tvn");
-}
-
-TEST_F(ShutdownPictures, APictureReplacedTwiceKeepsTheFirstReplacementAsTheSavedCopy) {
-    CTestFolder::WriteFile(sources_ / "one.bmp", "one");
-    CTestFolder::WriteFile(sources_ / "two.bmp", "two");
-    CTestFolder::WriteFile(module_.ShutdownPicture(), "shutdown");
-    CTestFolder::WriteFile(module_.TurnoffPicture(), "turnoff");
-    EXPECT_TRUE(module_.SetShutdownImage(1, sources_ / "one.bmp"));
-    EXPECT_TRUE(module_.SetShutdownImage(1, sources_ / "two.bmp"));
-    EXPECT_TRUE(module_.SetTurnoffImage(1, sources_ / "two.bmp"));
-    EXPECT_TRUE(module_.SetTurnoffImage(1, sources_ / "one.bmp"));
-
-    EXPECT_EQ(CTestFolder::ReadFile(module_.ShutdownPicture()), "two");
-    EXPECT_EQ(CTestFolder::ReadFile(module_.SavedShutdownPicture()), "one");
-    EXPECT_EQ(CTestFolder::ReadFile(module_.TurnoffPicture()), "one");
-    EXPECT_EQ(CTestFolder::ReadFile(module_.SavedTurnoffPicture()), "two");
-    for (const std::string& file : {module_.ShutdownPicture(), module_.SavedShutdownPicture(),
-                                    module_.TurnoffPicture(), module_.SavedTurnoffPicture()})
-        EXPECT_TRUE(IsHiddenAndSystem(file)) << file;
-    EXPECT_TRUE(messages_.Texts().empty());
-}
-
-TEST_F(ShutdownPictures, AnUnreadablePictureShowsItsMessageAndKeepsTheOldOne) {
-    CTestFolder::WriteFile(module_.ShutdownPicture(), "shutdown");
-    CTestFolder::WriteFile(module_.TurnoffPicture(), "turnoff");
-    CTestFolder::WriteFile(module_.SavedTurnoffPicture(), "saved turnoff");
-    savedShutdown_.Remove();
-    EXPECT_TRUE(module_.SetShutdownImage(1, sources_ / "missing.bmp"));
-    EXPECT_TRUE(module_.SetTurnoffImage(1, sources_ / "missing.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(module_.ShutdownPicture()), "shutdown");
-    EXPECT_FALSE(CTestFolder::Exists(module_.SavedShutdownPicture()));
-    EXPECT_EQ(CTestFolder::ReadFile(module_.TurnoffPicture()), "turnoff");
-    EXPECT_EQ(CTestFolder::ReadFile(module_.SavedTurnoffPicture()), "saved turnoff");
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[0], "Error in creating file for Shutdown image.\nThe Shutdown "
-                                    "image will not be replaced.");
-    EXPECT_EQ(messages_.Texts()[1], "Error in creating file for Turnoff image.\nThe Turnoff "
-                                    "image will not be replaced.");
-}
-
-TEST_F(ShutdownPictures, AnEmptyPathWithoutASavedPictureDeletesIt) {
-    CTestFolder::WriteFile(module_.TurnoffPicture(), "turnoff");
-    CTestFolder::WriteFile(module_.ShutdownPicture(), "shutdown");
-    savedTurnoff_.Remove();
-    EXPECT_TRUE(module_.SetTurnoffImage(1, ""));
-    EXPECT_FALSE(CTestFolder::Exists(module_.TurnoffPicture()));
-    // Without the change flag nothing is touched.
-    EXPECT_TRUE(module_.SetShutdownImage(0, ""));
-    EXPECT_EQ(CTestFolder::ReadFile(module_.ShutdownPicture()), "shutdown");
-}
-
 
 } // namespace
