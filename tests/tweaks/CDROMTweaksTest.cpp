@@ -10,9 +10,6 @@
 namespace {
 
 const char kCDFS[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
-const char kCDRom[] = "SYSTEM\\CurrentControlSet\\Services\\CDRom";
-const char kPolicies[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
 TEST(CDFSValues, ADvdSpeedSharesItsValueWithACdSpeedAndReadsBackAsIt) {
     for (const CDSpeedChoice& choice : kCDSpeedChoices) {
@@ -74,52 +71,5 @@ TEST_F(CDROMTweaks, GetCDFSWritesOnlyWhatItCouldRead) {
     EXPECT_EQ(speed, 48u);
     EXPECT_EQ(cache, 1u);
 }
-
-TEST_F(CDROMTweaks, AudioAutoPlayIsOnUnlessSwitchedOff) {
-    DWORD enabled = 0;
-    EXPECT_FALSE(module_.GetAutorun(enabled));
-    EXPECT_EQ(enabled, 1u);
-    EXPECT_TRUE(module_.SetAutorun(0));
-    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kCDRom, "Autorun");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.Number(), 0u);
-    EXPECT_TRUE(module_.GetAutorun(enabled));
-    EXPECT_EQ(enabled, 0u);
-
-    EXPECT_TRUE(module_.SetAutorun(5));
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCDRom, "Autorun").Number(), 5u);
-    EXPECT_TRUE(module_.GetAutorun(enabled));
-    EXPECT_EQ(enabled, 1u);
-}
-
-TEST_F(CDROMTweaks, DataAutoPlayIsOnWhileNoDriveTypeIsExcluded) {
-    DWORD enabled = 0;
-    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 1u);
-
-    EXPECT_TRUE(module_.SetNoDriveTypeAutoRun(0));
-    StoredValue stored = ReadStored(HKEY_USERS, kPolicies, "NoDriveTypeAutoRun");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored.Text(), "1");
-    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 0u);
-
-    EXPECT_TRUE(module_.SetNoDriveTypeAutoRun(3));
-    stored = ReadStored(HKEY_USERS, kPolicies, "NoDriveTypeAutoRun");
-    EXPECT_TRUE(stored.exists);
-    EXPECT_EQ(stored.Text(), "");
-    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 1u);
-}
-
-TEST(CDROMTweaksRefused, DataAutoPlayReadsAsOnWhenTheUsersCannotBeRead) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
-    CCDROMTweaks module;
-    DWORD enabled = 0;
-    EXPECT_TRUE(module.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 1u);
-    EXPECT_FALSE(module.SetNoDriveTypeAutoRun(0));
-}
-
 
 } // namespace

@@ -7,15 +7,11 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
-#include "support/ModuleReads.h"
-#include "support/TestRegistry.h"
 #include "tweaks/CHDDTweaks.h"
 #include "tweaks/TempFolderRules.h"
 
 namespace {
 
-const char kFileSystem[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
-const char kController[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
 
 class HDDTweaks : public testing::Test {
 protected:
@@ -33,14 +29,6 @@ protected:
         EXPECT_EQ(read[2], chunk);
     }
 };
-
-TEST_F(HDDTweaks, ContigFileAllocSizeIsANumberWith512AsDefault) {
-    EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetContigFileAllocSize, FALSE), 512u);
-    EXPECT_TRUE(module_.SetContigFileAllocSize(2048));
-    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.Number(), 2048u);
-}
 
 TEST_F(HDDTweaks, VCacheZeroRemovesItsKeyAndTheRestOfSystemIniStays) {
     systemIni_.Write("[boot]\r\nshell=Explorer.exe\r\n[vcache]\r\nMinFileCache=1024\r\n"
@@ -70,23 +58,6 @@ TEST_F(HDDTweaks, AVCacheWriteThatFailsIsReported) {
     EXPECT_FALSE(written);
     EXPECT_EQ(SystemIni(), before);
 }
-
-TEST_F(HDDTweaks, ForceFIFOIsOffOnlyForTheTextZero) {
-    EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetForceFIFO, FALSE), 1u);
-    for (const char* text : {"0", "1", "2", "00", ""}) {
-        StoreText(HKEY_LOCAL_MACHINE, kController, "ForceFIFO", text);
-        EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetForceFIFO, TRUE),
-                  std::string(text) == "0" ? 0u : 1u)
-            << text;
-    }
-    for (DWORD given : {5u, 0u}) {
-        EXPECT_TRUE(module_.SetForceFIFO(given));
-        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kController, "ForceFIFO");
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(stored.Text(), given ? "1" : "0");
-    }
-}
-
 
 // The temporary folder is pointed at a folder of the test's own. Refusals of the system's real
 // folders are checked on the decision alone, so that a fault can never empty them.

@@ -342,21 +342,6 @@ TEST_F(InternetTweaks, RWINAndTTLLiveInTheFamilysTcpipSettings) {
     EXPECT_EQ(ttl, 32u);
 }
 
-TEST_F(InternetTweaks, TheDownloadCountSetsBothLimits) {
-    const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-    DWORD count = 0;
-    EXPECT_FALSE(module_.GetMaxConnectionsPerServer(count));
-    EXPECT_EQ(count, 4u);
-    EXPECT_TRUE(module_.SetMaxConnectionsPerServer(10));
-    for (const char* value : {"MaxConnectionsPerServer", "MaxConnectionsPer1_0Server"}) {
-        const StoredValue stored = ReadStored(HKEY_CURRENT_USER, key, value);
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << value;
-        EXPECT_EQ(stored.Number(), 10u) << value;
-    }
-    EXPECT_TRUE(module_.GetMaxConnectionsPerServer(count));
-    EXPECT_EQ(count, 10u);
-}
-
 TEST_F(InternetTweaks, TheDNSCacheIsDoubledOnlyByAFlagOfOne) {
     const std::string key = "SYSTEM\\CurrentControlSet\\Services\\Dnscache\\Parameters";
     auto expectCache = [&](DWORD bucket, DWORD table, DWORD ttl, DWORD soaTtl) {

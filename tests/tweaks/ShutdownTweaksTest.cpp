@@ -9,7 +9,6 @@
 namespace {
 
 const char kDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
-const char kShutdown[] = "System\\CurrentControlSet\\Control\\Shutdown";
 
 void ExpectStoredText(HKEY root, const char* subKey, const char* name, const std::string& text) {
     const StoredValue stored = ReadStored(root, subKey, name);
@@ -57,28 +56,6 @@ TEST_F(ShutdownTweaks, AutoEndTasksIsReadUnderUsersOnly) {
     EXPECT_EQ(enabled, 0u);
     StoreText(HKEY_USERS, kDesktop, "AutoEndTasks", "yes");
     EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
-    EXPECT_EQ(enabled, 0u);
-}
-
-TEST(ShutdownTweaksRefused, AutoEndTasksStopsAtTheFirstFailedWrite) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
-    CShutdownTweaks module;
-    EXPECT_FALSE(module.SetAutoEndTasks(1));
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "AutoEndTasks").Text(), "1");
-    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kDesktop, "WaitToKillAppTimeout").exists);
-}
-
-TEST_F(ShutdownTweaks, FastRebootIsAOneOrZeroText) {
-    DWORD enabled = 7;
-    EXPECT_FALSE(module_.GetFastReboot(enabled));
-    EXPECT_EQ(enabled, 0u);
-    EXPECT_TRUE(module_.SetFastReboot(5));
-    ExpectStoredText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "1");
-    EXPECT_TRUE(module_.GetFastReboot(enabled));
-    EXPECT_EQ(enabled, 1u);
-    EXPECT_TRUE(module_.SetFastReboot(0));
-    ExpectStoredText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "0");
-    EXPECT_TRUE(module_.GetFastReboot(enabled));
     EXPECT_EQ(enabled, 0u);
 }
 

@@ -14,7 +14,6 @@
 
 namespace {
 
-const char kDesktop[] = "Control Panel\\Desktop";
 const char kMenuOrder[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder";
 const char kStartMenuOrder[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
@@ -33,19 +32,6 @@ protected:
     CRegistrySandbox sandbox_;
     CStartMenuTweaks module_;
 };
-
-TEST_F(StartMenuTweaks, MenuShowDelayIsTheUsersTextWithFourHundredAsDefault) {
-    EXPECT_EQ(Get(&CStartMenuTweaks::GetMenuShowDelay, FALSE), 400u);
-    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "50");
-    EXPECT_EQ(Get(&CStartMenuTweaks::GetMenuShowDelay, TRUE), 50u);
-
-    EXPECT_TRUE(module_.SetMenuShowDelay(120));
-    const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored.Text(), "120");
-    EXPECT_FALSE(KeyExists(HKEY_USERS, kDesktop));
-    EXPECT_FALSE(KeyExists(HKEY_USERS, std::string(".DEFAULT\\") + kDesktop));
-}
 
 TEST_F(StartMenuTweaks, TheMenuOrderIsNeverReadAndSortingDeletesIt) {
     CreateKey(HKEY_CURRENT_USER, std::string(kStartMenuOrder) + "\\Programs\\Accessories");
@@ -178,28 +164,5 @@ TEST_F(StartMenuTweaks, APairedPolicyIsWrittenWithTheOppositeExplorerSetting) {
         }
     }
 }
-
-TEST(StartMenuTweaksRefused, EveryPolicyWriteFailsWhenUsersRefuses) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
-    CStartMenuTweaks module;
-    for (Setter set : {&CStartMenuTweaks::SetNoWindowsUpdate, &CStartMenuTweaks::SetNoRecentDocMenu,
-                       &CStartMenuTweaks::SetNoFavoritesMenu, &CStartMenuTweaks::SetNoFind,
-                       &CStartMenuTweaks::SetNoRun, &CStartMenuTweaks::SetNoLogOff,
-                       &CStartMenuTweaks::SetNoClose}) {
-        EXPECT_FALSE((module.*set)(0));
-        EXPECT_FALSE((module.*set)(1));
-    }
-    // The menu delay belongs to the current user alone.
-    EXPECT_TRUE(module.SetMenuShowDelay(50));
-}
-
-TEST_F(StartMenuTweaks, AFreshModuleHasZeroNumbers) {
-    const CStartMenuTweaks fresh;
-    for (DWORD field : {fresh.noWindowsUpdate, fresh.noRecentDocMenu, fresh.noFavoritesMenu,
-                        fresh.noFind, fresh.noRun, fresh.noLogOff, fresh.noClose, fresh.reserved1,
-                        fresh.reserved2, fresh.reserved3, fresh.sortStartMenu, fresh.menuShowDelay})
-        EXPECT_EQ(field, 0u);
-}
-
 
 } // namespace

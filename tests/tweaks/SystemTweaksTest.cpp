@@ -9,7 +9,6 @@
 namespace {
 
 const char kDesktop[] = "Control Panel\\Desktop";
-const char kUpdate[] = "System\\CurrentControlSet\\Control\\Update";
 const char kFolders[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 const char kNineXKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
@@ -21,15 +20,6 @@ protected:
     CSystemTweaks module_;
 };
 
-TEST_F(SystemTweaks, HungAppTimeoutReadsTextWithTwentySecondsAsDefault) {
-    DWORD timeout = 1;
-    EXPECT_FALSE(module_.GetHungAppTimeout(timeout));
-    EXPECT_EQ(timeout, 20000u);
-    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000");
-    EXPECT_TRUE(module_.GetHungAppTimeout(timeout));
-    EXPECT_EQ(timeout, 5000u);
-}
-
 TEST_F(SystemTweaks, HungAppTimeoutIsWrittenForTheUserAndThenUnderUsers) {
     EXPECT_TRUE(module_.SetHungAppTimeout(5000));
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
@@ -38,34 +28,6 @@ TEST_F(SystemTweaks, HungAppTimeoutIsWrittenForTheUserAndThenUnderUsers) {
         EXPECT_EQ(stored.Text(), "5000");
     }
     EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop"));
-}
-
-TEST(SystemTweaksRefused, ARefusedSecondWriteFailsAfterTheFirstWasMade) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
-    CSystemTweaks module;
-    EXPECT_FALSE(module.SetHungAppTimeout(4000));
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "4000");
-}
-
-TEST_F(SystemTweaks, UpdateModeIsTheOppositeOfKeepingExplorerRefreshed) {
-    DWORD keep = 7;
-    EXPECT_FALSE(module_.GetUpdateMode(keep));
-    EXPECT_EQ(keep, 7u);
-    StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 0);
-    EXPECT_TRUE(module_.GetUpdateMode(keep));
-    EXPECT_EQ(keep, 1u);
-    StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 1);
-    EXPECT_TRUE(module_.GetUpdateMode(keep));
-    EXPECT_EQ(keep, 0u);
-
-    EXPECT_TRUE(module_.SetUpdateMode(1));
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 0u);
-    EXPECT_TRUE(module_.SetUpdateMode(5));
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 0u);
-    EXPECT_TRUE(module_.SetUpdateMode(0));
-    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.Number(), 1u);
 }
 
 TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
@@ -134,12 +96,6 @@ TEST_F(SystemTweaks, ShellFoldersAreWrittenAsPlainText) {
     const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kFolders, "Personal");
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(stored.Text(), "D:\\Documents");
-}
-
-TEST_F(SystemTweaks, AFreshModuleHasZeroNumbersAndEmptyTexts) {
-    EXPECT_EQ(module_.hungAppTimeout, 0u);
-    EXPECT_EQ(module_.keepExplorerRefreshed, 0u);
-    EXPECT_TRUE(module_.registeredOwner.empty() && module_.reserved.empty());
 }
 
 } // namespace
