@@ -2,7 +2,6 @@
 
 #include "autotune/CAnalyzerSet.h"
 #include "platform/CMemoryFigures.h"
-#include "platform/WindowsVersion.h"
 #include "support/CTestFolder.h"
 #include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
@@ -55,7 +54,6 @@ protected:
     CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CAnalyzerSet analyzers_;
-    const int family_ = ExpectedFamily();
 };
 
 const char kInternetLines[] = "-MTU will be adjusted for faster transmission.\n"
@@ -87,8 +85,8 @@ TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
     }));
     analyzers_.RecommendAll();
     const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
-    const bool nineX = IsNineXFamily(family_);
-    const bool nt = IsNTFamily(family_);
+    const bool nineX = EmulatedNineX();
+    const bool nt = EmulatedNT();
 
     EXPECT_EQ(texts[CAnalyzerSet::kSystem],
               "-App Timeout will be adjusted for a quicker response.\n");

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
@@ -22,8 +21,8 @@ using Getter = BOOL (CDesktopTweaks::*)(DWORD&);
 class DesktopTweaks : public testing::Test {
 protected:
     DWORD Get(Getter get, BOOL result) { return ReadThrough(module_, get, result); }
-    bool NineX() const { return IsNineXFamily(ExpectedFamily()); }
-    bool NT() const { return IsNTFamily(ExpectedFamily()); }
+    bool NineX() const { return EmulatedNineX(); }
+    bool NT() const { return EmulatedNT(); }
 
     CRegistrySandbox sandbox_;
     CDesktopTweaks module_;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/ProgramPaths.h"
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
@@ -67,8 +66,7 @@ protected:
     CSavedVariable profile_{"USERPROFILE"};
     CTestFolder folder_{"temp"};
     std::string temp_ = folder_ / "Temp";
-    int family_ = ExpectedFamily();
-    bool clears_ = IsNineXFamily(family_) || IsNTFamily(family_);
+    bool clears_ = EmulatedNineX() || EmulatedNT();
 
     void SetUp() override {
         CTestFolder::MakeDirectory(temp_);
@@ -117,8 +115,8 @@ TEST_F(TempFolder, TheCurrentDirectoryIsRefusedOnTheNineXFamily) {
     ASSERT_TRUE(SetCurrentDirectoryA(temp_.c_str()));
     const BOOL cleared = CHDDTweaks().ClearTempFolder();
     SetCurrentDirectoryA(current);
-    EXPECT_EQ(cleared, IsNTFamily(family_) ? TRUE : FALSE);
-    EXPECT_TRUE(IsNTFamily(family_) ? Cleared() : Untouched());
+    EXPECT_EQ(cleared, EmulatedNT() ? TRUE : FALSE);
+    EXPECT_TRUE(EmulatedNT() ? Cleared() : Untouched());
 }
 
 TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseAndBackslash) {

@@ -5,7 +5,6 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/ModuleReads.h"
@@ -42,7 +41,7 @@ TEST_F(StartMenuTweaks, TheMenuOrderIsNeverReadAndSortingDeletesIt) {
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kStartMenuOrder));
 
     const BOOL sorted = module_.SetMenuOrder(1);
-    if (IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily())) {
+    if (EmulatedNineX() || EmulatedNT()) {
         EXPECT_TRUE(sorted);
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kStartMenuOrder));
         EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kMenuOrder));

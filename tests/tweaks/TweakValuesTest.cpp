@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/WindowsVersion.h"
 #include "support/CRegistrySandbox.h"
 #include "support/EmulatedSystem.h"
 #include "support/TestRegistry.h"
@@ -178,7 +177,7 @@ TEST(TweakValues, WritesBelowARefusedUsersKeyFail) {
     EXPECT_EQ(ReadStored(kUser, kDefaultDesktop, "AutoEndTasks").Text(), "1");
     EXPECT_FALSE(ReadStored(kUser, kDefaultDesktop, "WaitToKillAppTimeout").exists);
     // The version on the desktop goes below the users first, on either family.
-    const bool family = IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily());
+    const bool family = EmulatedNineX() || EmulatedNT();
     EXPECT_EQ(CDesktopTweaks().SetPaintDesktopVersion(1), !family);
     EXPECT_FALSE(ReadStored(kUser, kDefaultDesktop, "PaintDesktopVersion").exists);
     CStartMenuTweaks menu;
