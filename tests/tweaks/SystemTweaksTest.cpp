@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
@@ -31,6 +30,9 @@ TEST_F(SystemTweaks, HungAppTimeoutIsWrittenForTheUserAndThenUnderUsers) {
 }
 
 TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
+    std::string missing = "x";
+    EXPECT_FALSE(module_.GetRegisteredOwner(missing));
+    EXPECT_EQ(missing, "");
     StoreText(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOwner", "Nine");
     StoreText(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOrganization", "Nine Ltd");
     StoreText(HKEY_LOCAL_MACHINE, kNTKey, "RegisteredOwner", "Tee");
@@ -41,8 +43,8 @@ TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
     const BOOL setOwner = module_.SetRegisteredOwner("New Owner");
     const BOOL setOrganization = module_.SetRegisteredOrganization("New Organisation");
 
-    if (IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily())) {
-        const bool nineX = IsNineXFamily(ExpectedFamily());
+    if (EmulatedNineX() || EmulatedNT()) {
+        const bool nineX = EmulatedNineX();
         const char* key = nineX ? kNineXKey : kNTKey;
         const char* other = nineX ? kNTKey : kNineXKey;
         EXPECT_TRUE(gotOwner && gotOrganization && setOwner && setOrganization);
@@ -60,12 +62,6 @@ TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
         EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kNineXKey, "RegisteredOwner").Text(), "Nine");
         EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kNTKey, "RegisteredOwner").Text(), "Tee");
     }
-}
-
-TEST_F(SystemTweaks, MissingRegistrationReadsEmpty) {
-    std::string owner = "x";
-    EXPECT_FALSE(module_.GetRegisteredOwner(owner));
-    EXPECT_EQ(owner, "");
 }
 
 TEST_F(SystemTweaks, ShellFoldersExpandOnlyTheUserProfile) {
