@@ -11,15 +11,20 @@ namespace {
 
 const char kCDFS[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
 
+// Each CD speed's read-ahead; DVD 2X, 4X and 6X take the values of CD 8X, 24X and 40X and read
+// back as those.
 TEST(CDFSValues, ADvdSpeedSharesItsValueWithACdSpeedAndReadsBackAsIt) {
-    for (const CDSpeedChoice& choice : kCDSpeedChoices) {
-        EXPECT_EQ(PrefetchForSpeed(choice.speedCode), choice.prefetch) << choice.label;
-        if (choice.speedCode < 100) {
-            EXPECT_EQ(SpeedForPrefetch(choice.prefetch), choice.speedCode) << choice.label;
-        }
+    const DWORD cd[][2] = {{4, 448},   {8, 896},   {16, 1344}, {24, 1792},
+                           {32, 2240}, {40, 2688}, {48, 3136}};
+    for (const auto& [speed, prefetch] : cd) {
+        EXPECT_EQ(PrefetchForSpeed(speed), prefetch) << speed;
+        EXPECT_EQ(SpeedForPrefetch(prefetch), speed) << speed;
     }
-    EXPECT_EQ(SpeedForPrefetch(PrefetchForSpeed(102)), 8u);
-    EXPECT_EQ(SpeedForPrefetch(PrefetchForSpeed(106)), 40u);
+    const DWORD dvd[][3] = {{102, 896, 8}, {104, 1792, 24}, {106, 2688, 40}};
+    for (const auto& [code, prefetch, speed] : dvd) {
+        EXPECT_EQ(PrefetchForSpeed(code), prefetch) << code;
+        EXPECT_EQ(SpeedForPrefetch(prefetch), speed) << code;
+    }
     EXPECT_EQ(SpeedForPrefetch(0), 4u);
     EXPECT_EQ(CacheChoiceForSize(1238), 1u);
     EXPECT_EQ(CacheChoiceForSize(2000), 0u);
