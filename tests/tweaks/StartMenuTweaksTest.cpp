@@ -2,7 +2,6 @@
 
 #include <shlwapi.h>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "support/EmulatedSystem.h"
@@ -55,17 +54,22 @@ TEST_F(StartMenuTweaks, TheMenuOrderIsNeverReadAndSortingDeletesIt) {
     EXPECT_FALSE(module_.SetMenuOrder(1));
 }
 
-TEST_F(StartMenuTweaks, PoliciesDeletedWhenOffKeepTheirOwnTypes) {
+// The policies of their own: stored as 1 when set; turned off, deleted or kept as a binary zero.
+TEST_F(StartMenuTweaks, PoliciesOfTheirOwnAreSetAndTurnedOff) {
     const struct {
         Getter get;
         Setter set;
         const char* name;
         DWORD type;
+        bool deletedWhenOff;
     } policies[] = {
         {&CStartMenuTweaks::GetNoWindowsUpdate, &CStartMenuTweaks::SetNoWindowsUpdate,
-         "NoWindowsUpdate", REG_DWORD},
+         "NoWindowsUpdate", REG_DWORD, true},
         {&CStartMenuTweaks::GetNoRecentDocMenu, &CStartMenuTweaks::SetNoRecentDocMenu,
-         "NoRecentDocMenu", REG_BINARY},
+         "NoRecentDocMenu", REG_BINARY, true},
+        {&CStartMenuTweaks::GetNoFind, &CStartMenuTweaks::SetNoFind, "NoFind", REG_BINARY, false},
+        {&CStartMenuTweaks::GetNoClose, &CStartMenuTweaks::SetNoClose, "NoClose", REG_BINARY,
+         false},
     };
     for (const auto& policy : policies) {
         SCOPED_TRACE(policy.name);
@@ -78,33 +82,25 @@ TEST_F(StartMenuTweaks, PoliciesDeletedWhenOffKeepTheirOwnTypes) {
         EXPECT_EQ(Get(policy.get, TRUE), 1u);
 
         EXPECT_TRUE((module_.*policy.set)(0));
-        EXPECT_FALSE(ReadStored(HKEY_USERS, kPolicies, policy.name).exists);
-        StoreRaw(HKEY_USERS, kPolicies, policy.name, policy.type, "\0\0\0\0", 4);
+        stored = ReadStored(HKEY_USERS, kPolicies, policy.name);
+        if (policy.deletedWhenOff) {
+            EXPECT_FALSE(stored.exists);
+            StoreRaw(HKEY_USERS, kPolicies, policy.name, policy.type, "\0\0\0\0", 4);
+        } else {
+            EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
+            EXPECT_EQ(stored.data, (std::vector<BYTE>{0, 0, 0, 0}));
+        }
         EXPECT_EQ(Get(policy.get, TRUE), 0u);
-        EXPECT_TRUE((module_.*policy.set)(0));
-        // Turning off what is not there still succeeds.
-        EXPECT_TRUE((module_.*policy.set)(0));
-        EXPECT_FALSE(ReadStored(HKEY_USERS, kPolicies, policy.name).exists);
-    }
-}
-
-TEST_F(StartMenuTweaks, FindAndShutDownStayStoredAsZero) {
-    for (auto [get, set, name] :
-         {std::make_tuple(&CStartMenuTweaks::GetNoFind, &CStartMenuTweaks::SetNoFind, "NoFind"),
-          std::make_tuple(&CStartMenuTweaks::GetNoClose, &CStartMenuTweaks::SetNoClose,
-                          "NoClose")}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(Get(get, FALSE), 0u);
-        EXPECT_TRUE((module_.*set)(1));
-        EXPECT_EQ(Get(get, TRUE), 1u);
-        EXPECT_TRUE((module_.*set)(0));
-        const StoredValue stored = ReadStored(HKEY_USERS, kPolicies, name);
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
-        EXPECT_EQ(stored.data, (std::vector<BYTE>{0, 0, 0, 0}));
-        EXPECT_EQ(Get(get, TRUE), 0u);
-        // A longer binary value counts by its first four bytes.
-        StoreBinary(HKEY_USERS, kPolicies, name, {1, 0, 0, 0, 0, 0});
-        EXPECT_EQ(Get(get, TRUE), 1u);
+        if (policy.deletedWhenOff) {
+            EXPECT_TRUE((module_.*policy.set)(0));
+            // Turning off what is not there still succeeds.
+            EXPECT_TRUE((module_.*policy.set)(0));
+            EXPECT_FALSE(ReadStored(HKEY_USERS, kPolicies, policy.name).exists);
+        } else {
+            // A longer binary value counts by its first four bytes.
+            StoreBinary(HKEY_USERS, kPolicies, policy.name, {1, 0, 0, 0, 0, 0});
+            EXPECT_EQ(Get(policy.get, TRUE), 1u);
+        }
     }
 }
 
