@@ -93,6 +93,18 @@ protected:
     std::string LastMessage() const {
         return messages_.Texts().empty() ? std::string() : messages_.Texts().back();
     }
+    // Typing into a field and leaving it; a value the field refuses brings its message and
+    // `shown` back into the field.
+    void Enter(int id, const std::string& text) const {
+        Type(id, text);
+        Leave(id);
+    }
+    void ExpectRefused(int id, const std::string& text, const char* message,
+                       const std::string& shown) const {
+        Enter(id, text);
+        EXPECT_EQ(LastMessage(), message) << text;
+        EXPECT_EQ(Text(id), shown) << text;
+    }
 
     CRegistrySandbox sandbox_;
     CScriptedMessages messages_;
@@ -119,8 +131,7 @@ TEST_F(TweakPages, SystemPageChecksRemembersCommitsAndReloads) {
     EXPECT_EQ(messages_.Types().back() & MB_TYPEMASK, static_cast<UINT>(MB_OK));
     EXPECT_EQ(Text(IDC_SYSTEM_TIMEOUT_EDIT), "30");
     EXPECT_EQ(main_.counter, 0);
-    Type(IDC_SYSTEM_TIMEOUT_EDIT, "50");
-    Leave(IDC_SYSTEM_TIMEOUT_EDIT);
+    Enter(IDC_SYSTEM_TIMEOUT_EDIT, "50");
     EXPECT_EQ(messages_.Texts().size(), 1u);
     // Away twice counts once; back to the original uncounts it.
     Type(IDC_SYSTEM_TIMEOUT_EDIT, "45");
@@ -145,15 +156,11 @@ TEST_F(TweakPages, SystemPageChecksRemembersCommitsAndReloads) {
     Click(IDC_SYSTEM_DOCUMENTS_BOX);
     EXPECT_TRUE(Enabled(IDC_SYSTEM_DOCUMENTS_BROWSE));
     const std::string original = Text(IDC_SYSTEM_DOCUMENTS_EDIT);
-    for (const char* refused : {"R:\\Docs", "D:foo", "Q:\\Docs", "C:\\Do*cs", ""}) {
-        Type(IDC_SYSTEM_DOCUMENTS_EDIT, refused);
-        Leave(IDC_SYSTEM_DOCUMENTS_EDIT);
-        EXPECT_EQ(LastMessage(), "Specified path can not be used as a documents folder") << refused;
-        EXPECT_EQ(Text(IDC_SYSTEM_DOCUMENTS_EDIT), original);
-    }
+    for (const char* refused : {"R:\\Docs", "D:foo", "Q:\\Docs", "C:\\Do*cs", ""})
+        ExpectRefused(IDC_SYSTEM_DOCUMENTS_EDIT, refused,
+                      "Specified path can not be used as a documents folder", original);
     const size_t shown = messages_.Texts().size();
-    Type(IDC_SYSTEM_DOCUMENTS_EDIT, "C:\\Docs");
-    Leave(IDC_SYSTEM_DOCUMENTS_EDIT);
+    Enter(IDC_SYSTEM_DOCUMENTS_EDIT, "C:\\Docs");
     EXPECT_EQ(messages_.Texts().size(), shown);
     EXPECT_EQ(main_.counter, 2);
 
@@ -213,12 +220,9 @@ TEST_F(TweakPages, DesktopAndStartMenuFieldsAndFamilies) {
     EXPECT_EQ(Text(IDC_DESKTOP_ICONS_EDIT), "8192");
     if (nineX) {
         Click(IDC_DESKTOP_ICONS_BOX);
-        Type(IDC_DESKTOP_ICONS_EDIT, "49152");
-        Leave(IDC_DESKTOP_ICONS_EDIT);
-        EXPECT_EQ(LastMessage(), "Please enter a number below\n49152.");
-        EXPECT_EQ(Text(IDC_DESKTOP_ICONS_EDIT), "8192");
-        Type(IDC_DESKTOP_ICONS_EDIT, "49151");
-        Leave(IDC_DESKTOP_ICONS_EDIT);
+        ExpectRefused(IDC_DESKTOP_ICONS_EDIT, "49152", "Please enter a number below\n49152.",
+                      "8192");
+        Enter(IDC_DESKTOP_ICONS_EDIT, "49151");
         EXPECT_EQ(messages_.Texts().size(), 1u);
         EXPECT_EQ(main_.counter, 1);
         page_->Apply();
@@ -230,12 +234,9 @@ TEST_F(TweakPages, DesktopAndStartMenuFieldsAndFamilies) {
     const size_t before = messages_.Texts().size();
     Click(IDC_STARTMENU_SPEED_BOX);
     EXPECT_EQ(Text(IDC_STARTMENU_SPEED_EDIT), "400");
-    Type(IDC_STARTMENU_SPEED_EDIT, "1001");
-    Leave(IDC_STARTMENU_SPEED_EDIT);
-    EXPECT_EQ(LastMessage(), "Please enter a number between\n1 to 1000.");
-    EXPECT_EQ(Text(IDC_STARTMENU_SPEED_EDIT), "400");
-    Type(IDC_STARTMENU_SPEED_EDIT, "1000");
-    Leave(IDC_STARTMENU_SPEED_EDIT);
+    ExpectRefused(IDC_STARTMENU_SPEED_EDIT, "1001", "Please enter a number between\n1 to 1000.",
+                  "400");
+    Enter(IDC_STARTMENU_SPEED_EDIT, "1000");
     EXPECT_EQ(messages_.Texts().size(), before + 1);
 
     const int removals[] = {IDC_STARTMENU_NOUPDATE_BOX,    IDC_STARTMENU_NODOCUMENTS_BOX,
@@ -262,21 +263,14 @@ TEST_F(TweakPages, InternetFieldsAndClearingButtons) {
     EXPECT_EQ(Text(IDC_INTERNET_MTU_EDIT), "0");
     Click(IDC_INTERNET_DOWNLOADS_BOX);
     EXPECT_EQ(Text(IDC_INTERNET_DOWNLOADS_EDIT), "4");
-    for (const char* refused : {"0", "31", "", "x"}) {
-        Type(IDC_INTERNET_DOWNLOADS_EDIT, refused);
-        Leave(IDC_INTERNET_DOWNLOADS_EDIT);
-        EXPECT_EQ(LastMessage(), "Please enter a number between\n1 to 30.") << refused;
-        EXPECT_EQ(Text(IDC_INTERNET_DOWNLOADS_EDIT), "4");
-    }
-    Type(IDC_INTERNET_DOWNLOADS_EDIT, "30");
-    Leave(IDC_INTERNET_DOWNLOADS_EDIT);
+    for (const char* refused : {"0", "31", "", "x"})
+        ExpectRefused(IDC_INTERNET_DOWNLOADS_EDIT, refused,
+                      "Please enter a number between\n1 to 30.", "4");
+    Enter(IDC_INTERNET_DOWNLOADS_EDIT, "30");
     EXPECT_EQ(messages_.Texts().size(), 4u);
 
     Click(IDC_INTERNET_MTU_BOX);
-    Type(IDC_INTERNET_MTU_EDIT, "");
-    Leave(IDC_INTERNET_MTU_EDIT);
-    EXPECT_EQ(LastMessage(), "Please enter a number.");
-    EXPECT_EQ(Text(IDC_INTERNET_MTU_EDIT), "0");
+    ExpectRefused(IDC_INTERNET_MTU_EDIT, "", "Please enter a number.", "0");
     Type(IDC_INTERNET_MTU_EDIT, "576");
     EXPECT_EQ(main_.counter, 2);
     EXPECT_EQ(page_->Apply(), 1);
@@ -377,12 +371,8 @@ TEST_F(TweakPages, MemoryAndHardDiskFollowTheFamily) {
         EXPECT_EQ(grey > 0, !EmulatedNineX()) << id;
     }
     Click(IDC_HDD_VCACHE_BOX);
-    if (EmulatedNineX()) {
-        Type(IDC_HDD_MAX_EDIT, "");
-        Leave(IDC_HDD_MAX_EDIT);
-        EXPECT_EQ(LastMessage(), "Please enter a number.");
-        EXPECT_EQ(Text(IDC_HDD_MAX_EDIT), "0");
-    }
+    if (EmulatedNineX())
+        ExpectRefused(IDC_HDD_MAX_EDIT, "", "Please enter a number.", "0");
 }
 
 TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
@@ -393,17 +383,12 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
     EXPECT_FALSE(IsWindowVisible(Item(IDC_BOOTUP_AUTOLOGIN_BOX)));
     if (nineX) {
         Click(IDC_BOOTUP_IMAGE_BOX);
-        Type(IDC_BOOTUP_IMAGE_EDIT, "C:\\Pictures\\START.BMP");
-        Leave(IDC_BOOTUP_IMAGE_EDIT);
+        Enter(IDC_BOOTUP_IMAGE_EDIT, "C:\\Pictures\\START.BMP");
         EXPECT_TRUE(messages_.Texts().empty());
-        Type(IDC_BOOTUP_IMAGE_EDIT, "C:\\Pictures\\start.jpg");
-        Leave(IDC_BOOTUP_IMAGE_EDIT);
-        EXPECT_EQ(LastMessage(), "A bitmap file is needed for the startup image.");
-        EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
-        Type(IDC_BOOTUP_IMAGE_EDIT, "R:\\start.bmp");
-        Leave(IDC_BOOTUP_IMAGE_EDIT);
-        EXPECT_EQ(LastMessage(), "Specified path can not be used as a startup image.");
-        EXPECT_EQ(Text(IDC_BOOTUP_IMAGE_EDIT), "");
+        ExpectRefused(IDC_BOOTUP_IMAGE_EDIT, "C:\\Pictures\\start.jpg",
+                      "A bitmap file is needed for the startup image.", "");
+        ExpectRefused(IDC_BOOTUP_IMAGE_EDIT, "R:\\start.bmp",
+                      "Specified path can not be used as a startup image.", "");
         // Checked with an empty path, the row puts the logo back: that is a change.
         EXPECT_EQ(main_.counter, 1);
         bool asked = false;
@@ -441,8 +426,7 @@ TEST_F(TweakPages, PictureFieldsAndTheBootMenuFile) {
     Open(IMainWindow::kShutdown);
     if (nineX) {
         Click(IDC_SHUTDOWN_TURNOFFIMAGE_BOX);
-        Type(IDC_SHUTDOWN_TURNOFFIMAGE_EDIT, "C:\\off.gif");
-        Leave(IDC_SHUTDOWN_TURNOFFIMAGE_EDIT);
+        Enter(IDC_SHUTDOWN_TURNOFFIMAGE_EDIT, "C:\\off.gif");
         EXPECT_EQ(LastMessage(), "A bitmap file is needed for the turnoff image");
     }
 }
