@@ -102,8 +102,8 @@ TEST_F(DesktopTweaks, HidingArrowsStopsAtTheFirstFailedDeletion) {
     EXPECT_TRUE(ReadStored(HKEY_CLASSES_ROOT, "piffile", "IsShortcut").exists);
 }
 
-// The "Open With" entry of every file's context menu.
-TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommand) {
+// The "Open With" entry of every file's context menu: read, written and removed.
+TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommandAndIsWrittenAndRemoved) {
     const Getter get = &CDesktopTweaks::GetOpenWith;
     EXPECT_EQ(Get(get, FALSE), 0u);
     // A named entry whose command cannot be read fails but says yes.
@@ -117,9 +117,7 @@ TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommand) {
     // An empty name is enough to say no, whatever the command.
     StoreText(HKEY_LOCAL_MACHINE, kOpenWith, "", "");
     EXPECT_EQ(Get(get, TRUE), 0u);
-}
 
-TEST_F(DesktopTweaks, TheOpenWithCommandQuotesOnlyTheProgram) {
     EXPECT_TRUE(module_.SetOpenWith(1));
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
     const StoredValue command = ReadStored(HKEY_LOCAL_MACHINE, kOpenWithCommand, "");
@@ -127,10 +125,8 @@ TEST_F(DesktopTweaks, TheOpenWithCommandQuotesOnlyTheProgram) {
     EXPECT_EQ(command.Text(),
               "\"" + module_.WindowsDirectory() + "\\rundll32.exe\" shell32,OPenAs_RunDLL %1");
     EXPECT_EQ(module_.WindowsDirectory(), "C:\\windows");
-    EXPECT_EQ(Get(&CDesktopTweaks::GetOpenWith, TRUE), 1u);
-}
+    EXPECT_EQ(Get(get, TRUE), 1u);
 
-TEST_F(DesktopTweaks, RemovingOpenWithReportsWhetherTheEntryIsGone) {
     EXPECT_TRUE(module_.SetOpenWith(1));
     CreateKey(HKEY_LOCAL_MACHINE, std::string(kOpenWithCommand) + "\\Below");
     const BOOL removed = module_.SetOpenWith(0);
