@@ -25,6 +25,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
+#include "support/DialogDriver.h"
 #include "support/MessagePump.h"
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
@@ -162,16 +163,11 @@ protected:
         ShowWindow(page, SW_SHOW);
         PumpMessages(20);
     }
-    static void Click(HWND page, int id) {
-        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
-    }
+    static void Click(HWND page, int id) { ClickDialogButton(page, id); }
     static bool Visible(HWND page, int id) {
         return IsWindowVisible(GetDlgItem(page, id)) != FALSE;
     }
-    static bool Enabled(HWND page, int id) {
-        return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
-    }
+    static bool Enabled(HWND page, int id) { return IsItemEnabled(page, id); }
     static std::string Text(HWND page, int id) {
         char buffer[1024] = {};
         GetDlgItemTextA(page, id, buffer, sizeof(buffer));
