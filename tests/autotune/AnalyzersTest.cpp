@@ -2,15 +2,7 @@
 
 #include <functional>
 
-#include "autotune/CBootupAnalyzer.h"
-#include "autotune/CCDROMAnalyzer.h"
-#include "autotune/CDesktopAnalyzer.h"
-#include "autotune/CHDDAnalyzer.h"
-#include "autotune/CInternetAnalyzer.h"
-#include "autotune/CRAMAnalyzer.h"
-#include "autotune/CShutdownAnalyzer.h"
-#include "autotune/CStartMenuAnalyzer.h"
-#include "autotune/CSystemAnalyzer.h"
+#include "autotune/CAnalyzerSet.h"
 #include "autotune/MemoryRules.h"
 #include "platform/CMemoryFigures.h"
 #include "support/ReportedMemory.h"
@@ -80,67 +72,51 @@ void ExpectCheck(const std::function<BOOL(DWORD, std::string&)>& check, DWORD op
 using namespace std::placeholders;
 
 TEST(Analyzers, EachCheckGivesItsLineOnlyWhenTheValueDiffers) {
-    CSystemAnalyzer system;
-    system.Recommend();
-    ExpectCheck(std::bind(&CSystemAnalyzer::CheckHungAppTimeout, &system, _1, _2), 5000, 20000,
+    MemoryOf memory(64u * 1048576);
+    CAnalyzerSet set;
+    set.RecommendAll();
+    ExpectCheck(std::bind(&CSystemAnalyzer::CheckHungAppTimeout, &set.system, _1, _2), 5000, 20000,
                 "-App Timeout will be adjusted for a quicker response.\n");
 
-    CDesktopAnalyzer desktop;
-    desktop.Recommend();
-    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckFontSmoothing, &desktop, _1, _2), 0, 1,
+    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckFontSmoothing, &set.desktop, _1, _2), 0, 1,
                 "-Font Smoothing will be adjusted for Increased System Resource.\n");
-    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckMaxCachedIcons, &desktop, _1, _2), 8192, 0,
+    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckMaxCachedIcons, &set.desktop, _1, _2), 8192, 0,
                 "-Icon Cache size will be adjusted for optimal usage.\n");
 
-    CStartMenuAnalyzer startMenu;
-    startMenu.Recommend();
-    ExpectCheck(std::bind(&CStartMenuAnalyzer::CheckMenuShowDelay, &startMenu, _1, _2), 50, 400,
+    ExpectCheck(std::bind(&CStartMenuAnalyzer::CheckMenuShowDelay, &set.startMenu, _1, _2), 50, 400,
                 "-Menu Speed will be adjusted for faster response.\n");
 
-    CInternetAnalyzer internet;
-    internet.Recommend();
-    ExpectCheck(std::bind(&CInternetAnalyzer::CheckMTU, &internet, _1, _2), 576, 100,
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckMTU, &set.internet, _1, _2), 576, 100,
                 "-MTU will be adjusted for faster transmission.\n");
-    ExpectCheck(std::bind(&CInternetAnalyzer::CheckRWIN, &internet, _1, _2), 3216, 500,
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckRWIN, &set.internet, _1, _2), 3216, 500,
                 "-RWIN will be adjusted for faster transmission.\n");
-    ExpectCheck(std::bind(&CInternetAnalyzer::CheckDefaultTTL, &internet, _1, _2), 64, 20,
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckDefaultTTL, &set.internet, _1, _2), 64, 20,
                 "-TTL will be adjusted for faster transmission.\n");
 
-    CCDROMAnalyzer cdrom;
-    cdrom.Recommend();
-    EXPECT_EQ(cdrom.cacheSize, 2u);
-    ExpectCheck(std::bind(&CCDROMAnalyzer::CheckCDSpeed, &cdrom, _1, _2), 48, 4,
+    EXPECT_EQ(set.cdrom.cacheSize, 2u);
+    ExpectCheck(std::bind(&CCDROMAnalyzer::CheckCDSpeed, &set.cdrom, _1, _2), 48, 4,
                 "-CD Speed will be adjusted for faster read/write.\n");
 
-    MemoryOf memory(64u * 1048576);
-    CHDDAnalyzer hdd;
-    hdd.Recommend();
-    ExpectCheck(std::bind(&CHDDAnalyzer::CheckVCache, &hdd, _1, _2), 512, 0,
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckVCache, &set.hardDisk, _1, _2), 512, 0,
                 "-VCache size will be adjusted for optimal usage.\n");
-    ExpectCheck(std::bind(&CHDDAnalyzer::CheckContigFileAllocSize, &hdd, _1, _2), 512, 1024,
-                "-Contiguous File size will be adjusted for optimal usage.\n");
-    ExpectCheck(std::bind(&CHDDAnalyzer::CheckForceFIFO, &hdd, _1, _2), 0, 1,
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckContigFileAllocSize, &set.hardDisk, _1, _2), 512,
+                1024, "-Contiguous File size will be adjusted for optimal usage.\n");
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckForceFIFO, &set.hardDisk, _1, _2), 0, 1,
                 "-FIFO will be adjusted for faster HD access.\n");
 
-    CRAMAnalyzer ram;
-    ram.Recommend();
-    ExpectCheck(std::bind(&CRAMAnalyzer::CheckAlwaysUnloadDLL, &ram, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckAlwaysUnloadDLL, &set.memory, _1, _2), 1, 0,
                 "-DLLs will be unloaded to save Windows Resources.\n");
-    ExpectCheck(std::bind(&CRAMAnalyzer::CheckDisablePagingExecutive, &ram, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckDisablePagingExecutive, &set.memory, _1, _2), 1, 0,
                 "-Core System Files will be paged for faster access.\n");
-    ExpectCheck(std::bind(&CRAMAnalyzer::CheckConservativeSwapfileUsage, &ram, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckConservativeSwapfileUsage, &set.memory, _1, _2), 1, 0,
                 "-SwapFile will be used conservatively for higher performance.\n");
 
-    CBootupAnalyzer bootup;
-    bootup.Recommend();
-    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDrvSpace, &bootup, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDrvSpace, &set.bootup, _1, _2), 1, 0,
                 "-Drivespace will not be loaded for a faster startup.\n");
-    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDblSpace, &bootup, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDblSpace, &set.bootup, _1, _2), 1, 0,
                 "-Doublespace will not be loaded for a faster startup.\n");
 
-    CShutdownAnalyzer shutdown;
-    shutdown.Recommend();
-    ExpectCheck(std::bind(&CShutdownAnalyzer::CheckAutoEndTasks, &shutdown, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CShutdownAnalyzer::CheckAutoEndTasks, &set.shutdown, _1, _2), 1, 0,
                 "-Non Responding Apps will be auto closed.\n");
 }
 
