@@ -119,16 +119,13 @@ TEST_F(TempFolder, TheCurrentDirectoryIsRefusedOnTheNineXFamily) {
     EXPECT_TRUE(EmulatedNT() ? Cleared() : Untouched());
 }
 
-TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseAndBackslash) {
+TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseBackslashOrShortName) {
     profile_.Set(temp_ + "\\");
     std::string upper = temp_;
     CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
     tmp_.Set(upper);
     EXPECT_FALSE(CHDDTweaks().ClearTempFolder());
     EXPECT_TRUE(Untouched());
-}
-
-TEST_F(TempFolder, TheProfileFolderIsRefusedUnderItsShortName) {
     char shortName[MAX_PATH] = {};
     const DWORD length = GetShortPathNameA(temp_.c_str(), shortName, MAX_PATH);
     ASSERT_TRUE(length > 0 && length < MAX_PATH);

@@ -19,16 +19,13 @@ namespace {
 const HelpTopic kTopic = {"Title Help", "Why.",    "Do this.", "Check it.\n-- Or not.",
                           "Off.",       "95/98/ME"};
 
-TEST(HelpText, SectionsFollowTheTitleInTheirOrder) {
+TEST(HelpText, SectionsFollowTheTitleInTheirOrderOrWithTheOptionsFirst) {
     EXPECT_EQ(BuildHelpText(kTopic), "Title Help\n\n"
                                      "Explanation:\n-- Why.\n\n"
                                      "Recommendation(s):\n-- Do this.\n\n"
                                      "Available Options:\n-- Check it.\n-- Or not.\n\n"
                                      "Default: Off.\n\n"
                                      "Works on Windows: 95/98/ME");
-}
-
-TEST(HelpText, TheOptionsFirstFormSwapsOnlyRecommendationAndOptions) {
     EXPECT_EQ(BuildHelpTextOptionsFirst(kTopic), "Title Help\n\n"
                                                  "Explanation:\n-- Why.\n\n"
                                                  "Available Options:\n-- Check it.\n-- Or not.\n\n"

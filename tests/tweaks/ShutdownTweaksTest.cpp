@@ -23,25 +23,7 @@ protected:
     CShutdownTweaks module_;
 };
 
-TEST_F(ShutdownTweaks, AutoEndTasksAndItsWaitAreWrittenUnderBothRoots) {
-    const struct {
-        DWORD value;
-        const char* endTasks;
-        const char* wait;
-    } cases[] = {{1, "1", "1000"}, {0, "0", "20000"}, {2, "2", "1000"}};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(module_.SetAutoEndTasks(c.value));
-        for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
-            ExpectStoredText(root, kDesktop, "AutoEndTasks", c.endTasks);
-            ExpectStoredText(root, kDesktop, "WaitToKillAppTimeout", c.wait);
-        }
-        DWORD enabled = 7;
-        EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
-        EXPECT_EQ(enabled, c.value != 0 ? 1u : 0u) << c.value;
-    }
-}
-
-TEST_F(ShutdownTweaks, AutoEndTasksIsReadUnderUsersOnly) {
+TEST_F(ShutdownTweaks, AutoEndTasksIsReadUnderUsersOnlyAndWrittenUnderBothRoots) {
     DWORD enabled = 7;
     EXPECT_FALSE(module_.GetAutoEndTasks(enabled));
     EXPECT_EQ(enabled, 0u);
@@ -57,6 +39,22 @@ TEST_F(ShutdownTweaks, AutoEndTasksIsReadUnderUsersOnly) {
     StoreText(HKEY_USERS, kDesktop, "AutoEndTasks", "yes");
     EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
     EXPECT_EQ(enabled, 0u);
+
+    const struct {
+        DWORD value;
+        const char* endTasks;
+        const char* wait;
+    } cases[] = {{1, "1", "1000"}, {0, "0", "20000"}, {2, "2", "1000"}};
+    for (const auto& c : cases) {
+        EXPECT_TRUE(module_.SetAutoEndTasks(c.value));
+        for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
+            ExpectStoredText(root, kDesktop, "AutoEndTasks", c.endTasks);
+            ExpectStoredText(root, kDesktop, "WaitToKillAppTimeout", c.wait);
+        }
+        enabled = 7;
+        EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
+        EXPECT_EQ(enabled, c.value != 0 ? 1u : 0u) << c.value;
+    }
 }
 
 } // namespace
