@@ -2,15 +2,7 @@
 
 #include <functional>
 
-#include "autotune/CBootupAnalyzer.h"
-#include "autotune/CCDROMAnalyzer.h"
-#include "autotune/CDesktopAnalyzer.h"
-#include "autotune/CHDDAnalyzer.h"
-#include "autotune/CInternetAnalyzer.h"
-#include "autotune/CRAMAnalyzer.h"
-#include "autotune/CShutdownAnalyzer.h"
-#include "autotune/CStartMenuAnalyzer.h"
-#include "autotune/CSystemAnalyzer.h"
+#include "autotune/CAnalyzerSet.h"
 #include "autotune/MemoryRules.h"
 #include "platform/CMemoryFigures.h"
 #include "support/ReportedMemory.h"
@@ -27,61 +19,43 @@ public:
     ~MemoryOf() { CMemoryFigures::SetSource({}); }
 };
 
-TEST(MemoryRules, TheDiskCacheIsAQuarterOfMemoryFrom16385Kilobytes) {
-    const VCacheSizes small = RecommendedVCache(16384);
-    EXPECT_EQ(small.minimum, 0u);
-    EXPECT_EQ(small.maximum, 4096u);
-    EXPECT_EQ(small.chunk, 512u);
-    const VCacheSizes large = RecommendedVCache(16385);
-    EXPECT_EQ(large.minimum, 4096u); // 4096.25 truncated
-    EXPECT_EQ(large.maximum, 4096u);
-    EXPECT_EQ(large.chunk, 512u);
-    EXPECT_EQ(RecommendedVCache(262144).maximum, 65536u);
+// What the hard-disk analyser recommends for a machine's memory (in kilobytes): the disk cache is
+// a quarter of the memory from 16385 KB on, the contiguous file size one that the page offers.
+const struct {
+    ULONGLONG kilobytes;
+    DWORD minimum, maximum, contig;
+} kMemoryRules[] = {
+    {16384, 0, 4096, 512},
+    {16385, 4096, 4096, 512}, // 4096.25 truncated
+    {65536, 16384, 16384, 512},
+    {131072, 32768, 32768, 512},
+    {131073, 32768, 32768, 1024},
+    {196608, 49152, 49152, 1024},
+    {262144, 65536, 65536, 1024},
+    {262145, 65536, 65536, 2048},
+    {3670016, 917504, 917504, 2048},
+    {4194303, 1048575, 1048575, 2048},
+    // Beyond 2 GB the quarter is of the whole memory.
+    {8388608, 2097152, 2097152, 2048},
+    {67108864, 16777216, 16777216, 2048},
+};
+
+TEST(MemoryRules, TheHardDiskAnalyzerRecommendsFromTheMachinesMemory) {
+    CHDDAnalyzer analyzer;
+    for (const auto& rule : kMemoryRules) {
+        SCOPED_TRACE(rule.kilobytes);
+        MemoryOf memory(rule.kilobytes * 1024);
+        analyzer.Recommend();
+        EXPECT_EQ(analyzer.minFileCache, rule.minimum);
+        EXPECT_EQ(analyzer.maxFileCache, rule.maximum);
+        EXPECT_EQ(analyzer.chunkSize, 512u);
+        EXPECT_EQ(analyzer.contigFileAllocSize, rule.contig);
+        EXPECT_EQ(analyzer.forceFIFO, 0u);
+    }
     EXPECT_EQ(PhysicalMemoryKilobytes(16384u * 1024 + 1023), 16384);
     EXPECT_EQ(PhysicalMemoryKilobytes(0xFFFFFFFF), 4194303);
     EXPECT_EQ(PhysicalMemoryKilobytes(64ull << 30), 67108864);
     EXPECT_EQ(PhysicalMemoryKilobytes(~0ull), 0x7FFFFFFF);
-}
-
-TEST(MemoryRules, TheContiguousFileSizeIsOneThePageOffers) {
-    EXPECT_EQ(RecommendedContigFileAllocSize(65536), 512u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(131072), 512u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(131073), 1024u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(262144), 1024u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(262145), 2048u);
-    EXPECT_EQ(RecommendedContigFileAllocSize(4194303), 2048u);
-}
-
-TEST(HDDAnalyzer, RecommendsFromTheMachinesMemory) {
-    CHDDAnalyzer analyzer;
-    {
-        MemoryOf memory(16384u * 1024);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.minFileCache, 0u);
-        EXPECT_EQ(analyzer.maxFileCache, 4096u);
-        EXPECT_EQ(analyzer.chunkSize, 512u);
-        EXPECT_EQ(analyzer.contigFileAllocSize, 512u);
-        EXPECT_EQ(analyzer.forceFIFO, 0u);
-    }
-    {
-        MemoryOf memory(16385u * 1024);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.minFileCache, 4096u);
-        EXPECT_EQ(analyzer.maxFileCache, 4096u);
-    }
-    {
-        MemoryOf memory(192u * 1048576);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.maxFileCache, 49152u);
-        EXPECT_EQ(analyzer.contigFileAllocSize, 1024u);
-    }
-    // Beyond 2 GB the quarter is of the whole memory.
-    for (const ULONGLONG megabytes : {3584ull, 8192ull, 65536ull}) {
-        MemoryOf memory(megabytes << 20);
-        analyzer.Recommend();
-        EXPECT_EQ(analyzer.maxFileCache, megabytes * 256) << megabytes;
-        EXPECT_EQ(analyzer.contigFileAllocSize, 2048u);
-    }
 }
 
 // A check that reports its line only when the value differs, and leaves the text alone
@@ -98,67 +72,51 @@ void ExpectCheck(const std::function<BOOL(DWORD, std::string&)>& check, DWORD op
 using namespace std::placeholders;
 
 TEST(Analyzers, EachCheckGivesItsLineOnlyWhenTheValueDiffers) {
-    CSystemAnalyzer system;
-    system.Recommend();
-    ExpectCheck(std::bind(&CSystemAnalyzer::CheckHungAppTimeout, &system, _1, _2), 5000, 20000,
+    MemoryOf memory(64u * 1048576);
+    CAnalyzerSet set;
+    set.RecommendAll();
+    ExpectCheck(std::bind(&CSystemAnalyzer::CheckHungAppTimeout, &set.system, _1, _2), 5000, 20000,
                 "-App Timeout will be adjusted for a quicker response.\n");
 
-    CDesktopAnalyzer desktop;
-    desktop.Recommend();
-    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckFontSmoothing, &desktop, _1, _2), 0, 1,
+    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckFontSmoothing, &set.desktop, _1, _2), 0, 1,
                 "-Font Smoothing will be adjusted for Increased System Resource.\n");
-    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckMaxCachedIcons, &desktop, _1, _2), 8192, 0,
+    ExpectCheck(std::bind(&CDesktopAnalyzer::CheckMaxCachedIcons, &set.desktop, _1, _2), 8192, 0,
                 "-Icon Cache size will be adjusted for optimal usage.\n");
 
-    CStartMenuAnalyzer startMenu;
-    startMenu.Recommend();
-    ExpectCheck(std::bind(&CStartMenuAnalyzer::CheckMenuShowDelay, &startMenu, _1, _2), 50, 400,
+    ExpectCheck(std::bind(&CStartMenuAnalyzer::CheckMenuShowDelay, &set.startMenu, _1, _2), 50, 400,
                 "-Menu Speed will be adjusted for faster response.\n");
 
-    CInternetAnalyzer internet;
-    internet.Recommend();
-    ExpectCheck(std::bind(&CInternetAnalyzer::CheckMTU, &internet, _1, _2), 576, 100,
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckMTU, &set.internet, _1, _2), 576, 100,
                 "-MTU will be adjusted for faster transmission.\n");
-    ExpectCheck(std::bind(&CInternetAnalyzer::CheckRWIN, &internet, _1, _2), 3216, 500,
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckRWIN, &set.internet, _1, _2), 3216, 500,
                 "-RWIN will be adjusted for faster transmission.\n");
-    ExpectCheck(std::bind(&CInternetAnalyzer::CheckDefaultTTL, &internet, _1, _2), 64, 20,
+    ExpectCheck(std::bind(&CInternetAnalyzer::CheckDefaultTTL, &set.internet, _1, _2), 64, 20,
                 "-TTL will be adjusted for faster transmission.\n");
 
-    CCDROMAnalyzer cdrom;
-    cdrom.Recommend();
-    EXPECT_EQ(cdrom.cacheSize, 2u);
-    ExpectCheck(std::bind(&CCDROMAnalyzer::CheckCDSpeed, &cdrom, _1, _2), 48, 4,
+    EXPECT_EQ(set.cdrom.cacheSize, 2u);
+    ExpectCheck(std::bind(&CCDROMAnalyzer::CheckCDSpeed, &set.cdrom, _1, _2), 48, 4,
                 "-CD Speed will be adjusted for faster read/write.\n");
 
-    MemoryOf memory(64u * 1048576);
-    CHDDAnalyzer hdd;
-    hdd.Recommend();
-    ExpectCheck(std::bind(&CHDDAnalyzer::CheckVCache, &hdd, _1, _2), 512, 0,
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckVCache, &set.hardDisk, _1, _2), 512, 0,
                 "-VCache size will be adjusted for optimal usage.\n");
-    ExpectCheck(std::bind(&CHDDAnalyzer::CheckContigFileAllocSize, &hdd, _1, _2), 512, 1024,
-                "-Contiguous File size will be adjusted for optimal usage.\n");
-    ExpectCheck(std::bind(&CHDDAnalyzer::CheckForceFIFO, &hdd, _1, _2), 0, 1,
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckContigFileAllocSize, &set.hardDisk, _1, _2), 512,
+                1024, "-Contiguous File size will be adjusted for optimal usage.\n");
+    ExpectCheck(std::bind(&CHDDAnalyzer::CheckForceFIFO, &set.hardDisk, _1, _2), 0, 1,
                 "-FIFO will be adjusted for faster HD access.\n");
 
-    CRAMAnalyzer ram;
-    ram.Recommend();
-    ExpectCheck(std::bind(&CRAMAnalyzer::CheckAlwaysUnloadDLL, &ram, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckAlwaysUnloadDLL, &set.memory, _1, _2), 1, 0,
                 "-DLLs will be unloaded to save Windows Resources.\n");
-    ExpectCheck(std::bind(&CRAMAnalyzer::CheckDisablePagingExecutive, &ram, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckDisablePagingExecutive, &set.memory, _1, _2), 1, 0,
                 "-Core System Files will be paged for faster access.\n");
-    ExpectCheck(std::bind(&CRAMAnalyzer::CheckConservativeSwapfileUsage, &ram, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CRAMAnalyzer::CheckConservativeSwapfileUsage, &set.memory, _1, _2), 1, 0,
                 "-SwapFile will be used conservatively for higher performance.\n");
 
-    CBootupAnalyzer bootup;
-    bootup.Recommend();
-    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDrvSpace, &bootup, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDrvSpace, &set.bootup, _1, _2), 1, 0,
                 "-Drivespace will not be loaded for a faster startup.\n");
-    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDblSpace, &bootup, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CBootupAnalyzer::CheckDblSpace, &set.bootup, _1, _2), 1, 0,
                 "-Doublespace will not be loaded for a faster startup.\n");
 
-    CShutdownAnalyzer shutdown;
-    shutdown.Recommend();
-    ExpectCheck(std::bind(&CShutdownAnalyzer::CheckAutoEndTasks, &shutdown, _1, _2), 1, 0,
+    ExpectCheck(std::bind(&CShutdownAnalyzer::CheckAutoEndTasks, &set.shutdown, _1, _2), 1, 0,
                 "-Non Responding Apps will be auto closed.\n");
 }
 

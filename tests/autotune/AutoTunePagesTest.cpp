@@ -25,6 +25,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
+#include "support/DialogDriver.h"
 #include "support/MessagePump.h"
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
@@ -32,6 +33,39 @@
 #include "tweaks/CInternetTweaks.h"
 
 namespace {
+
+// The pages' texts, as a user reads them.
+const char kFirstRunMessage[] =
+    "This is the Auto Tune page.\n\nFor more Information on Auto Tune, click on the 'Help' button "
+    "below \n\nTo start the Auto Tune, click on 'Start' now.";
+const char kTunedMessage[] =
+    "This is the Auto Tune page.\n\nYou have completed Auto Tune in a previous session, you need "
+    "not run it again. If you like to further tweak your computer, you can click on the Manual "
+    "Tweak icon above.";
+const char kReadyTitle[] = "Torvane is ready to Tune up your system.";
+const char kReadyMessage[] =
+    "It is RECOMMENDED that you CLOSE OFF all other programs before continuing. "
+    "You should avoid running other programs or operations during the Tuning process.\n\n"
+    "To Begin, click on \"Begin Tune\".\nTo go back to Auto Tune main page, click on \"Back\".";
+const char kRunningTitle[] = "Torvane is now Analyzing your system.";
+const char kRunningMessage[] =
+    "Please wait...\n\nTorvane will now examine your system and test each Module for optimial "
+    "settings...\nPlease do not use any programs during this time.";
+const char kPreparingMessage[] =
+    "Please wait...\n\nTorvane is now preparing the Modules for testing.";
+const char kDoneTitle[] = "Torvane has completed Analyzing your system.";
+const char kDoneMessage[] =
+    "Recommendations have been compiled.\n\nPlease click on \"Recommend Now\" to Continue.";
+const char kResultsTitle[] = "Torvane Recommendations:";
+const char kOptimizedText[] =
+    "\nYour System is already Optimized. There are no further changes Torvane can make at this "
+    "moment.\n\nHowever, you can switch over to Manual Tweaks to explore and customize other "
+    "System and Windows Settings.";
+const char kCommitQuestion[] = "Do you Wish to Commit the Optimized Values to your System?";
+const char kCommittedTitle[] = "Torvane has completed the Auto Tune process.";
+const char kCommittedText[] =
+    "\nOptmized Settings have been committed.\n\nYou will need to restart Windows for the Changes "
+    "to Take Effect.";
 
 const char* const kScratchNames[] = {"systest.dat", "dtptest.dat", "hddtest.dat", "ramtest.dat"};
 
@@ -129,16 +163,11 @@ protected:
         ShowWindow(page, SW_SHOW);
         PumpMessages(20);
     }
-    static void Click(HWND page, int id) {
-        SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(page, id)));
-    }
+    static void Click(HWND page, int id) { ClickDialogButton(page, id); }
     static bool Visible(HWND page, int id) {
         return IsWindowVisible(GetDlgItem(page, id)) != FALSE;
     }
-    static bool Enabled(HWND page, int id) {
-        return IsWindowEnabled(GetDlgItem(page, id)) != FALSE;
-    }
+    static bool Enabled(HWND page, int id) { return IsItemEnabled(page, id); }
     static std::string Text(HWND page, int id) {
         char buffer[1024] = {};
         GetDlgItemTextA(page, id, buffer, sizeof(buffer));
@@ -151,8 +180,8 @@ protected:
         return false;
     }
     void ExpectReady(HWND page) {
-        EXPECT_EQ(Text(page, IDC_ANALYSIS_TITLE), CAnalysisPage::kReadyTitle);
-        EXPECT_EQ(Text(page, IDC_ANALYSIS_MESSAGE), CAnalysisPage::kReadyMessage);
+        EXPECT_EQ(Text(page, IDC_ANALYSIS_TITLE), kReadyTitle);
+        EXPECT_EQ(Text(page, IDC_ANALYSIS_MESSAGE), kReadyMessage);
         EXPECT_TRUE(Visible(page, IDC_ANALYSIS_BEGIN));
         EXPECT_TRUE(Visible(page, IDC_ANALYSIS_BACK));
         EXPECT_FALSE(Visible(page, IDC_ANALYSIS_VIEW_RESULTS));
@@ -172,7 +201,7 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
     {
         CAutoTuneIntroPage intro(main_);
         Open(intro);
-        EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), CAutoTuneIntroPage::kFirstRunMessage);
+        EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), kFirstRunMessage);
         Click(intro, IDC_INTRO_GET_HELP);
         EXPECT_EQ(main_.calls, (std::vector<std::string>{"OpenHelpFile Help\\AutoStart.html",
                                                          "ShowTweakHelp "}));
@@ -195,7 +224,7 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
     EXPECT_LE(natural.right, 356);
     EXPECT_LE(natural.bottom, 287);
     ShowWindow(intro, SW_SHOW);
-    EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), CAutoTuneIntroPage::kTunedMessage);
+    EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), kTunedMessage);
     EXPECT_EQ(GetParent(intro), parent_);
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(intro, IDC_INTRO_START_TUNING), GWL_STYLE) &
                 WS_TABSTOP);
@@ -205,10 +234,10 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     CScriptedMessages messages;
     CRecommendationsPage results(main_, &main_);
     Open(results);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), CRecommendationsPage::kTitle);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), kResultsTitle);
 
     results.SetResults(std::vector<std::string>(9));
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), CRecommendationsPage::kOptimizedText);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), kOptimizedText);
     EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
     EXPECT_TRUE(Enabled(results, IDC_RESULTS_GO_BACK));
     EXPECT_FALSE(Visible(results, IDC_RESULTS_PROGRESS));
@@ -221,7 +250,7 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
 
     CreateKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works\\Linkvane");
     results.SetResults(internetOnly);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), CRecommendationsPage::kOptimizedText);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), kOptimizedText);
     EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
 
     // Anything but Yes to the commit question changes nothing: No, Cancel, or 0 (the box ended
@@ -233,8 +262,7 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
         messages.Answer(answer);
         Click(results, IDC_RESULTS_OPTIMIZE);
     }
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>(3, CRecommendationsPage::kCommitQuestion));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>(3, kCommitQuestion));
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
     Click(results, IDC_RESULTS_GO_BACK);
     EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowAutoTuneSection"});
@@ -285,7 +313,7 @@ TEST_F(AutoTunePages, AScratchFileThatCannotBeMadeEndsTheRunAndSaysWhy) {
 TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     if (!IsXPOr98())
         GTEST_SKIP() << "the whole run is checked on Windows XP and 98";
-    const bool nineX = IsNineXFamily(ExpectedFamily());
+    const bool nineX = EmulatedNineX();
     StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "FontSmoothing", "1");
     CScriptedMessages messages;
     messages.Answer(IDYES).Answer(IDYES);
@@ -317,7 +345,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BEGIN));
     EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BACK));
     EXPECT_TRUE(Visible(analysis, IDC_ANALYSIS_PROGRESS));
-    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), CAnalysisPage::kRunningTitle);
+    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), kRunningTitle);
     ASSERT_TRUE(PumpMessages(120000, [&] { return !analysis.IsRunning(); }));
     PumpMessages(50);
 
@@ -334,8 +362,8 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
               (std::vector<int>{2,  5,  10, 15, 20, 23, 28, 32, 36, 40, 42, 44, 46, 48, 50, 53, 56,
                                 58, 60, 63, 66, 68, 70, 73, 76, 78, 80, 83, 86, 89, 92, 96, 100}));
     const std::string wait_ = "Please wait...\n\n";
-    const std::string prepare = CAnalysisPage::kPreparingMessage;
-    std::vector<std::string> expectedTexts = {CAnalysisPage::kRunningMessage};
+    const std::string prepare = kPreparingMessage;
+    std::vector<std::string> expectedTexts = {kRunningMessage};
     const char* const modules[][2] = {
         {"System Module", "System Settings"},       {"Desktop Module", "Desktop Settings"},
         {"StartMenu Module", "StartMenu Settings"}, {"Internet Module", "Internet Settings"},
@@ -350,9 +378,9 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     expectedTexts.push_back(prepare);
     expectedTexts.push_back(
         wait_ + "Completing Analysis...\n\nCompiling Recommendation for your System...");
-    expectedTexts.push_back(CAnalysisPage::kDoneMessage);
+    expectedTexts.push_back(kDoneMessage);
     EXPECT_EQ(text.texts, expectedTexts);
-    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), CAnalysisPage::kDoneTitle);
+    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), kDoneTitle);
     EXPECT_TRUE(Visible(analysis, IDC_ANALYSIS_VIEW_RESULTS));
     EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BEGIN));
     EXPECT_FALSE(AnyScratchFileLeft());
@@ -430,9 +458,9 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
                                "Memory", "Bootup", "Shutdown"})
         commitTexts.push_back(std::string("\nPlease wait...\n\nCommiting Settings for ") + module +
                               " Module.");
-    commitTexts.push_back(CRecommendationsPage::kCommittedText);
+    commitTexts.push_back(kCommittedText);
     EXPECT_EQ(commitText.texts, commitTexts);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), CRecommendationsPage::kCommittedTitle);
+    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), kCommittedTitle);
     EXPECT_FALSE(Visible(results, IDC_RESULTS_OPTIMIZE));
     EXPECT_FALSE(Visible(results, IDC_RESULTS_GO_BACK));
     // However long the list was, the commit's bar is where the pager shows it unscrolled.
@@ -445,7 +473,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
                                                      "EnableAutoTuneButton 0", "ReloadTweakPages",
                                                      "RestartSystem"}));
     EXPECT_EQ(messages.Texts(),
-              (std::vector<std::string>{CRecommendationsPage::kCommitQuestion,
+              (std::vector<std::string>{kCommitQuestion,
                                         "Changes you have made will require that you restart "
                                         "Windows!\n\nDo you wish to restart now?"}));
     DWORD option = 7;

@@ -2,7 +2,6 @@
 
 #include "autotune/CAnalyzerSet.h"
 #include "platform/CMemoryFigures.h"
-#include "platform/WindowsVersion.h"
 #include "support/CTestFolder.h"
 #include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
@@ -55,7 +54,6 @@ protected:
     CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
     CAnalyzerSet analyzers_;
-    const int family_ = ExpectedFamily();
 };
 
 const char kInternetLines[] = "-MTU will be adjusted for faster transmission.\n"
@@ -80,11 +78,15 @@ TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
 }
 
 TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
-    // Nothing set at all (Windows' own defaults), font smoothing on.
+    // Nothing set at all (Windows' own defaults), font smoothing on, on a machine of 256 MB.
     StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "1");
+    CMemoryFigures::SetSource(ReportedMemory([] {
+        return CMemoryFigures::Figures{256u << 20, 32u << 20};
+    }));
+    analyzers_.RecommendAll();
     const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
-    const bool nineX = IsNineXFamily(family_);
-    const bool nt = IsNTFamily(family_);
+    const bool nineX = EmulatedNineX();
+    const bool nt = EmulatedNT();
 
     EXPECT_EQ(texts[CAnalyzerSet::kSystem],
               "-App Timeout will be adjusted for a quicker response.\n");
@@ -95,9 +97,11 @@ TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
               "-Menu Speed will be adjusted for faster response.\n");
     EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
     EXPECT_EQ(texts[CAnalyzerSet::kCDROM], "-CD Speed will be adjusted for faster read/write.\n");
-    // A missing ForceFIFO reads as 1 and a missing size as 512, which 64 MB recommends.
+    // A missing ForceFIFO reads as 1 and a missing size as 512, where 256 MB recommends 1024.
+    EXPECT_EQ(analyzers_.hardDisk.contigFileAllocSize, 1024u);
     EXPECT_EQ(texts[CAnalyzerSet::kHardDisk],
               nineX ? "-VCache size will be adjusted for optimal usage.\n"
+                      "-Contiguous File size will be adjusted for optimal usage.\n"
                       "-FIFO will be adjusted for faster HD access.\n"
                     : "");
     EXPECT_EQ(texts[CAnalyzerSet::kMemory],
@@ -111,19 +115,6 @@ TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
                     : "");
     EXPECT_EQ(texts[CAnalyzerSet::kShutdown],
               nineX ? "-Non Responding Apps will be auto closed.\n" : "");
-}
-
-TEST_F(Compile, TheContiguousFileSizeFollowsTheMemorySize) {
-    MakeOptimal();
-    CMemoryFigures::SetSource(ReportedMemory([] {
-        return CMemoryFigures::Figures{256u << 20, 32u << 20};
-    }));
-    analyzers_.RecommendAll();
-    const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
-    EXPECT_EQ(analyzers_.hardDisk.contigFileAllocSize, 1024u);
-    EXPECT_EQ(texts[CAnalyzerSet::kHardDisk],
-              IsNineXFamily(family_) ? "-Contiguous File size will be adjusted for optimal usage.\n"
-                                     : "");
 }
 
 } // namespace

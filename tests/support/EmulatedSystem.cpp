@@ -31,3 +31,13 @@ int ExpectedFamily() {
         return kFamilyWinXP;
     return kFamilyUnknown;
 }
+
+bool EmulatedNineX() {
+    const std::string version = EmulatedVersionName();
+    return version == "win95" || version == "win98" || version == "winme";
+}
+
+bool EmulatedNT() {
+    const std::string version = EmulatedVersionName();
+    return version == "nt40" || version == "win2k" || version == "winxp";
+}

@@ -7,3 +7,6 @@
 std::string EmulatedVersionName();
 // The family code the program's classification must give that version (0 for one of no family).
 int ExpectedFamily();
+// Whether that version is of the 9x family (95, 98, ME) or of the NT family (NT 4, 2000, XP).
+bool EmulatedNineX();
+bool EmulatedNT();

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/CPreservedFile.h"
-#include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "tweaks/CBootupTweaks.h"
 
@@ -63,47 +63,72 @@ protected:
     }
 
     CPreservedFile msdosSys_{kMsdosSys};
-    CPreservedFile logo_{CBootupTweaks::kStartupPicture};
-    CPreservedFile savedLogo_{CBootupTweaks::kSavedStartupPicture};
-    CScriptedMessages messages_;
     CBootupTweaks module_;
 };
 
-using Get = BOOL (CBootupTweaks::*)(DWORD&);
-using Set = BOOL (CBootupTweaks::*)(DWORD);
-
-struct Driver {
+// The options of msdos.sys: what the flag 1 and the other flags write, and how stored texts read.
+// The drivers' flags say the driver is not loaded.
+const struct {
     const char* key;
-    Get get;
-    Set set;
+    BOOL (CBootupTweaks::*get)(DWORD&);
+    BOOL (CBootupTweaks::*set)(DWORD);
+    const char* on;
+    std::vector<DWORD> offs;
+    const char* off;
+    std::vector<std::pair<const char*, DWORD>> reads;
+} kOptions[] = {
+    {"BootMenu", &CBootupTweaks::GetBootMenu, &CBootupTweaks::SetBootMenu, "1", {0}, "0", {}},
+    {"Autoscan",
+     &CBootupTweaks::GetAutoscan,
+     &CBootupTweaks::SetAutoscan,
+     "2",
+     {0, 2},
+     "0",
+     {{"1", 1}, {"2", 1}}},
+    {"DrvSpace", &CBootupTweaks::GetDrvSpace, &CBootupTweaks::SetDrvSpace, "0", {0, 2}, "1", {}},
+    {"DblSpace", &CBootupTweaks::GetDblSpace, &CBootupTweaks::SetDblSpace, "0", {0, 2}, "1", {}},
+    {"DoubleBuffer",
+     &CBootupTweaks::GetDoubleBuffer,
+     &CBootupTweaks::SetDoubleBuffer,
+     "0",
+     {0, 2},
+     "1",
+     {}},
 };
 
-const Driver kDrivers[] = {
-    {"DrvSpace", &CBootupTweaks::GetDrvSpace, &CBootupTweaks::SetDrvSpace},
-    {"DblSpace", &CBootupTweaks::GetDblSpace, &CBootupTweaks::SetDblSpace},
-    {"DoubleBuffer", &CBootupTweaks::GetDoubleBuffer, &CBootupTweaks::SetDoubleBuffer},
-};
+TEST_F(BootupTweaks, EachOptionIsWrittenToAndReadFromMsdosSys) {
+    for (const auto& option : kOptions) {
+        SCOPED_TRACE(option.key);
+        // Without msdos.sys the reads give the defaults and the writes fail: the profile
+        // functions would have made a new file.
+        msdosSys_.Remove();
+        DWORD flag = 7;
+        EXPECT_TRUE((module_.*option.get)(flag));
+        EXPECT_EQ(flag, 0u);
+        EXPECT_FALSE((module_.*option.set)(1));
+        EXPECT_FALSE(CTestFolder::Exists(kMsdosSys));
 
-TEST_F(BootupTweaks, WithoutMsdosSysTheReadsGiveTheDefaultsAndTheWritesFail) {
-    msdosSys_.Remove();
-    DWORD flag = 7;
-    EXPECT_TRUE(module_.GetBootMenu(flag));
-    EXPECT_EQ(flag, 0u);
-    flag = 7;
-    EXPECT_TRUE(module_.GetAutoscan(flag));
-    EXPECT_EQ(flag, 0u);
-    for (const Driver& driver : kDrivers) {
+        WriteMsdosSys("[Options]\r\n");
         flag = 7;
-        EXPECT_TRUE((module_.*driver.get)(flag));
-        EXPECT_EQ(flag, 0u) << driver.key;
+        EXPECT_TRUE((module_.*option.get)(flag));
+        EXPECT_EQ(flag, 0u) << "a missing key";
+        EXPECT_TRUE((module_.*option.set)(1));
+        EXPECT_EQ(Option(option.key), option.on);
+        EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
+        EXPECT_TRUE((module_.*option.get)(flag));
+        EXPECT_EQ(flag, 1u);
+        for (DWORD other : option.offs) {
+            EXPECT_TRUE((module_.*option.set)(other));
+            EXPECT_EQ(Option(option.key), option.off) << other;
+            EXPECT_TRUE((module_.*option.get)(flag));
+            EXPECT_EQ(flag, 0u);
+        }
+        for (const auto& [stored, expected] : option.reads) {
+            WriteMsdosSys(std::string("[Options]\r\n") + option.key + "=" + stored + "\r\n");
+            EXPECT_TRUE((module_.*option.get)(flag));
+            EXPECT_EQ(flag, expected) << stored;
+        }
     }
-
-    EXPECT_FALSE(module_.SetBootMenu(1));
-    EXPECT_FALSE(module_.SetAutoscan(1));
-    for (const Driver& driver : kDrivers)
-        EXPECT_FALSE((module_.*driver.set)(1)) << driver.key;
-    // The profile functions would have made a new file.
-    EXPECT_FALSE(CTestFolder::Exists(kMsdosSys));
 }
 
 TEST_F(BootupTweaks, TheBootMenuAlwaysComesWithItsKeysAndDelay) {
@@ -113,48 +138,6 @@ TEST_F(BootupTweaks, TheBootMenuAlwaysComesWithItsKeysAndDelay) {
         EXPECT_EQ(Option("BootMenu"), std::to_string(value));
         EXPECT_EQ(Option("BootKeys"), "1");
         EXPECT_EQ(Option("BootMenuDelay"), "15");
-        EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
-        DWORD enabled = 7;
-        EXPECT_TRUE(module_.GetBootMenu(enabled));
-        EXPECT_EQ(enabled, value);
-    }
-}
-
-TEST_F(BootupTweaks, AutoscanIsWrittenAsTwoAndReadAsAnyNonZeroNumber) {
-    WriteMsdosSys("[Options]\r\n");
-    EXPECT_TRUE(module_.SetAutoscan(1));
-    EXPECT_EQ(Option("Autoscan"), "2");
-    EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
-    for (DWORD other : {0u, 2u}) {
-        EXPECT_TRUE(module_.SetAutoscan(other));
-        EXPECT_EQ(Option("Autoscan"), "0");
-    }
-    for (const char* stored : {"1", "2"}) {
-        WriteMsdosSys(std::string("[Options]\r\nAutoscan=") + stored + "\r\n");
-        DWORD enabled = 0;
-        EXPECT_TRUE(module_.GetAutoscan(enabled));
-        EXPECT_EQ(enabled, 1u) << stored;
-    }
-}
-
-TEST_F(BootupTweaks, DriverFlagsSayTheDriverIsNotLoaded) {
-    for (const Driver& driver : kDrivers) {
-        WriteMsdosSys("[Options]\r\n");
-        DWORD disabled = 7;
-        EXPECT_TRUE((module_.*driver.get)(disabled));
-        EXPECT_EQ(disabled, 0u) << driver.key << ": a missing key loads the driver";
-
-        EXPECT_TRUE((module_.*driver.set)(1));
-        EXPECT_EQ(Option(driver.key), "0");
-        EXPECT_TRUE(IsHiddenAndSystem(kMsdosSys));
-        EXPECT_TRUE((module_.*driver.get)(disabled));
-        EXPECT_EQ(disabled, 1u) << driver.key;
-        for (DWORD other : {0u, 2u}) {
-            EXPECT_TRUE((module_.*driver.set)(other));
-            EXPECT_EQ(Option(driver.key), "1") << driver.key << " " << other;
-            EXPECT_TRUE((module_.*driver.get)(disabled));
-            EXPECT_EQ(disabled, 0u) << driver.key;
-        }
     }
 }
 
@@ -208,49 +191,5 @@ TEST_F(BootupTweaks, AFailedWriteLeavesMsdosSysProtectedAndUnchanged) {
     CloseHandle(held);
     EXPECT_EQ(CTestFolder::ReadFile(kMsdosSys), kFullMsdosSys);
 }
-
-TEST_F(BootupTweaks, TheStartupPictureReplacedTwiceKeepsTheFirstReplacementAsTheSavedCopy) {
-    CTestFolder sources("startup");
-    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "original");
-    CTestFolder::WriteFile(sources / "one.bmp", "one");
-    CTestFolder::WriteFile(sources / "two.bmp", "two");
-    EXPECT_TRUE(module_.SetStartupImage(1, sources / "one.bmp"));
-    EXPECT_TRUE(module_.SetStartupImage(1, sources / "two.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "two");
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kSavedStartupPicture), "one");
-    EXPECT_TRUE(IsHiddenAndSystem(CBootupTweaks::kStartupPicture));
-    EXPECT_TRUE(IsHiddenAndSystem(CBootupTweaks::kSavedStartupPicture));
-
-    EXPECT_TRUE(module_.SetStartupImage(1, ""));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "one");
-    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
-    EXPECT_TRUE(messages_.Texts().empty());
-}
-
-TEST_F(BootupTweaks, AnUnreadableStartupPictureShowsTheMessageAndKeepsTheOldOne) {
-    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "original");
-    savedLogo_.Remove();
-    EXPECT_TRUE(module_.SetStartupImage(1, "C:\\no such folder\\startup.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "original");
-    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kSavedStartupPicture));
-    ASSERT_EQ(messages_.Texts().size(), 1u);
-    EXPECT_EQ(messages_.Texts()[0],
-              "Error in creating file for Startup image.\nThe Startup image will not be replaced.");
-}
-
-TEST_F(BootupTweaks, AnEmptyPathWithoutASavedPictureLeavesTheBuiltInOne) {
-    CTestFolder::WriteFile(CBootupTweaks::kStartupPicture, "replacement");
-    savedLogo_.Remove();
-    // Without the change flag no file is touched.
-    EXPECT_TRUE(module_.SetStartupImage(0, ""));
-    EXPECT_TRUE(module_.SetStartupImage(0, "C:\\missing.bmp"));
-    EXPECT_EQ(CTestFolder::ReadFile(CBootupTweaks::kStartupPicture), "replacement");
-    EXPECT_FALSE(IsHiddenAndSystem(CBootupTweaks::kStartupPicture));
-
-    EXPECT_TRUE(module_.SetStartupImage(1, ""));
-    EXPECT_FALSE(CTestFolder::Exists(CBootupTweaks::kStartupPicture));
-    EXPECT_TRUE(messages_.Texts().empty());
-}
-
 
 } // namespace

@@ -10,19 +10,21 @@
 namespace {
 
 const char kCDFS[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
-const char kCDRom[] = "SYSTEM\\CurrentControlSet\\Services\\CDRom";
-const char kPolicies[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 
+// Each CD speed's read-ahead; DVD 2X, 4X and 6X take the values of CD 8X, 24X and 40X and read
+// back as those.
 TEST(CDFSValues, ADvdSpeedSharesItsValueWithACdSpeedAndReadsBackAsIt) {
-    for (const CDSpeedChoice& choice : kCDSpeedChoices) {
-        EXPECT_EQ(PrefetchForSpeed(choice.speedCode), choice.prefetch) << choice.label;
-        if (choice.speedCode < 100) {
-            EXPECT_EQ(SpeedForPrefetch(choice.prefetch), choice.speedCode) << choice.label;
-        }
+    const DWORD cd[][2] = {{4, 448},   {8, 896},   {16, 1344}, {24, 1792},
+                           {32, 2240}, {40, 2688}, {48, 3136}};
+    for (const auto& [speed, prefetch] : cd) {
+        EXPECT_EQ(PrefetchForSpeed(speed), prefetch) << speed;
+        EXPECT_EQ(SpeedForPrefetch(prefetch), speed) << speed;
     }
-    EXPECT_EQ(SpeedForPrefetch(PrefetchForSpeed(102)), 8u);
-    EXPECT_EQ(SpeedForPrefetch(PrefetchForSpeed(106)), 40u);
+    const DWORD dvd[][3] = {{102, 896, 8}, {104, 1792, 24}, {106, 2688, 40}};
+    for (const auto& [code, prefetch, speed] : dvd) {
+        EXPECT_EQ(PrefetchForSpeed(code), prefetch) << code;
+        EXPECT_EQ(SpeedForPrefetch(prefetch), speed) << code;
+    }
     EXPECT_EQ(SpeedForPrefetch(0), 4u);
     EXPECT_EQ(CacheChoiceForSize(1238), 1u);
     EXPECT_EQ(CacheChoiceForSize(2000), 0u);
@@ -74,52 +76,5 @@ TEST_F(CDROMTweaks, GetCDFSWritesOnlyWhatItCouldRead) {
     EXPECT_EQ(speed, 48u);
     EXPECT_EQ(cache, 1u);
 }
-
-TEST_F(CDROMTweaks, AudioAutoPlayIsOnUnlessSwitchedOff) {
-    DWORD enabled = 0;
-    EXPECT_FALSE(module_.GetAutorun(enabled));
-    EXPECT_EQ(enabled, 1u);
-    EXPECT_TRUE(module_.SetAutorun(0));
-    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kCDRom, "Autorun");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.Number(), 0u);
-    EXPECT_TRUE(module_.GetAutorun(enabled));
-    EXPECT_EQ(enabled, 0u);
-
-    EXPECT_TRUE(module_.SetAutorun(5));
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCDRom, "Autorun").Number(), 5u);
-    EXPECT_TRUE(module_.GetAutorun(enabled));
-    EXPECT_EQ(enabled, 1u);
-}
-
-TEST_F(CDROMTweaks, DataAutoPlayIsOnWhileNoDriveTypeIsExcluded) {
-    DWORD enabled = 0;
-    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 1u);
-
-    EXPECT_TRUE(module_.SetNoDriveTypeAutoRun(0));
-    StoredValue stored = ReadStored(HKEY_USERS, kPolicies, "NoDriveTypeAutoRun");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored.Text(), "1");
-    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 0u);
-
-    EXPECT_TRUE(module_.SetNoDriveTypeAutoRun(3));
-    stored = ReadStored(HKEY_USERS, kPolicies, "NoDriveTypeAutoRun");
-    EXPECT_TRUE(stored.exists);
-    EXPECT_EQ(stored.Text(), "");
-    EXPECT_TRUE(module_.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 1u);
-}
-
-TEST(CDROMTweaksRefused, DataAutoPlayReadsAsOnWhenTheUsersCannotBeRead) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
-    CCDROMTweaks module;
-    DWORD enabled = 0;
-    EXPECT_TRUE(module.GetNoDriveTypeAutoRun(enabled));
-    EXPECT_EQ(enabled, 1u);
-    EXPECT_FALSE(module.SetNoDriveTypeAutoRun(0));
-}
-
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
@@ -14,18 +13,16 @@ namespace {
 
 const char kDefaultDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 const char kDesktop[] = "Control Panel\\Desktop";
-const char kExplorer[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
 const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command";
-const char kMachineExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 
 using Getter = BOOL (CDesktopTweaks::*)(DWORD&);
 
 class DesktopTweaks : public testing::Test {
 protected:
     DWORD Get(Getter get, BOOL result) { return ReadThrough(module_, get, result); }
-    bool NineX() const { return IsNineXFamily(ExpectedFamily()); }
-    bool NT() const { return IsNTFamily(ExpectedFamily()); }
+    bool NineX() const { return EmulatedNineX(); }
+    bool NT() const { return EmulatedNT(); }
 
     CRegistrySandbox sandbox_;
     CDesktopTweaks module_;
@@ -72,30 +69,6 @@ TEST_F(DesktopTweaks, PaintDesktopVersionIsWrittenForTheDefaultUserTwice) {
     EXPECT_EQ(Get(&CDesktopTweaks::GetPaintDesktopVersion, TRUE), NineX() || NT() ? 1u : 0u);
 }
 
-TEST(DesktopTweaksRefused, ARefusedFirstPaintDesktopVersionWriteSkipsTheSecond) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
-    CDesktopTweaks module;
-    const bool family = IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily());
-    EXPECT_EQ(module.SetPaintDesktopVersion(1), !family);
-    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kDefaultDesktop, "PaintDesktopVersion").exists);
-}
-
-TEST_F(DesktopTweaks, TheShortcutPrefixIsOffWhenLinkIsZero) {
-    EXPECT_EQ(Get(&CDesktopTweaks::GetLinkValue, FALSE), 1u);
-    StoreBinary(HKEY_CURRENT_USER, kExplorer, "link", {0x1E, 0, 0, 0});
-    EXPECT_EQ(Get(&CDesktopTweaks::GetLinkValue, TRUE), 0u);
-    StoreBinary(HKEY_CURRENT_USER, kExplorer, "link", {0, 0, 0, 0});
-    EXPECT_EQ(Get(&CDesktopTweaks::GetLinkValue, TRUE), 1u);
-
-    for (DWORD flag : {1u, 0u, 5u}) {
-        EXPECT_TRUE(module_.SetLinkValue(flag));
-        const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kExplorer, "link");
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
-        ASSERT_EQ(stored.data.size(), 4u);
-        EXPECT_EQ(stored.Number(), flag != 0 ? 0u : 1u);
-    }
-}
-
 TEST_F(DesktopTweaks, ShortcutArrowsAreHiddenWhenLnkfileHasNoIsShortcut) {
     EXPECT_EQ(Get(&CDesktopTweaks::GetIsShortcut, TRUE), 1u);
     StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", "");
@@ -129,18 +102,8 @@ TEST_F(DesktopTweaks, HidingArrowsStopsAtTheFirstFailedDeletion) {
     EXPECT_TRUE(ReadStored(HKEY_CLASSES_ROOT, "piffile", "IsShortcut").exists);
 }
 
-TEST_F(DesktopTweaks, MaxCachedIconsIsADecimalText) {
-    EXPECT_EQ(Get(&CDesktopTweaks::GetMaxCachedIcons, FALSE), 0u);
-    StoreText(HKEY_LOCAL_MACHINE, kMachineExplorer, "Max Cached Icons", "2048");
-    EXPECT_EQ(Get(&CDesktopTweaks::GetMaxCachedIcons, TRUE), 2048u);
-    EXPECT_TRUE(module_.SetMaxCachedIcons(16384));
-    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kMachineExplorer, "Max Cached Icons");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored.Text(), "16384");
-}
-
-// The "Open With" entry of every file's context menu.
-TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommand) {
+// The "Open With" entry of every file's context menu: read, written and removed.
+TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommandAndIsWrittenAndRemoved) {
     const Getter get = &CDesktopTweaks::GetOpenWith;
     EXPECT_EQ(Get(get, FALSE), 0u);
     // A named entry whose command cannot be read fails but says yes.
@@ -154,9 +117,7 @@ TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommand) {
     // An empty name is enough to say no, whatever the command.
     StoreText(HKEY_LOCAL_MACHINE, kOpenWith, "", "");
     EXPECT_EQ(Get(get, TRUE), 0u);
-}
 
-TEST_F(DesktopTweaks, TheOpenWithCommandQuotesOnlyTheProgram) {
     EXPECT_TRUE(module_.SetOpenWith(1));
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
     const StoredValue command = ReadStored(HKEY_LOCAL_MACHINE, kOpenWithCommand, "");
@@ -164,10 +125,8 @@ TEST_F(DesktopTweaks, TheOpenWithCommandQuotesOnlyTheProgram) {
     EXPECT_EQ(command.Text(),
               "\"" + module_.WindowsDirectory() + "\\rundll32.exe\" shell32,OPenAs_RunDLL %1");
     EXPECT_EQ(module_.WindowsDirectory(), "C:\\windows");
-    EXPECT_EQ(Get(&CDesktopTweaks::GetOpenWith, TRUE), 1u);
-}
+    EXPECT_EQ(Get(get, TRUE), 1u);
 
-TEST_F(DesktopTweaks, RemovingOpenWithReportsWhetherTheEntryIsGone) {
     EXPECT_TRUE(module_.SetOpenWith(1));
     CreateKey(HKEY_LOCAL_MACHINE, std::string(kOpenWithCommand) + "\\Below");
     const BOOL removed = module_.SetOpenWith(0);
@@ -223,14 +182,6 @@ protected:
     SavedWinIni winIni_;
 };
 
-TEST_F(DesktopFontSmoothing, IsReadFromTheUsersDesktopAsText) {
-    EXPECT_EQ(Get(&CDesktopTweaks::GetFontSmoothing, FALSE), 0u);
-    StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "2");
-    EXPECT_EQ(Get(&CDesktopTweaks::GetFontSmoothing, TRUE), 1u);
-    StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "0");
-    EXPECT_EQ(Get(&CDesktopTweaks::GetFontSmoothing, TRUE), 0u);
-}
-
 TEST_F(DesktopFontSmoothing, IsWrittenToTheUserThenBelowUsersThenWinIni) {
     EXPECT_TRUE(module_.SetFontSmoothing(2));
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
@@ -253,16 +204,5 @@ TEST(DesktopFontSmoothingRefused, ARefusedSecondWriteLeavesWinIniAlone) {
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "FontSmoothing").Text(), "1");
     EXPECT_EQ(SavedWinIni::Smoothing(), "7");
 }
-
-TEST_F(DesktopTweaks, AFreshModuleHasZeroNumbers) {
-    const CDesktopTweaks fresh;
-    for (DWORD field : {fresh.showWindowsVersion, fresh.noShortcutPrefix, fresh.hideShortcutArrows,
-                        fresh.reserved1, fresh.fontSmoothing, fresh.reserved2, fresh.openWith,
-                        fresh.maxCachedIcons})
-        EXPECT_EQ(field, 0u);
-}
-
-
-
 
 } // namespace

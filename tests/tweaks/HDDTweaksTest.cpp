@@ -1,21 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "platform/ProgramPaths.h"
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
-#include "support/ModuleReads.h"
-#include "support/TestRegistry.h"
 #include "tweaks/CHDDTweaks.h"
 #include "tweaks/TempFolderRules.h"
 
 namespace {
 
-const char kFileSystem[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
-const char kController[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
 
 class HDDTweaks : public testing::Test {
 protected:
@@ -33,14 +28,6 @@ protected:
         EXPECT_EQ(read[2], chunk);
     }
 };
-
-TEST_F(HDDTweaks, ContigFileAllocSizeIsANumberWith512AsDefault) {
-    EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetContigFileAllocSize, FALSE), 512u);
-    EXPECT_TRUE(module_.SetContigFileAllocSize(2048));
-    const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(stored.Number(), 2048u);
-}
 
 TEST_F(HDDTweaks, VCacheZeroRemovesItsKeyAndTheRestOfSystemIniStays) {
     systemIni_.Write("[boot]\r\nshell=Explorer.exe\r\n[vcache]\r\nMinFileCache=1024\r\n"
@@ -71,23 +58,6 @@ TEST_F(HDDTweaks, AVCacheWriteThatFailsIsReported) {
     EXPECT_EQ(SystemIni(), before);
 }
 
-TEST_F(HDDTweaks, ForceFIFOIsOffOnlyForTheTextZero) {
-    EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetForceFIFO, FALSE), 1u);
-    for (const char* text : {"0", "1", "2", "00", ""}) {
-        StoreText(HKEY_LOCAL_MACHINE, kController, "ForceFIFO", text);
-        EXPECT_EQ(ReadThrough(module_, &CHDDTweaks::GetForceFIFO, TRUE),
-                  std::string(text) == "0" ? 0u : 1u)
-            << text;
-    }
-    for (DWORD given : {5u, 0u}) {
-        EXPECT_TRUE(module_.SetForceFIFO(given));
-        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kController, "ForceFIFO");
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(stored.Text(), given ? "1" : "0");
-    }
-}
-
-
 // The temporary folder is pointed at a folder of the test's own. Refusals of the system's real
 // folders are checked on the decision alone, so that a fault can never empty them.
 class TempFolder : public testing::Test {
@@ -96,8 +66,7 @@ protected:
     CSavedVariable profile_{"USERPROFILE"};
     CTestFolder folder_{"temp"};
     std::string temp_ = folder_ / "Temp";
-    int family_ = ExpectedFamily();
-    bool clears_ = IsNineXFamily(family_) || IsNTFamily(family_);
+    bool clears_ = EmulatedNineX() || EmulatedNT();
 
     void SetUp() override {
         CTestFolder::MakeDirectory(temp_);
@@ -146,20 +115,17 @@ TEST_F(TempFolder, TheCurrentDirectoryIsRefusedOnTheNineXFamily) {
     ASSERT_TRUE(SetCurrentDirectoryA(temp_.c_str()));
     const BOOL cleared = CHDDTweaks().ClearTempFolder();
     SetCurrentDirectoryA(current);
-    EXPECT_EQ(cleared, IsNTFamily(family_) ? TRUE : FALSE);
-    EXPECT_TRUE(IsNTFamily(family_) ? Cleared() : Untouched());
+    EXPECT_EQ(cleared, EmulatedNT() ? TRUE : FALSE);
+    EXPECT_TRUE(EmulatedNT() ? Cleared() : Untouched());
 }
 
-TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseAndBackslash) {
+TEST_F(TempFolder, TheProfileFolderIsRefusedWhateverItsCaseBackslashOrShortName) {
     profile_.Set(temp_ + "\\");
     std::string upper = temp_;
     CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
     tmp_.Set(upper);
     EXPECT_FALSE(CHDDTweaks().ClearTempFolder());
     EXPECT_TRUE(Untouched());
-}
-
-TEST_F(TempFolder, TheProfileFolderIsRefusedUnderItsShortName) {
     char shortName[MAX_PATH] = {};
     const DWORD length = GetShortPathNameA(temp_.c_str(), shortName, MAX_PATH);
     ASSERT_TRUE(length > 0 && length < MAX_PATH);

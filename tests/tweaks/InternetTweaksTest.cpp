@@ -199,7 +199,7 @@ class InternetTweaks : public InternetRegistry {
 protected:
     CInternetTweaks module_;
     int Family() const { return ExpectedFamily(); }
-    bool NineX() const { return IsNineXFamily(Family()); }
+    bool NineX() const { return EmulatedNineX(); }
     bool Modern() const { return Family() == kFamilyWin2000 || Family() == kFamilyWinXP; }
 };
 
@@ -323,7 +323,7 @@ TEST_F(InternetTweaks, RWINAndTTLLiveInTheFamilysTcpipSettings) {
         EXPECT_EQ(ttl, 0u);
         ExpectStored(kMstcp, "DefaultRcvWindow", 8760, true);
         ExpectStored(kMstcp, "DefaultTTL", 32, true);
-    } else if (IsNTFamily(Family())) {
+    } else if (EmulatedNT()) {
         EXPECT_FALSE(gotRwin || gotTtl);
         EXPECT_EQ(rwin, 8760u);
         EXPECT_EQ(ttl, 60u);
@@ -340,21 +340,6 @@ TEST_F(InternetTweaks, RWINAndTTLLiveInTheFamilysTcpipSettings) {
     EXPECT_TRUE(module_.GetDefaultTTL(ttl));
     EXPECT_EQ(rwin, 8760u);
     EXPECT_EQ(ttl, 32u);
-}
-
-TEST_F(InternetTweaks, TheDownloadCountSetsBothLimits) {
-    const std::string key = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-    DWORD count = 0;
-    EXPECT_FALSE(module_.GetMaxConnectionsPerServer(count));
-    EXPECT_EQ(count, 4u);
-    EXPECT_TRUE(module_.SetMaxConnectionsPerServer(10));
-    for (const char* value : {"MaxConnectionsPerServer", "MaxConnectionsPer1_0Server"}) {
-        const StoredValue stored = ReadStored(HKEY_CURRENT_USER, key, value);
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << value;
-        EXPECT_EQ(stored.Number(), 10u) << value;
-    }
-    EXPECT_TRUE(module_.GetMaxConnectionsPerServer(count));
-    EXPECT_EQ(count, 10u);
 }
 
 TEST_F(InternetTweaks, TheDNSCacheIsDoubledOnlyByAFlagOfOne) {
@@ -423,7 +408,7 @@ void ExpectOnlyIndexFilesLeft(const std::string& folder) {
         EXPECT_FALSE(CTestFolder::Exists(folder + gone)) << folder << gone;
 }
 
-TEST_F(InternetTweaks, EachClearEmptiesTheFolderItsShellFolderNames) {
+TEST_F(InternetTweaks, EachClearEmptiesTheFolderItsShellFolderNamesOrFailsOnAFileInUse) {
     CTestFolder browser("browser");
     for (const BrowserFolder& folder : kBrowserFolders) {
         StoreText(HKEY_CURRENT_USER, kShellFolders, folder.valueName, browser / folder.valueName);
@@ -431,22 +416,15 @@ TEST_F(InternetTweaks, EachClearEmptiesTheFolderItsShellFolderNames) {
         FillBrowserFolder(browser / folder.valueName);
     }
     for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ((module_.*kBrowserFolders[i].clear)(), TRUE);
-        ExpectOnlyIndexFilesLeft(browser / kBrowserFolders[i].valueName);
+        const BrowserFolder& folder = kBrowserFolders[i];
+        SCOPED_TRACE(folder.valueName);
+        const std::string path = browser / folder.valueName;
+        EXPECT_EQ((module_.*folder.clear)(), TRUE);
+        ExpectOnlyIndexFilesLeft(path);
         for (size_t later = i + 1; later < 3; ++later)
             EXPECT_TRUE(CTestFolder::Exists(browser / kBrowserFolders[later].valueName +
                                             "\\user@site[1].txt"));
-    }
-}
-
-// A file in use stays: the clear fails, and the rest is still gone.
-TEST_F(InternetTweaks, AClearThatLeavesAFileInUseFails) {
-    CTestFolder browser("browser");
-    for (const BrowserFolder& folder : kBrowserFolders) {
-        SCOPED_TRACE(folder.valueName);
-        const std::string path = browser / folder.valueName;
-        StoreText(HKEY_CURRENT_USER, kShellFolders, folder.valueName, path);
-        CTestFolder::MakeDirectory(path);
+        // A file in use stays: the clear fails, and the rest is still gone.
         FillBrowserFolder(path);
         CTestFolder::WriteFile(path + "\\Content.IE5\\busy.htm", "x");
         HANDLE busy = CreateFileA((path + "\\Content.IE5\\busy.htm").c_str(), GENERIC_READ,
@@ -531,6 +509,5 @@ TEST_F(WindowsBrowserFolders, WithoutAShellFolderTheWindowsDirectorysFolderIsCle
 }
 
 // ---- Help ----
-
 
 } // namespace

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/CPreservedFile.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
+#include "tweaks/CBootupTweaks.h"
+#include "tweaks/CShutdownTweaks.h"
 #include "tweaks/PictureSwap.h"
 
 namespace {
@@ -111,6 +114,76 @@ TEST_F(PictureSwap, APictureThatCannotBeMovedAsideIsReportedAndStays) {
     EXPECT_EQ(Content(picture_), "new");
     EXPECT_EQ(Content(saved_), "current");
     EXPECT_EQ(messages_.Texts().size(), 1u);
+}
+
+// The modules' own pictures: the startup picture beside msdos.sys, the two shutdown pictures in the
+// Windows directory.
+const struct {
+    const char* name;
+    std::function<BOOL(DWORD, const std::string&)> set;
+    const char* picture;
+    const char* saved;
+} kModulePictures[] = {
+    {"Startup", [](DWORD c, const std::string& p) { return CBootupTweaks().SetStartupImage(c, p); },
+     "c:\\Logo.sys", "c:\\Logo.tvn"},
+    {"Shutdown",
+     [](DWORD c, const std::string& p) { return CShutdownTweaks().SetShutdownImage(c, p); },
+     "C:\\windows\\Logow.sys", "C:\\windows\\Logow.tvn"},
+    {"Turnoff",
+     [](DWORD c, const std::string& p) { return CShutdownTweaks().SetTurnoffImage(c, p); },
+     "C:\\windows\\Logos.sys", "C:\\windows\\Logos.tvn"},
+};
+
+TEST(ModulePictures, AreReplacedKeptAndPutBackInTheirPlaces) {
+    const CShutdownTweaks shutdown;
+    EXPECT_STREQ(CBootupTweaks::kStartupPicture, kModulePictures[0].picture);
+    EXPECT_STREQ(CBootupTweaks::kSavedStartupPicture, kModulePictures[0].saved);
+    EXPECT_EQ(shutdown.ShutdownPicture(), kModulePictures[1].picture);
+    EXPECT_EQ(shutdown.SavedShutdownPicture(), kModulePictures[1].saved);
+    EXPECT_EQ(shutdown.TurnoffPicture(), kModulePictures[2].picture);
+    EXPECT_EQ(shutdown.SavedTurnoffPicture(), kModulePictures[2].saved);
+    CTestFolder sources("replacements");
+    CTestFolder::WriteFile(sources / "one.bmp", "one");
+    CTestFolder::WriteFile(sources / "two.bmp", "two");
+    for (const auto& row : kModulePictures) {
+        SCOPED_TRACE(row.name);
+        CPreservedFile picture(row.picture), saved(row.saved);
+        CScriptedMessages messages;
+        picture.Write("mine");
+        saved.Remove();
+        // Without the change flag no file is touched.
+        EXPECT_TRUE(row.set(0, ""));
+        EXPECT_TRUE(row.set(0, "C:\\missing.bmp"));
+        EXPECT_EQ(CTestFolder::ReadFile(row.picture), "mine");
+        EXPECT_FALSE(IsHiddenAndSystem(row.picture));
+
+        // An unreadable picture shows its message and keeps the old one and any saved copy.
+        EXPECT_TRUE(row.set(1, "C:\\no such folder\\picture.bmp"));
+        EXPECT_EQ(CTestFolder::ReadFile(row.picture), "mine");
+        EXPECT_FALSE(CTestFolder::Exists(row.saved));
+        saved.Write("saved");
+        EXPECT_TRUE(row.set(1, sources / "missing.bmp"));
+        EXPECT_EQ(CTestFolder::ReadFile(row.saved), "saved");
+        const std::string failure = std::string("Error in creating file for ") + row.name +
+                                    " image.\nThe " + row.name + " image will not be replaced.";
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, failure));
+
+        // Replaced twice, the first replacement is the saved copy; both are hidden system files.
+        EXPECT_TRUE(row.set(1, sources / "one.bmp"));
+        EXPECT_TRUE(row.set(1, sources / "two.bmp"));
+        EXPECT_EQ(CTestFolder::ReadFile(row.picture), "two");
+        EXPECT_EQ(CTestFolder::ReadFile(row.saved), "one");
+        EXPECT_TRUE(IsHiddenAndSystem(row.picture));
+        EXPECT_TRUE(IsHiddenAndSystem(row.saved));
+
+        // An empty path puts the saved copy back; without one it deletes the picture.
+        EXPECT_TRUE(row.set(1, ""));
+        EXPECT_EQ(CTestFolder::ReadFile(row.picture), "one");
+        EXPECT_FALSE(CTestFolder::Exists(row.saved));
+        EXPECT_TRUE(row.set(1, ""));
+        EXPECT_FALSE(CTestFolder::Exists(row.picture));
+        EXPECT_EQ(messages.Texts().size(), 2u);
+    }
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include <string>
 #include <windows.h>
 
-#include "SkinLayout.h"
 #include "res/resource.h"
 #include "ui/CGdiObject.h"
 #include "ui/CSkinBitmap.h"
@@ -66,38 +65,88 @@ TEST(Artwork, TheWindowSkinsHaveTheirSizes) {
     EXPECT_TRUE(PtInRegion(main, 220, 250));
 }
 
-TEST(Artwork, EveryMainWindowButtonLiesWithinTheMainSkin) {
-    CRegionHandle main = ShapeOf(IDB_MAIN_SKIN);
-    for (const SkinButtonPlace& button : kMainWindowButtons) {
-        ExpectFourMatchingStates(button.normal, button.hover, button.pressed, button.disabled);
-        CRegionHandle shape = ShapeOf(button.normal);
-        OffsetRgn(shape, button.x, button.y);
-        CRegionHandle outside(CreateRectRgn(0, 0, 0, 0));
-        EXPECT_EQ(CombineRgn(outside, shape, main, RGN_DIFF), NULLREGION)
-            << "button " << button.id << " is cut off by the window's shape";
-    }
+// A button's name and four pictures: normal, hover, pressed and disabled (the menus and the
+// window's own buttons are never disabled and show their normal picture).
+// clang-format off
+#define PICTURES(name) \
+    IDB_##name##_NORMAL, IDB_##name##_HOVER, IDB_##name##_PRESSED, IDB_##name##_DISABLED
+#define STATES(name) #name, PICTURES(name)
+#define ENABLED(name) \
+    #name, IDB_##name##_NORMAL, IDB_##name##_HOVER, IDB_##name##_PRESSED, IDB_##name##_NORMAL
+// clang-format on
+
+struct Button {
+    const char* name;
+    UINT normal, hover, pressed, disabled;
+    int x, y, width, height;
+};
+
+// The buttons of the main window in the Manual Tweaks section, where and how large a user sees
+// them: menus, section buttons, minimise and close along the top, the nine tweak buttons in a row
+// below, the help tab on the right edge, Apply, Cancel and Close at the bottom.
+const Button kManualSectionButtons[] = {
+    // clang-format off
+    {ENABLED(MENU_FILE), 15, 14, 31, 16},      {ENABLED(MENU_OPTIONS), 48, 14, 59, 16},
+    {ENABLED(MENU_VIEW), 109, 14, 38, 16},     {ENABLED(MENU_HELP), 149, 14, 36, 16},
+    {ENABLED(MINIMIZE), 364, 13, 22, 18},      {ENABLED(CLOSE), 390, 13, 22, 18},
+    {STATES(AUTOTUNE), 22, 33, 60, 21},        {STATES(MANUAL), 84, 34, 60, 21},
+    {STATES(STATUS), 146, 34, 60, 21},         {STATES(BURNIN), 208, 33, 60, 21},
+    {STATES(SYSTEM), 15, 83, 42, 40},          {STATES(DESKTOP), 60, 83, 42, 40},
+    {STATES(STARTMENU), 105, 84, 42, 39},      {STATES(INTERNET), 150, 84, 42, 39},
+    {STATES(CDROM), 195, 83, 42, 40},          {STATES(HDD), 240, 86, 42, 37},
+    {STATES(MEMORY), 285, 83, 42, 40},         {STATES(BOOTUP), 330, 83, 42, 40},
+    {STATES(SHUTDOWN), 375, 83, 42, 40},       {STATES(OPEN_HELP), 418, 233, 24, 44},
+    {STATES(APPLY), 205, 448, 66, 24},         {STATES(CANCEL), 278, 448, 66, 24},
+    {STATES(CLOSE_MAIN), 346, 448, 66, 24},
+    // clang-format on
+};
+// The System Status and Burn-in sections show their Memory and CPU Tests buttons in the first
+// tweak button's place.
+const Button kOtherSectionButtons[] = {
+    {STATES(MEMORY), 15, 83, 42, 40},
+    {STATES(CPU_TESTS), 15, 83, 42, 40},
+};
+
+void ExpectFitsTheMainSkin(const Button& button, HRGN main) {
+    SCOPED_TRACE(button.name);
+    ExpectFourMatchingStates(button.normal, button.hover, button.pressed, button.disabled);
+    EXPECT_EQ(SizeOf(button.normal).cx, button.width);
+    EXPECT_EQ(SizeOf(button.normal).cy, button.height);
+    CRegionHandle shape = ShapeOf(button.normal);
+    OffsetRgn(shape, button.x, button.y);
+    CRegionHandle outside(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(CombineRgn(outside, shape, main, RGN_DIFF), NULLREGION)
+        << "the button is cut off by the window's shape";
 }
 
-TEST(Artwork, TheTweakButtonsSitInTheirRowWithoutOverlapping) {
-    for (const SkinButtonPlace& a : kMainWindowButtons) {
-        for (const SkinButtonPlace& b : kMainWindowButtons) {
-            if (a.id >= b.id || !a.manualSection || !b.manualSection)
-                continue;
-            const SIZE sa = SizeOf(a.normal);
-            const SIZE sb = SizeOf(b.normal);
-            const RECT ra = {a.x, a.y, a.x + sa.cx, a.y + sa.cy};
-            const RECT rb = {b.x, b.y, b.x + sb.cx, b.y + sb.cy};
+TEST(Artwork, TheMainWindowButtonsHaveTheirSizesAndFitTheSkinWithoutOverlapping) {
+    CRegionHandle main = ShapeOf(IDB_MAIN_SKIN);
+    for (const Button& other : kOtherSectionButtons)
+        ExpectFitsTheMainSkin(other, main);
+    for (const Button& a : kManualSectionButtons) {
+        ExpectFitsTheMainSkin(a, main);
+        for (const Button& b : kManualSectionButtons) {
+            const RECT ra = {a.x, a.y, a.x + a.width, a.y + a.height};
+            const RECT rb = {b.x, b.y, b.x + b.width, b.y + b.height};
             RECT both = {};
-            EXPECT_FALSE(IntersectRect(&both, &ra, &rb)) << a.id << " overlaps " << b.id;
+            EXPECT_TRUE(&a == &b || !IntersectRect(&both, &ra, &rb))
+                << a.name << " overlaps " << b.name;
         }
     }
 }
 
 TEST(Artwork, PageButtonsHaveFourStatesThatFitThePages) {
-    for (const SkinPageButton& button : kPageButtons) {
-        ExpectFourMatchingStates(button.normal, button.hover, button.pressed, button.disabled);
+    const UINT buttons[][4] = {
+        {PICTURES(GET_HELP)},       {PICTURES(TO_SYSTEM_TWEAKS)}, {PICTURES(TO_MEMORY_STATUS)},
+        {PICTURES(TO_CPU_TEST)},    {PICTURES(START_TUNING)},     {PICTURES(BACK_TO_INTRO)},
+        {PICTURES(BEGIN_TUNING)},   {PICTURES(VIEW_RESULTS)},     {PICTURES(OPTIMIZE_NOW)},
+        {PICTURES(GO_BACK)},        {PICTURES(FREE_MEMORY)},      {PICTURES(MEMORY_OPTIONS)},
+        {PICTURES(START_CPU_TEST)}, {PICTURES(STOP_CPU_TEST)},    {PICTURES(CPU_TEST_OPTIONS)},
+    };
+    for (const auto& button : buttons) {
+        ExpectFourMatchingStates(button[0], button[1], button[2], button[3]);
         // Side by side at 45 and 170 on the intro pages, 125 and 245 on the test page.
-        EXPECT_LE(SizeOf(button.normal).cx, 118) << button.normal;
+        EXPECT_LE(SizeOf(button[0]).cx, 118) << button[0];
     }
 }
 
@@ -112,9 +161,12 @@ TEST(Artwork, PageHostBackgroundsFitTheFrameAndHoldThePager) {
         EXPECT_EQ(CombineRgn(uncovered, pager, shape, RGN_DIFF), NULLREGION) << id;
         ExpectCleanEdges(id);
     };
-    for (unsigned id : kSectionHostBitmaps)
+    // The section pages' pager at 22,24, 356 x 287; the others' at 10,24, 381 wide.
+    for (UINT id : {IDB_HOST_AUTOTUNE, IDB_HOST_MANUAL, IDB_HOST_STATUS, IDB_HOST_BURNIN})
         check(id, 22, 356);
-    for (unsigned id : kWideHostBitmaps)
+    for (UINT id :
+         {IDB_HOST_SYSTEM, IDB_HOST_DESKTOP, IDB_HOST_STARTMENU, IDB_HOST_INTERNET, IDB_HOST_CDROM,
+          IDB_HOST_HDD, IDB_HOST_MEMORY, IDB_HOST_SHUTDOWN, IDB_HOST_BOOTUP, IDB_HOST_CPU_TEST})
         check(id, 10, 381);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window's buttons with their bitmaps and places: what the artwork must fit.
+// The main window's buttons with their bitmaps and places, for the demo window.
 struct SkinButtonPlace {
     int id;
     const char* tooltip;
