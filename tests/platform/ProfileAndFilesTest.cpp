@@ -12,19 +12,27 @@ protected:
     std::string ini_ = folder_ / "System.ini";
 };
 
+// Numbers are read as decimal text into a buffer of the given size; what is missing or not a
+// number reads as 0 (or as the default text given).
 TEST_F(ProfileFiles, NumbersReadAsDecimalTextWithMissingKeysAsZero) {
-    CTestFolder::WriteFile(ini_, "[vcache]\r\nMaxFileCache=4096\r\nChunksize=abc\r\n");
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MaxFileCache", 8), 4096);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MinFileCache", 8), 0);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "Chunksize", 8), 0);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "missing", "Key", 8), 0);
+    CTestFolder::WriteFile(ini_, "[vcache]\r\nMaxFileCache=4096\r\nChunksize=abc\r\n"
+                                 "[386Enh]\r\nMinSPs=12345\r\n");
+    const struct {
+        const char *section, *key;
+        DWORD buffer;
+        const char* fallback;
+        int number;
+    } reads[] = {
+        {"vcache", "MaxFileCache", 8, "0", 4096}, {"vcache", "MinFileCache", 8, "0", 0},
+        {"vcache", "Chunksize", 8, "0", 0},       {"missing", "Key", 8, "0", 0},
+        {"vcache", "MinFileCache", 4, "1", 1},
+        {"386Enh", "MinSPs", 4, "0", 123}, // a small buffer keeps only the first digits
+    };
+    for (const auto& r : reads)
+        EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, r.section, r.key, r.buffer, r.fallback),
+                  r.number)
+            << r.section << " " << r.key << " " << r.buffer;
     EXPECT_EQ(CRegistryAccess::ReadProfileNumber(folder_ / "none.ini", "vcache", "Key", 8), 0);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MinFileCache", 4, "1"), 1);
-}
-
-TEST_F(ProfileFiles, ASmallBufferKeepsOnlyTheFirstDigits) {
-    CTestFolder::WriteFile(ini_, "[386Enh]\r\nMinSPs=12345\r\n");
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "386Enh", "MinSPs", 4), 123);
     EXPECT_EQ(CRegistryAccess::ReadProfileText(ini_, "386Enh", "MinSPs", "0", 8), "12345");
 }
 

@@ -101,26 +101,27 @@ TEST_F(RegistryPrimitives, AStoredTextLongerThanTheBufferReadsAsFailure) {
     EXPECT_EQ(read, full);
 }
 
-TEST_F(RegistryPrimitives, BinaryValuesLongerThanFourBytesYieldTheirFirstFourBytes) {
-    StoreBinary(HKEY_CURRENT_USER, kKey, "Eight", {1, 2, 3, 4, 5, 6, 7, 8});
-    DWORD value = 99;
-    EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Eight", value));
-    EXPECT_EQ(value, 0x04030201u);
-
-    // The number primitive does not accept a longer value.
-    DWORD number = 99;
-    EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Eight", number));
-    EXPECT_EQ(number, 99u);
-}
-
-TEST_F(RegistryPrimitives, ShorterValuesAreZeroExtendedNotMixedWithTheDefault) {
-    StoreBinary(HKEY_CURRENT_USER, kKey, "Two", {0x34, 0x12});
-    DWORD value = 0xFFFFFFFF;
-    EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Two", value));
-    EXPECT_EQ(value, 0x1234u);
-    DWORD number = 0xFFFFFFFF;
-    EXPECT_TRUE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Two", number));
-    EXPECT_EQ(number, 0x1234u);
+// A binary value of any length yields its first four bytes, a shorter one zero-extended (not
+// mixed with the caller's default); the number primitive refuses one longer than four bytes.
+TEST_F(RegistryPrimitives, BinaryValuesOfOtherLengthsReadAsTheirFirstFourBytes) {
+    const struct {
+        std::vector<BYTE> bytes;
+        DWORD binary;
+        bool numberRead;
+        DWORD number;
+    } cases[] = {{{1, 2, 3, 4, 5, 6, 7, 8}, 0x04030201u, false, 0xFFFFFFFFu},
+                 {{0x34, 0x12}, 0x1234u, true, 0x1234u}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.size());
+        StoreBinary(HKEY_CURRENT_USER, kKey, "Value", c.bytes);
+        DWORD value = 0xFFFFFFFF;
+        EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Value", value));
+        EXPECT_EQ(value, c.binary);
+        DWORD number = 0xFFFFFFFF;
+        EXPECT_EQ(GetDwordValue(HKEY_CURRENT_USER, kKey, "Value", number) != FALSE,
+                  c.numberRead);
+        EXPECT_EQ(number, c.number);
+    }
 }
 
 TEST_F(RegistryPrimitives, DeleteValueRemovesOnlyThatValue) {
