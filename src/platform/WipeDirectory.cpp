@@ -21,16 +21,18 @@ public:
     // Where the system really lands when it opens a path: the link itself on Windows (which
     // opens reparse points as such), the link's target where links are followed silently (Wine
     // reports a Linux link to a file as a plain file, and deletes and changes the target through
-    // it). Empty when it cannot be told.
-    std::string FinalPath(HANDLE handle) const {
-        char buffer[MAX_PATH + 8];
-        DWORD length = finalPath_(handle, buffer, sizeof(buffer), 0);
+    // it). Empty when it cannot be told. The wide function is asked once, where the ANSI one
+    // asks it twice (once for the length); under Wine each asking is a round trip to its server.
+    std::wstring FinalPath(HANDLE handle) const {
+        wchar_t buffer[MAX_PATH * 2];
+        const DWORD size = sizeof(buffer) / sizeof(buffer[0]);
+        DWORD length = finalPath_(handle, buffer, size, kVolumeNameDos);
         if (length == 0)
-            return std::string();
-        if (length < sizeof(buffer))
-            return std::string(buffer, length);
-        std::string result(length + 1, '\0');
-        length = finalPath_(handle, &result[0], static_cast<DWORD>(result.size()), 0);
+            return std::wstring();
+        if (length < size)
+            return std::wstring(buffer, length);
+        std::wstring result(length, L'\0');
+        length = finalPath_(handle, &result[0], length, kVolumeNameDos);
         result.resize(length < result.size() ? length : 0);
         return result;
     }
@@ -60,14 +62,15 @@ private:
         BOOLEAN deleteFile;
     };
     enum { kFileBasicInfo = 0, kFileDispositionInfo = 4 };
+    static constexpr DWORD kVolumeNameDos = 0; // VOLUME_NAME_DOS: \\?\C:\...
 
-    using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPSTR, DWORD, DWORD);
+    using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
     using SetInformationFunction = BOOL(WINAPI*)(HANDLE, int, LPVOID, DWORD);
 
     CHandlePaths() {
         const HMODULE kernel = GetModuleHandleA("kernel32.dll");
         finalPath_ = reinterpret_cast<FinalPathFunction>(
-            reinterpret_cast<void*>(GetProcAddress(kernel, "GetFinalPathNameByHandleA")));
+            reinterpret_cast<void*>(GetProcAddress(kernel, "GetFinalPathNameByHandleW")));
         setInformation_ = reinterpret_cast<SetInformationFunction>(
             reinterpret_cast<void*>(GetProcAddress(kernel, "SetFileInformationByHandle")));
     }
@@ -80,10 +83,18 @@ const DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 const DWORD kOpenAsItself = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT;
 
 // The final path of `path` opened only to ask (no access), or empty.
-std::string FinalPathOf(const std::string& path) {
+std::wstring FinalPathOf(const std::string& path) {
     CHandle handle(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, kOpenAsItself,
                                nullptr));
-    return handle.IsValid() ? CHandlePaths::Get().FinalPath(handle.Get()) : std::string();
+    return handle.IsValid() ? CHandlePaths::Get().FinalPath(handle.Get()) : std::wstring();
+}
+
+// Puts the ANSI `name` after the first `base` characters of `text`.
+void ReplaceTail(std::wstring& text, size_t base, const char* name) {
+    const int length = static_cast<int>(std::strlen(name));
+    text.resize(base + static_cast<size_t>(length) + 1);
+    const int written = MultiByteToWideChar(CP_ACP, 0, name, length, &text[base], length + 1);
+    text.resize(base + static_cast<size_t>(written > 0 ? written : 0));
 }
 
 // One folder being emptied: its path and, where final paths can be checked, the final path its
@@ -91,9 +102,9 @@ std::string FinalPathOf(const std::string& path) {
 // after it in place, so that no text is built per entry.
 class CFolderWipe {
 public:
-    CFolderWipe(const std::string& directory, const std::string& directoryFinal)
+    CFolderWipe(const std::string& directory, const std::wstring& directoryFinal)
         : path_(directory + "\\"), pathBase_(path_.size()),
-          expected_(directoryFinal.empty() ? std::string() : directoryFinal + "\\"),
+          expected_(directoryFinal.empty() ? std::wstring() : directoryFinal + L"\\"),
           expectedBase_(expected_.size()) {}
 
     // Empties the folder. Answers how many entries in it could not be removed; `kept` is set
@@ -116,10 +127,8 @@ public:
             }
             path_.resize(pathBase_);
             path_ += name;
-            if (Checks()) {
-                expected_.resize(expectedBase_);
-                expected_ += name;
-            }
+            if (Checks())
+                ReplaceTail(expected_, expectedBase_, name);
             Remove(entry.dwFileAttributes, kept);
         } while (search.Next(entry));
         return left_;
@@ -129,8 +138,8 @@ private:
     bool Checks() const { return expectedBase_ != 0; }
 
     // Whether the system's final path for the entry is the entry itself.
-    bool IsItself(const std::string& final) const {
-        return _stricmp(final.c_str(), expected_.c_str()) == 0;
+    bool IsItself(const std::wstring& final) const {
+        return _wcsicmp(final.c_str(), expected_.c_str()) == 0;
     }
 
     void Count(bool removed) {
@@ -144,7 +153,7 @@ private:
             RemoveFile(attributes, kept);
             return;
         }
-        std::string entryFinal;
+        std::wstring entryFinal;
         if (Checks()) {
             // An entry that does not open as itself leads somewhere else: leave it alone.
             entryFinal = FinalPathOf(path_);
@@ -203,7 +212,7 @@ private:
 
     std::string path_;
     const size_t pathBase_;
-    std::string expected_;
+    std::wstring expected_;
     const size_t expectedBase_;
     size_t left_ = 0;
 };
@@ -211,7 +220,7 @@ private:
 } // namespace
 
 size_t WipeDirectory(const std::string& directory) {
-    std::string directoryFinal;
+    std::wstring directoryFinal;
     if (CHandlePaths::Get().CanCheck()) {
         directoryFinal = FinalPathOf(directory);
         if (directoryFinal.empty())
