@@ -14,6 +14,13 @@
 namespace {
 
 constexpr DWORD kMB = 1048576;
+const char kNotRun[] = "Auto Memory Optimization is paused for 5 minutes: the optimizer could not "
+                       "be started (it needs Windows Script Host).";
+const char kNotRecovered[] = "Auto Memory Optimization is paused for 5 minutes: the free memory "
+                             "did not come back after the last optimization.";
+const char kStillBelow[] = "Auto Memory Optimization is paused for 5 minutes: the last "
+                           "optimization did not bring the free memory above the Auto Optimize "
+                           "Level.";
 
 class RecordingOptimizer : public CMemoryOptimizer {
 public:
@@ -86,7 +93,7 @@ TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     // No script host: paused at once, the icon never animates.
     optimizer.result = 0;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
-    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRunReason);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), kNotRun);
     EXPECT_TRUE(trayStates.empty());
 
     // Memory comes back above 8 MB but stays below the level: the next watch pauses instead
@@ -97,17 +104,18 @@ TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
     EXPECT_EQ(optimizer.paths.size(), 2u);
-    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kStillBelowReason);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), kStillBelow);
 
-    // Memory never comes back: the recovery gives up at its limit, the icon back to normal.
+    // Memory never comes back: the recovery gives up after a minute of one-second ticks, the
+    // icon back to normal.
     rule.Resume();
     available = 4 * kMB;
     trayStates.clear();
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
-    for (int tick = 1; tick < CAutoOptimizer::kRecoveryLimit; ++tick)
+    for (int tick = 1; tick < 60; ++tick)
         ASSERT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering) << tick;
     EXPECT_EQ(rule.Recover(), CAutoOptimizer::kPause);
-    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRecoveredReason);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), kNotRecovered);
     EXPECT_EQ(trayStates,
               (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
 
