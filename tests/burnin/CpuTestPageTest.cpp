@@ -86,6 +86,16 @@ protected:
         EXPECT_TRUE(Enabled(IDC_CPU_HELP));
         EXPECT_TRUE(Enabled(IDC_CPU_OPTIONS));
     }
+    // Clicks Start on a page with no stored count: the options dialog comes, `script` answers it.
+    void StartThroughOptions(const std::function<void(HWND)>& script) {
+        DriveModal(
+            "CPU Test Options",
+            [&] {
+                return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
+                                    reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
+            },
+            script);
+    }
     void ExpectNoWorkerLeft() {
         EXPECT_TRUE(Pump(5000, [] { return CCpuTestWorker::LiveThreads() == 0; }));
     }
@@ -209,13 +219,7 @@ TEST_F(CpuTestPage, AHugeCountRunsAndAFailedStartIsNoStopByTheUser) {
 TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
     OpenPage();
     // Cancel: nothing changes.
-    DriveModal(
-        "CPU Test Options",
-        [&] {
-            return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
-                                reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
-        },
-        [](HWND dialog) { ClickDialogButton(dialog, IDCANCEL); });
+    StartThroughOptions([](HWND dialog) { ClickDialogButton(dialog, IDCANCEL); });
     EXPECT_TRUE(main_.locks.empty());
     EXPECT_FALSE(page_->IsRunning());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
@@ -226,16 +230,10 @@ TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
     EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
 
     // OK with the simple choice: the count is stored and the test starts with it.
-    DriveModal(
-        "CPU Test Options",
-        [&] {
-            return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
-                                reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
-        },
-        [](HWND dialog) {
-            PressButton(dialog, IDC_CPU_SIMPLE);
-            ClickDialogButton(dialog, IDOK);
-        });
+    StartThroughOptions([](HWND dialog) {
+        PressButton(dialog, IDC_CPU_SIMPLE);
+        ClickDialogButton(dialog, IDOK);
+    });
     EXPECT_EQ(StoredCount(), 8u);
     EXPECT_TRUE(page_->IsRunning());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
