@@ -32,16 +32,24 @@ public:
     int result = 1;
 };
 
-TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
-    DWORD available = 32 * kMB;
-    CMemoryFigures::SetSource(ReportedMemory([&] {
-        return CMemoryFigures::Figures{256 * kMB, available};
-    }));
+// The rule over 256 MB of memory whose free amount the test sets, the tray states it shows.
+class AutoOptimizer : public testing::Test {
+protected:
+    void SetUp() override {
+        CMemoryFigures::SetSource(ReportedMemory([this] {
+            return CMemoryFigures::Figures{256 * kMB, available};
+        }));
+    }
+    void TearDown() override { CMemoryFigures::SetSource({}); }
+
+    CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
+    ULONGLONG available = 32 * kMB;
     RecordingOptimizer optimizer;
     std::vector<int> trayStates;
-    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+    CAutoOptimizer rule{optimizer, [this](int state) { trayStates.push_back(state); }};
+};
 
+TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
     // No level stored: 0, which no free amount is below.
     available = 0;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
@@ -73,22 +81,13 @@ TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAbov
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     EXPECT_EQ(optimizer.paths.size(), 2u);
     EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
-
-    CMemoryFigures::SetSource({});
 }
 
 // An optimisation that cannot help pauses the rule, with the icon normal and the reason told,
 // instead of starting again every few seconds.
-TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+TEST_F(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
-    ULONGLONG available = 20 * kMB;
-    CMemoryFigures::SetSource(ReportedMemory([&] {
-        return CMemoryFigures::Figures{256 * kMB, available};
-    }));
-    RecordingOptimizer optimizer;
-    std::vector<int> trayStates;
-    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+    available = 20 * kMB;
 
     // No script host: paused at once, the icon never animates.
     optimizer.result = 0;
@@ -124,7 +123,6 @@ TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     available = 100 * kMB;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
-    CMemoryFigures::SetSource({});
 }
 
 // The two rules the watching and the recovery follow, at their edges.
