@@ -21,7 +21,7 @@ protected:
     CRegistrySandbox sandbox_;
 };
 
-TEST_F(RegistryPrimitives, MissingKeysAndValuesLeaveTheCallersDefault) {
+TEST_F(RegistryPrimitives, MissingValuesLeaveTheCallersDefaultAndDeletingTakesOnlyOne) {
     DWORD number = 20000;
     EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Missing", number));
     EXPECT_EQ(number, 20000u);
@@ -38,6 +38,13 @@ TEST_F(RegistryPrimitives, MissingKeysAndValuesLeaveTheCallersDefault) {
     EXPECT_EQ(text, "preset");
     EXPECT_FALSE(DeleteValue(HKEY_CURRENT_USER, kKey, "Missing"));
     EXPECT_FALSE(DeleteValue(HKEY_CURRENT_USER, "Software\\No Such Key", "Missing"));
+
+    // Deleting a value that is there removes only that value.
+    StoreNumber(HKEY_CURRENT_USER, kKey, "Gone", 1);
+    StoreNumber(HKEY_CURRENT_USER, kKey, "Kept", 2);
+    EXPECT_TRUE(DeleteValue(HKEY_CURRENT_USER, kKey, "Gone"));
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "Gone").exists);
+    EXPECT_TRUE(ReadStored(HKEY_CURRENT_USER, kKey, "Kept").exists);
 }
 
 TEST_F(RegistryPrimitives, WritesCreateEveryMissingLevelOfThePath) {
@@ -77,24 +84,22 @@ TEST_F(RegistryPrimitives, ValuesAreStoredInTheirDocumentedFormats) {
     EXPECT_EQ(readNumber, 0x0A0B0C0Du);
 }
 
+// Texts up to 255 characters are written and read back; a longer one is refused on writing, and
+// a stored one longer than the buffer reads as a failure. 256 bytes without a terminator fill the
+// buffer exactly and still read safely.
 TEST_F(RegistryPrimitives, TextsUpTo255CharactersRoundTripAndLongerOnesAreRefused) {
     const std::string longest(255, 'x');
     ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kKey, "Longest", longest));
     std::string read;
     EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Longest", read));
     EXPECT_EQ(read, longest);
-
     EXPECT_FALSE(SetStringValue(HKEY_CURRENT_USER, kKey, "TooLong", std::string(256, 'y')));
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "TooLong").exists);
-}
 
-TEST_F(RegistryPrimitives, AStoredTextLongerThanTheBufferReadsAsFailure) {
     StoreText(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'z'));
-    std::string read = "preset";
+    read = "preset";
     EXPECT_FALSE(GetStringValue(HKEY_CURRENT_USER, kKey, "Long", read));
     EXPECT_EQ(read, "preset");
-
-    // 256 bytes without a terminator fill the buffer exactly and still read safely.
     const std::string full(256, 'q');
     StoreRaw(HKEY_CURRENT_USER, kKey, "Full", REG_BINARY, full.data(), 256);
     EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Full", read));
@@ -122,14 +127,6 @@ TEST_F(RegistryPrimitives, BinaryValuesOfOtherLengthsReadAsTheirFirstFourBytes) 
                   c.numberRead);
         EXPECT_EQ(number, c.number);
     }
-}
-
-TEST_F(RegistryPrimitives, DeleteValueRemovesOnlyThatValue) {
-    StoreNumber(HKEY_CURRENT_USER, kKey, "Gone", 1);
-    StoreNumber(HKEY_CURRENT_USER, kKey, "Kept", 2);
-    EXPECT_TRUE(DeleteValue(HKEY_CURRENT_USER, kKey, "Gone"));
-    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "Gone").exists);
-    EXPECT_TRUE(ReadStored(HKEY_CURRENT_USER, kKey, "Kept").exists);
 }
 
 TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothingOtherwise) {
