@@ -48,11 +48,9 @@ size_t Walk(const std::string& folder, Visit visit) {
         ++entries;
         const std::string path = folder + "\\" + name;
         if (visit == Visit::kOpen || visit == Visit::kFinalPath) {
-            CHandle handle(CreateFileA(path.c_str(), 0,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING,
-                                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                       nullptr));
+            CHandle handle(CreateFileA(
+                path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
             if (visit == Visit::kFinalPath && handle.IsValid()) {
                 static const FinalPathFunction finalPath = FinalPathApi();
                 char buffer[MAX_PATH * 2];

@@ -84,8 +84,8 @@ const DWORD kOpenAsItself = FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_
 
 // The final path of `path` opened only to ask (no access), or empty.
 std::wstring FinalPathOf(const std::string& path) {
-    CHandle handle(CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, kOpenAsItself,
-                               nullptr));
+    CHandle handle(
+        CreateFileA(path.c_str(), 0, kShareAll, nullptr, OPEN_EXISTING, kOpenAsItself, nullptr));
     return handle.IsValid() ? CHandlePaths::Get().FinalPath(handle.Get()) : std::wstring();
 }
 
