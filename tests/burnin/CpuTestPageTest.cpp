@@ -79,12 +79,13 @@ protected:
     bool PumpUntilIdle(DWORD milliseconds = 60000) {
         return Pump(milliseconds, [&] { return !page_->IsRunning(); });
     }
-    // The buttons of an idle page: Start, Help and Options on, Stop off.
-    void ExpectIdleButtons() {
-        EXPECT_TRUE(Enabled(IDC_CPU_START));
-        EXPECT_FALSE(Enabled(IDC_CPU_STOP));
-        EXPECT_TRUE(Enabled(IDC_CPU_HELP));
-        EXPECT_TRUE(Enabled(IDC_CPU_OPTIONS));
+    // The buttons of an idle page: Start, Help and Options on, Stop off; while running, the
+    // other way round.
+    void ExpectIdleButtons(bool idle = true) {
+        EXPECT_EQ(Enabled(IDC_CPU_START), idle);
+        EXPECT_EQ(Enabled(IDC_CPU_STOP), !idle);
+        EXPECT_EQ(Enabled(IDC_CPU_HELP), idle);
+        EXPECT_EQ(Enabled(IDC_CPU_OPTIONS), idle);
     }
     // Clicks Start on a page with no stored count: the options dialog comes, `script` answers it.
     void StartThroughOptions(const std::function<void(HWND)>& script) {
@@ -130,10 +131,7 @@ TEST_F(CpuTestPage, OneRunCompletesAndALateFinalMessageStartsNothing) {
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
     EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 1 Completed");
     EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kRunning);
-    EXPECT_FALSE(Enabled(IDC_CPU_START));
-    EXPECT_TRUE(Enabled(IDC_CPU_STOP));
-    EXPECT_FALSE(Enabled(IDC_CPU_HELP));
-    EXPECT_FALSE(Enabled(IDC_CPU_OPTIONS));
+    ExpectIdleButtons(false);
 
     ASSERT_TRUE(PumpUntilIdle());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
