@@ -123,8 +123,7 @@ TEST_F(RegistryPrimitives, BinaryValuesOfOtherLengthsReadAsTheirFirstFourBytes) 
         EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Value", value));
         EXPECT_EQ(value, c.binary);
         DWORD number = 0xFFFFFFFF;
-        EXPECT_EQ(GetDwordValue(HKEY_CURRENT_USER, kKey, "Value", number) != FALSE,
-                  c.numberRead);
+        EXPECT_EQ(GetDwordValue(HKEY_CURRENT_USER, kKey, "Value", number) != FALSE, c.numberRead);
         EXPECT_EQ(number, c.number);
     }
 }

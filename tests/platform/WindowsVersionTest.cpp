@@ -6,22 +6,22 @@
 namespace {
 
 // What GetVersionEx's platform and version numbers make of the system: its family and name, or
-// neither output touched for systems newer than XP. An unknown platform is named but not coded.
+// neither output touched for systems newer than XP (Server 2003 is 5.2). An unknown platform is
+// named but not coded.
 TEST(WindowsVersion, EveryPlatformAndVersionRowGivesItsFamilyAndName) {
     const struct {
         DWORD platform, major, minor;
         int family;
         const char* name;
     } rows[] = {
-        {1, 4, 0, kFamilyWin95, "Win95"},    {1, 3, 95, kFamilyWin95, "Win95"},
-        {1, 4, 10, kFamilyWin98, "Win98"},   {1, 4, 89, kFamilyWin98, "Win98"},
-        {1, 4, 90, kFamilyWinME, "WinME"},   {1, 5, 0, kFamilyWinME, "WinME"},
-        {2, 3, 51, kFamilyWinNT, "WinNT"},   {2, 4, 0, kFamilyWinNT, "WinNT"},
+        {1, 4, 0, kFamilyWin95, "Win95"},     {1, 3, 95, kFamilyWin95, "Win95"},
+        {1, 4, 10, kFamilyWin98, "Win98"},    {1, 4, 89, kFamilyWin98, "Win98"},
+        {1, 4, 90, kFamilyWinME, "WinME"},    {1, 5, 0, kFamilyWinME, "WinME"},
+        {2, 3, 51, kFamilyWinNT, "WinNT"},    {2, 4, 0, kFamilyWinNT, "WinNT"},
         {2, 5, 0, kFamilyWin2000, "Win2000"}, {2, 5, 1, kFamilyWinXP, "WinXP"},
-        {0, 3, 10, kFamilyWin32s, "Win32"},
-        {2, 5, 2, -1, "untouched"}, // Server 2003
-        {2, 6, 0, -1, "untouched"},          {2, 10, 0, -1, "untouched"},
-        {3, 4, 0, -1, "Unknown OS"},
+        {0, 3, 10, kFamilyWin32s, "Win32"},   {3, 4, 0, -1, "Unknown OS"},
+        {2, 5, 2, -1, "untouched"},           {2, 6, 0, -1, "untouched"},
+        {2, 10, 0, -1, "untouched"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.platform << " " << row.major << "." << row.minor);
@@ -34,17 +34,17 @@ TEST(WindowsVersion, EveryPlatformAndVersionRowGivesItsFamilyAndName) {
 }
 
 TEST(WindowsVersion, NineXAndNtAreTheTwoFamiliesAndWin32sBelongsToNeither) {
-    const struct {
-        int family;
-        bool nineX, nt;
-    } families[] = {{kFamilyWin95, true, false},  {kFamilyWin98, true, false},
-                    {kFamilyWinME, true, false},  {kFamilyWinNT, false, true},
-                    {kFamilyWin2000, false, true}, {kFamilyWinXP, false, true},
-                    {kFamilyWin32s, false, false}, {kFamilyUnknown, false, false},
-                    {-1, false, false},            {8, false, false}};
-    for (const auto& f : families) {
-        EXPECT_EQ(IsNineXFamily(f.family), f.nineX) << f.family;
-        EXPECT_EQ(IsNTFamily(f.family), f.nt) << f.family;
+    for (int family : {kFamilyWin95, kFamilyWin98, kFamilyWinME}) {
+        EXPECT_TRUE(IsNineXFamily(family)) << family;
+        EXPECT_FALSE(IsNTFamily(family)) << family;
+    }
+    for (int family : {kFamilyWinNT, kFamilyWin2000, kFamilyWinXP}) {
+        EXPECT_FALSE(IsNineXFamily(family)) << family;
+        EXPECT_TRUE(IsNTFamily(family)) << family;
+    }
+    for (int family : {int{kFamilyWin32s}, int{kFamilyUnknown}, -1, 8}) {
+        EXPECT_FALSE(IsNineXFamily(family)) << family;
+        EXPECT_FALSE(IsNTFamily(family)) << family;
     }
 }
 

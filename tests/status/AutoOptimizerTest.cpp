@@ -133,11 +133,15 @@ TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegaby
         DWORD level;
         bool below;
     } levels[] = {
-        {32 * mb, 32, false},     {32 * mb - 1, 32, true}, {33 * mb - 1, 32, false},
+        {32 * mb, 32, false},
+        {32 * mb - 1, 32, true},
+        {33 * mb - 1, 32, false},
         {0, 0, false}, // a level of 0 never starts one, however little is free
-        {0, 1, true},             {0x7FFFFFFF, 4096, true},
+        {0, 1, true},
+        {0x7FFFFFFF, 4096, true},
         {4ull << 30, 1, false}, // beyond 4 GB free, nothing wraps round to a small amount
-        {9ull << 30, 6553, false}, {(6553ull << 20) - 1, 6553, true},
+        {9ull << 30, 6553, false},
+        {(6553ull << 20) - 1, 6553, true},
     };
     for (const auto& c : levels)
         EXPECT_EQ(CAutoOptimizer::IsBelowThreshold(c.available, c.level), c.below)
@@ -145,8 +149,8 @@ TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegaby
     const struct {
         ULONGLONG available;
         bool recovered;
-    } recoveries[] = {{8388608, true}, {8388607, false}, {0, false}, {0xFFFFFFFF, true},
-                      {4ull << 30, true}};
+    } recoveries[] = {
+        {8388608, true}, {8388607, false}, {0, false}, {0xFFFFFFFF, true}, {4ull << 30, true}};
     for (const auto& c : recoveries)
         EXPECT_EQ(CAutoOptimizer::HasRecovered(c.available), c.recovered) << c.available;
 }

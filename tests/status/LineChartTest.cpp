@@ -139,8 +139,8 @@ TEST_F(LineChart, WithoutASeriesThereIsNoPictureAndAdvanceDoesNothing) {
 TEST(LineChartRows, TheMaximumIsTheTopRowAndTheMinimumTheBottomRow) {
     const struct {
         int value, maximum, minimum, height, row;
-    } rows[] = {{100, 100, 0, 32, 0}, {0, 100, 0, 32, 31},  {50, 100, 0, 32, 16},
-                {99, 100, 0, 32, 0},  {60, 60, 20, 40, 0},  {20, 60, 20, 40, 39},
+    } rows[] = {{100, 100, 0, 32, 0}, {0, 100, 0, 32, 31}, {50, 100, 0, 32, 16},
+                {99, 100, 0, 32, 0},  {60, 60, 20, 40, 0}, {20, 60, 20, 40, 39},
                 {40, 60, 20, 40, 20}, {5, 7, 7, 40, 39}};
     for (const auto& r : rows)
         EXPECT_EQ(CLineChartCtrl::RowOf(r.value, r.maximum, r.minimum, r.height), r.row)

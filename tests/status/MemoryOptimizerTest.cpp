@@ -53,8 +53,11 @@ TEST_F(MemoryOptimizer, TooLittleMemoryOrNoPlaceWritesAndStartsNothing) {
     const struct {
         ULONGLONG total;
         std::string path;
-    } cases[] = {{8000000, script_}, {8000001, script_},   {4194304, script_},
-                 {0, script_},       {268435456, nowhere}};
+    } cases[] = {{8000000, script_},
+                 {8000001, script_},
+                 {4194304, script_},
+                 {0, script_},
+                 {268435456, nowhere}};
     for (const auto& c : cases) {
         total_ = c.total;
         EXPECT_EQ(optimizer_.WriteScript(c.path), 0) << c.total;
