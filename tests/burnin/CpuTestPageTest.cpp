@@ -79,12 +79,23 @@ protected:
     bool PumpUntilIdle(DWORD milliseconds = 60000) {
         return Pump(milliseconds, [&] { return !page_->IsRunning(); });
     }
-    // The buttons of an idle page: Start, Help and Options on, Stop off.
-    void ExpectIdleButtons() {
-        EXPECT_TRUE(Enabled(IDC_CPU_START));
-        EXPECT_FALSE(Enabled(IDC_CPU_STOP));
-        EXPECT_TRUE(Enabled(IDC_CPU_HELP));
-        EXPECT_TRUE(Enabled(IDC_CPU_OPTIONS));
+    // The buttons of an idle page: Start, Help and Options on, Stop off; while running, the
+    // other way round.
+    void ExpectIdleButtons(bool idle = true) {
+        EXPECT_EQ(Enabled(IDC_CPU_START), idle);
+        EXPECT_EQ(Enabled(IDC_CPU_STOP), !idle);
+        EXPECT_EQ(Enabled(IDC_CPU_HELP), idle);
+        EXPECT_EQ(Enabled(IDC_CPU_OPTIONS), idle);
+    }
+    // Clicks Start on a page with no stored count: the options dialog comes, `script` answers it.
+    void StartThroughOptions(const std::function<void(HWND)>& script) {
+        DriveModal(
+            "CPU Test Options",
+            [&] {
+                return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
+                                    reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
+            },
+            script);
     }
     void ExpectNoWorkerLeft() {
         EXPECT_TRUE(Pump(5000, [] { return CCpuTestWorker::LiveThreads() == 0; }));
@@ -120,10 +131,7 @@ TEST_F(CpuTestPage, OneRunCompletesAndALateFinalMessageStartsNothing) {
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
     EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 1 Completed");
     EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kRunning);
-    EXPECT_FALSE(Enabled(IDC_CPU_START));
-    EXPECT_TRUE(Enabled(IDC_CPU_STOP));
-    EXPECT_FALSE(Enabled(IDC_CPU_HELP));
-    EXPECT_FALSE(Enabled(IDC_CPU_OPTIONS));
+    ExpectIdleButtons(false);
 
     ASSERT_TRUE(PumpUntilIdle());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
@@ -209,13 +217,7 @@ TEST_F(CpuTestPage, AHugeCountRunsAndAFailedStartIsNoStopByTheUser) {
 TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
     OpenPage();
     // Cancel: nothing changes.
-    DriveModal(
-        "CPU Test Options",
-        [&] {
-            return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
-                                reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
-        },
-        [](HWND dialog) { ClickDialogButton(dialog, IDCANCEL); });
+    StartThroughOptions([](HWND dialog) { ClickDialogButton(dialog, IDCANCEL); });
     EXPECT_TRUE(main_.locks.empty());
     EXPECT_FALSE(page_->IsRunning());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
@@ -226,16 +228,10 @@ TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
     EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
 
     // OK with the simple choice: the count is stored and the test starts with it.
-    DriveModal(
-        "CPU Test Options",
-        [&] {
-            return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
-                                reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
-        },
-        [](HWND dialog) {
-            PressButton(dialog, IDC_CPU_SIMPLE);
-            ClickDialogButton(dialog, IDOK);
-        });
+    StartThroughOptions([](HWND dialog) {
+        PressButton(dialog, IDC_CPU_SIMPLE);
+        ClickDialogButton(dialog, IDOK);
+    });
     EXPECT_EQ(StoredCount(), 8u);
     EXPECT_TRUE(page_->IsRunning());
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");

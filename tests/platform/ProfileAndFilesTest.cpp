@@ -12,19 +12,29 @@ protected:
     std::string ini_ = folder_ / "System.ini";
 };
 
+// Numbers are read as decimal text into a buffer of the given size; what is missing or not a
+// number reads as 0 (or as the default text given).
 TEST_F(ProfileFiles, NumbersReadAsDecimalTextWithMissingKeysAsZero) {
-    CTestFolder::WriteFile(ini_, "[vcache]\r\nMaxFileCache=4096\r\nChunksize=abc\r\n");
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MaxFileCache", 8), 4096);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MinFileCache", 8), 0);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "Chunksize", 8), 0);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "missing", "Key", 8), 0);
+    CTestFolder::WriteFile(ini_, "[vcache]\r\nMaxFileCache=4096\r\nChunksize=abc\r\n"
+                                 "[386Enh]\r\nMinSPs=12345\r\n");
+    const struct {
+        const char *section, *key;
+        DWORD buffer;
+        const char* fallback;
+        int number;
+    } reads[] = {
+        {"vcache", "MaxFileCache", 8, "0", 4096},
+        {"vcache", "MinFileCache", 8, "0", 0},
+        {"vcache", "Chunksize", 8, "0", 0},
+        {"missing", "Key", 8, "0", 0},
+        {"vcache", "MinFileCache", 4, "1", 1},
+        {"386Enh", "MinSPs", 4, "0", 123}, // a small buffer keeps only the first digits
+    };
+    for (const auto& r : reads)
+        EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, r.section, r.key, r.buffer, r.fallback),
+                  r.number)
+            << r.section << " " << r.key << " " << r.buffer;
     EXPECT_EQ(CRegistryAccess::ReadProfileNumber(folder_ / "none.ini", "vcache", "Key", 8), 0);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "MinFileCache", 4, "1"), 1);
-}
-
-TEST_F(ProfileFiles, ASmallBufferKeepsOnlyTheFirstDigits) {
-    CTestFolder::WriteFile(ini_, "[386Enh]\r\nMinSPs=12345\r\n");
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "386Enh", "MinSPs", 4), 123);
     EXPECT_EQ(CRegistryAccess::ReadProfileText(ini_, "386Enh", "MinSPs", "0", 8), "12345");
 }
 
@@ -61,7 +71,9 @@ TEST_F(FileHelpers, SetFileNormalUnprotectsAndProtects) {
     EXPECT_FALSE(SetFileNormal((folder_ / "missing").c_str(), 1));
 }
 
-TEST_F(FileHelpers, MoveReportsSuccessAlwaysAndReplacesOnlyWhenAsked) {
+// A move reports success even when there is nothing to move; both a move and a copy replace an
+// existing file only when asked to.
+TEST_F(FileHelpers, MoveAndCopyReplaceOnlyWhenAsked) {
     EXPECT_TRUE(MoveFileTo((folder_ / "missing").c_str(), (folder_ / "target").c_str(), 1));
     EXPECT_FALSE(CTestFolder::Exists(folder_ / "target"));
 
@@ -73,13 +85,10 @@ TEST_F(FileHelpers, MoveReportsSuccessAlwaysAndReplacesOnlyWhenAsked) {
     EXPECT_TRUE(MoveFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), 1));
     EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "first");
     EXPECT_FALSE(CTestFolder::Exists(folder_ / "a"));
-}
 
-TEST_F(FileHelpers, CopyOverwritesOnlyWhenAsked) {
     CTestFolder::WriteFile(folder_ / "a", "new");
-    CTestFolder::WriteFile(folder_ / "b", "old");
     EXPECT_FALSE(CopyFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), FALSE));
-    EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "old");
+    EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "first");
     EXPECT_TRUE(CopyFileTo((folder_ / "a").c_str(), (folder_ / "b").c_str(), TRUE));
     EXPECT_EQ(CTestFolder::ReadFile(folder_ / "b"), "new");
     EXPECT_FALSE(CopyFileTo((folder_ / "missing").c_str(), (folder_ / "c").c_str(), TRUE));

@@ -21,7 +21,7 @@ protected:
     CRegistrySandbox sandbox_;
 };
 
-TEST_F(RegistryPrimitives, MissingKeysAndValuesLeaveTheCallersDefault) {
+TEST_F(RegistryPrimitives, MissingValuesLeaveTheCallersDefaultAndDeletingTakesOnlyOne) {
     DWORD number = 20000;
     EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Missing", number));
     EXPECT_EQ(number, 20000u);
@@ -38,6 +38,13 @@ TEST_F(RegistryPrimitives, MissingKeysAndValuesLeaveTheCallersDefault) {
     EXPECT_EQ(text, "preset");
     EXPECT_FALSE(DeleteValue(HKEY_CURRENT_USER, kKey, "Missing"));
     EXPECT_FALSE(DeleteValue(HKEY_CURRENT_USER, "Software\\No Such Key", "Missing"));
+
+    // Deleting a value that is there removes only that value.
+    StoreNumber(HKEY_CURRENT_USER, kKey, "Gone", 1);
+    StoreNumber(HKEY_CURRENT_USER, kKey, "Kept", 2);
+    EXPECT_TRUE(DeleteValue(HKEY_CURRENT_USER, kKey, "Gone"));
+    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "Gone").exists);
+    EXPECT_TRUE(ReadStored(HKEY_CURRENT_USER, kKey, "Kept").exists);
 }
 
 TEST_F(RegistryPrimitives, WritesCreateEveryMissingLevelOfThePath) {
@@ -77,58 +84,48 @@ TEST_F(RegistryPrimitives, ValuesAreStoredInTheirDocumentedFormats) {
     EXPECT_EQ(readNumber, 0x0A0B0C0Du);
 }
 
+// Texts up to 255 characters are written and read back; a longer one is refused on writing, and
+// a stored one longer than the buffer reads as a failure. 256 bytes without a terminator fill the
+// buffer exactly and still read safely.
 TEST_F(RegistryPrimitives, TextsUpTo255CharactersRoundTripAndLongerOnesAreRefused) {
     const std::string longest(255, 'x');
     ASSERT_TRUE(SetStringValue(HKEY_CURRENT_USER, kKey, "Longest", longest));
     std::string read;
     EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Longest", read));
     EXPECT_EQ(read, longest);
-
     EXPECT_FALSE(SetStringValue(HKEY_CURRENT_USER, kKey, "TooLong", std::string(256, 'y')));
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "TooLong").exists);
-}
 
-TEST_F(RegistryPrimitives, AStoredTextLongerThanTheBufferReadsAsFailure) {
     StoreText(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'z'));
-    std::string read = "preset";
+    read = "preset";
     EXPECT_FALSE(GetStringValue(HKEY_CURRENT_USER, kKey, "Long", read));
     EXPECT_EQ(read, "preset");
-
-    // 256 bytes without a terminator fill the buffer exactly and still read safely.
     const std::string full(256, 'q');
     StoreRaw(HKEY_CURRENT_USER, kKey, "Full", REG_BINARY, full.data(), 256);
     EXPECT_TRUE(GetStringValue(HKEY_CURRENT_USER, kKey, "Full", read));
     EXPECT_EQ(read, full);
 }
 
-TEST_F(RegistryPrimitives, BinaryValuesLongerThanFourBytesYieldTheirFirstFourBytes) {
-    StoreBinary(HKEY_CURRENT_USER, kKey, "Eight", {1, 2, 3, 4, 5, 6, 7, 8});
-    DWORD value = 99;
-    EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Eight", value));
-    EXPECT_EQ(value, 0x04030201u);
-
-    // The number primitive does not accept a longer value.
-    DWORD number = 99;
-    EXPECT_FALSE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Eight", number));
-    EXPECT_EQ(number, 99u);
-}
-
-TEST_F(RegistryPrimitives, ShorterValuesAreZeroExtendedNotMixedWithTheDefault) {
-    StoreBinary(HKEY_CURRENT_USER, kKey, "Two", {0x34, 0x12});
-    DWORD value = 0xFFFFFFFF;
-    EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Two", value));
-    EXPECT_EQ(value, 0x1234u);
-    DWORD number = 0xFFFFFFFF;
-    EXPECT_TRUE(GetDwordValue(HKEY_CURRENT_USER, kKey, "Two", number));
-    EXPECT_EQ(number, 0x1234u);
-}
-
-TEST_F(RegistryPrimitives, DeleteValueRemovesOnlyThatValue) {
-    StoreNumber(HKEY_CURRENT_USER, kKey, "Gone", 1);
-    StoreNumber(HKEY_CURRENT_USER, kKey, "Kept", 2);
-    EXPECT_TRUE(DeleteValue(HKEY_CURRENT_USER, kKey, "Gone"));
-    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, kKey, "Gone").exists);
-    EXPECT_TRUE(ReadStored(HKEY_CURRENT_USER, kKey, "Kept").exists);
+// A binary value of any length yields its first four bytes, a shorter one zero-extended (not
+// mixed with the caller's default); the number primitive refuses one longer than four bytes.
+TEST_F(RegistryPrimitives, BinaryValuesOfOtherLengthsReadAsTheirFirstFourBytes) {
+    const struct {
+        std::vector<BYTE> bytes;
+        DWORD binary;
+        bool numberRead;
+        DWORD number;
+    } cases[] = {{{1, 2, 3, 4, 5, 6, 7, 8}, 0x04030201u, false, 0xFFFFFFFFu},
+                 {{0x34, 0x12}, 0x1234u, true, 0x1234u}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.size());
+        StoreBinary(HKEY_CURRENT_USER, kKey, "Value", c.bytes);
+        DWORD value = 0xFFFFFFFF;
+        EXPECT_TRUE(GetBinaryValue(HKEY_CURRENT_USER, kKey, "Value", value));
+        EXPECT_EQ(value, c.binary);
+        DWORD number = 0xFFFFFFFF;
+        EXPECT_EQ(GetDwordValue(HKEY_CURRENT_USER, kKey, "Value", number) != FALSE, c.numberRead);
+        EXPECT_EQ(number, c.number);
+    }
 }
 
 TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothingOtherwise) {

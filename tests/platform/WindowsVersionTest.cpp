@@ -5,57 +5,46 @@
 
 namespace {
 
-struct Classified {
-    int family;
-    std::string name;
-};
-
-Classified Classify(DWORD platform, DWORD major, DWORD minor) {
-    Classified result{-1, "untouched"};
-    ClassifyWindowsVersion(platform, major, minor, result.family, result.name);
-    return result;
+// What GetVersionEx's platform and version numbers make of the system: its family and name, or
+// neither output touched for systems newer than XP (Server 2003 is 5.2). An unknown platform is
+// named but not coded.
+TEST(WindowsVersion, EveryPlatformAndVersionRowGivesItsFamilyAndName) {
+    const struct {
+        DWORD platform, major, minor;
+        int family;
+        const char* name;
+    } rows[] = {
+        {1, 4, 0, kFamilyWin95, "Win95"},     {1, 3, 95, kFamilyWin95, "Win95"},
+        {1, 4, 10, kFamilyWin98, "Win98"},    {1, 4, 89, kFamilyWin98, "Win98"},
+        {1, 4, 90, kFamilyWinME, "WinME"},    {1, 5, 0, kFamilyWinME, "WinME"},
+        {2, 3, 51, kFamilyWinNT, "WinNT"},    {2, 4, 0, kFamilyWinNT, "WinNT"},
+        {2, 5, 0, kFamilyWin2000, "Win2000"}, {2, 5, 1, kFamilyWinXP, "WinXP"},
+        {0, 3, 10, kFamilyWin32s, "Win32"},   {3, 4, 0, -1, "Unknown OS"},
+        {2, 5, 2, -1, "untouched"},           {2, 6, 0, -1, "untouched"},
+        {2, 10, 0, -1, "untouched"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.platform << " " << row.major << "." << row.minor);
+        int family = -1;
+        std::string name = "untouched";
+        ClassifyWindowsVersion(row.platform, row.major, row.minor, family, name);
+        EXPECT_EQ(family, row.family);
+        EXPECT_EQ(name, row.name);
+    }
 }
 
-void ExpectClassified(DWORD platform, DWORD major, DWORD minor, int family, const char* name) {
-    const Classified result = Classify(platform, major, minor);
-    EXPECT_EQ(result.family, family) << platform << " " << major << "." << minor;
-    EXPECT_EQ(result.name, name) << platform << " " << major << "." << minor;
-}
-
-TEST(WindowsVersion, NineXPlatformRows) {
-    ExpectClassified(1, 4, 0, kFamilyWin95, "Win95");
-    ExpectClassified(1, 3, 95, kFamilyWin95, "Win95");
-    ExpectClassified(1, 4, 10, kFamilyWin98, "Win98");
-    ExpectClassified(1, 4, 89, kFamilyWin98, "Win98");
-    ExpectClassified(1, 4, 90, kFamilyWinME, "WinME");
-    ExpectClassified(1, 5, 0, kFamilyWinME, "WinME");
-}
-
-TEST(WindowsVersion, NTPlatformRows) {
-    ExpectClassified(2, 3, 51, kFamilyWinNT, "WinNT");
-    ExpectClassified(2, 4, 0, kFamilyWinNT, "WinNT");
-    ExpectClassified(2, 5, 0, kFamilyWin2000, "Win2000");
-    ExpectClassified(2, 5, 1, kFamilyWinXP, "WinXP");
-}
-
-TEST(WindowsVersion, Win32sIsItsOwnCode) {
-    ExpectClassified(0, 3, 10, kFamilyWin32s, "Win32");
-}
-
-TEST(WindowsVersion, UnmatchedSystemsLeaveBothOutputsUntouched) {
-    ExpectClassified(2, 5, 2, -1, "untouched"); // Server 2003
-    ExpectClassified(2, 6, 0, -1, "untouched");
-    ExpectClassified(2, 10, 0, -1, "untouched");
-}
-
-TEST(WindowsVersion, UnknownPlatformNamesItButKeepsTheCode) {
-    ExpectClassified(3, 4, 0, -1, "Unknown OS");
-}
-
-TEST(WindowsVersion, FamiliesAreExactlyTheTwoRanges) {
-    for (int code = -1; code <= 8; ++code) {
-        EXPECT_EQ(IsNineXFamily(code), code >= 1 && code <= 3) << code;
-        EXPECT_EQ(IsNTFamily(code), code >= 4 && code <= 6) << code;
+TEST(WindowsVersion, NineXAndNtAreTheTwoFamiliesAndWin32sBelongsToNeither) {
+    for (int family : {kFamilyWin95, kFamilyWin98, kFamilyWinME}) {
+        EXPECT_TRUE(IsNineXFamily(family)) << family;
+        EXPECT_FALSE(IsNTFamily(family)) << family;
+    }
+    for (int family : {kFamilyWinNT, kFamilyWin2000, kFamilyWinXP}) {
+        EXPECT_FALSE(IsNineXFamily(family)) << family;
+        EXPECT_TRUE(IsNTFamily(family)) << family;
+    }
+    for (int family : {int{kFamilyWin32s}, int{kFamilyUnknown}, -1, 8}) {
+        EXPECT_FALSE(IsNineXFamily(family)) << family;
+        EXPECT_FALSE(IsNTFamily(family)) << family;
     }
 }
 

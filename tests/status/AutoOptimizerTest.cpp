@@ -14,6 +14,13 @@
 namespace {
 
 constexpr DWORD kMB = 1048576;
+const char kNotRun[] = "Auto Memory Optimization is paused for 5 minutes: the optimizer could not "
+                       "be started (it needs Windows Script Host).";
+const char kNotRecovered[] = "Auto Memory Optimization is paused for 5 minutes: the free memory "
+                             "did not come back after the last optimization.";
+const char kStillBelow[] = "Auto Memory Optimization is paused for 5 minutes: the last "
+                           "optimization did not bring the free memory above the Auto Optimize "
+                           "Level.";
 
 class RecordingOptimizer : public CMemoryOptimizer {
 public:
@@ -25,16 +32,24 @@ public:
     int result = 1;
 };
 
-TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
-    DWORD available = 32 * kMB;
-    CMemoryFigures::SetSource(ReportedMemory([&] {
-        return CMemoryFigures::Figures{256 * kMB, available};
-    }));
+// The rule over 256 MB of memory whose free amount the test sets, the tray states it shows.
+class AutoOptimizer : public testing::Test {
+protected:
+    void SetUp() override {
+        CMemoryFigures::SetSource(ReportedMemory([this] {
+            return CMemoryFigures::Figures{256 * kMB, available};
+        }));
+    }
+    void TearDown() override { CMemoryFigures::SetSource({}); }
+
+    CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
+    ULONGLONG available = 32 * kMB;
     RecordingOptimizer optimizer;
     std::vector<int> trayStates;
-    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+    CAutoOptimizer rule{optimizer, [this](int state) { trayStates.push_back(state); }};
+};
 
+TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEightMegabytes) {
     // No level stored: 0, which no free amount is below.
     available = 0;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
@@ -66,27 +81,18 @@ TEST(AutoOptimizer, OptimisesStrictlyBelowTheLevelAnimatesTheTrayAndRecoversAbov
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     EXPECT_EQ(optimizer.paths.size(), 2u);
     EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
-
-    CMemoryFigures::SetSource({});
 }
 
 // An optimisation that cannot help pauses the rule, with the icon normal and the reason told,
 // instead of starting again every few seconds.
-TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
+TEST_F(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
-    ULONGLONG available = 20 * kMB;
-    CMemoryFigures::SetSource(ReportedMemory([&] {
-        return CMemoryFigures::Figures{256 * kMB, available};
-    }));
-    RecordingOptimizer optimizer;
-    std::vector<int> trayStates;
-    CAutoOptimizer rule(optimizer, [&](int state) { trayStates.push_back(state); });
+    available = 20 * kMB;
 
     // No script host: paused at once, the icon never animates.
     optimizer.result = 0;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
-    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRunReason);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), kNotRun);
     EXPECT_TRUE(trayStates.empty());
 
     // Memory comes back above 8 MB but stays below the level: the next watch pauses instead
@@ -97,17 +103,18 @@ TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     EXPECT_EQ(rule.Recover(), CAutoOptimizer::kKeepWatching);
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kPause);
     EXPECT_EQ(optimizer.paths.size(), 2u);
-    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kStillBelowReason);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), kStillBelow);
 
-    // Memory never comes back: the recovery gives up at its limit, the icon back to normal.
+    // Memory never comes back: the recovery gives up after a minute of one-second ticks, the
+    // icon back to normal.
     rule.Resume();
     available = 4 * kMB;
     trayStates.clear();
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
-    for (int tick = 1; tick < CAutoOptimizer::kRecoveryLimit; ++tick)
+    for (int tick = 1; tick < 60; ++tick)
         ASSERT_EQ(rule.Recover(), CAutoOptimizer::kKeepRecovering) << tick;
     EXPECT_EQ(rule.Recover(), CAutoOptimizer::kPause);
-    EXPECT_EQ(CAutoOptimizer::PauseReason(), CAutoOptimizer::kNotRecoveredReason);
+    EXPECT_EQ(CAutoOptimizer::PauseReason(), kNotRecovered);
     EXPECT_EQ(trayStates,
               (std::vector<int>{CAutoOptimizer::kTrayOptimizing, CAutoOptimizer::kTrayNormal}));
 
@@ -116,7 +123,6 @@ TEST(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
     available = 100 * kMB;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
-    CMemoryFigures::SetSource({});
 }
 
 // The two rules the watching and the recovery follow, at their edges.
@@ -127,11 +133,15 @@ TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegaby
         DWORD level;
         bool below;
     } levels[] = {
-        {32 * mb, 32, false},     {32 * mb - 1, 32, true}, {33 * mb - 1, 32, false},
+        {32 * mb, 32, false},
+        {32 * mb - 1, 32, true},
+        {33 * mb - 1, 32, false},
         {0, 0, false}, // a level of 0 never starts one, however little is free
-        {0, 1, true},             {0x7FFFFFFF, 4096, true},
+        {0, 1, true},
+        {0x7FFFFFFF, 4096, true},
         {4ull << 30, 1, false}, // beyond 4 GB free, nothing wraps round to a small amount
-        {9ull << 30, 6553, false}, {(6553ull << 20) - 1, 6553, true},
+        {9ull << 30, 6553, false},
+        {(6553ull << 20) - 1, 6553, true},
     };
     for (const auto& c : levels)
         EXPECT_EQ(CAutoOptimizer::IsBelowThreshold(c.available, c.level), c.below)
@@ -139,8 +149,8 @@ TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegaby
     const struct {
         ULONGLONG available;
         bool recovered;
-    } recoveries[] = {{8388608, true}, {8388607, false}, {0, false}, {0xFFFFFFFF, true},
-                      {4ull << 30, true}};
+    } recoveries[] = {
+        {8388608, true}, {8388607, false}, {0, false}, {0xFFFFFFFF, true}, {4ull << 30, true}};
     for (const auto& c : recoveries)
         EXPECT_EQ(CAutoOptimizer::HasRecovered(c.available), c.recovered) << c.available;
 }

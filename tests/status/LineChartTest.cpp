@@ -11,6 +11,9 @@ constexpr int kWidth = 40;
 constexpr int kHeight = 32;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);       // the chart's background
+constexpr COLORREF kDarkGreen = RGB(0, 128, 0); // its grid
+constexpr int kMiddleRow = 16;                  // of a value of 50 between 0 and 100
 
 // A chart control of 40 x 32 pixels whose picture the test reads.
 class LineChart : public testing::Test {
@@ -60,7 +63,7 @@ TEST_F(LineChart, AnIndexPastTheLastSeriesChangesNothing) {
     EXPECT_EQ(chart_.SeriesCount(), 1u);
     chart_.Advance();
     Capture();
-    const int row = CLineChartCtrl::RowOf(50, 100, 0, kHeight);
+    const int row = kMiddleRow;
     EXPECT_EQ(At(kWidth - 4, row), kRed);
     for (int y = 0; y < kHeight; ++y) {
         if (y != row) {
@@ -98,7 +101,7 @@ TEST_F(LineChart, SeriesAreDrawnInTheOrderTheyWereAdded) {
     chart_.Advance();
     Capture();
     // Both at half height: the later series covers the earlier one.
-    EXPECT_EQ(At(kWidth - 3, CLineChartCtrl::RowOf(50, 100, 0, kHeight)), kBlue);
+    EXPECT_EQ(At(kWidth - 3, kMiddleRow), kBlue);
 }
 
 TEST_F(LineChart, TwoStepsDrawExactlyOneVerticalGridLine) {
@@ -109,17 +112,17 @@ TEST_F(LineChart, TwoStepsDrawExactlyOneVerticalGridLine) {
     // A row between the horizontal grid lines and away from the series.
     int row = -1;
     for (int y = 2; y < kHeight - 2 && row < 0; ++y)
-        if (At(kWidth - 1, y) == CLineChartCtrl::kBackground)
+        if (At(kWidth - 1, y) == kBlack)
             row = y;
     ASSERT_GE(row, 0);
     int lines = 0;
     for (int x = kWidth - 8; x < kWidth; ++x)
-        lines += At(x, row) == CLineChartCtrl::kGrid;
+        lines += At(x, row) == kDarkGreen;
     EXPECT_EQ(lines, 1);
     // Horizontal grid lines continue through the new strips.
     int gridRows = 0;
     for (int y = 0; y < kHeight; ++y)
-        gridRows += At(kWidth - 1, y) == CLineChartCtrl::kGrid;
+        gridRows += At(kWidth - 1, y) == kDarkGreen;
     EXPECT_EQ(gridRows, kHeight / 8);
 }
 
@@ -131,15 +134,17 @@ TEST_F(LineChart, WithoutASeriesThereIsNoPictureAndAdvanceDoesNothing) {
     EXPECT_EQ(At(kWidth / 2, kHeight / 2), RGB(1, 2, 3));
 }
 
+// The maximum is the top row and the minimum the bottom row; rows in between are truncated
+// toward the top, and an empty range cannot divide by zero.
 TEST(LineChartRows, TheMaximumIsTheTopRowAndTheMinimumTheBottomRow) {
-    EXPECT_EQ(CLineChartCtrl::RowOf(100, 100, 0, 32), 0);
-    EXPECT_EQ(CLineChartCtrl::RowOf(0, 100, 0, 32), 31);
-    EXPECT_EQ(CLineChartCtrl::RowOf(50, 100, 0, 32), 16);
-    EXPECT_EQ(CLineChartCtrl::RowOf(99, 100, 0, 32), 0); // truncated toward zero
-    EXPECT_EQ(CLineChartCtrl::RowOf(60, 60, 20, 40), 0);
-    EXPECT_EQ(CLineChartCtrl::RowOf(20, 60, 20, 40), 39);
-    EXPECT_EQ(CLineChartCtrl::RowOf(40, 60, 20, 40), 20);
-    EXPECT_EQ(CLineChartCtrl::RowOf(5, 7, 7, 40), 39); // an empty range cannot divide by zero
+    const struct {
+        int value, maximum, minimum, height, row;
+    } rows[] = {{100, 100, 0, 32, 0}, {0, 100, 0, 32, 31}, {50, 100, 0, 32, 16},
+                {99, 100, 0, 32, 0},  {60, 60, 20, 40, 0}, {20, 60, 20, 40, 39},
+                {40, 60, 20, 40, 20}, {5, 7, 7, 40, 39}};
+    for (const auto& r : rows)
+        EXPECT_EQ(CLineChartCtrl::RowOf(r.value, r.maximum, r.minimum, r.height), r.row)
+            << r.value << " in " << r.minimum << ".." << r.maximum << ", " << r.height << " rows";
 }
 
 } // namespace

@@ -24,7 +24,9 @@ protected:
 
 // Half the memory less 4,000,000 characters, up to the 1,000,000,000 bytes of string a 32-bit
 // script host can hold (beyond 2 GB of memory the request would fail in it and free nothing).
+// Each script replaces the one before, and a longer file left there too.
 TEST_F(MemoryOptimizer, TheScriptHoldsExactlyOneLineForTheMemorySize) {
+    CTestFolder::WriteFile(script_, std::string(100, 'x') + "\r\n");
     const struct {
         ULONGLONG total;
         const char* line;
@@ -43,29 +45,25 @@ TEST_F(MemoryOptimizer, TheScriptHoldsExactlyOneLineForTheMemorySize) {
     }
 }
 
-TEST_F(MemoryOptimizer, AnExistingScriptIsOverwrittenNotAppendedTo) {
-    CTestFolder::WriteFile(script_, std::string(100, 'x') + "\r\n");
-    total_ = 67108864;
-    ASSERT_EQ(optimizer_.WriteScript(script_), 1);
-    EXPECT_EQ(CTestFolder::ReadFile(script_), "FreeMem=Space(29554432)");
-}
-
-TEST_F(MemoryOptimizer, TooLittleMemoryWritesAndStartsNothing) {
+// With too little memory, or nowhere to write, nothing is written and nothing starts.
+TEST_F(MemoryOptimizer, TooLittleMemoryOrNoPlaceWritesAndStartsNothing) {
     EXPECT_EQ(CMemoryOptimizer::ScriptSize(8000000), 0);
     EXPECT_EQ(CMemoryOptimizer::ScriptSize(4194304), -1902848);
-    for (DWORD total : {8000000u, 8000001u, 4194304u, 0u}) {
-        total_ = total;
-        EXPECT_EQ(optimizer_.WriteScript(script_), 0) << total;
-        EXPECT_EQ(optimizer_.Optimize(script_), 0) << total;
-        EXPECT_FALSE(CTestFolder::Exists(script_)) << total;
-    }
-}
-
-TEST_F(MemoryOptimizer, AnUnwritablePlaceFailsBeforeAnythingStarts) {
-    total_ = 268435456;
     const std::string nowhere = folder_ / "no such folder\\freemem.vbs";
-    EXPECT_EQ(optimizer_.WriteScript(nowhere), 0);
-    EXPECT_EQ(optimizer_.Optimize(nowhere), 0);
+    const struct {
+        ULONGLONG total;
+        std::string path;
+    } cases[] = {{8000000, script_},
+                 {8000001, script_},
+                 {4194304, script_},
+                 {0, script_},
+                 {268435456, nowhere}};
+    for (const auto& c : cases) {
+        total_ = c.total;
+        EXPECT_EQ(optimizer_.WriteScript(c.path), 0) << c.total;
+        EXPECT_EQ(optimizer_.Optimize(c.path), 0) << c.total;
+        EXPECT_FALSE(CTestFolder::Exists(c.path)) << c.total;
+    }
     EXPECT_EQ(optimizer_.RunScript(folder_ / "missing.vbs"), 0);
 }
 

@@ -136,7 +136,8 @@ TEST_F(MemoryOptionsDlg, TellsWhyAutomaticOptimisationIsPaused) {
         shown = ItemText(dialog, IDC_AUTO_OPTIMIZE_STATUS);
         ClickDialogButton(dialog, IDCANCEL);
     });
-    EXPECT_EQ(shown, CAutoOptimizer::kNotRunReason);
+    EXPECT_EQ(shown, "Auto Memory Optimization is paused for 5 minutes: the optimizer could not be "
+                     "started (it needs Windows Script Host).");
     StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 1);
     ASSERT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     Run([&](HWND dialog) {
