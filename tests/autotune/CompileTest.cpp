@@ -7,6 +7,7 @@
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
+#include "support/RecommendationTexts.h"
 #include "support/ReportedMemory.h"
 
 namespace {
@@ -56,10 +57,6 @@ protected:
     CAnalyzerSet analyzers_;
 };
 
-const char kInternetLines[] = "-MTU will be adjusted for faster transmission.\n"
-                              "-RWIN will be adjusted for faster transmission.\n"
-                              "-TTL will be adjusted for faster transmission.\n";
-
 TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
     MakeOptimal();
     CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
@@ -68,7 +65,8 @@ TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
             EXPECT_EQ(texts[module], "") << module;
         }
     }
-    EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
+    EXPECT_EQ(texts[CAnalyzerSet::kInternet],
+              DefaultSystemTexts(false, false, false)[CAnalyzerSet::kInternet]);
 
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
     texts = analyzers_.Compile();
@@ -85,36 +83,11 @@ TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
     }));
     analyzers_.RecommendAll();
     const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
-    const bool nineX = EmulatedNineX();
-    const bool nt = EmulatedNT();
-
-    EXPECT_EQ(texts[CAnalyzerSet::kSystem],
-              "-App Timeout will be adjusted for a quicker response.\n");
-    EXPECT_EQ(texts[CAnalyzerSet::kDesktop],
-              std::string("-Font Smoothing will be adjusted for Increased System Resource.\n") +
-                  (nineX ? "-Icon Cache size will be adjusted for optimal usage.\n" : ""));
-    EXPECT_EQ(texts[CAnalyzerSet::kStartMenu],
-              "-Menu Speed will be adjusted for faster response.\n");
-    EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
-    EXPECT_EQ(texts[CAnalyzerSet::kCDROM], "-CD Speed will be adjusted for faster read/write.\n");
-    // A missing ForceFIFO reads as 1 and a missing size as 512, where 256 MB recommends 1024.
+    // A missing ForceFIFO reads as 1 and a missing size as 512, where 256 MB recommends 1024;
+    // both drivers are loaded while msdos.sys says nothing of them.
     EXPECT_EQ(analyzers_.hardDisk.contigFileAllocSize, 1024u);
-    EXPECT_EQ(texts[CAnalyzerSet::kHardDisk],
-              nineX ? "-VCache size will be adjusted for optimal usage.\n"
-                      "-Contiguous File size will be adjusted for optimal usage.\n"
-                      "-FIFO will be adjusted for faster HD access.\n"
-                    : "");
-    EXPECT_EQ(texts[CAnalyzerSet::kMemory],
-              std::string("-DLLs will be unloaded to save Windows Resources.\n") +
-                  (nt ? "-Core System Files will be paged for faster access.\n" : "") +
-                  (nineX ? "-SwapFile will be used conservatively for higher performance.\n" : ""));
-    // Both drivers are loaded while msdos.sys says nothing of them.
-    EXPECT_EQ(texts[CAnalyzerSet::kBootup],
-              nineX ? "-Drivespace will not be loaded for a faster startup.\n"
-                      "-Doublespace will not be loaded for a faster startup.\n"
-                    : "");
-    EXPECT_EQ(texts[CAnalyzerSet::kShutdown],
-              nineX ? "-Non Responding Apps will be auto closed.\n" : "");
+    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.end()),
+              DefaultSystemTexts(EmulatedNineX(), EmulatedNT(), true));
 }
 
 } // namespace
