@@ -14,15 +14,13 @@
 #include "autotune/CScratchFile.h"
 #include "autotune/ScratchRecords.h"
 #include "platform/CAppSettings.h"
-#include "platform/CMemoryFigures.h"
 #include "platform/CTimeScale.h"
 #include "platform/WindowsVersion.h"
 #include "res/resource.h"
 #include "support/EmulatedSystem.h"
 #include "support/CFakeAutoTuneMain.h"
 #include "support/CModalScript.h"
-#include "support/CPreservedFile.h"
-#include "support/CRegistrySandbox.h"
+#include "support/AutoTuneSystem.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "support/DialogDriver.h"
@@ -30,7 +28,6 @@
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
 #include "support/RecommendationTexts.h"
-#include "support/ReportedMemory.h"
 #include "tweaks/CInternetTweaks.h"
 
 namespace {
@@ -140,21 +137,15 @@ bool IsXPOr98() {
     return family == kFamilyWinXP || family == kFamilyWin98;
 }
 
-class AutoTunePages : public testing::Test {
+class AutoTunePages : public AutoTuneSystem {
 protected:
     void SetUp() override {
         parent_ = CreateTestParent("AutoTunePagesTestParent", 20, 20, 442, 490);
         ASSERT_NE(parent_, nullptr);
-        CMemoryFigures::SetSource(ReportedMemory([] {
-            return CMemoryFigures::Figures{64u << 20, 32u << 20};
-        }));
-        systemIni_.Write("[vcache]\r\n");
-        msdos_.Write("[Options]\r\n");
         CTimeScale::SetDivisor(1000);
     }
     void TearDown() override {
         CTimeScale::SetDivisor(1);
-        CMemoryFigures::SetSource({});
         DestroyWindow(parent_);
     }
 
@@ -179,9 +170,6 @@ protected:
         EXPECT_EQ(BarPosition(page, IDC_ANALYSIS_PROGRESS), 0);
     }
 
-    CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
     CFakeAutoTuneMain main_;
     HWND parent_ = nullptr;
 };

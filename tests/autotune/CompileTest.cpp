@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "autotune/CAnalyzerSet.h"
-#include "platform/CMemoryFigures.h"
-#include "support/CTestFolder.h"
+#include "support/AutoTuneSystem.h"
 #include "support/EmulatedSystem.h"
-#include "support/CPreservedFile.h"
-#include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
 #include "support/RecommendationTexts.h"
-#include "support/ReportedMemory.h"
 
 namespace {
 
@@ -21,17 +17,9 @@ const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Mem
 const char kShutdownDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 
-class Compile : public testing::Test {
+class Compile : public AutoTuneSystem {
 protected:
-    void SetUp() override {
-        CMemoryFigures::SetSource(ReportedMemory([] {
-            return CMemoryFigures::Figures{64u << 20, 32u << 20};
-        }));
-        systemIni_.Write("[vcache]\r\n");
-        msdos_.Write("[Options]\r\n");
-        analyzers_.RecommendAll();
-    }
-    void TearDown() override { CMemoryFigures::SetSource({}); }
+    void SetUp() override { analyzers_.RecommendAll(); }
 
     // Every checked value at its recommendation, on every family.
     void MakeOptimal() {
@@ -51,9 +39,6 @@ protected:
         StoreText(HKEY_USERS, kShutdownDesktop, "AutoEndTasks", "1");
     }
 
-    CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
     CAnalyzerSet analyzers_;
 };
 
@@ -78,9 +63,7 @@ TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
 TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
     // Nothing set at all (Windows' own defaults), font smoothing on, on a machine of 256 MB.
     StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "1");
-    CMemoryFigures::SetSource(ReportedMemory([] {
-        return CMemoryFigures::Figures{256u << 20, 32u << 20};
-    }));
+    memory_.Set(256 * kMegabyte, 32 * kMegabyte);
     analyzers_.RecommendAll();
     const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
     // A missing ForceFIFO reads as 1 and a missing size as 512, where 256 MB recommends 1024;
