@@ -4,20 +4,9 @@
 
 #include "autotune/CAnalyzerSet.h"
 #include "autotune/MemoryRules.h"
-#include "platform/CMemoryFigures.h"
 #include "support/ReportedMemory.h"
 
 namespace {
-
-class MemoryOf {
-public:
-    explicit MemoryOf(ULONGLONG totalBytes) {
-        CMemoryFigures::SetSource(ReportedMemory([totalBytes] {
-            return CMemoryFigures::Figures{totalBytes, totalBytes / 2};
-        }));
-    }
-    ~MemoryOf() { CMemoryFigures::SetSource({}); }
-};
 
 // What the hard-disk analyser recommends for a machine's memory (in kilobytes): the disk cache is
 // a quarter of the memory from 16385 KB on, the contiguous file size one that the page offers.
@@ -44,7 +33,7 @@ TEST(MemoryRules, TheHardDiskAnalyzerRecommendsFromTheMachinesMemory) {
     CHDDAnalyzer analyzer;
     for (const auto& rule : kMemoryRules) {
         SCOPED_TRACE(rule.kilobytes);
-        MemoryOf memory(rule.kilobytes * 1024);
+        CMachineMemory memory(rule.kilobytes * 1024);
         analyzer.Recommend();
         EXPECT_EQ(analyzer.minFileCache, rule.minimum);
         EXPECT_EQ(analyzer.maxFileCache, rule.maximum);
@@ -72,7 +61,7 @@ void ExpectCheck(const std::function<BOOL(DWORD, std::string&)>& check, DWORD op
 using namespace std::placeholders;
 
 TEST(Analyzers, EachCheckGivesItsLineOnlyWhenTheValueDiffers) {
-    MemoryOf memory(64u * 1048576);
+    CMachineMemory memory(64 * kMegabyte);
     CAnalyzerSet set;
     set.RecommendAll();
     ExpectCheck(std::bind(&CSystemAnalyzer::CheckHungAppTimeout, &set.system, _1, _2), 5000, 20000,

@@ -14,22 +14,20 @@
 #include "autotune/CScratchFile.h"
 #include "autotune/ScratchRecords.h"
 #include "platform/CAppSettings.h"
-#include "platform/CMemoryFigures.h"
 #include "platform/CTimeScale.h"
 #include "platform/WindowsVersion.h"
 #include "res/resource.h"
 #include "support/EmulatedSystem.h"
 #include "support/CFakeAutoTuneMain.h"
 #include "support/CModalScript.h"
-#include "support/CPreservedFile.h"
-#include "support/CRegistrySandbox.h"
+#include "support/AutoTuneSystem.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
 #include "support/DialogDriver.h"
 #include "support/MessagePump.h"
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
-#include "support/ReportedMemory.h"
+#include "support/RecommendationTexts.h"
 #include "tweaks/CInternetTweaks.h"
 
 namespace {
@@ -139,21 +137,15 @@ bool IsXPOr98() {
     return family == kFamilyWinXP || family == kFamilyWin98;
 }
 
-class AutoTunePages : public testing::Test {
+class AutoTunePages : public AutoTuneSystem {
 protected:
     void SetUp() override {
         parent_ = CreateTestParent("AutoTunePagesTestParent", 20, 20, 442, 490);
         ASSERT_NE(parent_, nullptr);
-        CMemoryFigures::SetSource(ReportedMemory([] {
-            return CMemoryFigures::Figures{64u << 20, 32u << 20};
-        }));
-        systemIni_.Write("[vcache]\r\n");
-        msdos_.Write("[Options]\r\n");
         CTimeScale::SetDivisor(1000);
     }
     void TearDown() override {
         CTimeScale::SetDivisor(1);
-        CMemoryFigures::SetSource({});
         DestroyWindow(parent_);
     }
 
@@ -167,32 +159,17 @@ protected:
     static bool Visible(HWND page, int id) {
         return IsWindowVisible(GetDlgItem(page, id)) != FALSE;
     }
-    static bool Enabled(HWND page, int id) { return IsItemEnabled(page, id); }
-    static std::string Text(HWND page, int id) {
-        char buffer[1024] = {};
-        GetDlgItemTextA(page, id, buffer, sizeof(buffer));
-        return buffer;
-    }
-    bool Called(const std::string& call) const {
-        for (const std::string& c : main_.calls)
-            if (c == call)
-                return true;
-        return false;
-    }
     void ExpectReady(HWND page) {
-        EXPECT_EQ(Text(page, IDC_ANALYSIS_TITLE), kReadyTitle);
-        EXPECT_EQ(Text(page, IDC_ANALYSIS_MESSAGE), kReadyMessage);
+        EXPECT_EQ(ItemText(page, IDC_ANALYSIS_TITLE), kReadyTitle);
+        EXPECT_EQ(ItemText(page, IDC_ANALYSIS_MESSAGE), kReadyMessage);
         EXPECT_TRUE(Visible(page, IDC_ANALYSIS_BEGIN));
         EXPECT_TRUE(Visible(page, IDC_ANALYSIS_BACK));
         EXPECT_FALSE(Visible(page, IDC_ANALYSIS_VIEW_RESULTS));
         EXPECT_FALSE(Visible(page, IDC_ANALYSIS_PROGRESS));
         EXPECT_FALSE(Visible(page, IDC_ANALYSIS_PROGRESS_LABEL));
-        EXPECT_EQ(SendDlgItemMessageA(page, IDC_ANALYSIS_PROGRESS, PBM_GETPOS, 0, 0), 0);
+        EXPECT_EQ(BarPosition(page, IDC_ANALYSIS_PROGRESS), 0);
     }
 
-    CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
     CFakeAutoTuneMain main_;
     HWND parent_ = nullptr;
 };
@@ -201,7 +178,7 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
     {
         CAutoTuneIntroPage intro(main_);
         Open(intro);
-        EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), kFirstRunMessage);
+        EXPECT_EQ(ItemText(intro, IDC_INTRO_MESSAGE), kFirstRunMessage);
         Click(intro, IDC_INTRO_GET_HELP);
         EXPECT_EQ(main_.calls, (std::vector<std::string>{"OpenHelpFile Help\\AutoStart.html",
                                                          "ShowTweakHelp "}));
@@ -224,7 +201,7 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
     EXPECT_LE(natural.right, 356);
     EXPECT_LE(natural.bottom, 287);
     ShowWindow(intro, SW_SHOW);
-    EXPECT_EQ(Text(intro, IDC_INTRO_MESSAGE), kTunedMessage);
+    EXPECT_EQ(ItemText(intro, IDC_INTRO_MESSAGE), kTunedMessage);
     EXPECT_EQ(GetParent(intro), parent_);
     EXPECT_TRUE(GetWindowLongPtrA(GetDlgItem(intro, IDC_INTRO_START_TUNING), GWL_STYLE) &
                 WS_TABSTOP);
@@ -234,24 +211,24 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     CScriptedMessages messages;
     CRecommendationsPage results(main_, &main_);
     Open(results);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), kResultsTitle);
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TITLE), kResultsTitle);
 
     results.SetResults(std::vector<std::string>(9));
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), kOptimizedText);
-    EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
-    EXPECT_TRUE(Enabled(results, IDC_RESULTS_GO_BACK));
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TEXT), kOptimizedText);
+    EXPECT_FALSE(IsItemEnabled(results, IDC_RESULTS_OPTIMIZE));
+    EXPECT_TRUE(IsItemEnabled(results, IDC_RESULTS_GO_BACK));
     EXPECT_FALSE(Visible(results, IDC_RESULTS_PROGRESS));
 
     std::vector<std::string> internetOnly(9);
     internetOnly[CAnalyzerSet::kInternet] = "-MTU will be adjusted for faster transmission.\n";
     results.SetResults(internetOnly);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), internetOnly[CAnalyzerSet::kInternet]);
-    EXPECT_TRUE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TEXT), internetOnly[CAnalyzerSet::kInternet]);
+    EXPECT_TRUE(IsItemEnabled(results, IDC_RESULTS_OPTIMIZE));
 
     CreateKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works\\Linkvane");
     results.SetResults(internetOnly);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), kOptimizedText);
-    EXPECT_FALSE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TEXT), kOptimizedText);
+    EXPECT_FALSE(IsItemEnabled(results, IDC_RESULTS_OPTIMIZE));
 
     // Anything but Yes to the commit question changes nothing: No, Cancel, or 0 (the box ended
     // by its owner's destruction); Go Back returns to the intro.
@@ -270,7 +247,7 @@ TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     // With Linkvane installed the Internet values are neither listed nor committed.
     some[CAnalyzerSet::kInternet] = internetOnly[CAnalyzerSet::kInternet];
     results.SetResults(some);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), some[CAnalyzerSet::kSystem]);
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TEXT), some[CAnalyzerSet::kSystem]);
     messages.Answer(IDYES);
     Click(results, IDC_RESULTS_OPTIMIZE);
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").Text(),
@@ -345,7 +322,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BEGIN));
     EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BACK));
     EXPECT_TRUE(Visible(analysis, IDC_ANALYSIS_PROGRESS));
-    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), kRunningTitle);
+    EXPECT_EQ(ItemText(analysis, IDC_ANALYSIS_TITLE), kRunningTitle);
     ASSERT_TRUE(PumpMessages(120000, [&] { return !analysis.IsRunning(); }));
     PumpMessages(50);
 
@@ -380,7 +357,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
         wait_ + "Completing Analysis...\n\nCompiling Recommendation for your System...");
     expectedTexts.push_back(kDoneMessage);
     EXPECT_EQ(text.texts, expectedTexts);
-    EXPECT_EQ(Text(analysis, IDC_ANALYSIS_TITLE), kDoneTitle);
+    EXPECT_EQ(ItemText(analysis, IDC_ANALYSIS_TITLE), kDoneTitle);
     EXPECT_TRUE(Visible(analysis, IDC_ANALYSIS_VIEW_RESULTS));
     EXPECT_FALSE(Visible(analysis, IDC_ANALYSIS_BEGIN));
     EXPECT_FALSE(AnyScratchFileLeft());
@@ -390,25 +367,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     main_.calls.clear();
     Click(analysis, IDC_ANALYSIS_VIEW_RESULTS);
     EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowRecommendationsPage"});
-    const std::vector<std::string> expected = {
-        "-App Timeout will be adjusted for a quicker response.\n",
-        std::string("-Font Smoothing will be adjusted for Increased System Resource.\n") +
-            (nineX ? "-Icon Cache size will be adjusted for optimal usage.\n" : ""),
-        "-Menu Speed will be adjusted for faster response.\n",
-        "-MTU will be adjusted for faster transmission.\n"
-        "-RWIN will be adjusted for faster transmission.\n"
-        "-TTL will be adjusted for faster transmission.\n",
-        "-CD Speed will be adjusted for faster read/write.\n",
-        nineX ? "-VCache size will be adjusted for optimal usage.\n"
-                "-FIFO will be adjusted for faster HD access.\n"
-              : "",
-        std::string("-DLLs will be unloaded to save Windows Resources.\n") +
-            (nineX ? "-SwapFile will be used conservatively for higher performance.\n"
-                   : "-Core System Files will be paged for faster access.\n"),
-        nineX ? "-Drivespace will not be loaded for a faster startup.\n"
-                "-Doublespace will not be loaded for a faster startup.\n"
-              : "",
-        nineX ? "-Non Responding Apps will be auto closed.\n" : ""};
+    const std::vector<std::string> expected = DefaultSystemTexts(nineX, !nineX, false);
     EXPECT_EQ(main_.results, expected);
 
     // Shown again, the page is ready for another run.
@@ -424,8 +383,8 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     std::string joined;
     for (const std::string& line : expected)
         joined += line;
-    EXPECT_EQ(Text(results, IDC_RESULTS_TEXT), joined);
-    EXPECT_TRUE(Enabled(results, IDC_RESULTS_OPTIMIZE));
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TEXT), joined);
+    EXPECT_TRUE(IsItemEnabled(results, IDC_RESULTS_OPTIMIZE));
     // The list is not hidden behind the buttons, which stay on the page.
     RECT list = {}, button = {}, page = {};
     GetWindowRect(GetDlgItem(results, IDC_RESULTS_TEXT), &list);
@@ -460,7 +419,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
                               " Module.");
     commitTexts.push_back(kCommittedText);
     EXPECT_EQ(commitText.texts, commitTexts);
-    EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), kCommittedTitle);
+    EXPECT_EQ(ItemText(results, IDC_RESULTS_TITLE), kCommittedTitle);
     EXPECT_FALSE(Visible(results, IDC_RESULTS_OPTIMIZE));
     EXPECT_FALSE(Visible(results, IDC_RESULTS_GO_BACK));
     // However long the list was, the commit's bar is where the pager shows it unscrolled.
@@ -532,9 +491,9 @@ TEST_F(AutoTunePages, ACommitQuestionEndedByItsOwnersDestructionCommitsNothing) 
     EXPECT_EQ(destroyOwner.Seen(), 1);
     EXPECT_FALSE(results.Exists());
     EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
-    EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works\\Torvane\\Options",
-                            "Has Tuned")
-                     .exists);
+    EXPECT_FALSE(
+        ReadStored(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works\\Torvane\\Options", "Has Tuned")
+            .exists);
     EXPECT_TRUE(main_.calls.empty());
 }
 
@@ -564,62 +523,60 @@ TEST_F(AutoTunePages, DestroyedMidRunThePageStopsCleanly) {
     analysis.reset();
 }
 
-// Each scratch file holds its passes of records of the documented shapes.
+// Each scratch file holds its passes of records of the documented shapes: so many numbers, then
+// so many texts; the first record's known numbers (by position) and texts.
+const struct {
+    ScratchKind kind;
+    const char* fileName;
+    int passes, numbers, texts;
+    std::vector<std::pair<size_t, DWORD>> firstNumbers;
+    std::vector<std::string> firstTexts;
+} kScratchFiles[] = {
+    {ScratchKind::kSystem,
+     "systest.dat",
+     500,
+     2,
+     3,
+     {{0, 5000}, {1, 2000}},
+     {"5000", "2000", "-App Timeout will be adjusted for a quicker response.\n"}},
+    {ScratchKind::kDesktop, "dtptest.dat", 100, 7, 0, {{0, 0}, {2, 8192}}, {}},
+    // 64 MB: a quarter for the cache, 512 KB chunks and contiguous size, no FIFO.
+    {ScratchKind::kHardDisk,
+     "hddtest.dat",
+     750,
+     5,
+     0,
+     {{0, 16384}, {1, 16384}, {2, 512}, {3, 512}, {4, 0}},
+     {}},
+    {ScratchKind::kMemory, "ramtest.dat", 500, 6, 0, {{0, 1}, {2, 1}, {4, 1}}, {}},
+};
+
 TEST_F(AutoTunePages, ScratchFilesHoldTheirRecords) {
     if (!IsXPOr98())
         GTEST_SKIP() << "checked on Windows XP and 98";
     StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout", "2000");
     CTestFolder folder("scratch");
-    for (ScratchKind kind : {ScratchKind::kSystem, ScratchKind::kDesktop, ScratchKind::kHardDisk,
-                             ScratchKind::kMemory}) {
-        const ScratchPlan& plan = ScratchPlanOf(kind);
-        const std::string path = folder / plan.fileName;
-        ASSERT_EQ(WriteScratchFile(kind, path), 0u) << plan.fileName;
+    for (const auto& file : kScratchFiles) {
+        SCOPED_TRACE(file.fileName);
+        EXPECT_STREQ(ScratchPlanOf(file.kind).fileName, file.fileName);
+        const std::string path = folder / file.fileName;
+        ASSERT_EQ(WriteScratchFile(file.kind, path), 0u);
         const std::string bytes = CTestFolder::ReadFile(path);
         CMemoryArchiveStream stream(std::vector<unsigned char>(bytes.begin(), bytes.end()));
         CArchive archive(stream, CArchive::kLoad);
         std::vector<DWORD> first;
         std::vector<std::string> firstTexts;
-        for (int pass = 0; pass < plan.passes; ++pass) {
-            for (int i = 0; i < plan.numbers; ++i) {
-                const DWORD number = archive.ReadNumber();
-                if (pass == 0)
-                    first.push_back(number);
-            }
-            for (int i = 0; i < plan.texts; ++i) {
-                const std::string text = archive.ReadText();
-                if (pass == 0)
-                    firstTexts.push_back(text);
-            }
+        for (int pass = 0; pass < file.passes; ++pass) {
+            for (int i = 0; i < file.numbers; ++i)
+                first.push_back(archive.ReadNumber());
+            for (int i = 0; i < file.texts; ++i)
+                firstTexts.push_back(archive.ReadText());
         }
-        EXPECT_EQ(stream.Remaining(), 0u) << plan.fileName;
-        switch (kind) {
-        case ScratchKind::kSystem:
-            EXPECT_EQ(plan.passes, 500);
-            EXPECT_EQ(first, (std::vector<DWORD>{5000, 2000}));
-            EXPECT_EQ(firstTexts, (std::vector<std::string>{
-                                      "5000", "2000",
-                                      "-App Timeout will be adjusted for a quicker response.\n"}));
-            break;
-        case ScratchKind::kDesktop:
-            EXPECT_EQ(plan.passes, 100);
-            EXPECT_EQ(first.size(), 7u);
-            EXPECT_EQ(first[0], 0u);
-            EXPECT_EQ(first[2], 8192u);
-            break;
-        case ScratchKind::kHardDisk:
-            EXPECT_EQ(plan.passes, 750);
-            // 64 MB: a quarter for the cache, 512 KB chunks and contiguous size, no FIFO.
-            EXPECT_EQ(first, (std::vector<DWORD>{16384, 16384, 512, 512, 0}));
-            break;
-        case ScratchKind::kMemory:
-            EXPECT_EQ(plan.passes, 500);
-            EXPECT_EQ(first.size(), 6u);
-            EXPECT_EQ(first[0], 1u);
-            EXPECT_EQ(first[2], 1u);
-            EXPECT_EQ(first[4], 1u);
-            break;
-        }
+        EXPECT_EQ(stream.Remaining(), 0u);
+        for (const auto& [at, number] : file.firstNumbers)
+            EXPECT_EQ(first[at], number) << at;
+        firstTexts.resize(file.texts);
+        EXPECT_EQ(firstTexts, file.firstTexts);
     }
 }
 

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "autotune/CAnalyzerSet.h"
-#include "platform/CMemoryFigures.h"
-#include "support/CTestFolder.h"
+#include "support/AutoTuneSystem.h"
 #include "support/EmulatedSystem.h"
-#include "support/CPreservedFile.h"
-#include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
-#include "support/ReportedMemory.h"
+#include "support/RecommendationTexts.h"
 
 namespace {
 
@@ -20,17 +17,9 @@ const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Mem
 const char kShutdownDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 
-class Compile : public testing::Test {
+class Compile : public AutoTuneSystem {
 protected:
-    void SetUp() override {
-        CMemoryFigures::SetSource(ReportedMemory([] {
-            return CMemoryFigures::Figures{64u << 20, 32u << 20};
-        }));
-        systemIni_.Write("[vcache]\r\n");
-        msdos_.Write("[Options]\r\n");
-        analyzers_.RecommendAll();
-    }
-    void TearDown() override { CMemoryFigures::SetSource({}); }
+    void SetUp() override { analyzers_.RecommendAll(); }
 
     // Every checked value at its recommendation, on every family.
     void MakeOptimal() {
@@ -50,15 +39,8 @@ protected:
         StoreText(HKEY_USERS, kShutdownDesktop, "AutoEndTasks", "1");
     }
 
-    CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
     CAnalyzerSet analyzers_;
 };
-
-const char kInternetLines[] = "-MTU will be adjusted for faster transmission.\n"
-                              "-RWIN will be adjusted for faster transmission.\n"
-                              "-TTL will be adjusted for faster transmission.\n";
 
 TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
     MakeOptimal();
@@ -68,7 +50,8 @@ TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
             EXPECT_EQ(texts[module], "") << module;
         }
     }
-    EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
+    EXPECT_EQ(texts[CAnalyzerSet::kInternet],
+              DefaultSystemTexts(false, false, false)[CAnalyzerSet::kInternet]);
 
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
     texts = analyzers_.Compile();
@@ -80,41 +63,14 @@ TEST_F(Compile, AnOptimalSystemListsOnlyTheInternetValuesUntilTuned) {
 TEST_F(Compile, EveryDifferingValueGivesItsLineForItsFamily) {
     // Nothing set at all (Windows' own defaults), font smoothing on, on a machine of 256 MB.
     StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "1");
-    CMemoryFigures::SetSource(ReportedMemory([] {
-        return CMemoryFigures::Figures{256u << 20, 32u << 20};
-    }));
+    memory_.Set(256 * kMegabyte, 32 * kMegabyte);
     analyzers_.RecommendAll();
     const CAnalyzerSet::ModuleTexts texts = analyzers_.Compile();
-    const bool nineX = EmulatedNineX();
-    const bool nt = EmulatedNT();
-
-    EXPECT_EQ(texts[CAnalyzerSet::kSystem],
-              "-App Timeout will be adjusted for a quicker response.\n");
-    EXPECT_EQ(texts[CAnalyzerSet::kDesktop],
-              std::string("-Font Smoothing will be adjusted for Increased System Resource.\n") +
-                  (nineX ? "-Icon Cache size will be adjusted for optimal usage.\n" : ""));
-    EXPECT_EQ(texts[CAnalyzerSet::kStartMenu],
-              "-Menu Speed will be adjusted for faster response.\n");
-    EXPECT_EQ(texts[CAnalyzerSet::kInternet], kInternetLines);
-    EXPECT_EQ(texts[CAnalyzerSet::kCDROM], "-CD Speed will be adjusted for faster read/write.\n");
-    // A missing ForceFIFO reads as 1 and a missing size as 512, where 256 MB recommends 1024.
+    // A missing ForceFIFO reads as 1 and a missing size as 512, where 256 MB recommends 1024;
+    // both drivers are loaded while msdos.sys says nothing of them.
     EXPECT_EQ(analyzers_.hardDisk.contigFileAllocSize, 1024u);
-    EXPECT_EQ(texts[CAnalyzerSet::kHardDisk],
-              nineX ? "-VCache size will be adjusted for optimal usage.\n"
-                      "-Contiguous File size will be adjusted for optimal usage.\n"
-                      "-FIFO will be adjusted for faster HD access.\n"
-                    : "");
-    EXPECT_EQ(texts[CAnalyzerSet::kMemory],
-              std::string("-DLLs will be unloaded to save Windows Resources.\n") +
-                  (nt ? "-Core System Files will be paged for faster access.\n" : "") +
-                  (nineX ? "-SwapFile will be used conservatively for higher performance.\n" : ""));
-    // Both drivers are loaded while msdos.sys says nothing of them.
-    EXPECT_EQ(texts[CAnalyzerSet::kBootup],
-              nineX ? "-Drivespace will not be loaded for a faster startup.\n"
-                      "-Doublespace will not be loaded for a faster startup.\n"
-                    : "");
-    EXPECT_EQ(texts[CAnalyzerSet::kShutdown],
-              nineX ? "-Non Responding Apps will be auto closed.\n" : "");
+    EXPECT_EQ(std::vector<std::string>(texts.begin(), texts.end()),
+              DefaultSystemTexts(EmulatedNineX(), EmulatedNT(), true));
 }
 
 } // namespace

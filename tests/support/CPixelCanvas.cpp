@@ -31,6 +31,14 @@ COLORREF CPixelCanvas::Pixel(int x, int y) const {
     return RGB((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF);
 }
 
+int CPixelCanvas::Count(COLORREF colour) const {
+    int count = 0;
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x)
+            count += Pixel(x, y) == colour ? 1 : 0;
+    return count;
+}
+
 void CPixelCanvas::SetPixelColor(int x, int y, COLORREF colour) {
     GdiFlush();
     bits_[y * width_ + x] =

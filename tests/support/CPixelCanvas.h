@@ -17,6 +17,8 @@ public:
     int Height() const { return height_; }
 
     COLORREF Pixel(int x, int y) const;
+    // How many pixels have the colour.
+    int Count(COLORREF colour) const;
     void SetPixelColor(int x, int y, COLORREF colour);
     void Fill(COLORREF colour);
     // Asks a window to draw its client area into the canvas (WM_PRINTCLIENT).

@@ -42,8 +42,8 @@ void SelectEntry(HWND dialog, int id, int index) {
 }
 
 std::string ItemText(HWND dialog, int id) {
-    char text[512] = {};
-    GetDlgItemTextA(dialog, id, text, sizeof(text));
+    std::string text(GetWindowTextLengthA(GetDlgItem(dialog, id)) + 1, '\0');
+    text.resize(GetDlgItemTextA(dialog, id, &text[0], static_cast<int>(text.size())));
     return text;
 }
 

@@ -18,3 +18,16 @@ CMemoryFigures::SystemCalls ReportedMemory(std::function<CMemoryFigures::Figures
                                            MemoryPath path = MemoryPath::kNt);
 CMemoryFigures::SystemCalls ReportedMemory(ULONGLONG totalBytes, ULONGLONG availableBytes,
                                            MemoryPath path = MemoryPath::kNt);
+
+// The machine's memory as the program reads it for as long as the object lives: `totalBytes`,
+// half of it free unless told otherwise.
+class CMachineMemory {
+public:
+    explicit CMachineMemory(ULONGLONG totalBytes) { Set(totalBytes, totalBytes / 2); }
+    ~CMachineMemory() { CMemoryFigures::SetSource({}); }
+    CMachineMemory(const CMachineMemory&) = delete;
+    CMachineMemory& operator=(const CMachineMemory&) = delete;
+    void Set(ULONGLONG totalBytes, ULONGLONG availableBytes) {
+        CMemoryFigures::SetSource(ReportedMemory(totalBytes, availableBytes));
+    }
+};

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "support/CRegistrySandbox.h"
+#include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CCDROMTweaks.h"
 #include "tweaks/CDFSValues.h"
@@ -37,10 +38,7 @@ protected:
     CCDROMTweaks module_;
 
     static void ExpectBinary(const char* value, DWORD number) {
-        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, kCDFS, value);
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY)) << value;
-        EXPECT_EQ(stored.data.size(), 4u) << value;
-        EXPECT_EQ(stored.Number(), number) << value;
+        ExpectStoredNumber(HKEY_LOCAL_MACHINE, kCDFS, value, REG_BINARY, number);
     }
 };
 

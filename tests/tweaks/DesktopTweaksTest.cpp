@@ -3,6 +3,7 @@
 #include <string>
 
 #include "support/EmulatedSystem.h"
+#include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
 #include "support/ModuleReads.h"
@@ -50,16 +51,12 @@ TEST_F(DesktopTweaks, PaintDesktopVersionIsATextOnNineXAndANumberOnNT) {
 TEST_F(DesktopTweaks, PaintDesktopVersionIsWrittenForTheDefaultUserTwice) {
     EXPECT_TRUE(module_.SetPaintDesktopVersion(2));
     for (HKEY root : {HKEY_USERS, HKEY_CURRENT_USER}) {
-        const StoredValue stored = ReadStored(root, kDefaultDesktop, "PaintDesktopVersion");
-        if (NineX()) {
-            EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-            EXPECT_EQ(stored.Text(), "0"); // only 1 shows the version
-        } else if (NT()) {
-            EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
-            EXPECT_EQ(stored.Number(), 2u);
-        } else {
-            EXPECT_FALSE(stored.exists);
-        }
+        if (NineX())
+            ExpectStoredText(root, kDefaultDesktop, "PaintDesktopVersion", "0"); // 1 shows it
+        else if (NT())
+            ExpectStoredNumber(root, kDefaultDesktop, "PaintDesktopVersion", REG_DWORD, 2);
+        else
+            EXPECT_FALSE(ReadStored(root, kDefaultDesktop, "PaintDesktopVersion").exists);
     }
     EXPECT_TRUE(module_.SetPaintDesktopVersion(1));
     if (NineX()) {
@@ -84,11 +81,8 @@ TEST_F(DesktopTweaks, ShortcutArrowsAreHiddenWhenLnkfileHasNoIsShortcut) {
     EXPECT_FALSE(ReadStored(HKEY_CLASSES_ROOT, "piffile", "IsShortcut").exists);
 
     EXPECT_TRUE(module_.SetIsShortcut(0));
-    for (const char* type : {"lnkfile", "piffile"}) {
-        const StoredValue stored = ReadStored(HKEY_CLASSES_ROOT, type, "IsShortcut");
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << type;
-        EXPECT_EQ(stored.Text(), "") << type;
-    }
+    for (const char* type : {"lnkfile", "piffile"})
+        ExpectStoredText(HKEY_CLASSES_ROOT, type, "IsShortcut", "");
 }
 
 TEST_F(DesktopTweaks, HidingArrowsStopsAtTheFirstFailedDeletion) {
@@ -120,10 +114,9 @@ TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommandAndIsWrittenAndRemoved
 
     EXPECT_TRUE(module_.SetOpenWith(1));
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
-    const StoredValue command = ReadStored(HKEY_LOCAL_MACHINE, kOpenWithCommand, "");
-    EXPECT_EQ(command.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(command.Text(),
-              "\"" + module_.WindowsDirectory() + "\\rundll32.exe\" shell32,OPenAs_RunDLL %1");
+    ExpectStoredText(HKEY_LOCAL_MACHINE, kOpenWithCommand, "",
+                     "\"" + module_.WindowsDirectory() +
+                         "\\rundll32.exe\" shell32,OPenAs_RunDLL %1");
     EXPECT_EQ(module_.WindowsDirectory(), "C:\\windows");
     EXPECT_EQ(Get(get, TRUE), 1u);
 
@@ -143,66 +136,40 @@ TEST_F(DesktopTweaks, OpenWithNeedsANamedEntryWithACommandAndIsWrittenAndRemoved
 }
 
 // win.ini is shared by every test of this prefix: it is put back exactly as it was.
-class SavedWinIni {
-public:
-    static constexpr const char* kPath = "C:\\windows\\win.ini";
+const char kWinIni[] = "C:\\windows\\win.ini";
 
-    SavedWinIni()
-        : existed_(CTestFolder::Exists(kPath)), attributes_(GetFileAttributesA(kPath)),
-          content_(existed_ ? CTestFolder::ReadFile(kPath) : std::string()) {}
-    ~SavedWinIni() {
-        if (existed_) {
-            CTestFolder::WriteFile(kPath, content_);
-            SetFileAttributesA(kPath, attributes_);
-        } else {
-            DeleteFileA(kPath);
-        }
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, kPath);
-    }
-    SavedWinIni(const SavedWinIni&) = delete;
-    SavedWinIni& operator=(const SavedWinIni&) = delete;
-
-    // The [TrueType] entry as the file on disk holds it.
-    static std::string Smoothing() {
-        WritePrivateProfileStringA(nullptr, nullptr, nullptr, kPath);
-        char buffer[16] = {};
-        GetPrivateProfileStringA("TrueType", "FontSmoothing", "(none)", buffer, sizeof(buffer),
-                                 kPath);
-        return buffer;
-    }
-
-private:
-    bool existed_;
-    DWORD attributes_;
-    std::string content_;
-};
+// The [TrueType] entry as the file on disk holds it.
+std::string Smoothing() {
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, kWinIni);
+    char buffer[16] = {};
+    GetPrivateProfileStringA("TrueType", "FontSmoothing", "(none)", buffer, sizeof(buffer),
+                             kWinIni);
+    return buffer;
+}
 
 class DesktopFontSmoothing : public DesktopTweaks {
 protected:
-    SavedWinIni winIni_;
+    CPreservedFile winIni_{kWinIni};
 };
 
 TEST_F(DesktopFontSmoothing, IsWrittenToTheUserThenBelowUsersThenWinIni) {
     EXPECT_TRUE(module_.SetFontSmoothing(2));
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
-        const StoredValue stored = ReadStored(root, kDesktop, "FontSmoothing");
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(stored.Text(), "2");
-    }
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS})
+        ExpectStoredText(root, kDesktop, "FontSmoothing", "2");
     EXPECT_FALSE(KeyExists(HKEY_USERS, kDefaultDesktop));
-    EXPECT_EQ(SavedWinIni::Smoothing(), "2");
+    EXPECT_EQ(Smoothing(), "2");
     EXPECT_TRUE(module_.SetFontSmoothing(0));
-    EXPECT_EQ(SavedWinIni::Smoothing(), "0");
+    EXPECT_EQ(Smoothing(), "0");
 }
 
 TEST(DesktopFontSmoothingRefused, ARefusedSecondWriteLeavesWinIniAlone) {
-    SavedWinIni winIni;
+    CPreservedFile winIni(kWinIni);
     WriteProfileStringA("TrueType", "FontSmoothing", "7");
     CRegistrySandbox sandbox(CRegistrySandbox::kAll | CRegistrySandbox::kUsersRefused);
     CDesktopTweaks module;
     EXPECT_FALSE(module.SetFontSmoothing(1));
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "FontSmoothing").Text(), "1");
-    EXPECT_EQ(SavedWinIni::Smoothing(), "7");
+    EXPECT_EQ(Smoothing(), "7");
 }
 
 } // namespace

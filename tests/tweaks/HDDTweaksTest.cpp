@@ -11,7 +11,6 @@
 
 namespace {
 
-
 class HDDTweaks : public testing::Test {
 protected:
     CRegistrySandbox sandbox_;

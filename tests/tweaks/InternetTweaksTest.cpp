@@ -82,13 +82,6 @@ void CreateVolatileKey(const std::string& subKey) {
     RegCloseKey(key);
 }
 
-bool IsEmpty(HKEY root) {
-    DWORD subKeys = 1, values = 1;
-    RegQueryInfoKeyA(root, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
-                     nullptr, nullptr, nullptr);
-    return subKeys == 0 && values == 0;
-}
-
 // The value as the family keeps a number: decimal text with its terminating zero on the 9x
 // family, a DWORD on the NT family.
 void ExpectStored(const std::string& key, const std::string& value, DWORD number, bool asText) {
@@ -254,7 +247,7 @@ TEST_F(InternetTweaks, WithoutADialUpConnectionOnlyTwoThousandAndXPHaveMtuPlaces
         ExpectStored(kModernMtuKeys.back(), "MTU", 1400, false);
     } else {
         EXPECT_TRUE(got);
-        EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+        EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
     }
 }
 
@@ -333,7 +326,7 @@ TEST_F(InternetTweaks, RWINAndTTLLiveInTheFamilysTcpipSettings) {
         EXPECT_TRUE(gotRwin && gotTtl);
         EXPECT_EQ(rwin, 8760u);
         EXPECT_EQ(ttl, 60u);
-        EXPECT_TRUE(IsEmpty(HKEY_LOCAL_MACHINE));
+        EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
         return;
     }
     EXPECT_TRUE(module_.GetRWIN(rwin));

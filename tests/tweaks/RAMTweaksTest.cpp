@@ -9,7 +9,6 @@
 
 namespace {
 
-
 class RAMTweaks : public testing::Test {
 protected:
     CRegistrySandbox sandbox_;
@@ -45,6 +44,5 @@ TEST_F(RAMTweaks, TheVirtualMemoryFieldsAreFixed) {
     EXPECT_EQ(maximum, 16384u);
     EXPECT_EQ(path, module_.WindowsDirectory());
 }
-
 
 } // namespace

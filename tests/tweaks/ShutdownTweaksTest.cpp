@@ -3,19 +3,13 @@
 #include <string>
 
 #include "support/CRegistrySandbox.h"
+#include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CShutdownTweaks.h"
 
 namespace {
 
 const char kDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
-
-void ExpectStoredText(HKEY root, const char* subKey, const char* name, const std::string& text) {
-    const StoredValue stored = ReadStored(root, subKey, name);
-    EXPECT_TRUE(stored.exists) << name;
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << name;
-    EXPECT_EQ(stored.Text(), text) << name;
-}
 
 class ShutdownTweaks : public testing::Test {
 protected:
@@ -24,21 +18,14 @@ protected:
 };
 
 TEST_F(ShutdownTweaks, AutoEndTasksIsReadUnderUsersOnlyAndWrittenUnderBothRoots) {
-    DWORD enabled = 7;
-    EXPECT_FALSE(module_.GetAutoEndTasks(enabled));
-    EXPECT_EQ(enabled, 0u);
-
+    const auto get = &CShutdownTweaks::GetAutoEndTasks;
+    EXPECT_EQ(ReadThrough(module_, get, FALSE), 0u);
     StoreText(HKEY_CURRENT_USER, kDesktop, "AutoEndTasks", "1");
-    enabled = 7;
-    EXPECT_FALSE(module_.GetAutoEndTasks(enabled));
-    EXPECT_EQ(enabled, 0u);
-
+    EXPECT_EQ(ReadThrough(module_, get, FALSE), 0u);
     StoreText(HKEY_USERS, kDesktop, "AutoEndTasks", "0");
-    EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
-    EXPECT_EQ(enabled, 0u);
+    EXPECT_EQ(ReadThrough(module_, get, TRUE), 0u);
     StoreText(HKEY_USERS, kDesktop, "AutoEndTasks", "yes");
-    EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
-    EXPECT_EQ(enabled, 0u);
+    EXPECT_EQ(ReadThrough(module_, get, TRUE), 0u);
 
     const struct {
         DWORD value;
@@ -51,9 +38,7 @@ TEST_F(ShutdownTweaks, AutoEndTasksIsReadUnderUsersOnlyAndWrittenUnderBothRoots)
             ExpectStoredText(root, kDesktop, "AutoEndTasks", c.endTasks);
             ExpectStoredText(root, kDesktop, "WaitToKillAppTimeout", c.wait);
         }
-        enabled = 7;
-        EXPECT_TRUE(module_.GetAutoEndTasks(enabled));
-        EXPECT_EQ(enabled, c.value != 0 ? 1u : 0u) << c.value;
+        EXPECT_EQ(ReadThrough(module_, get, TRUE), c.value != 0 ? 1u : 0u) << c.value;
     }
 }
 

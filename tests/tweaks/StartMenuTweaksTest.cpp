@@ -75,20 +75,15 @@ TEST_F(StartMenuTweaks, PoliciesOfTheirOwnAreSetAndTurnedOff) {
         SCOPED_TRACE(policy.name);
         EXPECT_EQ(Get(policy.get, FALSE), 0u);
         EXPECT_TRUE((module_.*policy.set)(1));
-        StoredValue stored = ReadStored(HKEY_USERS, kPolicies, policy.name);
-        EXPECT_EQ(stored.type, policy.type);
-        EXPECT_EQ(stored.data.size(), 4u);
-        EXPECT_EQ(stored.Number(), 1u);
+        ExpectStoredNumber(HKEY_USERS, kPolicies, policy.name, policy.type, 1);
         EXPECT_EQ(Get(policy.get, TRUE), 1u);
 
         EXPECT_TRUE((module_.*policy.set)(0));
-        stored = ReadStored(HKEY_USERS, kPolicies, policy.name);
         if (policy.deletedWhenOff) {
-            EXPECT_FALSE(stored.exists);
+            EXPECT_FALSE(ReadStored(HKEY_USERS, kPolicies, policy.name).exists);
             StoreRaw(HKEY_USERS, kPolicies, policy.name, policy.type, "\0\0\0\0", 4);
         } else {
-            EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
-            EXPECT_EQ(stored.data, (std::vector<BYTE>{0, 0, 0, 0}));
+            ExpectStoredNumber(HKEY_USERS, kPolicies, policy.name, REG_BINARY, 0);
         }
         EXPECT_EQ(Get(policy.get, TRUE), 0u);
         if (policy.deletedWhenOff) {
@@ -148,13 +143,8 @@ TEST_F(StartMenuTweaks, APairedPolicyIsWrittenWithTheOppositeExplorerSetting) {
         SCOPED_TRACE(paired.policy);
         for (DWORD removed : {1u, 0u}) {
             EXPECT_TRUE((module_.*paired.set)(removed));
-            const StoredValue policy = ReadStored(HKEY_USERS, kPolicies, paired.policy);
-            EXPECT_EQ(policy.type, static_cast<DWORD>(REG_BINARY));
-            EXPECT_EQ(policy.data.size(), 4u);
-            EXPECT_EQ(policy.Number(), removed);
-            const StoredValue shown = ReadStored(HKEY_USERS, kAdvanced, paired.shown);
-            EXPECT_EQ(shown.type, static_cast<DWORD>(REG_DWORD));
-            EXPECT_EQ(shown.Number(), removed == 0 ? 1u : 0u);
+            ExpectStoredNumber(HKEY_USERS, kPolicies, paired.policy, REG_BINARY, removed);
+            ExpectStoredNumber(HKEY_USERS, kAdvanced, paired.shown, REG_DWORD, removed == 0);
             EXPECT_EQ(Get(paired.get, TRUE), removed);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
+#include "support/ModuleReads.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CSystemTweaks.h"
 
@@ -21,11 +22,8 @@ protected:
 
 TEST_F(SystemTweaks, HungAppTimeoutIsWrittenForTheUserAndThenUnderUsers) {
     EXPECT_TRUE(module_.SetHungAppTimeout(5000));
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS}) {
-        const StoredValue stored = ReadStored(root, kDesktop, "HungAppTimeout");
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(stored.Text(), "5000");
-    }
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS})
+        ExpectStoredText(root, kDesktop, "HungAppTimeout", "5000");
     EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop"));
 }
 
@@ -89,9 +87,7 @@ TEST_F(SystemTweaks, ShellFoldersExpandOnlyTheUserProfile) {
 
 TEST_F(SystemTweaks, ShellFoldersAreWrittenAsPlainText) {
     EXPECT_TRUE(module_.SetShellFolder(CSystemTweaks::kPersonalFolder, "D:\\Documents"));
-    const StoredValue stored = ReadStored(HKEY_CURRENT_USER, kFolders, "Personal");
-    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(stored.Text(), "D:\\Documents");
+    ExpectStoredText(HKEY_CURRENT_USER, kFolders, "Personal", "D:\\Documents");
 }
 
 } // namespace

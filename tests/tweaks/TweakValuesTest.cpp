@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/CRegistrySandbox.h"
+#include "support/ModuleReads.h"
 #include "support/EmulatedSystem.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CCDROMTweaks.h"
@@ -118,15 +119,11 @@ const struct {
 };
 
 void ExpectStored(HKEY root, const char* key, const char* name, Stored kind, const char* data) {
-    const StoredValue stored = ReadStored(root, key, name);
-    const DWORD types[] = {REG_SZ, REG_DWORD, REG_BINARY};
-    EXPECT_EQ(stored.type, types[kind]);
-    if (kind == kText) {
-        EXPECT_EQ(stored.Text(), data);
-    } else {
-        EXPECT_EQ(stored.data.size(), 4u);
-        EXPECT_EQ(stored.Number(), std::strtoul(data, nullptr, 10));
-    }
+    if (kind == kText)
+        ExpectStoredText(root, key, name, data);
+    else
+        ExpectStoredNumber(root, key, name, kind == kNumber ? REG_DWORD : REG_BINARY,
+                           std::strtoul(data, nullptr, 10));
 }
 
 TEST(TweakValues, EachTweakReadsAndStoresItsValue) {
