@@ -4,6 +4,8 @@
 #include "platform/CMemoryFigures.h"
 #include "platform/CModalLoop.h"
 #include "platform/CTimeScale.h"
+#include "platform/RestartWindows.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
@@ -199,10 +201,6 @@ void CHostDlg::RunDeferred() {
     case kNothing:
         break;
     }
-}
-
-int CHostDlg::PendingRestartCount() {
-    return mainWindow_ ? mainWindow_->RestartCount() : 0;
 }
 
 BOOL CHostDlg::RestartSystem() {

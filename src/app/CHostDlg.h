@@ -6,8 +6,8 @@
 
 #include "app/IMainWindowOwner.h"
 #include "app/ITrayOwner.h"
+#include "app/RestartQuestion.h"
 #include "platform/CAppSettings.h"
-#include "platform/SystemActions.h"
 #include "status/CAutoOptimizer.h"
 #include "ui/CModelessDialog.h"
 
@@ -58,7 +58,6 @@ public:
     HWND DialogOwner() const override;
 
     // IRestartHost (QuitForRestart also ends the program for the tray menu's Exit)
-    int PendingRestartCount() override;
     BOOL RestartSystem() override;
     void QuitForRestart() override;
 

@@ -35,6 +35,8 @@ public:
     // IMainWindow
     void NotifyPageChange(int changed, int counted, int reset) override;
     void CountRestartChange() override { ++restartCount_; }
+    // The restart question with this window's own count of changes waiting for a restart.
+    void AskToRestart(RestartMode mode, HWND asker) override;
     void ShowTweakHelp(const std::string& text) override;
     void LockNavigation(bool busy) override;
     void EnableAutoTuneButton(bool enable) override;

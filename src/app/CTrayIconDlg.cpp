@@ -4,7 +4,7 @@
 
 #include "app/ITrayOwner.h"
 #include "platform/CTimeScale.h"
-#include "platform/SystemActions.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include "platform/WindowsVersion.h"
 #include "res/resource.h"
 #include "support/EmulatedSystem.h"
-#include "support/CFakeAutoTuneMain.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CModalScript.h"
 #include "support/CPreservedFile.h"
 #include "support/CRegistrySandbox.h"
@@ -164,7 +164,7 @@ protected:
     CRegistrySandbox sandbox_;
     CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
     CPreservedFile msdos_{"C:\\msdos.sys"};
-    CFakeAutoTuneMain main_;
+    CRecordingMainWindow main_;
     HWND parent_ = nullptr;
 };
 
@@ -203,7 +203,7 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
 
 TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     CScriptedMessages messages;
-    CRecommendationsPage results(main_, &main_);
+    CRecommendationsPage results(main_);
     Open(results);
     EXPECT_EQ(Text(results, IDC_RESULTS_TITLE), CRecommendationsPage::kTitle);
 
@@ -288,7 +288,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     const bool nineX = IsNineXFamily(ExpectedFamily());
     StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "FontSmoothing", "1");
     CScriptedMessages messages;
-    messages.Answer(IDYES).Answer(IDYES);
+    messages.Answer(IDYES);
 
     CAnalysisPage analysis(main_);
     Open(analysis);
@@ -390,7 +390,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
 
     // The results page lists them and commits.
     main_.calls.clear();
-    CRecommendationsPage results(main_, &main_);
+    CRecommendationsPage results(main_);
     Open(results);
     results.SetResults(main_.results);
     std::string joined;
@@ -440,14 +440,12 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     GetWindowRect(GetDlgItem(results, IDC_RESULTS_PROGRESS), &commitBarPlace);
     GetWindowRect(results, &page);
     EXPECT_LE(commitBarPlace.bottom - page.top, 287);
-    // The open tweak pages read the committed values before the restart question.
+    // The open tweak pages read the committed values before the main window asks to restart
+    // Windows, whatever its count of restart items.
     EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0",
                                                      "EnableAutoTuneButton 0", "ReloadTweakPages",
-                                                     "RestartSystem"}));
-    EXPECT_EQ(messages.Texts(),
-              (std::vector<std::string>{CRecommendationsPage::kCommitQuestion,
-                                        "Changes you have made will require that you restart "
-                                        "Windows!\n\nDo you wish to restart now?"}));
+                                                     "AskToRestart 0"}));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{CRecommendationsPage::kCommitQuestion});
     DWORD option = 7;
     CAppSettings().GetHasTuned(option);
     EXPECT_EQ(option, 1u);
@@ -494,7 +492,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
 // The real commit question, ended by the destruction of the window it belongs to, commits
 // nothing and leaves the navigation alone.
 TEST_F(AutoTunePages, ACommitQuestionEndedByItsOwnersDestructionCommitsNothing) {
-    CRecommendationsPage results(main_, &main_);
+    CRecommendationsPage results(main_);
     Open(results);
     std::vector<std::string> some(9);
     some[CAnalyzerSet::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";

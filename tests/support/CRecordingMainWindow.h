@@ -8,7 +8,7 @@
 // A main window for pages on their own. It keeps the pending-change counter as the real one does,
 // records every call as a line ("LockNavigation 1") and keeps what the pages handed over: help
 // texts, navigation locks, restart items and the texts for the results page. The backup question
-// is answered as told.
+// is answered as told; the restart question is only recorded ("AskToRestart 0"), never asked.
 class CRecordingMainWindow : public IMainWindow {
 public:
     std::vector<std::string> calls;
@@ -38,6 +38,9 @@ public:
     void CountRestartChange() override {
         Record("CountRestartChange");
         ++restartChanges;
+    }
+    void AskToRestart(RestartMode mode, HWND /*asker*/) override {
+        Record("AskToRestart " + std::to_string(mode));
     }
     void ShowTweakHelp(const std::string& text) override {
         Record("ShowTweakHelp " + text);
