@@ -5,7 +5,6 @@
 #include "platform/CModalLoop.h"
 #include "platform/CTimeScale.h"
 #include "platform/RestartWindows.h"
-#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
@@ -152,10 +151,6 @@ void CHostDlg::ShowMainWindow(BOOL show) {
 void CHostDlg::SaveMainWindowRect() {
     if (mainWindow_ && mainWindow_->Exists())
         settings_.SaveWindowRect(mainWindow_->WindowRect());
-}
-
-void CHostDlg::OpenHelpFile(const std::string& relativePath) {
-    ::OpenHelpFile(relativePath, DialogOwner());
 }
 
 void CHostDlg::ShowAbout() {

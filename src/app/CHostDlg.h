@@ -45,7 +45,6 @@ public:
     // showing, hiding and ending wait until it is closed: the code that opened it goes on with
     // the windows it had.
     void ShowMainWindow(BOOL show) override;
-    void OpenHelpFile(const std::string& relativePath) override;
     void ShowAbout() override;
     HWND OwnerWindow() const override { return window_; }
     void MinimizeOwner() override;

@@ -346,7 +346,7 @@ void CMainDlg::PlacePage(int kind) {
 }
 
 void CMainDlg::ShowTweakPage(Module module) {
-    if (module < 0 || module >= kModuleCount || !EnsureOriginalBackup())
+    if (module < 0 || module >= kModuleCount || !EnsureOriginalBackup(window_))
         return;
     SwitchToPage(TweakPageKind(module));
 }
@@ -370,14 +370,6 @@ void CMainDlg::ShowAnalysisPage() {
 void CMainDlg::ShowRecommendationsPage(const std::vector<std::string>& texts) {
     HandRecommendations(*pages_[kRecommendationsPage].page, texts);
     SwitchToPage(kRecommendationsPage);
-}
-
-bool CMainDlg::EnsureOriginalBackup() {
-    return ::EnsureOriginalBackup(window_) != FALSE;
-}
-
-void CMainDlg::OpenHelpFile(const std::string& relativePath) {
-    owner_.OpenHelpFile(relativePath);
 }
 
 void CMainDlg::ApplyButtons(const CPendingChanges::Buttons& buttons) const {
@@ -520,7 +512,7 @@ void CMainDlg::OnMenuCommand(UINT /*menuId*/, UINT command) {
         ShowSection(kBurnIn);
         break;
     case ID_HELP_ONLINE:
-        owner_.OpenHelpFile(std::string());
+        OpenHelpFile(std::string(), window_);
         break;
     case ID_HELP_ABOUT:
         owner_.ShowAbout();

@@ -42,8 +42,6 @@ public:
     void EnableAutoTuneButton(bool enable) override;
     // Reads every open tweak page again and forgets the pending changes.
     void ReloadTweakPages() override;
-    bool EnsureOriginalBackup() override;
-    void OpenHelpFile(const std::string& relativePath) override;
     void ShowAutoTuneSection() override { ShowSection(kAutoTune); }
     void ShowManualSection() override { ShowSection(kManual); }
     void ShowStatusSection() override { ShowSection(kStatus); }

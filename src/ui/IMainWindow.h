@@ -25,10 +25,6 @@ public:
     // The stored values changed beneath the open tweak pages (Auto Tune committed): they read
     // them again, and the pending changes are forgotten.
     virtual void ReloadTweakPages() = 0;
-    // The first-run backup question; false when the user declined or the backup failed.
-    virtual bool EnsureOriginalBackup() = 0;
-    // Opens a help page of the Help folder ("Help\\ManStart.html"); empty: the start page.
-    virtual void OpenHelpFile(const std::string& relativePath) = 0;
 
     virtual void ShowAutoTuneSection() = 0;
     virtual void ShowManualSection() = 0;

@@ -49,7 +49,6 @@ public:
     HWND OwnerWindow() const override { return window_; }
     void ShowMainWindow(BOOL show) override { calls.push_back(show ? "show" : "hide"); }
     void MinimizeOwner() override { calls.push_back("minimize"); }
-    void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
     void ShowAbout() override { calls.push_back("about"); }
     IRestartHost& RestartHost() override { return *this; }
     BOOL RestartSystem() override {
@@ -422,9 +421,17 @@ TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {
     main_->Send(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(main_->IsVisible());
     Click(IDC_MAIN_MINIMIZE);
-    main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
+    {
+        // The help start page, from the Help folder beside the program (none beside the tests).
+        CScriptedMessages messages;
+        main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{"We are unable to load the webpage:\n" +
+                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+        EXPECT_EQ(messages.Owners(), std::vector<HWND>{main_->Handle()});
+    }
     main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ABOUT);
-    EXPECT_EQ(owner_.calls, (std::vector<std::string>{"minimize", "help:", "about"}));
+    EXPECT_EQ(owner_.calls, (std::vector<std::string>{"minimize", "about"}));
 
     // "Hide Program at Startup" is checked while "Show Torvane" is 0 and toggles it.
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_OPTIONS_MENU));
@@ -803,7 +810,6 @@ public:
     }
     void FocusOwner() override { calls.push_back("focus"); }
     HWND DialogOwner() const override { return nullptr; }
-    void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
     void ShowAbout() override { calls.push_back("about"); }
     void QuitForRestart() override { calls.push_back("quit"); }
 
@@ -834,9 +840,15 @@ TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
 
     tray.Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
     EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show"}));
-    tray.Send(WM_COMMAND, ID_TRAY_HELP);
+    {
+        CScriptedMessages messages;
+        tray.Send(WM_COMMAND, ID_TRAY_HELP);
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{"We are unable to load the webpage:\n" +
+                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+    }
     tray.Send(WM_COMMAND, ID_TRAY_EXIT);
-    EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "help:", "focus", "quit"}));
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "focus", "quit"}));
 }
 
 } // namespace
