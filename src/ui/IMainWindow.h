@@ -27,9 +27,6 @@ public:
     virtual void ReloadTweakPages() = 0;
 
     virtual void ShowAutoTuneSection() = 0;
-    virtual void ShowManualSection() = 0;
-    virtual void ShowStatusSection() = 0;
-    virtual void ShowBurnInSection() = 0;
     virtual void ShowTweakPage(Module module) = 0;
     virtual void ShowMemoryStatusPage() = 0;
     virtual void ShowCpuTestPage() = 0;

@@ -54,9 +54,6 @@ public:
     }
     void ReloadTweakPages() override { Record("ReloadTweakPages"); }
     void ShowAutoTuneSection() override { Record("ShowAutoTuneSection"); }
-    void ShowManualSection() override { Record("ShowManualSection"); }
-    void ShowStatusSection() override { Record("ShowStatusSection"); }
-    void ShowBurnInSection() override { Record("ShowBurnInSection"); }
     void ShowTweakPage(Module module) override {
         Record("ShowTweakPage " + std::to_string(module));
     }
