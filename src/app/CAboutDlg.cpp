@@ -1,6 +1,6 @@
 #include "app/CAboutDlg.h"
 
-#include "platform/SystemActions.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "ui/CPaintDC.h"
 #include "ui/SkinRegion.h"

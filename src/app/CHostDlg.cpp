@@ -4,6 +4,7 @@
 #include "platform/CMemoryFigures.h"
 #include "platform/CModalLoop.h"
 #include "platform/CTimeScale.h"
+#include "platform/RestartWindows.h"
 #include "res/resource.h"
 #include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
@@ -152,10 +153,6 @@ void CHostDlg::SaveMainWindowRect() {
         settings_.SaveWindowRect(mainWindow_->WindowRect());
 }
 
-void CHostDlg::OpenHelpFile(const std::string& relativePath) {
-    ::OpenHelpFile(relativePath, DialogOwner());
-}
-
 void CHostDlg::ShowAbout() {
     CAboutDlg about;
     about.DoModal(IDD_ABOUTBOX, DialogOwner());
@@ -199,10 +196,6 @@ void CHostDlg::RunDeferred() {
     case kNothing:
         break;
     }
-}
-
-int CHostDlg::PendingRestartCount() {
-    return mainWindow_ ? mainWindow_->RestartCount() : 0;
 }
 
 BOOL CHostDlg::RestartSystem() {

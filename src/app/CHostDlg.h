@@ -6,8 +6,8 @@
 
 #include "app/IMainWindowOwner.h"
 #include "app/ITrayOwner.h"
+#include "app/RestartQuestion.h"
 #include "platform/CAppSettings.h"
-#include "platform/SystemActions.h"
 #include "status/CAutoOptimizer.h"
 #include "ui/CModelessDialog.h"
 
@@ -45,7 +45,6 @@ public:
     // showing, hiding and ending wait until it is closed: the code that opened it goes on with
     // the windows it had.
     void ShowMainWindow(BOOL show) override;
-    void OpenHelpFile(const std::string& relativePath) override;
     void ShowAbout() override;
     HWND OwnerWindow() const override { return window_; }
     void MinimizeOwner() override;
@@ -58,7 +57,6 @@ public:
     HWND DialogOwner() const override;
 
     // IRestartHost (QuitForRestart also ends the program for the tray menu's Exit)
-    int PendingRestartCount() override;
     BOOL RestartSystem() override;
     void QuitForRestart() override;
 

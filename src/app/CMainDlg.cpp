@@ -1,10 +1,11 @@
 #include "app/CMainDlg.h"
 
 #include "app/IMainWindowOwner.h"
+#include "app/RestartQuestion.h"
 #include "backup/BackupCommands.h"
 #include "backup/CWhatChangedDlg.h"
 #include "platform/CMessageBox.h"
-#include "platform/SystemActions.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "ui/SkinRegion.h"
 
@@ -345,7 +346,7 @@ void CMainDlg::PlacePage(int kind) {
 }
 
 void CMainDlg::ShowTweakPage(Module module) {
-    if (module < 0 || module >= kModuleCount || !EnsureOriginalBackup())
+    if (module < 0 || module >= kModuleCount || !EnsureOriginalBackup(window_))
         return;
     SwitchToPage(TweakPageKind(module));
 }
@@ -367,16 +368,8 @@ void CMainDlg::ShowAnalysisPage() {
 }
 
 void CMainDlg::ShowRecommendationsPage(const std::vector<std::string>& texts) {
-    HandRecommendations(*pages_[kRecommendationsPage].page, texts, owner_.RestartHost());
+    HandRecommendations(*pages_[kRecommendationsPage].page, texts);
     SwitchToPage(kRecommendationsPage);
-}
-
-bool CMainDlg::EnsureOriginalBackup() {
-    return ::EnsureOriginalBackup(window_) != FALSE;
-}
-
-void CMainDlg::OpenHelpFile(const std::string& relativePath) {
-    owner_.OpenHelpFile(relativePath);
 }
 
 void CMainDlg::ApplyButtons(const CPendingChanges::Buttons& buttons) const {
@@ -428,7 +421,11 @@ void CMainDlg::OnApply() {
     EnableButton(IDC_MAIN_CANCEL, false);
     EnableButton(IDC_MAIN_AUTOTUNE, false);
     // May end the program: nothing of this window may be used after it.
-    PromptRestart(1, owner_.RestartHost(), window_);
+    AskToRestart(kAskIfPending, window_);
+}
+
+void CMainDlg::AskToRestart(RestartMode mode, HWND asker) {
+    PromptRestart(mode, restartCount_, owner_.RestartHost(), asker);
 }
 
 void CMainDlg::OnCancelChanges() {
@@ -478,11 +475,11 @@ void CMainDlg::OnMenuCommand(UINT /*menuId*/, UINT command) {
     switch (command) {
     case ID_FILE_RESTORE_BACKUP:
         // The open tweak pages show the restored values, not the ones they were loaded with.
-        OnRestoreBackup(window_, owner_.RestartHost(), [this] { ReloadTweakPages(); });
+        OnRestoreBackup(window_, *this, [this] { ReloadTweakPages(); });
         break;
     case ID_FILE_WHAT_CHANGED: {
         // The open tweak pages show what was put back; those needing a restart are counted.
-        CWhatChangedDlg changes(owner_.RestartHost(), [this](int restarts) {
+        CWhatChangedDlg changes(*this, [this](int restarts) {
             restartCount_ += restarts;
             ReloadTweakPages();
         });
@@ -515,7 +512,7 @@ void CMainDlg::OnMenuCommand(UINT /*menuId*/, UINT command) {
         ShowSection(kBurnIn);
         break;
     case ID_HELP_ONLINE:
-        owner_.OpenHelpFile(std::string());
+        OpenHelpFile(std::string(), window_);
         break;
     case ID_HELP_ABOUT:
         owner_.ShowAbout();

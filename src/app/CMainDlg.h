@@ -35,17 +35,14 @@ public:
     // IMainWindow
     void NotifyPageChange(int changed, int counted, int reset) override;
     void CountRestartChange() override { ++restartCount_; }
+    // The restart question with this window's own count of changes waiting for a restart.
+    void AskToRestart(RestartMode mode, HWND asker) override;
     void ShowTweakHelp(const std::string& text) override;
     void LockNavigation(bool busy) override;
     void EnableAutoTuneButton(bool enable) override;
     // Reads every open tweak page again and forgets the pending changes.
     void ReloadTweakPages() override;
-    bool EnsureOriginalBackup() override;
-    void OpenHelpFile(const std::string& relativePath) override;
     void ShowAutoTuneSection() override { ShowSection(kAutoTune); }
-    void ShowManualSection() override { ShowSection(kManual); }
-    void ShowStatusSection() override { ShowSection(kStatus); }
-    void ShowBurnInSection() override { ShowSection(kBurnIn); }
     void ShowTweakPage(Module module) override;
     void ShowMemoryStatusPage() override;
     void ShowCpuTestPage() override;
@@ -55,6 +52,11 @@ public:
     // IMenuCommands
     void PrepareMenu(UINT menuId, HMENU popup) override;
     void OnMenuCommand(UINT menuId, UINT command) override;
+
+    // The other sections, which only the main window's own buttons and View menu switch to.
+    void ShowManualSection() { ShowSection(kManual); }
+    void ShowStatusSection() { ShowSection(kStatus); }
+    void ShowBurnInSection() { ShowSection(kBurnIn); }
 
     // Committed changes that need a restart since this window was created.
     int RestartCount() const { return restartCount_; }

@@ -1,6 +1,7 @@
 #include "app/CSectionIntroPage.h"
 
 #include "platform/ProgramPaths.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "ui/IMainWindow.h"
 
@@ -80,7 +81,7 @@ BOOL CSectionIntroPage::OnInit() {
 BOOL CSectionIntroPage::OnButtonClicked(int id) {
     const IntroFacts& facts = kIntros[section_];
     if (id == IDC_INTRO_GET_HELP) {
-        Main().OpenHelpFile(facts.helpPage);
+        OpenHelpFile(facts.helpPage, Handle());
         Main().ShowTweakHelp(std::string());
         return TRUE;
     }

@@ -4,7 +4,7 @@
 
 #include "app/ITrayOwner.h"
 #include "platform/CTimeScale.h"
-#include "platform/SystemActions.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 
 namespace {
@@ -159,7 +159,7 @@ BOOL CTrayIconDlg::OnCommand(WPARAM wParam, LPARAM /*lParam*/) {
         OpenWebPage(kProductWebPage, host_.DialogOwner());
         break;
     case ID_TRAY_HELP:
-        host_.OpenHelpFile(std::string());
+        OpenHelpFile(std::string(), host_.DialogOwner());
         break;
     case ID_TRAY_ABOUT:
         host_.ShowAbout();

@@ -6,7 +6,7 @@
 class IRestartHost;
 
 // What the main window needs of the window that owns it (the host): where to send the close
-// message, minimising, help pages, the About box and the restart host.
+// message, minimising, the About box and the restart host.
 class IMainWindowOwner {
 public:
     // Posted to the owner's window: close the main window to the tray.
@@ -19,7 +19,6 @@ public:
     virtual void ShowMainWindow(BOOL show) = 0;
     // Minimises the owner; the main window disappears with it.
     virtual void MinimizeOwner() = 0;
-    virtual void OpenHelpFile(const std::string& relativePath) = 0;
     virtual void ShowAbout() = 0;
     virtual IRestartHost& RestartHost() = 0;
 

@@ -15,7 +15,6 @@ public:
     virtual void FocusOwner() = 0;
     // The window the tray's questions and reports belong to.
     virtual HWND DialogOwner() const = 0;
-    virtual void OpenHelpFile(const std::string& relativePath) = 0;
     virtual void ShowAbout() = 0;
     // Ends the program (the tray menu's Exit).
     virtual void QuitForRestart() = 0;

@@ -49,13 +49,10 @@ MainPage MakeMainPage(int kind, IMainWindow& main) {
     return made;
 }
 
-void HandRecommendations(CPage& page, const std::vector<std::string>& texts,
-                         IRestartHost& restartHost) {
+void HandRecommendations(CPage& page, const std::vector<std::string>& texts) {
     // Pages made by a test's own factory are not the results page.
-    if (auto* results = dynamic_cast<CRecommendationsPage*>(&page)) {
-        results->SetRestartHost(restartHost);
+    if (auto* results = dynamic_cast<CRecommendationsPage*>(&page))
         results->SetResults(texts);
-    }
 }
 
 void ShowMemoryOptions(HWND parent) {

@@ -44,12 +44,8 @@ using MainPageFactory = std::function<MainPage(int kind, IMainWindow& main)>;
 // The program's own pages.
 MainPage MakeMainPage(int kind, IMainWindow& main);
 
-class IRestartHost;
-
-// Hands the nine per-module result texts to the recommendations page made by MakeMainPage, with
-// the host that answers the restart question after its commit.
-void HandRecommendations(CPage& page, const std::vector<std::string>& texts,
-                         IRestartHost& restartHost);
+// Hands the nine per-module result texts to the recommendations page made by MakeMainPage.
+void HandRecommendations(CPage& page, const std::vector<std::string>& texts);
 
 // The Options menu's dialogs (modal).
 void ShowMemoryOptions(HWND parent);

@@ -1,6 +1,8 @@
 #include "autotune/CAutoTuneIntroPage.h"
 
+#include "backup/BackupCommands.h"
 #include "platform/CAppSettings.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "ui/IMainWindow.h"
 
@@ -49,11 +51,11 @@ void CAutoTuneIntroPage::ShowMessage() {
 BOOL CAutoTuneIntroPage::OnButtonClicked(int id) {
     switch (id) {
     case IDC_INTRO_GET_HELP:
-        Main().OpenHelpFile("Help\\AutoStart.html");
+        OpenHelpFile("Help\\AutoStart.html", Handle());
         Main().ShowTweakHelp("");
         return TRUE;
     case IDC_INTRO_START_TUNING:
-        if (Main().EnsureOriginalBackup())
+        if (EnsureOriginalBackup(Handle()))
             Main().ShowAnalysisPage();
         return TRUE;
     default:

@@ -7,7 +7,6 @@
 #include "platform/CMessageBox.h"
 #include "platform/CRegKey.h"
 #include "platform/CTimeScale.h"
-#include "platform/SystemActions.h"
 #include "res/resource.h"
 #include "ui/CClientDC.h"
 #include "ui/CSelectedObject.h"
@@ -58,14 +57,6 @@ const CommitStep kCommitSteps[] = {
      1000},
 };
 
-// The restart of the program's own choosing when no host window is given.
-class CDirectRestart : public IRestartHost {
-public:
-    int PendingRestartCount() override { return 0; }
-    BOOL RestartSystem() override { return RestartWindows(); }
-    void QuitForRestart() override {}
-};
-
 void SetCursorShape(LPCSTR shape) {
     SetCursor(LoadCursorA(nullptr, shape));
 }
@@ -85,15 +76,8 @@ const char* const CRecommendationsPage::kCommittedText =
     "\nOptmized Settings have been committed.\n\nYou will need to restart Windows for the Changes "
     "to Take Effect.";
 
-CRecommendationsPage::CRecommendationsPage(IMainWindow& main, IRestartHost* restartHost)
-    : CPage(IDD_AUTOTUNE_RESULTS, main), restartHost_(restartHost) {
-    if (restartHost_ == nullptr) {
-        ownRestartHost_ = std::make_unique<CDirectRestart>();
-        restartHost_ = ownRestartHost_.get();
-    }
-}
-
-CRecommendationsPage::~CRecommendationsPage() = default;
+CRecommendationsPage::CRecommendationsPage(IMainWindow& main)
+    : CPage(IDD_AUTOTUNE_RESULTS, main) {}
 
 bool CRecommendationsPage::IsLinkvaneInstalled() {
     CRegKey key;
@@ -234,5 +218,5 @@ void CRecommendationsPage::Commit() {
     // one of those would count as no change and never be written.
     Main().ReloadTweakPages();
     Update();
-    PromptRestart(0, *restartHost_, Handle());
+    Main().AskToRestart(IMainWindow::kAskAlways, Handle());
 }

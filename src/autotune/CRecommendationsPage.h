@@ -1,13 +1,10 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/CColorProgressCtrl.h"
 #include "ui/CPage.h"
-
-class IRestartHost;
 
 // The last page of Auto Tune: the changes the analysis found, and their commit. The commit
 // writes every recommended value module by module (the Internet values only when they were
@@ -15,13 +12,7 @@ class IRestartHost;
 // the new values and asks to restart Windows.
 class CRecommendationsPage : public CPage {
 public:
-    // `restartHost` answers the restart question after a commit (the host window in the
-    // program); without one, Yes restarts Windows directly.
-    explicit CRecommendationsPage(IMainWindow& main, IRestartHost* restartHost = nullptr);
-    ~CRecommendationsPage() override;
-
-    // Replaces the host that answers the restart question.
-    void SetRestartHost(IRestartHost& host) { restartHost_ = &host; }
+    explicit CRecommendationsPage(IMainWindow& main);
     // The nine texts of the analysis, in module order; called before the page is shown.
     void SetResults(const std::vector<std::string>& texts);
 
@@ -45,8 +36,6 @@ private:
     void FitText(const std::string& text);
     RECT ItemPlace(int id) const;
 
-    IRestartHost* restartHost_;
-    std::unique_ptr<IRestartHost> ownRestartHost_;
     CColorProgressCtrl progress_;
     bool internetListed_ = false;
     // The template's layout in page pixels.

@@ -8,7 +8,6 @@
 #include "autotune/CScratchFile.h"
 #include "autotune/CSystemAnalyzer.h"
 #include "platform/CTimeScale.h"
-#include "platform/SystemActions.h"
 #include "tweaks/TweakCatalogue.h"
 
 namespace {
@@ -55,8 +54,8 @@ void WriteSystemRecord(CArchive& archive, const Currents& currents) {
     analyzer.CheckHungAppTimeout(current, line);
     archive.WriteNumber(analyzer.hungAppTimeout);
     archive.WriteNumber(current);
-    archive.WriteText(IntToText(static_cast<int>(analyzer.hungAppTimeout)));
-    archive.WriteText(IntToText(static_cast<int>(current)));
+    archive.WriteText(std::to_string(static_cast<int>(analyzer.hungAppTimeout)));
+    archive.WriteText(std::to_string(static_cast<int>(current)));
     archive.WriteText(line);
 }
 

@@ -4,7 +4,6 @@
 #include "backup/CBackupManager.h"
 #include "platform/CMessageBox.h"
 #include "platform/ProgramPaths.h"
-#include "platform/SystemActions.h"
 
 namespace {
 
@@ -91,7 +90,8 @@ BOOL EnsureOriginalBackup(HWND owner) {
     return FALSE;
 }
 
-void OnRestoreBackup(HWND owner, IRestartHost& restartHost, const std::function<void()>& restored) {
+void OnRestoreBackup(HWND owner, IRestartQuestion& restartQuestion,
+                     const std::function<void()>& restored) {
     if (!CMessageBox::AskYesNo(owner, "Do you wish to restore your original\nsystem settings now?"))
         return;
     CBackupManager manager;
@@ -117,5 +117,5 @@ void OnRestoreBackup(HWND owner, IRestartHost& restartHost, const std::function<
         CMessageBox::Show(owner, DescribeUnrestored(originals), MB_OK | MB_ICONWARNING);
     if (restored)
         restored();
-    PromptRestart(0, restartHost, owner);
+    restartQuestion.AskToRestart(IRestartQuestion::kAskAlways, owner);
 }

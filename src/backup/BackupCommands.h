@@ -6,17 +6,16 @@
 #include <string>
 
 #include "backup/COriginalsRecord.h"
-
-class IRestartHost;
+#include "ui/IRestartQuestion.h"
 
 // The first-run backup question, asked before the first tweak page opens or Auto Tune starts.
 // Returns 1 when the original settings are backed up (now or earlier) and the caller may go on.
 BOOL EnsureOriginalBackup(HWND owner);
 
 // The File menu's "Restore Backup": asks, checks that there is a backup at all, restores it,
-// tells what was not put back (DescribeUnrestored), calls `restored` (when given) and asks to
-// restart Windows.
-void OnRestoreBackup(HWND owner, IRestartHost& restartHost,
+// tells what was not put back (DescribeUnrestored), calls `restored` (when given) and has the
+// main window ask to restart Windows.
+void OnRestoreBackup(HWND owner, IRestartQuestion& restartQuestion,
                      const std::function<void()>& restored = {});
 
 // The report of a restore that did not put everything back (RestoreResult::Complete): the

@@ -6,7 +6,6 @@
 #include "backup/CBackupManager.h"
 #include "platform/CMessageBox.h"
 #include "platform/COptionalApi.h"
-#include "platform/SystemActions.h"
 #include "res/resource.h"
 
 namespace {
@@ -190,7 +189,7 @@ void CWhatChangedDlg::PutBackSelected() {
 
 void CWhatChangedDlg::PutBackAll() {
     bool restored = false;
-    OnRestoreBackup(window_, restartHost_, [this, &restored] {
+    OnRestoreBackup(window_, restartQuestion_, [this, &restored] {
         restored = true;
         if (changed_)
             changed_(0);
@@ -209,7 +208,7 @@ void CWhatChangedDlg::BackUpNow() {
 void CWhatChangedDlg::OnCancel() {
     if (restarts_ > 0) {
         restarts_ = 0;
-        PromptRestart(1, restartHost_, window_);
+        restartQuestion_.AskToRestart(IRestartQuestion::kAskIfPending, window_);
     }
     End(IDCANCEL);
 }

@@ -5,8 +5,7 @@
 
 #include "backup/CChangedSettings.h"
 #include "ui/CModalDialog.h"
-
-class IRestartHost;
+#include "ui/IRestartQuestion.h"
 
 // "What Changed" (File menu): every setting that differs from the original, in a list with its
 // section, original and current value, when it takes effect and its place. "Put back" restores
@@ -18,9 +17,9 @@ public:
     static constexpr const char* kCaption = "What Changed";
 
     // `changed` is told after settings were put back, with how many of them need a restart.
-    explicit CWhatChangedDlg(IRestartHost& restartHost,
+    explicit CWhatChangedDlg(IRestartQuestion& restartQuestion,
                              std::function<void(int restarts)> changed = {})
-        : restartHost_(restartHost), changed_(std::move(changed)) {}
+        : restartQuestion_(restartQuestion), changed_(std::move(changed)) {}
 
     INT_PTR Show(HWND parent);
 
@@ -40,7 +39,7 @@ private:
     void PutBackAll();
     void BackUpNow();
 
-    IRestartHost& restartHost_;
+    IRestartQuestion& restartQuestion_;
     std::function<void(int)> changed_;
     CChangedSettings changes_;
     // Settings needing a restart put back one by one since the restart question was last asked.

@@ -4,7 +4,6 @@
 
 #include "platform/CHandle.h"
 #include "platform/CMemoryFigures.h"
-#include "platform/SystemActions.h"
 
 std::string CMemoryOptimizer::ScriptPath() {
     char buffer[256] = {};
@@ -19,7 +18,7 @@ int CMemoryOptimizer::ScriptSize(ULONGLONG totalPhysical) {
 }
 
 std::string CMemoryOptimizer::ScriptLine(ULONGLONG totalPhysical) {
-    return "FreeMem=Space(" + IntToText(ScriptSize(totalPhysical)) + ")";
+    return "FreeMem=Space(" + std::to_string(ScriptSize(totalPhysical)) + ")";
 }
 
 int CMemoryOptimizer::Optimize(const std::string& path) {

@@ -1,6 +1,6 @@
 #include "ui/CHyperLink.h"
 
-#include "platform/SystemActions.h"
+#include "platform/ShellOpen.h"
 #include "res/resource.h"
 #include "ui/CClientDC.h"
 #include "ui/CSelectedObject.h"

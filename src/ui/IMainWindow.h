@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "ui/IRestartQuestion.h"
 #include "ui/Modules.h"
 
 // What a page may ask of the main window that shows it. Pages know the main window only through
-// this interface, so that each page can be built and tested on its own.
-class IMainWindow : public Modules {
+// this interface, so that each page can be built and tested on its own. The restart question
+// (IRestartQuestion) is the main window's too: after Auto Tune's commit the results page asks it.
+class IMainWindow : public Modules, public IRestartQuestion {
 public:
     // Pending-change bookkeeping behind Apply and Cancel: `changed` 1 when a control moved away
     // from its stored value, 0 when it came back or was committed; `counted` 1 to count it;
@@ -23,15 +25,8 @@ public:
     // The stored values changed beneath the open tweak pages (Auto Tune committed): they read
     // them again, and the pending changes are forgotten.
     virtual void ReloadTweakPages() = 0;
-    // The first-run backup question; false when the user declined or the backup failed.
-    virtual bool EnsureOriginalBackup() = 0;
-    // Opens a help page of the Help folder ("Help\\ManStart.html"); empty: the start page.
-    virtual void OpenHelpFile(const std::string& relativePath) = 0;
 
     virtual void ShowAutoTuneSection() = 0;
-    virtual void ShowManualSection() = 0;
-    virtual void ShowStatusSection() = 0;
-    virtual void ShowBurnInSection() = 0;
     virtual void ShowTweakPage(Module module) = 0;
     virtual void ShowMemoryStatusPage() = 0;
     virtual void ShowCpuTestPage() = 0;

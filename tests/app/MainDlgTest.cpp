@@ -49,10 +49,8 @@ public:
     HWND OwnerWindow() const override { return window_; }
     void ShowMainWindow(BOOL show) override { calls.push_back(show ? "show" : "hide"); }
     void MinimizeOwner() override { calls.push_back("minimize"); }
-    void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
     void ShowAbout() override { calls.push_back("about"); }
     IRestartHost& RestartHost() override { return *this; }
-    int PendingRestartCount() override { return restarts; }
     BOOL RestartSystem() override {
         calls.push_back("restart");
         return FALSE;
@@ -70,7 +68,6 @@ public:
     }
 
     HWND window_;
-    int restarts = 0;
     std::vector<std::string> calls;
 };
 
@@ -371,7 +368,6 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
     EXPECT_EQ(enabled(), std::make_pair(false, false));
     EXPECT_FALSE(main_->Button(IDC_MAIN_AUTOTUNE)->IsEnabled());
     main_->CountRestartChange();
-    owner_.restarts = main_->RestartCount();
     main_->NotifyPageChange(1, 1, 0);
     {
         CScriptedMessages messages;
@@ -383,7 +379,7 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
 }
 
 // "What Changed" from the File menu: a setting put back there is counted as a change that needs
-// a restart, and the open tweak pages are loaded again.
+// a restart, the open tweak pages are loaded again, and closing it asks to restart Windows.
 TEST_F(MainDlg, WhatChangedFromTheFileMenuCountsWhatItPutBack) {
     CRegistrySandbox sandbox(CRegistrySandbox::kCurrentUser | CRegistrySandbox::kUsers |
                              CRegistrySandbox::kClassesRoot);
@@ -404,7 +400,9 @@ TEST_F(MainDlg, WhatChangedFromTheFileMenuCountsWhatItPutBack) {
     }
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, desktop, "MenuShowDelay").Text(), "400");
     EXPECT_EQ(main_->RestartCount(), 1);
-    EXPECT_TRUE(messages.Texts().empty());
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find("restart Windows"), std::string::npos);
+    EXPECT_TRUE(owner_.calls.empty());
     CTestFolder::RemoveTree(GetBackupDirectory());
 }
 
@@ -423,9 +421,17 @@ TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {
     main_->Send(WM_COMMAND, IDCANCEL);
     EXPECT_TRUE(main_->IsVisible());
     Click(IDC_MAIN_MINIMIZE);
-    main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
+    {
+        // The help start page, from the Help folder beside the program (none beside the tests).
+        CScriptedMessages messages;
+        main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{"We are unable to load the webpage:\n" +
+                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+        EXPECT_EQ(messages.Owners(), std::vector<HWND>{main_->Handle()});
+    }
     main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ABOUT);
-    EXPECT_EQ(owner_.calls, (std::vector<std::string>{"minimize", "help:", "about"}));
+    EXPECT_EQ(owner_.calls, (std::vector<std::string>{"minimize", "about"}));
 
     // "Hide Program at Startup" is checked while "Show Torvane" is 0 and toggles it.
     HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_OPTIONS_MENU));
@@ -804,7 +810,6 @@ public:
     }
     void FocusOwner() override { calls.push_back("focus"); }
     HWND DialogOwner() const override { return nullptr; }
-    void OpenHelpFile(const std::string& path) override { calls.push_back("help:" + path); }
     void ShowAbout() override { calls.push_back("about"); }
     void QuitForRestart() override { calls.push_back("quit"); }
 
@@ -835,9 +840,15 @@ TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
 
     tray.Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
     EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show"}));
-    tray.Send(WM_COMMAND, ID_TRAY_HELP);
+    {
+        CScriptedMessages messages;
+        tray.Send(WM_COMMAND, ID_TRAY_HELP);
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{"We are unable to load the webpage:\n" +
+                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+    }
     tray.Send(WM_COMMAND, ID_TRAY_EXIT);
-    EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "help:", "focus", "quit"}));
+    EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "focus", "quit"}));
 }
 
 } // namespace

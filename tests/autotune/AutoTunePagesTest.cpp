@@ -15,10 +15,11 @@
 #include "autotune/ScratchRecords.h"
 #include "platform/CAppSettings.h"
 #include "platform/CTimeScale.h"
+#include "platform/ProgramPaths.h"
 #include "platform/WindowsVersion.h"
 #include "res/resource.h"
 #include "support/EmulatedSystem.h"
-#include "support/CFakeAutoTuneMain.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CModalScript.h"
 #include "support/AutoTuneSystem.h"
 #include "support/CScriptedMessages.h"
@@ -170,7 +171,7 @@ protected:
         EXPECT_EQ(BarPosition(page, IDC_ANALYSIS_PROGRESS), 0);
     }
 
-    CFakeAutoTuneMain main_;
+    CRecordingMainWindow main_;
     HWND parent_ = nullptr;
 };
 
@@ -179,18 +180,26 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
         CAutoTuneIntroPage intro(main_);
         Open(intro);
         EXPECT_EQ(ItemText(intro, IDC_INTRO_MESSAGE), kFirstRunMessage);
+        // The help page comes from the Help folder beside the program (there is none beside the
+        // tests: its failure is reported), then the help panel slides out.
+        CScriptedMessages messages;
         Click(intro, IDC_INTRO_GET_HELP);
-        EXPECT_EQ(main_.calls, (std::vector<std::string>{"OpenHelpFile Help\\AutoStart.html",
-                                                         "ShowTweakHelp "}));
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{"We are unable to load the webpage:\n" +
+                                           GetProgramDirectory() + "\\Help\\AutoStart.html."});
+        EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowTweakHelp "});
         main_.calls.clear();
-        main_.backupAnswer = false;
+        // No to the first-run backup question leaves Auto Tune where it is; once the settings
+        // are backed up it starts without a question.
+        CTestFolder::RemoveTree(GetBackupDirectory());
         Click(intro, IDC_INTRO_START_TUNING);
-        EXPECT_EQ(main_.calls, std::vector<std::string>{"EnsureOriginalBackup"});
-        main_.calls.clear();
-        main_.backupAnswer = true;
+        ASSERT_EQ(messages.Texts().size(), 2u);
+        EXPECT_NE(messages.Texts()[1].find("backup your original settings"), std::string::npos);
+        EXPECT_TRUE(main_.calls.empty());
+        CAppSettings().SetBackedUp(1);
         Click(intro, IDC_INTRO_START_TUNING);
-        EXPECT_EQ(main_.calls,
-                  (std::vector<std::string>{"EnsureOriginalBackup", "ShowAnalysisPage"}));
+        EXPECT_EQ(messages.Texts().size(), 2u);
+        EXPECT_EQ(main_.calls, std::vector<std::string>{"ShowAnalysisPage"});
     }
     CAppSettings().SetHasTuned(1);
     CAutoTuneIntroPage intro(main_);
@@ -209,7 +218,7 @@ TEST_F(AutoTunePages, TheIntroWordsItsMessageAndStartsOnlyAfterTheBackup) {
 
 TEST_F(AutoTunePages, ResultsWithNothingToChangeSayTheSystemIsOptimized) {
     CScriptedMessages messages;
-    CRecommendationsPage results(main_, &main_);
+    CRecommendationsPage results(main_);
     Open(results);
     EXPECT_EQ(ItemText(results, IDC_RESULTS_TITLE), kResultsTitle);
 
@@ -293,7 +302,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     const bool nineX = EmulatedNineX();
     StoreText(HKEY_CURRENT_USER, "Control Panel\\Desktop", "FontSmoothing", "1");
     CScriptedMessages messages;
-    messages.Answer(IDYES).Answer(IDYES);
+    messages.Answer(IDYES);
 
     CAnalysisPage analysis(main_);
     Open(analysis);
@@ -377,7 +386,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
 
     // The results page lists them and commits.
     main_.calls.clear();
-    CRecommendationsPage results(main_, &main_);
+    CRecommendationsPage results(main_);
     Open(results);
     results.SetResults(main_.results);
     std::string joined;
@@ -427,14 +436,12 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     GetWindowRect(GetDlgItem(results, IDC_RESULTS_PROGRESS), &commitBarPlace);
     GetWindowRect(results, &page);
     EXPECT_LE(commitBarPlace.bottom - page.top, 287);
-    // The open tweak pages read the committed values before the restart question.
+    // The open tweak pages read the committed values before the main window asks to restart
+    // Windows, whatever its count of restart items.
     EXPECT_EQ(main_.calls, (std::vector<std::string>{"LockNavigation 1", "LockNavigation 0",
                                                      "EnableAutoTuneButton 0", "ReloadTweakPages",
-                                                     "RestartSystem"}));
-    EXPECT_EQ(messages.Texts(),
-              (std::vector<std::string>{kCommitQuestion,
-                                        "Changes you have made will require that you restart "
-                                        "Windows!\n\nDo you wish to restart now?"}));
+                                                     "AskToRestart 0"}));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kCommitQuestion});
     DWORD option = 7;
     CAppSettings().GetHasTuned(option);
     EXPECT_EQ(option, 1u);
@@ -481,7 +488,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
 // The real commit question, ended by the destruction of the window it belongs to, commits
 // nothing and leaves the navigation alone.
 TEST_F(AutoTunePages, ACommitQuestionEndedByItsOwnersDestructionCommitsNothing) {
-    CRecommendationsPage results(main_, &main_);
+    CRecommendationsPage results(main_);
     Open(results);
     std::vector<std::string> some(9);
     some[CAnalyzerSet::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";

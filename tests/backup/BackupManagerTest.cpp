@@ -9,9 +9,9 @@
 #include "backup/CBackupManager.h"
 #include "platform/CRegistryAccess.h"
 #include "platform/ProgramPaths.h"
-#include "platform/SystemActions.h"
 #include "platform/WindowsVersion.h"
 #include "support/CPreservedFile.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
@@ -47,13 +47,6 @@ const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command"
 std::string Text(const std::string& text) {
     return ShortTextBytes(text);
 }
-
-class NoRestart : public IRestartHost {
-public:
-    int PendingRestartCount() override { return 0; }
-    BOOL RestartSystem() override { return FALSE; }
-    void QuitForRestart() override {}
-};
 
 class BackupManagerTest : public testing::Test {
 protected:
@@ -364,19 +357,20 @@ TEST_F(BackupManagerTest, MissingAndUnreadableFilesAreNamedAndEverythingElseIsRe
         StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
 
         const size_t before = messages_.Texts().size();
-        messages_.Answer(IDYES).Answer(IDNO);
-        NoRestart restart;
+        messages_.Answer(IDYES);
+        CRecordingMainWindow main;
         bool told = false;
-        OnRestoreBackup(nullptr, restart, [&] { told = true; });
+        OnRestoreBackup(nullptr, main, [&] { told = true; });
         const std::vector<std::string> texts(messages_.Texts().begin() + before,
                                              messages_.Texts().end());
-        ASSERT_GE(texts.size(), 2u);
+        ASSERT_EQ(texts.size(), 2u);
         EXPECT_EQ(texts[0], "Do you wish to restore your original\nsystem settings now?");
         EXPECT_EQ(texts[1], c.report);
         const bool restored = c.report != kNoneRead && c.report != kNoFiles;
         EXPECT_EQ(told, restored);
-        // A partial restore still asks to restart Windows; an error does not.
-        EXPECT_EQ(texts.size(), restored ? 3u : 2u);
+        // A partial restore still has the main window ask to restart Windows; an error does not.
+        EXPECT_EQ(main.calls, restored ? std::vector<std::string>{"AskToRestart 0"}
+                                       : std::vector<std::string>{});
         // The Start Menu comes after the Desktop; the System comes back through the record.
         EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(),
                   restored ? "200" : "10");
@@ -398,21 +392,27 @@ TEST_F(BackupManagerTest, ANullObjectFileWritesNothingForItsModuleAndTheRestoreG
 
 TEST_F(BackupManagerTest, ASuccessfulRestoreTellsTheCallerAndAsksToRestartWindows) {
     ASSERT_EQ(manager_.CreateBackup(), 1);
-    messages_.Answer(IDYES).Answer(IDNO);
-    NoRestart restart;
+    messages_.Answer(IDYES);
+    CRecordingMainWindow main;
     size_t questionsBeforeTold = 0;
-    OnRestoreBackup(nullptr, restart, [&] { questionsBeforeTold = messages_.Texts().size(); });
-    // Told after the restore, before the restart question.
+    size_t asksBeforeTold = 1;
+    OnRestoreBackup(nullptr, main, [&] {
+        questionsBeforeTold = messages_.Texts().size();
+        asksBeforeTold = main.calls.size();
+    });
+    // Told after the restore, before the main window asks to restart Windows (whatever its count
+    // of restart items).
     EXPECT_EQ(questionsBeforeTold, 1u);
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_EQ(messages_.Texts()[1], "Changes you have made will require that you restart "
-                                    "Windows!\n\nDo you wish to restart now?");
+    EXPECT_EQ(asksBeforeTold, 0u);
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_EQ(main.calls, std::vector<std::string>{"AskToRestart 0"});
 }
 
 TEST_F(BackupManagerTest, NoToTheRestoreQuestionDoesNothing) {
-    NoRestart restart;
-    OnRestoreBackup(nullptr, restart);
+    CRecordingMainWindow main;
+    OnRestoreBackup(nullptr, main);
     EXPECT_EQ(messages_.Texts().size(), 1u);
+    EXPECT_TRUE(main.calls.empty());
 }
 
 const char kBackupQuestion[] =

@@ -13,12 +13,12 @@
 #include "backup/COriginalsRecord.h"
 #include "backup/CWhatChangedDlg.h"
 #include "platform/ProgramPaths.h"
-#include "platform/SystemActions.h"
 #include "res/resource.h"
 #include "support/CModalScript.h"
 #include "support/DialogDriver.h"
 #include "platform/WindowsVersion.h"
 #include "support/CPreservedFile.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
@@ -240,15 +240,6 @@ TEST_F(ChangedSettingsTest, OnlyAUsableRecordAndOnlyTheSettingsItBelongsToAreCom
     EXPECT_EQ(changes.FormatLines(), "");
 }
 
-// The main window's restart counter, as far as the restart question reads it.
-class RestartCounter : public IRestartHost {
-public:
-    int PendingRestartCount() override { return count; }
-    BOOL RestartSystem() override { return FALSE; }
-    void QuitForRestart() override {}
-    int count = 0;
-};
-
 int ListCount(HWND dialog) {
     return static_cast<int>(SendDlgItemMessageA(dialog, IDC_CHANGES_LIST, LVM_GETITEMCOUNT, 0, 0));
 }
@@ -281,12 +272,13 @@ bool Contains(const std::string& text, const std::string& part) {
 // question on closing), and Put back all restores the rest as Restore Backup does. Close is the
 // default button and the keys reach every button in order.
 TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
-    RestartCounter host;
+    // The main window: its count of restart items and the restart questions it was asked.
+    CRecordingMainWindow main;
     int told = 0;
     auto run = [&](CModalScript::Script script) {
         CModalScript driver(CWhatChangedDlg::kCaption, std::move(script));
-        CWhatChangedDlg dialog(host, [&](int restarts) {
-            host.count += restarts;
+        CWhatChangedDlg dialog(main, [&](int restarts) {
+            main.restartChanges += restarts;
             ++told;
         });
         EXPECT_EQ(dialog.Show(nullptr), IDCANCEL);
@@ -351,12 +343,14 @@ TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
         EXPECT_EQ(Cell(dialog, 1, 0), changed.row.tweak);
         ClickDialogButton(dialog, IDCANCEL);
     });
-    EXPECT_EQ(host.count, 1);
+    EXPECT_EQ(main.restartChanges, 1);
     EXPECT_EQ(told, 1);
-    ASSERT_EQ(messages_.Texts().size(), 2u);
-    EXPECT_TRUE(Contains(messages_.Texts()[1], "restart Windows"));
+    EXPECT_EQ(messages_.Texts().size(), 1u);
+    // Closing asks the main window, which asks only with restart items waiting.
+    EXPECT_EQ(main.calls, std::vector<std::string>{"AskToRestart 1"});
 
-    messages_.Answer(IDYES).Answer(IDNO);
+    main.calls.clear();
+    messages_.Answer(IDYES);
     run([&](HWND dialog) {
         ClickDialogButton(dialog, IDC_CHANGES_PUT_BACK_ALL);
         EXPECT_EQ(ListCount(dialog), 0);
@@ -366,9 +360,9 @@ TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
     for (const Change& change : changes_)
         EXPECT_TRUE(change.isOriginal()) << change.name;
     // The restore's question and its restart question; closing asks nothing more.
-    ASSERT_EQ(messages_.Texts().size(), 4u);
-    EXPECT_TRUE(Contains(messages_.Texts()[2], "restore your original"));
-    EXPECT_TRUE(Contains(messages_.Texts()[3], "restart Windows"));
+    ASSERT_EQ(messages_.Texts().size(), 2u);
+    EXPECT_TRUE(Contains(messages_.Texts()[1], "restore your original"));
+    EXPECT_EQ(main.calls, std::vector<std::string>{"AskToRestart 0"});
     EXPECT_EQ(told, 2);
 }
 

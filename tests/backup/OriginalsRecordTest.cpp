@@ -11,9 +11,9 @@
 #include "backup/CBackupManager.h"
 #include "platform/CHandle.h"
 #include "platform/ProgramPaths.h"
-#include "platform/SystemActions.h"
 #include "platform/WindowsVersion.h"
 #include "support/CPreservedFile.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/CTestFolder.h"
@@ -149,13 +149,6 @@ std::string Signed(const std::string& body) {
              static_cast<unsigned long>(COriginalsRecord::Crc32(body)));
     return body + checksum;
 }
-
-class NoRestart : public IRestartHost {
-public:
-    int PendingRestartCount() override { return 0; }
-    BOOL RestartSystem() override { return FALSE; }
-    void QuitForRestart() override {}
-};
 
 const char kRefused[] = "The record of your exact original settings cannot be used:\n"
                         "only the settings in the backup files were restored.";
@@ -382,15 +375,16 @@ protected:
         return states;
     }
 
-    // Restore Backup from the File menu, Yes to it and No to the restart; the report shown
-    // between the two questions, or "" when there was none.
+    // Restore Backup from the File menu and Yes to it; the report shown before the main window
+    // is asked to restart Windows, or "" when there was none.
     std::string RestoreFromMenu() {
         const size_t before = messages_.Texts().size();
-        messages_.Answer(IDYES).Answer(IDNO);
-        NoRestart restart;
-        OnRestoreBackup(nullptr, restart);
+        messages_.Answer(IDYES);
+        CRecordingMainWindow main;
+        OnRestoreBackup(nullptr, main);
+        EXPECT_EQ(main.calls, std::vector<std::string>{"AskToRestart 0"});
         const std::vector<std::string>& texts = messages_.Texts();
-        return texts.size() == before + 3 ? texts[before + 1] : std::string();
+        return texts.size() == before + 2 ? texts[before + 1] : std::string();
     }
 
     const int family_ = DetectWindowsFamily();

@@ -7,8 +7,8 @@
 
 // A main window for pages on their own. It keeps the pending-change counter as the real one does,
 // records every call as a line ("LockNavigation 1") and keeps what the pages handed over: help
-// texts, navigation locks, restart items and the texts for the results page. The backup question
-// is answered as told.
+// texts, navigation locks, restart items and the texts for the results page. The restart question
+// is only recorded ("AskToRestart 0"), never asked.
 class CRecordingMainWindow : public IMainWindow {
 public:
     std::vector<std::string> calls;
@@ -18,7 +18,6 @@ public:
     int counter = 0;
     bool applyEnabled = false;
     int restartChanges = 0;
-    bool backupAnswer = true;
 
     void NotifyPageChange(int changed, int counted, int reset) override {
         Record("NotifyPageChange " + std::to_string(changed) + std::to_string(counted) +
@@ -39,6 +38,9 @@ public:
         Record("CountRestartChange");
         ++restartChanges;
     }
+    void AskToRestart(RestartMode mode, HWND /*asker*/) override {
+        Record("AskToRestart " + std::to_string(mode));
+    }
     void ShowTweakHelp(const std::string& text) override {
         Record("ShowTweakHelp " + text);
         helpTexts.push_back(text);
@@ -51,15 +53,7 @@ public:
         Record(enable ? "EnableAutoTuneButton 1" : "EnableAutoTuneButton 0");
     }
     void ReloadTweakPages() override { Record("ReloadTweakPages"); }
-    bool EnsureOriginalBackup() override {
-        Record("EnsureOriginalBackup");
-        return backupAnswer;
-    }
-    void OpenHelpFile(const std::string& path) override { Record("OpenHelpFile " + path); }
     void ShowAutoTuneSection() override { Record("ShowAutoTuneSection"); }
-    void ShowManualSection() override { Record("ShowManualSection"); }
-    void ShowStatusSection() override { Record("ShowStatusSection"); }
-    void ShowBurnInSection() override { Record("ShowBurnInSection"); }
     void ShowTweakPage(Module module) override {
         Record("ShowTweakPage " + std::to_string(module));
     }

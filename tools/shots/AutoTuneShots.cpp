@@ -10,7 +10,7 @@
 #include "autotune/CRecommendationsPage.h"
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
-#include "support/CFakeAutoTuneMain.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
 #include "support/MessagePump.h"
@@ -51,7 +51,7 @@ protected:
     }
 
     CRegistrySandbox sandbox_;
-    CFakeAutoTuneMain main_;
+    CRecordingMainWindow main_;
     HWND parent_ = nullptr;
 };
 
@@ -71,7 +71,7 @@ TEST_F(AutoTuneShots, Analysis) {
 }
 
 TEST_F(AutoTuneShots, Results) {
-    CRecommendationsPage page(main_, &main_);
+    CRecommendationsPage page(main_);
     Open(page);
     page.SetResults(Texts());
     PumpMessages(kHold);
@@ -81,7 +81,7 @@ TEST_F(AutoTuneShots, Committed) {
     CScriptedMessages messages;
     messages.Answer(IDYES).Answer(IDNO);
     CTimeScale::SetDivisor(100);
-    CRecommendationsPage page(main_, &main_);
+    CRecommendationsPage page(main_);
     Open(page);
     page.SetResults(Texts());
     Click(page, IDC_RESULTS_OPTIMIZE);

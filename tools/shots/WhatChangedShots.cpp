@@ -7,8 +7,8 @@
 #include "backup/CBackupManager.h"
 #include "backup/CWhatChangedDlg.h"
 #include "platform/ProgramPaths.h"
-#include "platform/SystemActions.h"
 #include "support/CModalScript.h"
+#include "support/CRecordingMainWindow.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CTestFolder.h"
 #include "support/MessagePump.h"
@@ -18,17 +18,6 @@
 // registry, changes three settings behind the program's back and shows "What Changed"; before
 // the picture it writes the dialog's place on the screen into "what-changed-shot.txt" in the
 // temporary folder and waits for the script to take the picture and delete the file.
-
-namespace {
-
-class NoRestart : public IRestartHost {
-public:
-    int PendingRestartCount() override { return 0; }
-    BOOL RestartSystem() override { return FALSE; }
-    void QuitForRestart() override {}
-};
-
-} // namespace
 
 TEST(WhatChangedShots, ThreeChangedSettings) {
     CRegistrySandbox sandbox;
@@ -58,8 +47,8 @@ TEST(WhatChangedShots, ThreeChangedSettings) {
                 return GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES;
             });
         });
-        NoRestart restart;
-        CWhatChangedDlg dialog(restart);
+        CRecordingMainWindow main;
+        CWhatChangedDlg dialog(main);
         dialog.Show(nullptr);
     }
     CTestFolder::RemoveTree(GetBackupDirectory());
