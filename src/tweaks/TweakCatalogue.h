@@ -210,8 +210,8 @@ struct TweakEntry {
 };
 
 // One module's tweaks, in the order its page shows them, the backup reads them and the restore
-// writes them back (the hard disk's VCache first), with its section as the main window names it
-// and its backup file.
+// writes them back (the restore takes the hard disk's VCache first), with its section as the
+// main window names it and its backup file.
 struct TweakCatalogue {
     Modules::Module module;
     const char* section;
