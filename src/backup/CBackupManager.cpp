@@ -1,30 +1,57 @@
 #include "backup/CBackupManager.h"
 
+#include <cstring>
 #include <memory>
+#include <vector>
 #include <windows.h>
 
 #include "backup/COriginalsRecord.h"
-#include "backup/TweakNames.h"
 #include "platform/ProgramPaths.h"
 #include "platform/RegistryPrimitives.h"
-#include "tweaks/CBootupTweaks.h"
-#include "tweaks/CCDROMTweaks.h"
-#include "tweaks/CDesktopTweaks.h"
-#include "tweaks/CHDDTweaks.h"
-#include "tweaks/CInternetTweaks.h"
-#include "tweaks/CRAMTweaks.h"
-#include "tweaks/CShutdownTweaks.h"
-#include "tweaks/CStartMenuTweaks.h"
-#include "tweaks/CSystemTweaks.h"
+#include "platform/WindowsVersion.h"
+#include "tweaks/TweakCatalogue.h"
 
 namespace {
 
+using Failures = COriginalsRecord::RestoreResult;
+
+// What the restore of a few tweaks does beyond writing the record's value back.
+enum class RestoreRule {
+    // Written back only where Windows keeps it, in the 9x and the NT family; the backup reads it
+    // everywhere.
+    kNineXOrNTOnly,
+    // A set flag deletes a value or key: one that is already gone reads as a failed write, so
+    // such a failure names nothing.
+    kDeletesWhenSet,
+    // Written back before the module's other tweaks.
+    kWrittenFirst,
+};
+const struct {
+    Modules::Module module;
+    const char* tweak;
+    RestoreRule rule;
+} kRestoreRules[] = {
+    {Modules::kSystem, "Windows Reg. Name", RestoreRule::kNineXOrNTOnly},
+    {Modules::kSystem, "Windows Reg. Company", RestoreRule::kNineXOrNTOnly},
+    {Modules::kDesktop, "Shortcut Arrows on Shortcuts", RestoreRule::kDeletesWhenSet},
+    {Modules::kStartMenu, "Sort Start Menu in Alphabetical order", RestoreRule::kDeletesWhenSet},
+    {Modules::kHardDisk, "VCache Size", RestoreRule::kWrittenFirst},
+};
+
+bool Follows(const TweakEntry& entry, RestoreRule rule) {
+    for (const auto& known : kRestoreRules)
+        if (known.module == entry.module && known.rule == rule &&
+            std::strcmp(known.tweak, entry.name) == 0)
+            return true;
+    return false;
+}
+
 // Saves a filled record under a temporary name beside its file, then puts it in place.
-template <class Module> int SaveRecord(const Module& record) {
-    const std::string target = Module::DefaultBackupFile();
+int SaveRecord(const TweakCatalogue& catalogue, const CRegistryAccess& record) {
+    const std::string target = catalogue.backupFile();
     const std::string partial = target + ".part";
     DeleteFileA(partial.c_str());
-    if (!record.SaveToFile(partial)) {
+    if (!catalogue.save(record, partial)) {
         DeleteFileA(partial.c_str());
         return 0;
     }
@@ -35,317 +62,90 @@ template <class Module> int SaveRecord(const Module& record) {
     return 1;
 }
 
-int BackUpSystem() {
-    CSystemTweaks record, worker;
-    worker.GetHungAppTimeout(record.hungAppTimeout);
-    record.keepExplorerRefreshed = 0;
-    worker.GetUpdateMode(record.keepExplorerRefreshed);
-    worker.GetRegisteredOwner(record.registeredOwner);
-    worker.GetRegisteredOrganization(record.registeredOrganization);
-    worker.GetShellFolder(CSystemTweaks::kPersonalFolder, record.personalFolder);
-    worker.GetShellFolder(CSystemTweaks::kMyPicturesFolder, record.myPicturesFolder);
-    worker.GetShellFolder(CSystemTweaks::kFavoritesFolder, record.favoritesFolder);
-    return SaveRecord(record);
-}
-
-int BackUpDesktop() {
-    CDesktopTweaks record, worker;
-    worker.GetPaintDesktopVersion(record.showWindowsVersion);
-    worker.GetLinkValue(record.noShortcutPrefix);
-    worker.GetIsShortcut(record.hideShortcutArrows);
-    worker.GetFontSmoothing(record.fontSmoothing);
-    if (worker.IsNineX()) {
-        worker.GetOpenWith(record.openWith);
-        worker.GetMaxCachedIcons(record.maxCachedIcons);
+// Reads every tweak the module's record holds on this family (starting from what Windows
+// assumes) into a fresh record and saves it; the others keep the record's zeros.
+int BackUpModule(const TweakCatalogue& catalogue) {
+    const std::unique_ptr<CRegistryAccess> record = catalogue.createModule();
+    const std::unique_ptr<CRegistryAccess> worker = catalogue.createModule();
+    for (size_t i = 0; i < catalogue.count; ++i) {
+        const TweakEntry& entry = catalogue.entries[i];
+        if (entry.writeField != nullptr && entry.IsBackedUpOn(worker->OsFamily()))
+            entry.writeField(*record, ReadTweak(entry, *worker));
     }
-    return SaveRecord(record);
-}
-
-int BackUpStartMenu() {
-    CStartMenuTweaks record, worker;
-    worker.GetMenuShowDelay(record.menuShowDelay);
-    worker.GetMenuOrder(record.sortStartMenu);
-    worker.GetNoWindowsUpdate(record.noWindowsUpdate);
-    worker.GetNoRecentDocMenu(record.noRecentDocMenu);
-    worker.GetNoFavoritesMenu(record.noFavoritesMenu);
-    worker.GetNoFind(record.noFind);
-    worker.GetNoRun(record.noRun);
-    worker.GetNoLogOff(record.noLogOff);
-    worker.GetNoClose(record.noClose);
-    return SaveRecord(record);
-}
-
-int BackUpInternet() {
-    CInternetTweaks record, worker;
-    worker.GetMTU(record.mtu);
-    worker.GetRWIN(record.rwin);
-    worker.GetDefaultTTL(record.ttl);
-    return SaveRecord(record);
-}
-
-int BackUpCDROM() {
-    CCDROMTweaks record, worker;
-    // What Windows assumes when the CD file system values cannot be read: 4X and the default
-    // cache.
-    record.cdSpeed = 4;
-    record.cacheSize = 0;
-    worker.GetCDFS(record.cdSpeed, record.cacheSize);
-    worker.GetAutorun(record.autorun);
-    worker.GetNoDriveTypeAutoRun(record.dataAutoPlay);
-    return SaveRecord(record);
-}
-
-int BackUpHDD() {
-    CHDDTweaks record, worker;
-    if (worker.IsNineX()) {
-        worker.GetVCache(record.minFileCache, record.maxFileCache, record.chunkSize);
-        worker.GetContigFileAllocSize(record.contigFileAllocSize);
-        worker.GetForceFIFO(record.forceFIFO);
-    }
-    return SaveRecord(record);
-}
-
-int BackUpRAM() {
-    CRAMTweaks record, worker;
-    worker.GetVirtualMemory(record.virtualMemoryMin, record.virtualMemoryMax,
-                            record.virtualMemoryPath);
-    worker.GetAlwaysUnloadDLL(record.alwaysUnloadDLL);
-    if (worker.IsNT()) {
-        worker.GetDisablePagingExecutive(record.disablePagingExecutive);
-        worker.GetIoPageLockLimit(record.ioPageLockLimit);
-        worker.GetWin32PrioritySeparation(record.win32PrioritySeparation);
-    }
-    if (worker.IsNineX()) {
-        worker.GetConservativeSwapfileUsage(record.conservativeSwapfileUsage);
-        worker.GetMinSPs(record.minSPs);
-    }
-    return SaveRecord(record);
-}
-
-int BackUpBootup() {
-    CBootupTweaks record, worker;
-    worker.GetBootMenu(record.bootMenu);
-    if (worker.IsNineX()) {
-        worker.GetAutoscan(record.autoscan);
-        worker.GetDrvSpace(record.disableDrvSpace);
-        worker.GetDblSpace(record.disableDblSpace);
-        worker.GetDoubleBuffer(record.disableDoubleBuffer);
-    }
-    return SaveRecord(record);
-}
-
-int BackUpShutdown() {
-    CShutdownTweaks record, worker;
-    worker.GetAutoEndTasks(record.autoEndTasks);
-    if (worker.IsNineX())
-        worker.GetFastReboot(record.fastReboot);
-    return SaveRecord(record);
+    return SaveRecord(catalogue, *record);
 }
 
 // Loads a module's file; 0 when it cannot be read, 1 otherwise with `record` set unless the file
 // holds the null object (nothing to write back then).
-template <class Module> int LoadRecord(std::unique_ptr<Module>& record) {
+int LoadRecord(const TweakCatalogue& catalogue, std::unique_ptr<CRegistryAccess>& record) {
     LoadResult result = LoadResult::kFailed;
-    if (!Module::LoadFromFile(record, std::string(), &result))
+    if (!catalogue.load(record, &result))
         return 0;
     if (result == LoadResult::kNullObject)
         record.reset();
     return 1;
 }
 
-template <class Module> int CanRead() {
-    std::unique_ptr<Module> record;
-    return LoadRecord(record);
+// A hard disk record of nothing but zeros was taken where there is no disk cache to keep (the
+// NT family): it writes nothing back.
+bool HoldsOnlyZeros(const TweakCatalogue& catalogue, const CRegistryAccess& record) {
+    for (size_t i = 0; i < catalogue.count; ++i) {
+        const TweakEntry& entry = catalogue.entries[i];
+        if (entry.readField == nullptr)
+            continue;
+        TweakValue value;
+        entry.readField(record, value);
+        if (value != TweakValue())
+            return false;
+    }
+    return true;
 }
 
-using Failures = COriginalsRecord::RestoreResult;
-namespace n = tweak_names;
-
-// A write of a module's restore: one that fails names its tweak. A null tweak counts nothing:
-// the deletes of some settings report a value or key that is already gone as a failure.
-void Put(BOOL written, const char* tweak, Failures& failures) {
-    if (!written && tweak != nullptr)
-        failures.AddFailedTweak(tweak);
-}
-
-int RestoreSystem(Failures& failed) {
-    std::unique_ptr<CSystemTweaks> record;
-    if (!LoadRecord(record))
+// Writes back every tweak of the module's record that the backup read on this family and that
+// has a setter; a write that fails names its tweak in `failed`.
+int RestoreModule(const TweakCatalogue& catalogue, Failures& failed) {
+    std::unique_ptr<CRegistryAccess> record;
+    if (!LoadRecord(catalogue, record))
         return 0;
-    if (record) {
-        Put(record->SetHungAppTimeout(record->hungAppTimeout), n::kTimeOut, failed);
-        Put(record->SetUpdateMode(record->keepExplorerRefreshed), n::kExplorerRefresh, failed);
-        // Only the two families keep a registration: elsewhere there is nothing to put back.
-        if (record->IsNineX() || record->IsNT()) {
-            Put(record->SetRegisteredOwner(record->registeredOwner), n::kRegisteredName, failed);
-            Put(record->SetRegisteredOrganization(record->registeredOrganization),
-                n::kRegisteredCompany, failed);
-        }
-        Put(record->SetShellFolder(CSystemTweaks::kPersonalFolder, record->personalFolder),
-            n::kMyDocuments, failed);
-        Put(record->SetShellFolder(CSystemTweaks::kMyPicturesFolder, record->myPicturesFolder),
-            n::kMyPictures, failed);
-        Put(record->SetShellFolder(CSystemTweaks::kFavoritesFolder, record->favoritesFolder),
-            n::kFavorites, failed);
+    if (!record || (catalogue.module == Modules::kHardDisk && HoldsOnlyZeros(catalogue, *record)))
+        return 1;
+    const int family = record->OsFamily();
+    std::vector<const TweakEntry*> order;
+    for (size_t i = 0; i < catalogue.count; ++i)
+        if (Follows(catalogue.entries[i], RestoreRule::kWrittenFirst))
+            order.push_back(&catalogue.entries[i]);
+    for (size_t i = 0; i < catalogue.count; ++i)
+        if (!Follows(catalogue.entries[i], RestoreRule::kWrittenFirst))
+            order.push_back(&catalogue.entries[i]);
+    for (const TweakEntry* entry : order) {
+        if (entry->readField == nullptr || entry->set == nullptr || !entry->IsBackedUpOn(family))
+            continue;
+        if (Follows(*entry, RestoreRule::kNineXOrNTOnly) && !IsNineXFamily(family) &&
+            !IsNTFamily(family))
+            continue;
+        TweakValue value;
+        entry->readField(*record, value);
+        const bool named =
+            !(Follows(*entry, RestoreRule::kDeletesWhenSet) && value.numbers[0] != 0);
+        if (!entry->set(*record, value) && named)
+            failed.AddFailedTweak(entry->ShownName());
     }
     return 1;
 }
 
-int RestoreDesktop(Failures& failed) {
-    std::unique_ptr<CDesktopTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetPaintDesktopVersion(record->showWindowsVersion), n::kShowVersion, failed);
-        Put(record->SetLinkValue(record->noShortcutPrefix), n::kShortcutPrefix, failed);
-        Put(record->SetIsShortcut(record->hideShortcutArrows),
-            record->hideShortcutArrows == 0 ? n::kShortcutArrows : nullptr, failed);
-        Put(record->SetFontSmoothing(record->fontSmoothing), n::kSmoothFonts, failed);
-        if (record->IsNineX()) {
-            Put(record->SetOpenWith(record->openWith), n::kOpenWith, failed);
-            Put(record->SetMaxCachedIcons(record->maxCachedIcons), n::kIconCache, failed);
-        }
-    }
-    return 1;
+const TweakCatalogue& Catalogue(int module) {
+    return CatalogueOf(static_cast<Modules::Module>(module));
 }
-
-int RestoreStartMenu(Failures& failed) {
-    std::unique_ptr<CStartMenuTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetMenuShowDelay(record->menuShowDelay), n::kMenuSpeed, failed);
-        Put(record->SetMenuOrder(record->sortStartMenu),
-            record->sortStartMenu == 0 ? n::kMenuSort : nullptr, failed);
-        Put(record->SetNoWindowsUpdate(record->noWindowsUpdate), n::kNoWindowsUpdate, failed);
-        Put(record->SetNoRecentDocMenu(record->noRecentDocMenu), n::kNoDocuments, failed);
-        Put(record->SetNoFavoritesMenu(record->noFavoritesMenu), n::kNoFavorites, failed);
-        Put(record->SetNoFind(record->noFind), n::kNoFind, failed);
-        Put(record->SetNoRun(record->noRun), n::kNoRun, failed);
-        Put(record->SetNoLogOff(record->noLogOff), n::kNoLogOff, failed);
-        Put(record->SetNoClose(record->noClose), n::kNoShutdown, failed);
-    }
-    return 1;
-}
-
-int RestoreInternet(Failures& failed) {
-    std::unique_ptr<CInternetTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetMTU(record->mtu), n::kMtu, failed);
-        Put(record->SetRWIN(record->rwin), n::kRwin, failed);
-        Put(record->SetDefaultTTL(record->ttl), n::kTtl, failed);
-    }
-    return 1;
-}
-
-int RestoreCDROM(Failures& failed) {
-    std::unique_ptr<CCDROMTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetCDFS(record->cdSpeed, record->cacheSize), n::kCdromCache, failed);
-        Put(record->SetAutorun(record->autorun), n::kAudioAutoPlay, failed);
-        Put(record->SetNoDriveTypeAutoRun(record->dataAutoPlay), n::kDataAutoPlay, failed);
-    }
-    return 1;
-}
-
-int RestoreHDD(Failures& failed) {
-    std::unique_ptr<CHDDTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    // A record of five zeros was taken where there is no disk cache to keep (the NT family).
-    const bool empty = record && record->minFileCache == 0 && record->maxFileCache == 0 &&
-                       record->chunkSize == 0 && record->contigFileAllocSize == 0 &&
-                       record->forceFIFO == 0;
-    if (record && record->IsNineX() && !empty) {
-        Put(record->SetVCache(record->minFileCache, record->maxFileCache, record->chunkSize),
-            n::kVCache, failed);
-        Put(record->SetContigFileAllocSize(record->contigFileAllocSize), n::kFileCache, failed);
-        Put(record->SetForceFIFO(record->forceFIFO), n::kFifo, failed);
-    }
-    return 1;
-}
-
-int RestoreRAM(Failures& failed) {
-    std::unique_ptr<CRAMTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetAlwaysUnloadDLL(record->alwaysUnloadDLL), n::kUnloadDlls, failed);
-        if (record->IsNT()) {
-            Put(record->SetDisablePagingExecutive(record->disablePagingExecutive), n::kCorePaging,
-                failed);
-            Put(record->SetIoPageLockLimit(record->ioPageLockLimit), n::kSystemCache, failed);
-            Put(record->SetWin32PrioritySeparation(record->win32PrioritySeparation),
-                n::kBackgroundTasks, failed);
-        }
-        if (record->IsNineX()) {
-            Put(record->SetConservativeSwapfileUsage(record->conservativeSwapfileUsage),
-                n::kSwapFile, failed);
-            Put(record->SetMinSPs(record->minSPs), n::kSpareStacks, failed);
-        }
-    }
-    return 1;
-}
-
-int RestoreBootup(Failures& failed) {
-    std::unique_ptr<CBootupTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetBootMenu(record->bootMenu), n::kBootMenu, failed);
-        if (record->IsNineX()) {
-            Put(record->SetAutoscan(record->autoscan), n::kScandisk, failed);
-            Put(record->SetDrvSpace(record->disableDrvSpace), n::kDrivespace, failed);
-            Put(record->SetDblSpace(record->disableDblSpace), n::kDoublespace, failed);
-            Put(record->SetDoubleBuffer(record->disableDoubleBuffer), n::kDoubleBuffering, failed);
-        }
-    }
-    return 1;
-}
-
-int RestoreShutdown(Failures& failed) {
-    std::unique_ptr<CShutdownTweaks> record;
-    if (!LoadRecord(record))
-        return 0;
-    if (record) {
-        Put(record->SetAutoEndTasks(record->autoEndTasks), n::kAutoClose, failed);
-        if (record->IsNineX())
-            Put(record->SetFastReboot(record->fastReboot), n::kFastShutdown, failed);
-    }
-    return 1;
-}
-
-// The nine modules in their fixed order, each with its section as the main window names it.
-const struct {
-    const char* section;
-    int (*backUp)();
-    int (*restore)(Failures&);
-    int (*canRead)();
-} kModules[] = {
-    {"System Tweaks", BackUpSystem, RestoreSystem, CanRead<CSystemTweaks>},
-    {"Desktop Tweaks", BackUpDesktop, RestoreDesktop, CanRead<CDesktopTweaks>},
-    {"Start Menu Tweaks", BackUpStartMenu, RestoreStartMenu, CanRead<CStartMenuTweaks>},
-    {"Internet Tweaks", BackUpInternet, RestoreInternet, CanRead<CInternetTweaks>},
-    {"CDROM Tweaks", BackUpCDROM, RestoreCDROM, CanRead<CCDROMTweaks>},
-    {"Hard Disk Tweaks", BackUpHDD, RestoreHDD, CanRead<CHDDTweaks>},
-    {"Memory Tweaks", BackUpRAM, RestoreRAM, CanRead<CRAMTweaks>},
-    {"Boot up Tweaks", BackUpBootup, RestoreBootup, CanRead<CBootupTweaks>},
-    {"Shut down Tweaks", BackUpShutdown, RestoreShutdown, CanRead<CShutdownTweaks>},
-};
 
 } // namespace
 
 const std::vector<std::string>& CBackupManager::BackupFiles() {
-    static const std::vector<std::string> files = {
-        CSystemTweaks::DefaultBackupFile(),    CDesktopTweaks::DefaultBackupFile(),
-        CStartMenuTweaks::DefaultBackupFile(), CInternetTweaks::DefaultBackupFile(),
-        CCDROMTweaks::DefaultBackupFile(),     CHDDTweaks::DefaultBackupFile(),
-        CRAMTweaks::DefaultBackupFile(),       CBootupTweaks::DefaultBackupFile(),
-        CShutdownTweaks::DefaultBackupFile()};
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> paths;
+        for (int m = 0; m < Modules::kModuleCount; ++m)
+            paths.push_back(Catalogue(m).backupFile());
+        return paths;
+    }();
     return files;
 }
 
@@ -357,8 +157,8 @@ int CBackupManager::CreateBackup() {
     DeleteFileA(COriginalsRecord::DefaultPath().c_str());
     if (!COriginalsRecord::BackUpSystem())
         return 0;
-    for (const auto& module : kModules) {
-        if (!module.backUp())
+    for (int m = 0; m < Modules::kModuleCount; ++m) {
+        if (!BackUpModule(Catalogue(m)))
             return 0;
     }
     return 1;
@@ -379,7 +179,8 @@ CBackupManager::Existing CBackupManager::FindExistingBackup() {
     for (size_t i = 0; i < BackupFiles().size(); ++i) {
         anyFile =
             anyFile || GetFileAttributesA(BackupFiles()[i].c_str()) != INVALID_FILE_ATTRIBUTES;
-        allRead = allRead && kModules[i].canRead();
+        std::unique_ptr<CRegistryAccess> record;
+        allRead = allRead && LoadRecord(Catalogue(static_cast<int>(i)), record);
     }
     if (!anyFile)
         return Existing::kNone;
@@ -417,11 +218,11 @@ int CBackupManager::RestoreBackup() {
     // Every module whose file can be read, whatever became of the others.
     Failures modules;
     int read = 0;
-    for (const auto& module : kModules) {
-        if (module.restore(modules))
+    for (int m = 0; m < Modules::kModuleCount; ++m) {
+        if (RestoreModule(Catalogue(m), modules))
             ++read;
         else
-            originals_.unreadableModules.push_back(module.section);
+            originals_.unreadableModules.push_back(Catalogue(m).section);
     }
     if (otherUser)
         mine.Apply(myPlaces, originals_);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <windows.h>
 
-#include "backup/TweakNames.h"
+#include "tweaks/TweakCatalogue.h"
 
 namespace {
 
@@ -122,19 +122,29 @@ std::string DescribeValue(const RegistryPlace& place) {
            (place.value.empty() ? std::string("(Default)") : place.value);
 }
 
-const tweak_names::Facts* FactsOf(const char* tweak) {
-    for (const tweak_names::Facts& facts : tweak_names::kFacts)
-        if (tweak != nullptr && std::strcmp(facts.name, tweak) == 0)
-            return &facts;
+// The catalogue entry of the tweak a place names, and the tweak's place in the pages' order
+// (rows are listed section by section); past every tweak when none.
+const TweakEntry* EntryOf(const char* tweak, size_t* order = nullptr) {
+    size_t position = 0;
+    for (int m = 0; m < Modules::kModuleCount; ++m) {
+        const TweakCatalogue& catalogue = CatalogueOf(static_cast<Modules::Module>(m));
+        for (size_t i = 0; i < catalogue.count; ++i, ++position) {
+            if (tweak != nullptr && std::strcmp(catalogue.entries[i].ShownName(), tweak) == 0) {
+                if (order != nullptr)
+                    *order = position;
+                return &catalogue.entries[i];
+            }
+        }
+    }
+    if (order != nullptr)
+        *order = position;
     return nullptr;
 }
 
-// The tweak's place in the pages' order: rows are listed section by section.
 size_t Order(const std::string& tweak) {
-    for (size_t i = 0; i < sizeof(tweak_names::kFacts) / sizeof(tweak_names::kFacts[0]); ++i)
-        if (tweak == tweak_names::kFacts[i].name)
-            return i;
-    return sizeof(tweak_names::kFacts) / sizeof(tweak_names::kFacts[0]);
+    size_t order = 0;
+    EntryOf(tweak.c_str(), &order);
+    return order;
 }
 
 const COriginalsRecord::RegistryEntry* FindValue(const COriginalsRecord& record,
@@ -207,9 +217,9 @@ void CChangedSettings::Refresh() {
                         const std::string& now, Source source) {
         Row row;
         row.tweak = tweak != nullptr ? tweak : "";
-        const tweak_names::Facts* facts = FactsOf(tweak);
-        row.section = facts != nullptr ? facts->section : "";
-        row.restart = facts != nullptr && facts->restart;
+        const TweakEntry* entry = EntryOf(tweak);
+        row.section = entry != nullptr ? CatalogueOf(entry->module).section : "";
+        row.restart = entry != nullptr && entry->restart;
         row.place = place;
         row.original = original;
         row.current = now;

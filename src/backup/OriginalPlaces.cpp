@@ -1,166 +1,41 @@
 #include "backup/OriginalPlaces.h"
 
-#include "backup/TweakNames.h"
+#include <algorithm>
+#include <cstring>
+
 #include "platform/WindowsVersion.h"
-#include "tweaks/CBootupTweaks.h"
 #include "tweaks/InternetKeyLists.h"
 
 namespace {
 
-const char kDesktop[] = "Control Panel\\Desktop";
-const char kDefaultDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
-const char kPolicies[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-const char kAdvanced[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-const char kMachineExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-const char kShellFolders[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-const char kInternetSettings[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
-const char kDnsCache[] = "SYSTEM\\CurrentControlSet\\Services\\Dnscache\\Parameters";
-const char kMemoryManagement[] =
-    "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
-const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command";
+HKEY RootOf(PlaceRoot root) {
+    switch (root) {
+    case PlaceRoot::kUser:
+        return HKEY_CURRENT_USER;
+    case PlaceRoot::kUsers:
+        return HKEY_USERS;
+    case PlaceRoot::kClasses:
+        return HKEY_CLASSES_ROOT;
+    default:
+        return HKEY_LOCAL_MACHINE;
+    }
+}
 
-const HKEY kMachine = HKEY_LOCAL_MACHINE;
-const HKEY kUser = HKEY_CURRENT_USER;
-const HKEY kUsers = HKEY_USERS;
-const HKEY kClasses = HKEY_CLASSES_ROOT;
-
-namespace n = tweak_names;
-
-using W = ValueWords;
-const W kText = W::kText, kFolder = W::kFolder, kFlag = W::kFlag, kInverted = W::kFlagInverted,
-        kNumber = W::kNumber;
-
-// The registry values the nine modules write or delete on every family, with their tweak and how
-// their values are said.
-const struct {
-    HKEY root;
-    const char* key;
-    const char* value;
-    const char* tweak;
-    ValueWords words;
-    const char* unit;
-} kFixedValues[] = {
-    // System
-    {kUser, kDesktop, "HungAppTimeout", n::kTimeOut, W::kSeconds, nullptr},
-    {kUsers, kDesktop, "HungAppTimeout", n::kTimeOut, W::kSeconds, nullptr},
-    {kMachine, "System\\CurrentControlSet\\Control\\Update", "UpdateMode", n::kExplorerRefresh,
-     kInverted, nullptr},
-    {kMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOwner",
-     n::kRegisteredName, kText, nullptr},
-    {kMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "RegisteredOrganization",
-     n::kRegisteredCompany, kText, nullptr},
-    {kMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner",
-     n::kRegisteredName, kText, nullptr},
-    {kMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOrganization",
-     n::kRegisteredCompany, kText, nullptr},
-    {kUser, kShellFolders, "Personal", n::kMyDocuments, kFolder, nullptr},
-    {kUser, kShellFolders, "My Pictures", n::kMyPictures, kFolder, nullptr},
-    {kUser, kShellFolders, "Favorites", n::kFavorites, kFolder, nullptr},
-    // Desktop
-    {kUsers, kDefaultDesktop, "PaintDesktopVersion", n::kShowVersion, kFlag, nullptr},
-    {kUser, kDefaultDesktop, "PaintDesktopVersion", n::kShowVersion, kFlag, nullptr},
-    {kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link", n::kShortcutPrefix,
-     kInverted, nullptr},
-    {kClasses, "lnkfile", "IsShortcut", n::kShortcutArrows, W::kSetMeansOff, nullptr},
-    {kClasses, "piffile", "IsShortcut", n::kShortcutArrows, W::kSetMeansOff, nullptr},
-    {kUser, kDesktop, "FontSmoothing", n::kSmoothFonts, kFlag, nullptr},
-    {kUsers, kDesktop, "FontSmoothing", n::kSmoothFonts, kFlag, nullptr},
-    {kMachine, kOpenWith, "", n::kOpenWith, kText, nullptr},
-    {kMachine, kOpenWithCommand, "", n::kOpenWith, kText, nullptr},
-    {kMachine, kMachineExplorer, "Max Cached Icons", n::kIconCache, kNumber, "icons"},
-    // Start Menu
-    {kUser, kDesktop, "MenuShowDelay", n::kMenuSpeed, kNumber, "milliseconds"},
-    {kUsers, kPolicies, "NoWindowsUpdate", n::kNoWindowsUpdate, kFlag, nullptr},
-    {kUsers, kPolicies, "NoRecentDocMenu", n::kNoDocuments, kFlag, nullptr},
-    {kUsers, kPolicies, "NoFavoritesMenu", n::kNoFavorites, kFlag, nullptr},
-    {kUsers, kPolicies, "NoRun", n::kNoRun, kFlag, nullptr},
-    {kUsers, kPolicies, "NoLogOff", n::kNoLogOff, kFlag, nullptr},
-    {kUsers, kPolicies, "NoFind", n::kNoFind, kFlag, nullptr},
-    {kUsers, kPolicies, "NoClose", n::kNoShutdown, kFlag, nullptr},
-    {kUsers, kAdvanced, "StartMenuFavorites", n::kNoFavorites, kInverted, nullptr},
-    {kUsers, kAdvanced, "StartMenuRun", n::kNoRun, kInverted, nullptr},
-    {kUsers, kAdvanced, "StartMenuLogoff", n::kNoLogOff, kInverted, nullptr},
-    // Internet, beside the adapter lists
-    {kUser, kInternetSettings, "MaxConnectionsPerServer", n::kDownloads, kNumber, nullptr},
-    {kUser, kInternetSettings, "MaxConnectionsPer1_0Server", n::kDownloads, kNumber, nullptr},
-    {kMachine, kDnsCache, "CacheHashTableBucketSize", n::kDnsCache, kNumber, nullptr},
-    {kMachine, kDnsCache, "CacheHashTableSize", n::kDnsCache, kNumber, nullptr},
-    {kMachine, kDnsCache, "MaxCacheEntryTtlLimit", n::kDnsCache, kNumber, "seconds"},
-    {kMachine, kDnsCache, "MaxSOACacheEntryTtlLimit", n::kDnsCache, kNumber, "seconds"},
-    // CD-ROM
-    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS", "Prefetch", n::kCdromCache,
-     kNumber, nullptr},
-    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS", "CacheSize", n::kCdromCache,
-     kNumber, nullptr},
-    {kMachine, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun", n::kAudioAutoPlay, kFlag,
-     nullptr},
-    {kUsers, kPolicies, "NoDriveTypeAutoRun", n::kDataAutoPlay, kInverted, nullptr},
-    // Hard disk
-    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "ContigFileAllocSize",
-     n::kFileCache, kNumber, "KB"},
-    {kMachine, "System\\CurrentControlSet\\Services\\Class\\hdc\\0000", "ForceFIFO", n::kFifo,
-     kFlag, nullptr},
-    // Memory
-    {kMachine, kMachineExplorer, "AlwaysUnloadDLL", n::kUnloadDlls, kFlag, nullptr},
-    {kMachine, kMemoryManagement, "DisablePagingExecutive", n::kCorePaging, kFlag, nullptr},
-    {kMachine, kMemoryManagement, "IoPageLockLimit", n::kSystemCache, kNumber, "bytes"},
-    {kMachine, "SYSTEM\\CurrentControlSet\\Control\\PriorityControl", "Win32PrioritySeparation",
-     n::kBackgroundTasks, kInverted, nullptr},
-    // Shutdown
-    {kUser, kDefaultDesktop, "AutoEndTasks", n::kAutoClose, kFlag, nullptr},
-    {kUsers, kDefaultDesktop, "AutoEndTasks", n::kAutoClose, kFlag, nullptr},
-    {kUser, kDefaultDesktop, "WaitToKillAppTimeout", n::kAutoClose, kNumber, "milliseconds"},
-    {kUsers, kDefaultDesktop, "WaitToKillAppTimeout", n::kAutoClose, kNumber, "milliseconds"},
-    {kMachine, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot", n::kFastShutdown,
-     kFlag, nullptr},
-};
-
-const struct {
-    HKEY root;
-    const char* key;
-    const char* tweak;
-} kTrees[] = {
-    {kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu",
-     n::kMenuSort},
-    {kMachine, kOpenWith, n::kOpenWith},
-};
-
-// Profile entries: file (relative to the Windows directory unless absolute), section, key.
-const struct {
-    const char* file;
-    bool inWindowsDirectory;
-    const char* section;
-    const char* key;
-    const char* tweak;
-    ValueWords words;
-    const char* unit;
-} kProfileEntries[] = {
-    {"\\win.ini", true, "TrueType", "FontSmoothing", n::kSmoothFonts, kFlag, nullptr},
-    {"\\System.ini", true, "vcache", "MinFileCache", n::kVCache, kNumber, "KB"},
-    {"\\System.ini", true, "vcache", "MaxFileCache", n::kVCache, kNumber, "KB"},
-    {"\\System.ini", true, "vcache", "Chunksize", n::kVCache, kNumber, "KB"},
-    {"\\System.ini", true, "386Enh", "ConservativeSwapfileUsage", n::kSwapFile, kFlag, nullptr},
-    {"\\System.ini", true, "386Enh", "MinSPs", n::kSpareStacks, kNumber, nullptr},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootMenu", n::kBootMenu, kFlag, nullptr},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootKeys", n::kBootMenu, kFlag, nullptr},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "BootMenuDelay", n::kBootMenu, kNumber,
-     "seconds"},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "Autoscan", n::kScandisk, kFlag, nullptr},
-    // The driver lines: 0 disables the driver, which the page shows checked.
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "DrvSpace", n::kDrivespace, kInverted,
-     nullptr},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "DblSpace", n::kDoublespace, kInverted,
-     nullptr},
-    {CRegistryAccess::kMsdosSysPath, false, "Options", "DoubleBuffer", n::kDoubleBuffering,
-     kInverted, nullptr},
-};
+std::string FileOf(const TweakPlace& place, const std::string& windowsDirectory) {
+    return place.root == PlaceRoot::kWindowsDirectory ? windowsDirectory + place.key
+                                                      : std::string(place.key);
+}
 
 bool SameText(const std::string& a, const std::string& b) {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+bool SameKey(const RegistryPlace& a, const RegistryPlace& b) {
+    return a.root == b.root && SameText(a.key, b.key);
+}
+
+bool Names(const RegistryPlace& place, const char* tweak) {
+    return place.tweak != nullptr && std::strcmp(place.tweak, tweak) == 0;
 }
 
 void AddValue(std::vector<RegistryPlace>& values, const RegistryPlace& place) {
@@ -170,38 +45,126 @@ void AddValue(std::vector<RegistryPlace>& values, const RegistryPlace& place) {
     values.push_back(place);
 }
 
+// The record of originals lists its places in the order of the files it has always written:
+// the catalogue's, but for these tweaks, whose places follow those of another in the same list
+// (under the same key where that one has a place there).
+const struct {
+    const char* tweak;
+    const char* after;
+} kRecordOrder[] = {
+    {"Remove 'Find' from Start Menu", "Remove 'Log Off' from Start Menu"},
+    {"Enable \"Open With\" Option on Right Click Menus", "Sort Start Menu in Alphabetical order"},
+};
+
+void KeepRecordOrder(std::vector<RegistryPlace>& places) {
+    for (const auto& rule : kRecordOrder) {
+        // Only within a list where both tweaks have places.
+        if (std::none_of(places.begin(), places.end(),
+                         [&rule](const RegistryPlace& place) { return Names(place, rule.after); }))
+            continue;
+        std::vector<RegistryPlace> moved;
+        for (size_t i = 0; i < places.size();) {
+            if (Names(places[i], rule.tweak)) {
+                moved.push_back(places[i]);
+                places.erase(places.begin() + static_cast<std::ptrdiff_t>(i));
+            } else {
+                ++i;
+            }
+        }
+        for (const RegistryPlace& place : moved) {
+            size_t after = places.size(), afterSameKey = places.size();
+            for (size_t j = 0; j < places.size(); ++j) {
+                if (!Names(places[j], rule.after))
+                    continue;
+                after = j;
+                if (SameKey(places[j], place))
+                    afterSameKey = j;
+            }
+            const size_t at = afterSameKey < places.size() ? afterSameKey + 1
+                              : after < places.size()      ? after + 1
+                                                           : places.size();
+            places.insert(places.begin() + static_cast<std::ptrdiff_t>(at), place);
+        }
+    }
+}
+
+// One module's registry values, in catalogue order except that a value under a key an earlier
+// tweak of the module has values under follows the last of them: the record lists the two
+// registrations key by key, and the Start Menu's policies before its Explorer settings.
+class ModuleValues {
+public:
+    void Add(const RegistryPlace& place, const TweakEntry* entry) {
+        size_t at = values_.size();
+        bool shared = false; // the key has values of an earlier tweak
+        for (size_t i = 0; i < values_.size(); ++i) {
+            if (!SameKey(values_[i], place) || (owners_[i] == entry && !shared))
+                continue;
+            shared = true;
+            at = i + 1;
+        }
+        values_.insert(values_.begin() + static_cast<std::ptrdiff_t>(at), place);
+        owners_.insert(owners_.begin() + static_cast<std::ptrdiff_t>(at), entry);
+    }
+    const std::vector<RegistryPlace>& Values() const { return values_; }
+
+private:
+    std::vector<RegistryPlace> values_;
+    std::vector<const TweakEntry*> owners_;
+};
+
 } // namespace
 
 OriginalPlaces CollectOriginalPlaces(int family, const std::string& windowsDirectory) {
     OriginalPlaces places;
-    for (const auto& value : kFixedValues)
-        AddValue(places.values,
-                 {value.root, value.key, value.value, value.tweak, value.words, value.unit});
-    const std::pair<std::vector<std::string>, const char*> lists[] = {
-        {BuildMTUKeyList(family), n::kMtu},
-        {BuildRWINKeyList(family), n::kRwin},
-        {BuildTTLKeyList(family), n::kTtl}};
-    for (const auto& list : lists) {
-        for (const std::string& entry : list.first) {
-            std::string valueName, keyPath;
-            SplitKeyListEntry(entry, valueName, keyPath);
-            AddValue(places.values, {HKEY_LOCAL_MACHINE, keyPath, valueName, list.second,
-                                     ValueWords::kNumber, nullptr});
+    // The values of the network adapters and services found now, after every other value.
+    std::vector<RegistryPlace> found;
+    for (int m = 0; m < Modules::kModuleCount; ++m) {
+        const TweakCatalogue& catalogue = CatalogueOf(static_cast<Modules::Module>(m));
+        ModuleValues values;
+        for (size_t i = 0; i < catalogue.count; ++i) {
+            const TweakEntry& entry = catalogue.entries[i];
+            const char* tweak = entry.ShownName();
+            for (const TweakPlace& place : entry.places) {
+                switch (place.kind) {
+                case PlaceKind::kValue:
+                    values.Add(
+                        {RootOf(place.root), place.key, place.name, tweak, place.words, place.unit},
+                        &entry);
+                    break;
+                case PlaceKind::kTree:
+                    places.trees.push_back({RootOf(place.root), place.key, std::string(), tweak});
+                    break;
+                case PlaceKind::kProfileEntry:
+                    places.entries.push_back({FileOf(place, windowsDirectory), place.name,
+                                              place.entry, tweak, place.words, place.unit});
+                    break;
+                case PlaceKind::kPicture: {
+                    TweakPlace saved = place;
+                    saved.key = place.name;
+                    places.pictures.push_back(
+                        {FileOf(place, windowsDirectory), FileOf(saved, windowsDirectory), tweak});
+                    break;
+                }
+                case PlaceKind::kAdapterKeys:
+                    for (const std::string& listed : place.adapterKeys(family)) {
+                        std::string valueName, keyPath;
+                        SplitKeyListEntry(listed, valueName, keyPath);
+                        found.push_back({HKEY_LOCAL_MACHINE, keyPath, valueName, tweak, place.words,
+                                         place.unit});
+                    }
+                    break;
+                case PlaceKind::kNone:
+                    break;
+                }
+            }
         }
+        for (const RegistryPlace& value : values.Values())
+            AddValue(places.values, value);
     }
-    for (const auto& tree : kTrees)
-        places.trees.push_back({tree.root, tree.key, std::string(), tree.tweak});
-    for (const auto& entry : kProfileEntries) {
-        const std::string file =
-            entry.inWindowsDirectory ? windowsDirectory + entry.file : entry.file;
-        places.entries.push_back(
-            {file, entry.section, entry.key, entry.tweak, entry.words, entry.unit});
-    }
-    places.pictures = {
-        {CBootupTweaks::kStartupPicture, CBootupTweaks::kSavedStartupPicture, n::kStartupImage},
-        {windowsDirectory + "\\Logow.sys", windowsDirectory + "\\Logow.tvn", n::kShutdownImage},
-        {windowsDirectory + "\\Logos.sys", windowsDirectory + "\\Logos.tvn", n::kTurnoffImage},
-    };
+    for (const RegistryPlace& value : found)
+        AddValue(places.values, value);
+    KeepRecordOrder(places.values);
+    KeepRecordOrder(places.trees);
     return places;
 }
 

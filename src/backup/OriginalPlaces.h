@@ -4,27 +4,18 @@
 #include <vector>
 #include <windows.h>
 
-// Every place a commit of any tweak module can write or delete on one Windows family: registry
-// values, keys deleted with everything beneath them, profile-file entries and the logo pictures.
-// The backup records what each place held; the restore puts back only places of this list.
+#include "tweaks/TweakCatalogue.h"
 
-// How a place's value is said to a person ("What Changed" and the /changes list).
-enum class ValueWords : unsigned char {
-    kRaw,          // as stored: the text, the number or the bytes
-    kText,         // a text
-    kFolder,       // a folder path
-    kFlag,         // a number: not 0 is "On"
-    kFlagInverted, // a number: 0 is "On" (the page's box shows the opposite of the value)
-    kSetMeansOff,  // the value being there at all is "Off", its absence "On"
-    kSeconds,      // milliseconds said in seconds
-    kNumber,       // a number, with the place's unit
-};
+// Every place a commit of any tweak module can write or delete on one Windows family: registry
+// values, keys deleted with everything beneath them, profile-file entries and the logo pictures,
+// as the tweak catalogue names them, each with its tweak and how its value is said (ValueWords).
+// The backup records what each place held; the restore puts back only places of this list.
 
 struct RegistryPlace {
     HKEY root;
     std::string key;
     std::string value; // empty for the key's default value
-    // The tweak the place belongs to as the pages show it (tweak_names); null where unknown.
+    // The tweak the place belongs to (TweakEntry::ShownName); null where unknown.
     const char* tweak = nullptr;
     ValueWords words = ValueWords::kRaw;
     const char* unit = nullptr; // kNumber: the unit after the number ("KB"), null for none

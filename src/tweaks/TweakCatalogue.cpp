@@ -21,6 +21,10 @@ constexpr PlaceRoot kUsers = PlaceRoot::kUsers;
 constexpr PlaceRoot kClasses = PlaceRoot::kClasses;
 constexpr PlaceRoot kWindows = PlaceRoot::kWindowsDirectory;
 
+using W = ValueWords;
+constexpr W kText = W::kText, kFolder = W::kFolder, kFlag = W::kFlag, kInverted = W::kFlagInverted,
+            kSeconds = W::kSeconds, kNumber = W::kNumber;
+
 const char kDesktopKey[] = "Control Panel\\Desktop";
 const char kDefaultDesktopKey[] = ".DEFAULT\\Control Panel\\Desktop";
 const char kPoliciesKey[] =
@@ -65,37 +69,38 @@ constexpr TweakEntry kSystemTweaks[] = {
         .Preset(20)
         .Scale(1000)
         .Record(NumberField<Sys, &Sys::hungAppTimeout>())
-        .Places(RegValue(kUser, kDesktopKey, "HungAppTimeout"),
-                RegValue(kUsers, kDesktopKey, "HungAppTimeout")),
+        .Places(RegValue(kUser, kDesktopKey, "HungAppTimeout", kSeconds),
+                RegValue(kUsers, kDesktopKey, "HungAppTimeout", kSeconds)),
     Tweak(kSys, "Constantly Refresh Windows Explorer",
           NumberAccess<Sys, &Sys::GetUpdateMode, &Sys::SetUpdateMode>(),
           HelpOf<Sys, &Sys::GetHelpExplorerRefresh>())
         .Record(NumberField<Sys, &Sys::keepExplorerRefreshed>())
-        .Places(RegValue(kMachine, "System\\CurrentControlSet\\Control\\Update", "UpdateMode")),
+        .Places(RegValue(kMachine, "System\\CurrentControlSet\\Control\\Update", "UpdateMode",
+                         kInverted)),
     Tweak(kSys, "Windows Reg. Name",
           TextAccess<Sys, &Sys::GetRegisteredOwner, &Sys::SetRegisteredOwner>(),
           HelpOf<Sys, &Sys::GetHelpRegisteredName>())
         .Record(TextField<Sys, &Sys::registeredOwner>())
-        .Places(RegValue(kMachine, kWindowsKey, "RegisteredOwner"),
-                RegValue(kMachine, kWindowsNTKey, "RegisteredOwner")),
+        .Places(RegValue(kMachine, kWindowsKey, "RegisteredOwner", kText),
+                RegValue(kMachine, kWindowsNTKey, "RegisteredOwner", kText)),
     Tweak(kSys, "Windows Reg. Company",
           TextAccess<Sys, &Sys::GetRegisteredOrganization, &Sys::SetRegisteredOrganization>(),
           HelpOf<Sys, &Sys::GetHelpRegisteredCompany>())
         .Record(TextField<Sys, &Sys::registeredOrganization>())
-        .Places(RegValue(kMachine, kWindowsKey, "RegisteredOrganization"),
-                RegValue(kMachine, kWindowsNTKey, "RegisteredOrganization")),
+        .Places(RegValue(kMachine, kWindowsKey, "RegisteredOrganization", kText),
+                RegValue(kMachine, kWindowsNTKey, "RegisteredOrganization", kText)),
     Tweak(kSys, "\"My Documents\" Location", FolderAccess<kPersonal>(), kFolderHelp)
         .Restart()
         .Record(TextField<Sys, &Sys::personalFolder>())
-        .Places(RegValue(kUser, kShellFoldersKey, kPersonal)),
+        .Places(RegValue(kUser, kShellFoldersKey, kPersonal, kFolder)),
     Tweak(kSys, "\"My Pictures\" Location", FolderAccess<kMyPictures>(), kFolderHelp)
         .Restart()
         .Record(TextField<Sys, &Sys::myPicturesFolder>())
-        .Places(RegValue(kUser, kShellFoldersKey, kMyPictures)),
+        .Places(RegValue(kUser, kShellFoldersKey, kMyPictures, kFolder)),
     Tweak(kSys, "\"Favorites\" Location", FolderAccess<kFavorites>(), kFolderHelp)
         .Restart()
         .Record(TextField<Sys, &Sys::favoritesFolder>())
-        .Places(RegValue(kUser, kShellFoldersKey, kFavorites)),
+        .Places(RegValue(kUser, kShellFoldersKey, kFavorites, kFolder)),
 };
 
 // Desktop: every item needs a restart; "Open With" and the icon cache are 9x-only.
@@ -107,35 +112,41 @@ constexpr TweakEntry kDesktopTweaks[] = {
           HelpOf<Dsk, &Dsk::GetHelpShowVersion>())
         .Restart()
         .Record(NumberField<Dsk, &Dsk::showWindowsVersion>())
-        .Places(RegValue(kUsers, kDefaultDesktopKey, "PaintDesktopVersion"),
-                RegValue(kUser, kDefaultDesktopKey, "PaintDesktopVersion")),
+        .Places(RegValue(kUsers, kDefaultDesktopKey, "PaintDesktopVersion", kFlag),
+                RegValue(kUser, kDefaultDesktopKey, "PaintDesktopVersion", kFlag)),
     Tweak(kDsk, "\"Shortcut to\" Prefix on Shortcuts",
           NumberAccess<Dsk, &Dsk::GetLinkValue, &Dsk::SetLinkValue>(),
           HelpOf<Dsk, &Dsk::GetHelpShortcutPrefix>())
+        .Shown("Disable \"Shortcut to\" Prefix on Shortcuts")
         .Restart()
         .Record(NumberField<Dsk, &Dsk::noShortcutPrefix>())
-        .Places(RegValue(kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link")),
+        .Places(RegValue(kUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link",
+                         kInverted)),
     Tweak(kDsk, "Shortcut Arrows on Shortcuts",
           NumberAccess<Dsk, &Dsk::GetIsShortcut, &Dsk::SetIsShortcut>(),
           HelpOf<Dsk, &Dsk::GetHelpShortcutArrow>())
+        .Shown("Hide Shortcut Arrows on Shortcuts")
         .Restart()
         .Record(NumberField<Dsk, &Dsk::hideShortcutArrows>())
-        .Places(RegValue(kClasses, "lnkfile", "IsShortcut"),
-                RegValue(kClasses, "piffile", "IsShortcut")),
+        .Places(RegValue(kClasses, "lnkfile", "IsShortcut", W::kSetMeansOff),
+                RegValue(kClasses, "piffile", "IsShortcut", W::kSetMeansOff)),
     Tweak(kDsk, "Smooth Fonts", NumberAccess<Dsk, &Dsk::GetFontSmoothing, &Dsk::SetFontSmoothing>(),
           HelpOf<Dsk, &Dsk::GetHelpFontSmoothing>())
+        .Shown("Enable Smooth Fonts")
         .Restart()
         .Record(NumberField<Dsk, &Dsk::fontSmoothing>())
-        .Places(RegValue(kUser, kDesktopKey, "FontSmoothing"),
-                RegValue(kUsers, kDesktopKey, "FontSmoothing"),
-                ProfileEntry(kWindows, "\\win.ini", "TrueType", "FontSmoothing")),
+        .Places(RegValue(kUser, kDesktopKey, "FontSmoothing", kFlag),
+                RegValue(kUsers, kDesktopKey, "FontSmoothing", kFlag),
+                ProfileEntry(kWindows, "\\win.ini", "TrueType", "FontSmoothing", kFlag)),
     Tweak(kDsk, "\"Open With\" Option on Right Click Menus",
           NumberAccess<Dsk, &Dsk::GetOpenWith, &Dsk::SetOpenWith>(),
           HelpOf<Dsk, &Dsk::GetHelpOpenWith>())
+        .Shown("Enable \"Open With\" Option on Right Click Menus")
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Dsk, &Dsk::openWith>())
-        .Places(RegValue(kMachine, kOpenWithKey, ""), RegValue(kMachine, kOpenWithCommandKey, ""),
+        .Places(RegValue(kMachine, kOpenWithKey, "", kText),
+                RegValue(kMachine, kOpenWithCommandKey, "", kText),
                 RegTree(kMachine, kOpenWithKey)),
     Tweak(kDsk, "Icon Cache Size",
           NumberAccess<Dsk, &Dsk::GetMaxCachedIcons, &Dsk::SetMaxCachedIcons>(),
@@ -144,7 +155,7 @@ constexpr TweakEntry kDesktopTweaks[] = {
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Dsk, &Dsk::maxCachedIcons>())
-        .Places(RegValue(kMachine, kMachineExplorerKey, "Max Cached Icons")),
+        .Places(RegValue(kMachine, kMachineExplorerKey, "Max Cached Icons", kNumber, "icons")),
 };
 
 // Start Menu: every item needs a restart. The removals are not offered on XP, where the page
@@ -158,7 +169,7 @@ constexpr TweakEntry kStartMenuTweaks[] = {
         .Preset(400)
         .Restart()
         .Record(NumberField<Sm, &Sm::menuShowDelay>())
-        .Places(RegValue(kUser, kDesktopKey, "MenuShowDelay")),
+        .Places(RegValue(kUser, kDesktopKey, "MenuShowDelay", kNumber, "milliseconds")),
     Tweak(kSm, "Sort Start Menu in Alphabetical order",
           NumberAccess<Sm, &Sm::GetMenuOrder, &Sm::SetMenuOrder>(),
           HelpOf<Sm, &Sm::GetHelpMenuOrdering>())
@@ -173,52 +184,52 @@ constexpr TweakEntry kStartMenuTweaks[] = {
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noWindowsUpdate>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoWindowsUpdate")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoWindowsUpdate", kFlag)),
     Tweak(kSm, "Remove Documents Folder from Start Menu",
           NumberAccess<Sm, &Sm::GetNoRecentDocMenu, &Sm::SetNoRecentDocMenu>(), kRemoveHelp)
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noRecentDocMenu>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoRecentDocMenu")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoRecentDocMenu", kFlag)),
     Tweak(kSm, "Remove Favorites from Start Menu",
           NumberAccess<Sm, &Sm::GetNoFavoritesMenu, &Sm::SetNoFavoritesMenu>(), kRemoveHelp)
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noFavoritesMenu>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoFavoritesMenu"),
-                RegValue(kUsers, kAdvancedKey, "StartMenuFavorites")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoFavoritesMenu", kFlag),
+                RegValue(kUsers, kAdvancedKey, "StartMenuFavorites", kInverted)),
     Tweak(kSm, "Remove 'Find' from Start Menu", NumberAccess<Sm, &Sm::GetNoFind, &Sm::SetNoFind>(),
           kRemoveHelp)
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noFind>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoFind")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoFind", kFlag)),
     Tweak(kSm, "Remove 'Run' from Start Menu", NumberAccess<Sm, &Sm::GetNoRun, &Sm::SetNoRun>(),
           kRemoveHelp)
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noRun>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoRun"),
-                RegValue(kUsers, kAdvancedKey, "StartMenuRun")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoRun", kFlag),
+                RegValue(kUsers, kAdvancedKey, "StartMenuRun", kInverted)),
     Tweak(kSm, "Remove 'Log Off' from Start Menu",
           NumberAccess<Sm, &Sm::GetNoLogOff, &Sm::SetNoLogOff>(), kRemoveHelp)
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noLogOff>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoLogOff"),
-                RegValue(kUsers, kAdvancedKey, "StartMenuLogoff")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoLogOff", kFlag),
+                RegValue(kUsers, kAdvancedKey, "StartMenuLogoff", kInverted)),
     Tweak(kSm, "Remove 'Shutdown' from Start Menu",
           NumberAccess<Sm, &Sm::GetNoClose, &Sm::SetNoClose>(), kRemoveHelp)
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Sm, &Sm::noClose>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoClose")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoClose", kFlag)),
 };
 
 // Internet: the TCP/IP tunings and the DNS cache need a restart; the browser reads the
@@ -245,16 +256,16 @@ constexpr TweakEntry kInternetTweaks[] = {
           NumberAccess<Net, &Net::GetMaxConnectionsPerServer, &Net::SetMaxConnectionsPerServer>(),
           HelpOf<Net, &Net::GetHelpMaxDownload>())
         .Preset(4)
-        .Places(RegValue(kUser, kInternetSettingsKey, "MaxConnectionsPerServer"),
-                RegValue(kUser, kInternetSettingsKey, "MaxConnectionsPer1_0Server")),
+        .Places(RegValue(kUser, kInternetSettingsKey, "MaxConnectionsPerServer", kNumber),
+                RegValue(kUser, kInternetSettingsKey, "MaxConnectionsPer1_0Server", kNumber)),
     Tweak(kNet, "Double DNS Cache Size",
           NumberAccess<Net, &Net::GetDoubleDNSCache, &Net::SetDoubleDNSCache>(),
           HelpOf<Net, &Net::GetHelpDNSCache>())
         .Restart()
-        .Places(RegValue(kMachine, kDnsCacheKey, "CacheHashTableBucketSize"),
-                RegValue(kMachine, kDnsCacheKey, "CacheHashTableSize"),
-                RegValue(kMachine, kDnsCacheKey, "MaxCacheEntryTtlLimit"),
-                RegValue(kMachine, kDnsCacheKey, "MaxSOACacheEntryTtlLimit")),
+        .Places(RegValue(kMachine, kDnsCacheKey, "CacheHashTableBucketSize", kNumber),
+                RegValue(kMachine, kDnsCacheKey, "CacheHashTableSize", kNumber),
+                RegValue(kMachine, kDnsCacheKey, "MaxCacheEntryTtlLimit", kNumber, "seconds"),
+                RegValue(kMachine, kDnsCacheKey, "MaxSOACacheEntryTtlLimit", kNumber, "seconds")),
 };
 
 // CD-ROM: the cache value is two numbers (cache choice, speed code); all need a restart. Where
@@ -273,19 +284,19 @@ constexpr TweakEntry kCDROMTweaks[] = {
         .Assumed(0, 4)
         .Restart()
         .Record(NumberFields<Cd, &Cd::cacheSize, &Cd::cdSpeed>())
-        .Places(RegValue(kMachine, kCDFSKey, "Prefetch"),
-                RegValue(kMachine, kCDFSKey, "CacheSize")),
+        .Places(RegValue(kMachine, kCDFSKey, "Prefetch", kNumber),
+                RegValue(kMachine, kCDFSKey, "CacheSize", kNumber)),
     Tweak(kCd, "Auto Play on Audio CDs", NumberAccess<Cd, &Cd::GetAutorun, &Cd::SetAutorun>(),
           HelpOf<Cd, &Cd::GetHelpAutoPlayAudio>())
         .Restart()
         .Record(NumberField<Cd, &Cd::autorun>())
-        .Places(RegValue(kMachine, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun")),
+        .Places(RegValue(kMachine, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun", kFlag)),
     Tweak(kCd, "Auto Play on Data CDs",
           NumberAccess<Cd, &Cd::GetNoDriveTypeAutoRun, &Cd::SetNoDriveTypeAutoRun>(),
           HelpOf<Cd, &Cd::GetHelpAutoPlayData>())
         .Restart()
         .Record(NumberField<Cd, &Cd::dataAutoPlay>())
-        .Places(RegValue(kUsers, kPoliciesKey, "NoDriveTypeAutoRun")),
+        .Places(RegValue(kUsers, kPoliciesKey, "NoDriveTypeAutoRun", kInverted)),
 };
 
 // Hard disk: all of it is read by Windows at start-up, and all of it is 9x-only.
@@ -309,21 +320,21 @@ constexpr TweakEntry kHardDiskTweaks[] = {
         .Restart()
         .Record(NumberField<Hdd, &Hdd::contigFileAllocSize>())
         .Places(RegValue(kMachine, "SYSTEM\\CurrentControlSet\\Control\\FileSystem",
-                         "ContigFileAllocSize")),
+                         "ContigFileAllocSize", kNumber, "KB")),
     Tweak(kHdd, "VCache Size", kVCacheAccess, HelpOf<Hdd, &Hdd::GetHelpVCache>())
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberFields<Hdd, &Hdd::minFileCache, &Hdd::maxFileCache, &Hdd::chunkSize>())
-        .Places(ProfileEntry(kWindows, kSystemIni, "vcache", "MinFileCache"),
-                ProfileEntry(kWindows, kSystemIni, "vcache", "MaxFileCache"),
-                ProfileEntry(kWindows, kSystemIni, "vcache", "Chunksize")),
+        .Places(ProfileEntry(kWindows, kSystemIni, "vcache", "MinFileCache", kNumber, "KB"),
+                ProfileEntry(kWindows, kSystemIni, "vcache", "MaxFileCache", kNumber, "KB"),
+                ProfileEntry(kWindows, kSystemIni, "vcache", "Chunksize", kNumber, "KB")),
     Tweak(kHdd, "FIFO Option", NumberAccess<Hdd, &Hdd::GetForceFIFO, &Hdd::SetForceFIFO>(),
           HelpOf<Hdd, &Hdd::GetHelpFIFO>())
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Hdd, &Hdd::forceFIFO>())
         .Places(RegValue(kMachine, "System\\CurrentControlSet\\Services\\Class\\hdc\\0000",
-                         "ForceFIFO")),
+                         "ForceFIFO", kFlag)),
 };
 
 // Memory: all of it takes effect after a restart. The background-tasks box is the opposite of
@@ -355,7 +366,7 @@ constexpr TweakEntry kMemoryTweaks[] = {
           HelpOf<Ram, &Ram::GetHelpAutoUnloadDLL>())
         .Restart()
         .Record(NumberField<Ram, &Ram::alwaysUnloadDLL>())
-        .Places(RegValue(kMachine, kMachineExplorerKey, "AlwaysUnloadDLL")),
+        .Places(RegValue(kMachine, kMachineExplorerKey, "AlwaysUnloadDLL", kFlag)),
     Tweak(
         kRam, "Use Swap File Wisely",
         NumberAccess<Ram, &Ram::GetConservativeSwapfileUsage, &Ram::SetConservativeSwapfileUsage>(),
@@ -363,20 +374,20 @@ constexpr TweakEntry kMemoryTweaks[] = {
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Ram, &Ram::conservativeSwapfileUsage>())
-        .Places(ProfileEntry(kWindows, kSystemIni, "386Enh", "ConservativeSwapfileUsage")),
+        .Places(ProfileEntry(kWindows, kSystemIni, "386Enh", "ConservativeSwapfileUsage", kFlag)),
     Tweak(kRam, "Spare Stacks", NumberAccess<Ram, &Ram::GetMinSPs, &Ram::SetMinSPs>(),
           HelpOf<Ram, &Ram::GetHelpStacks>())
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Ram, &Ram::minSPs>())
-        .Places(ProfileEntry(kWindows, kSystemIni, "386Enh", "MinSPs")),
+        .Places(ProfileEntry(kWindows, kSystemIni, "386Enh", "MinSPs", kNumber)),
     Tweak(kRam, "Improve Core System Paging",
           NumberAccess<Ram, &Ram::GetDisablePagingExecutive, &Ram::SetDisablePagingExecutive>(),
           HelpOf<Ram, &Ram::GetHelpCoreSystemPaging>())
         .Families(kNTOnly)
         .Restart()
         .Record(NumberField<Ram, &Ram::disablePagingExecutive>())
-        .Places(RegValue(kMachine, kMemoryManagementKey, "DisablePagingExecutive")),
+        .Places(RegValue(kMachine, kMemoryManagementKey, "DisablePagingExecutive", kFlag)),
     Tweak(kRam, "System Cache",
           NumberAccess<Ram, &Ram::GetIoPageLockLimit, &Ram::SetIoPageLockLimit>(),
           HelpOf<Ram, &Ram::GetHelpSystemFileCaching>())
@@ -384,16 +395,17 @@ constexpr TweakEntry kMemoryTweaks[] = {
         .Families(kNTOnly)
         .Restart()
         .Record(NumberField<Ram, &Ram::ioPageLockLimit>())
-        .Places(RegValue(kMachine, kMemoryManagementKey, "IoPageLockLimit")),
+        .Places(RegValue(kMachine, kMemoryManagementKey, "IoPageLockLimit", kNumber, "bytes")),
     Tweak(kRam, "Background Tasks More CPU Time",
           NumberAccess<Ram, &Ram::GetWin32PrioritySeparation, &Ram::SetWin32PrioritySeparation>(),
           HelpOf<Ram, &Ram::GetHelpBackgroundTasksPriority>())
+        .Shown("Allow Background Tasks to Have More CPU Time")
         .Inverted()
         .Families(kNTOnly)
         .Restart()
         .Record(NumberField<Ram, &Ram::win32PrioritySeparation>())
         .Places(RegValue(kMachine, "SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
-                         "Win32PrioritySeparation")),
+                         "Win32PrioritySeparation", kInverted)),
     Tweak(kRam, "Virtual Memory Size", kVirtualMemoryAccess, nullptr).Record(kVirtualMemoryField),
 };
 
@@ -407,41 +419,45 @@ constexpr Modules::Module kBoot = Modules::kBootup;
 constexpr TweakEntry kBootupTweaks[] = {
     Tweak(kBoot, "Boot Menu", NumberAccess<Boot, &Boot::GetBootMenu, &Boot::SetBootMenu>(),
           HelpOf<Boot, &Boot::GetHelpBootMenu>())
+        .Shown("Enable Boot Menu")
         .Families(kNotXP)
         .BackupFamilies(kAllFamilies)
         .Restart()
         .Record(NumberField<Boot, &Boot::bootMenu>())
-        .Places(ProfileEntry(kFile, kMsdos, "Options", "BootMenu"),
-                ProfileEntry(kFile, kMsdos, "Options", "BootKeys"),
-                ProfileEntry(kFile, kMsdos, "Options", "BootMenuDelay")),
+        .Places(ProfileEntry(kFile, kMsdos, "Options", "BootMenu", kFlag),
+                ProfileEntry(kFile, kMsdos, "Options", "BootKeys", kFlag),
+                ProfileEntry(kFile, kMsdos, "Options", "BootMenuDelay", kNumber, "seconds")),
     Tweak(kBoot, "Auto Run Scandisk at System Startup",
           NumberAccess<Boot, &Boot::GetAutoscan, &Boot::SetAutoscan>(),
           HelpOf<Boot, &Boot::GetHelpAutoScandisk>())
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Boot, &Boot::autoscan>())
-        .Places(ProfileEntry(kFile, kMsdos, "Options", "Autoscan")),
+        .Places(ProfileEntry(kFile, kMsdos, "Options", "Autoscan", kFlag)),
     Tweak(kBoot, "Disable Drivespace driver",
           NumberAccess<Boot, &Boot::GetDrvSpace, &Boot::SetDrvSpace>(),
           HelpOf<Boot, &Boot::GetHelpDrivespace>())
+        .Shown("Disable Drivespace driver at boot up")
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Boot, &Boot::disableDrvSpace>())
-        .Places(ProfileEntry(kFile, kMsdos, "Options", "DrvSpace")),
+        .Places(ProfileEntry(kFile, kMsdos, "Options", "DrvSpace", kInverted)),
     Tweak(kBoot, "Disable Doublespace driver",
           NumberAccess<Boot, &Boot::GetDblSpace, &Boot::SetDblSpace>(),
           HelpOf<Boot, &Boot::GetHelpDoublespace>())
+        .Shown("Disable Doublespace driver at boot up")
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Boot, &Boot::disableDblSpace>())
-        .Places(ProfileEntry(kFile, kMsdos, "Options", "DblSpace")),
+        .Places(ProfileEntry(kFile, kMsdos, "Options", "DblSpace", kInverted)),
     Tweak(kBoot, "Disable Double Buffering",
           NumberAccess<Boot, &Boot::GetDoubleBuffer, &Boot::SetDoubleBuffer>(),
           HelpOf<Boot, &Boot::GetHelpDoubleBuffering>())
+        .Shown("Disable Double Buffering at Boot up")
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Boot, &Boot::disableDoubleBuffer>())
-        .Places(ProfileEntry(kFile, kMsdos, "Options", "DoubleBuffer")),
+        .Places(ProfileEntry(kFile, kMsdos, "Options", "DoubleBuffer", kInverted)),
     Tweak(kBoot, "Startup Image", ImageAccess<Boot, &Boot::SetStartupImage>(),
           HelpOf<Boot, &Boot::GetHelpStartupImage>())
         .Families(kNineXOnly)
@@ -458,16 +474,19 @@ constexpr TweakEntry kShutdownTweaks[] = {
           HelpOf<Off, &Off::GetHelpAutoCloseApplication>())
         .Restart()
         .Record(NumberField<Off, &Off::autoEndTasks>())
-        .Places(RegValue(kUser, kDefaultDesktopKey, "AutoEndTasks"),
-                RegValue(kUsers, kDefaultDesktopKey, "AutoEndTasks"),
-                RegValue(kUser, kDefaultDesktopKey, "WaitToKillAppTimeout"),
-                RegValue(kUsers, kDefaultDesktopKey, "WaitToKillAppTimeout")),
+        .Places(
+            RegValue(kUser, kDefaultDesktopKey, "AutoEndTasks", kFlag),
+            RegValue(kUsers, kDefaultDesktopKey, "AutoEndTasks", kFlag),
+            RegValue(kUser, kDefaultDesktopKey, "WaitToKillAppTimeout", kNumber, "milliseconds"),
+            RegValue(kUsers, kDefaultDesktopKey, "WaitToKillAppTimeout", kNumber, "milliseconds")),
     Tweak(kOff, "Fast Shutdown", NumberAccess<Off, &Off::GetFastReboot, &Off::SetFastReboot>(),
           HelpOf<Off, &Off::GetHelpFastShutdown>())
+        .Shown("Enable Fast Shutdown")
         .Families(kNineXOnly)
         .Restart()
         .Record(NumberField<Off, &Off::fastReboot>())
-        .Places(RegValue(kMachine, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot")),
+        .Places(RegValue(kMachine, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot",
+                         kFlag)),
     Tweak(kOff, "Shutdown Image", ImageAccess<Off, &Off::SetShutdownImage>(),
           HelpOf<Off, &Off::GetHelpShutdownImage>())
         .Families(kNineXOnly)
@@ -477,10 +496,6 @@ constexpr TweakEntry kShutdownTweaks[] = {
         .Families(kNineXOnly)
         .Places(Picture(kWindows, "\\Logos.sys", "\\Logos.tvn")),
 };
-
-template <size_t N> constexpr size_t CountOf(const TweakEntry (&)[N]) {
-    return N;
-}
 
 // Whether every entry of a table names the table's module.
 template <size_t N> constexpr bool AllOf(const TweakEntry (&entries)[N], Modules::Module module) {
@@ -499,17 +514,24 @@ static_assert(AllOf(kSystemTweaks, Modules::kSystem) && AllOf(kDesktopTweaks, Mo
                   AllOf(kShutdownTweaks, Modules::kShutdown),
               "each entry lies in its module's table");
 
+template <class M, size_t N>
+constexpr TweakCatalogue CatalogueFor(Modules::Module module, const char* section,
+                                      const TweakEntry (&entries)[N]) {
+    return {module, section,          &MakeModule<M>, entries,
+            N,      &BackupFileOf<M>, &SaveModule<M>, &LoadModule<M>};
+}
+
 // In module order.
 const TweakCatalogue kCatalogues[] = {
-    {Modules::kSystem, &MakeModule<Sys>, kSystemTweaks, CountOf(kSystemTweaks)},
-    {Modules::kDesktop, &MakeModule<Dsk>, kDesktopTweaks, CountOf(kDesktopTweaks)},
-    {Modules::kStartMenu, &MakeModule<Sm>, kStartMenuTweaks, CountOf(kStartMenuTweaks)},
-    {Modules::kInternet, &MakeModule<Net>, kInternetTweaks, CountOf(kInternetTweaks)},
-    {Modules::kCDROM, &MakeModule<Cd>, kCDROMTweaks, CountOf(kCDROMTweaks)},
-    {Modules::kHardDisk, &MakeModule<Hdd>, kHardDiskTweaks, CountOf(kHardDiskTweaks)},
-    {Modules::kMemory, &MakeModule<Ram>, kMemoryTweaks, CountOf(kMemoryTweaks)},
-    {Modules::kBootup, &MakeModule<Boot>, kBootupTweaks, CountOf(kBootupTweaks)},
-    {Modules::kShutdown, &MakeModule<Off>, kShutdownTweaks, CountOf(kShutdownTweaks)},
+    CatalogueFor<Sys>(Modules::kSystem, "System Tweaks", kSystemTweaks),
+    CatalogueFor<Dsk>(Modules::kDesktop, "Desktop Tweaks", kDesktopTweaks),
+    CatalogueFor<Sm>(Modules::kStartMenu, "Start Menu Tweaks", kStartMenuTweaks),
+    CatalogueFor<Net>(Modules::kInternet, "Internet Tweaks", kInternetTweaks),
+    CatalogueFor<Cd>(Modules::kCDROM, "CDROM Tweaks", kCDROMTweaks),
+    CatalogueFor<Hdd>(Modules::kHardDisk, "Hard Disk Tweaks", kHardDiskTweaks),
+    CatalogueFor<Ram>(Modules::kMemory, "Memory Tweaks", kMemoryTweaks),
+    CatalogueFor<Boot>(Modules::kBootup, "Boot up Tweaks", kBootupTweaks),
+    CatalogueFor<Off>(Modules::kShutdown, "Shut down Tweaks", kShutdownTweaks),
 };
 static_assert(sizeof(kCatalogues) / sizeof(kCatalogues[0]) == Modules::kModuleCount,
               "one catalogue per module");

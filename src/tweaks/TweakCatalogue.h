@@ -6,6 +6,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "archive/ObjectFiles.h"
 #include "platform/CRegistryAccess.h"
 #include "ui/Modules.h"
 
@@ -13,7 +14,8 @@
 // user reads it, the Windows families it works on, how it is read and written, how the page
 // shows it, whether it needs a restart, the places it can change and its field in the module's
 // backup record. The pages, the analysers' lists and the scratch records are made from these
-// tables; a new tweak is one entry here (and its module operation).
+// tables, and so are the backup and restore of the nine module files and the list of places the
+// record of originals keeps; a new tweak is one entry here (and its module operation).
 
 // The value of one tweak: up to three numbers (a flag is numbers[0]) or a text, or both.
 struct TweakValue {
@@ -50,6 +52,18 @@ inline bool InFamilies(unsigned mask, int family) {
     return family >= 0 && family < 8 && ((mask >> family) & 1u) != 0;
 }
 
+// How a place's value is said to a person ("What Changed" and the /changes list).
+enum class ValueWords : unsigned char {
+    kRaw,          // as stored: the text, the number or the bytes
+    kText,         // a text
+    kFolder,       // a folder path
+    kFlag,         // a number: not 0 is "On"
+    kFlagInverted, // a number: 0 is "On" (the page's box shows the opposite of the value)
+    kSetMeansOff,  // the value being there at all is "Off", its absence "On"
+    kSeconds,      // milliseconds said in seconds
+    kNumber,       // a number, with the place's unit
+};
+
 // A place a tweak's commit can write or delete.
 enum class PlaceKind : unsigned char {
     kNone,
@@ -74,22 +88,32 @@ struct TweakPlace {
     const char* name = nullptr;
     const char* entry = nullptr;
     std::vector<std::string> (*adapterKeys)(int family) = nullptr;
+    // How the value is said (values, profile entries and the adapter lists' values), and its
+    // unit after a number ("KB"; null for none).
+    ValueWords words = ValueWords::kRaw;
+    const char* unit = nullptr;
 };
-constexpr TweakPlace RegValue(PlaceRoot root, const char* key, const char* name) {
-    return {PlaceKind::kValue, root, key, name, nullptr, nullptr};
+constexpr TweakPlace RegValue(PlaceRoot root, const char* key, const char* name,
+                              ValueWords words = ValueWords::kRaw, const char* unit = nullptr) {
+    return {PlaceKind::kValue, root, key, name, nullptr, nullptr, words, unit};
 }
 constexpr TweakPlace RegTree(PlaceRoot root, const char* key) {
     return {PlaceKind::kTree, root, key, nullptr, nullptr, nullptr};
 }
 constexpr TweakPlace ProfileEntry(PlaceRoot root, const char* file, const char* section,
-                                  const char* entry) {
-    return {PlaceKind::kProfileEntry, root, file, section, entry, nullptr};
+                                  const char* entry, ValueWords words = ValueWords::kRaw,
+                                  const char* unit = nullptr) {
+    return {PlaceKind::kProfileEntry, root, file, section, entry, nullptr, words, unit};
 }
 constexpr TweakPlace Picture(PlaceRoot root, const char* file, const char* saved) {
     return {PlaceKind::kPicture, root, file, saved, nullptr, nullptr};
 }
+// Each value of the lists is a number.
 constexpr TweakPlace AdapterKeys(std::vector<std::string> (*build)(int family)) {
-    return {PlaceKind::kAdapterKeys, PlaceRoot::kMachine, nullptr, nullptr, nullptr, build};
+    TweakPlace place = {PlaceKind::kAdapterKeys, PlaceRoot::kMachine};
+    place.adapterKeys = build;
+    place.words = ValueWords::kNumber;
+    return place;
 }
 
 struct TweakEntry {
@@ -97,8 +121,11 @@ struct TweakEntry {
 
     Modules::Module module = Modules::kSystem;
     const char* name = nullptr; // as the user reads it on the page
-    TweakGetter get = nullptr;  // none: nothing to read
-    TweakSetter set = nullptr;  // none: never written (a backup-only field)
+    // As a restore and "What Changed" name it, where that is longer than `name` (the words of
+    // the row's box: "Enable Smooth Fonts" for "Smooth Fonts"); null: `name`.
+    const char* shown = nullptr;
+    TweakGetter get = nullptr; // none: nothing to read
+    TweakSetter set = nullptr; // none: never written (a backup-only field)
     TweakHelp help = nullptr;
     // Where the page offers it and Auto Tune reads and commits it.
     unsigned families = kAllFamilies;
@@ -113,10 +140,16 @@ struct TweakEntry {
     TweakFieldWrite writeField = nullptr;
     TweakPlace places[kMaxPlaces] = {};
 
+    const char* ShownName() const { return shown != nullptr ? shown : name; }
     bool WorksOn(int family) const { return InFamilies(families, family); }
     bool IsBackedUpOn(int family) const { return InFamilies(backupFamilies, family); }
 
     // Modifiers, so that a table reads as one entry per tweak.
+    constexpr TweakEntry Shown(const char* text) const {
+        TweakEntry entry = *this;
+        entry.shown = text;
+        return entry;
+    }
     constexpr TweakEntry Families(unsigned mask) const {
         TweakEntry entry = *this;
         entry.families = mask;
@@ -176,12 +209,21 @@ struct TweakEntry {
     }
 };
 
-// One module's tweaks, in the order its page commits them.
+// One module's tweaks, in the order its page shows them, the backup reads them and the restore
+// writes them back (the restore takes the hard disk's VCache first), with its section as the
+// main window names it and its backup file.
 struct TweakCatalogue {
     Modules::Module module;
+    const char* section;
     std::unique_ptr<CRegistryAccess> (*createModule)();
     const TweakEntry* entries;
     size_t count;
+    // The module's backup file (full path); writing a module object to a file; reading one from
+    // the module's backup file (1 when an object or the null object was read; `record` always
+    // holds a usable object afterwards, as CTweakModule::LoadFromFile tells).
+    std::string (*backupFile)();
+    int (*save)(const CRegistryAccess& record, const std::string& path);
+    int (*load)(std::unique_ptr<CRegistryAccess>& record, LoadResult* result);
 
     // The entry of that name, or null.
     const TweakEntry* Find(const char* name) const;
@@ -284,4 +326,16 @@ constexpr TweakEntry Tweak(Modules::Module module, const char* name, TweakAccess
 
 template <class M> std::unique_ptr<CRegistryAccess> MakeModule() {
     return std::make_unique<M>();
+}
+template <class M> std::string BackupFileOf() {
+    return M::DefaultBackupFile();
+}
+template <class M> int SaveModule(const CRegistryAccess& record, const std::string& path) {
+    return static_cast<const M&>(record).SaveToFile(path);
+}
+template <class M> int LoadModule(std::unique_ptr<CRegistryAccess>& record, LoadResult* result) {
+    std::unique_ptr<M> loaded;
+    const int read = M::LoadFromFile(loaded, std::string(), result);
+    record = std::move(loaded);
+    return read;
 }

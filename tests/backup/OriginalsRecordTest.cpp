@@ -31,6 +31,7 @@
 #include "tweaks/CStartMenuTweaks.h"
 #include "tweaks/CSystemTweaks.h"
 #include "tweaks/InternetKeyLists.h"
+#include "tweaks/TweakCatalogue.h"
 
 namespace {
 
@@ -402,6 +403,108 @@ protected:
     std::vector<Place> places_;
     CBackupManager manager_;
 };
+
+// The record keeps exactly the places the tweak catalogue names on this family, each once, under
+// its tweak and said as the catalogue says it; and they are the places this test knows a commit
+// changes (the registry values beneath a kept tree included).
+TEST_F(OriginalsRecordTest, TheRecordKeepsThePlacesOfTheCatalogueAndNoOther) {
+    const std::string windows = CTestFolder::WindowsDirectory();
+    const OriginalPlaces collected = CollectOriginalPlaces(family_, windows);
+    auto words = [](ValueWords said, const char* unit) {
+        return std::to_string(static_cast<int>(said)) + " " + (unit != nullptr ? unit : "-");
+    };
+    auto file = [&windows](const TweakPlace& place, const char* name) {
+        return place.root == PlaceRoot::kWindowsDirectory ? windows + name : std::string(name);
+    };
+    const HKEY roots[] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_USERS, HKEY_CLASSES_ROOT};
+    std::vector<std::string> expected, found;
+    for (int m = 0; m < Modules::kModuleCount; ++m) {
+        const TweakCatalogue& catalogue = CatalogueOf(static_cast<Modules::Module>(m));
+        for (size_t i = 0; i < catalogue.count; ++i) {
+            const TweakEntry& entry = catalogue.entries[i];
+            const std::string tweak = entry.ShownName();
+            for (const TweakPlace& place : entry.places) {
+                const std::string root = RootName(roots[static_cast<int>(place.root) % 4]);
+                if (place.kind == PlaceKind::kValue)
+                    expected.push_back("value " + root + "\\" + place.key + "|" + place.name + " " +
+                                       tweak + " " + words(place.words, place.unit));
+                else if (place.kind == PlaceKind::kTree)
+                    expected.push_back("tree " + root + "\\" + place.key + " " + tweak);
+                else if (place.kind == PlaceKind::kProfileEntry)
+                    expected.push_back("entry " + file(place, place.key) + "|" + place.name + "|" +
+                                       place.entry + " " + tweak + " " +
+                                       words(place.words, place.unit));
+                else if (place.kind == PlaceKind::kPicture)
+                    expected.push_back("picture " + file(place, place.key) + "|" +
+                                       file(place, place.name) + " " + tweak);
+                else if (place.kind == PlaceKind::kAdapterKeys)
+                    for (const std::string& listed : place.adapterKeys(family_)) {
+                        std::string value, key;
+                        SplitKeyListEntry(listed, value, key);
+                        const std::string line = "value HKEY_LOCAL_MACHINE\\" + key + "|" + value +
+                                                 " " + tweak + " " + words(place.words, place.unit);
+                        if (std::find(expected.begin(), expected.end(), line) == expected.end())
+                            expected.push_back(line);
+                    }
+            }
+        }
+    }
+    for (const RegistryPlace& value : collected.values)
+        found.push_back("value " + std::string(RootName(value.root)) + "\\" + value.key + "|" +
+                        value.value + " " + value.tweak + " " + words(value.words, value.unit));
+    for (const RegistryPlace& tree : collected.trees)
+        found.push_back("tree " + std::string(RootName(tree.root)) + "\\" + tree.key + " " +
+                        tree.tweak);
+    for (const ProfilePlace& entry : collected.entries)
+        found.push_back("entry " + entry.file + "|" + entry.section + "|" + entry.key + " " +
+                        entry.tweak + " " + words(entry.words, entry.unit));
+    for (const PicturePlace& picture : collected.pictures)
+        found.push_back("picture " + picture.picture + "|" + picture.saved + " " + picture.tweak);
+    std::sort(expected.begin(), expected.end());
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, expected);
+
+    // The places this test knows, each collected once: a registry value as a value (or else
+    // beneath a kept tree), a profile entry, a picture or its saved copy.
+    size_t values = 0, entries = 0, files = 0;
+    for (const Place& place : places_) {
+        SCOPED_TRACE(Describe(place));
+        if (place.kind == Place::kRegistry) {
+            const RegistryPlace known{place.root, place.key, place.name};
+            const size_t listed = std::count_if(
+                collected.values.begin(), collected.values.end(),
+                [&](const RegistryPlace& value) { return SameRegistryPlace(value, known); });
+            const bool inTree = std::any_of(
+                collected.trees.begin(), collected.trees.end(),
+                [&](const RegistryPlace& tree) { return IsInTree(tree, place.root, place.key); });
+            EXPECT_TRUE(listed == 1 || (listed == 0 && inTree));
+            values += listed;
+        } else if (place.kind == Place::kProfile) {
+            const size_t bar = place.name.find('|');
+            EXPECT_EQ(std::count_if(collected.entries.begin(), collected.entries.end(),
+                                    [&](const ProfilePlace& entry) {
+                                        return lstrcmpiA(entry.file.c_str(), place.key.c_str()) ==
+                                                   0 &&
+                                               entry.section == place.name.substr(0, bar) &&
+                                               entry.key == place.name.substr(bar + 1);
+                                    }),
+                      1);
+            ++entries;
+        } else {
+            EXPECT_EQ(std::count_if(
+                          collected.pictures.begin(), collected.pictures.end(),
+                          [&](const PicturePlace& picture) {
+                              return lstrcmpiA(picture.picture.c_str(), place.key.c_str()) == 0 ||
+                                     lstrcmpiA(picture.saved.c_str(), place.key.c_str()) == 0;
+                          }),
+                      1);
+            ++files;
+        }
+    }
+    EXPECT_EQ(values, collected.values.size());
+    EXPECT_EQ(entries, collected.entries.size());
+    EXPECT_EQ(files, 2 * collected.pictures.size());
+}
 
 TEST_F(OriginalsRecordTest, RestoreBringsBackEveryPlaceExactlyAfterEveryCommit) {
     if (!IsNineXFamily(family_) && !IsNTFamily(family_))
