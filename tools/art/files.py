@@ -74,9 +74,8 @@ class Palette:
         return MAGENTA if index == 255 else self.colours[index]
 
 
-def _bmp(width, height, bits, table, rows):
-    """rows: top-down lists of table indices."""
-    stride = ((width * bits + 31) // 32) * 4
+def _packed_rows(bits, rows):
+    """Uncompressed pixel rows, bottom-up, each padded to four bytes."""
     body = b""
     for row in reversed(rows):
         if bits == 8:
@@ -84,13 +83,73 @@ def _bmp(width, height, bits, table, rows):
         else:
             line = bytes((row[i] << 4) | (row[i + 1] if i + 1 < len(row) else 0)
                          for i in range(0, len(row), 2))
-        body += line + b"\0" * (stride - len(line))
+        body += line + b"\0" * ((4 - len(line) % 4) % 4)
+    return body
+
+
+def _bmp(width, height, bits, table, rows):
+    """rows: top-down lists of table indices."""
+    body = _packed_rows(bits, rows)
+    compression = 0
     colours = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in table)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(body), 2835, 2835,
-                       len(table), len(table))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, len(body), 2835,
+                       2835, len(table), len(table))
     offset = 14 + len(info) + len(colours)
     header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
     return header + info + colours + body
+
+
+def read_bmp(path):
+    """The colours of a BMP that _bmp wrote (raw or run-length encoded), as top-down rows of
+    (red, green, blue); an independent reading of the file, to prove it shows its picture."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    size, width, height, _, bits, compression, _, _, _, used, _ = struct.unpack_from(
+        "<IiiHHIIiiII", data, 14)
+    table = [(data[14 + size + 4 * i + 2], data[14 + size + 4 * i + 1], data[14 + size + 4 * i])
+             for i in range(used or (1 << bits))]
+    rows = [[None] * width for _ in range(height)]  # bottom-up
+    body = data[offset:]
+    if compression == 0:
+        stride = ((width * bits + 31) // 32) * 4
+        for y in range(height):
+            line = body[y * stride:(y + 1) * stride]
+            for x in range(width):
+                rows[y][x] = line[x] if bits == 8 else (line[x // 2] >> (4 - 4 * (x % 2))) & 15
+    else:
+        x = y = p = 0
+        while True:
+            count, value = body[p], body[p + 1]
+            p += 2
+            if count:
+                for k in range(count):
+                    rows[y][x + k] = value if bits == 8 else (value >> (4 - 4 * (k % 2))) & 15
+                x += count
+            elif value == 0:
+                x, y = 0, y + 1
+            elif value == 1:
+                break
+            else:
+                assert value != 2, "no deltas are written"
+                n = (value + 1) // 2 if bits == 4 else value
+                for k in range(value):
+                    rows[y][x + k] = body[p + k] if bits == 8 else (
+                        body[p + k // 2] >> (4 - 4 * (k % 2))) & 15
+                x += value
+                p += n + (n & 1)
+    return [[table[i] for i in row] for row in reversed(rows)]
+
+
+def pixel_sum(rows):
+    """FNV-1a (32 bits) of the red, green and blue bytes of top-down rows of colours: what
+    tests/ui/ArtPixelSums.h lists for each bitmap and the loaded bitmaps must match."""
+    h = 0x811C9DC5
+    for row in rows:
+        for c in row:
+            for v in c:
+                h = ((h ^ v) * 0x01000193) & 0xFFFFFFFF
+    return h
 
 
 def write_bmp8(path, palette, picture, dither=False):
