@@ -87,10 +87,72 @@ def _packed_rows(bits, rows):
     return body
 
 
+def _absolute(bits, pixels):
+    """Pixels copied as they are (3 to 254 of them), padded to a whole word."""
+    if bits == 8:
+        data = bytes(pixels)
+    else:
+        data = bytes((pixels[i] << 4) | (pixels[i + 1] if i + 1 < len(pixels) else 0)
+                     for i in range(0, len(pixels), 2))
+    return bytes((0, len(pixels))) + data + b"\0" * (len(data) & 1)
+
+
+def _run_length(row, i, bits):
+    """How many pixels from i one encoded run covers: one repeated index at 8 bits, two
+    alternating ones at 4 bits."""
+    j = i + 1
+    while j < len(row) and j - i < 255 and row[j] == row[i + ((j - i) & (1 if bits == 4 else 0))]:
+        j += 1
+    return j - i
+
+
+def _rle_row(bits, row):
+    """One row run-length encoded: runs of one index (two alternating at 4 bits) where they pay,
+    the rest copied as it is."""
+    out = bytearray()
+    loose = []
+
+    def flush():
+        # Copied stretches hold at most 254 pixels: Wine's reader (what LoadBitmap uses) skips
+        # the 256 bytes of 255 pixels and their pad byte as none.
+        while loose:
+            chunk = loose[:254]
+            del loose[:254]
+            if len(chunk) < 3:
+                for v in chunk:  # too short to copy: runs of one
+                    out.extend((1, v if bits == 8 else v << 4))
+            else:
+                out.extend(_absolute(bits, chunk))
+
+    i = 0
+    while i < len(row):
+        n = _run_length(row, i, bits)
+        if n >= (3 if bits == 8 else 4) or (n >= 2 and not loose):
+            flush()
+            pair = row[i] if bits == 8 else (row[i] << 4) | (row[i + 1] if n > 1 else 0)
+            out.extend((n, pair))
+            i += n
+        else:
+            loose.extend(row[i:i + n])
+            i += n
+    flush()
+    return bytes(out)
+
+
+def _rle(bits, rows):
+    """BI_RLE8 / BI_RLE4 pixels, bottom-up: a row ends with 0 0, the last with 0 1."""
+    lines = [_rle_row(bits, row) for row in reversed(rows)]
+    return b"\0\0".join(lines) + b"\0\1"
+
+
 def _bmp(width, height, bits, table, rows):
-    """rows: top-down lists of table indices."""
+    """rows: top-down lists of table indices. The pixels are run-length encoded when that makes
+    the file smaller (the program decodes both forms)."""
     body = _packed_rows(bits, rows)
     compression = 0
+    rle = _rle(bits, rows)
+    if len(rle) < len(body):
+        body, compression = rle, (1 if bits == 8 else 2)
     colours = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in table)
     info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, len(body), 2835,
                        2835, len(table), len(table))
