@@ -7,6 +7,9 @@ src/res/Torvane.rc (between the "artwork" marker lines, which it rewrites).
 Needs python3-pil and fonts-dejavu-core (Debian). The build never runs it: its output is kept in
 the repository. --preview also writes PNG views of the main window with its buttons. The shared
 palette is kept in tools/art/palette.txt: a changed picture leaves every other file as it was.
+Bitmaps are stored run-length encoded where that is smaller; tests/ui/ArtPixelSums.h, written from
+the files read back, lists each one's colours, so a change of form that changes no picture leaves
+it as it was.
 """
 import math
 import os
