@@ -6,6 +6,7 @@
 #include "ui/CMemoryDC.h"
 #include "ui/CSelectedObject.h"
 #include "ui/CSkinPalette.h"
+#include "ui/PackedDib.h"
 
 namespace {
 
@@ -40,18 +41,12 @@ void CSkinBitmap::Reset() {
 HBITMAP CSkinBitmap::LoadFromResource(UINT id) {
     Reset();
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HRSRC resource = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));
-    if (resource == nullptr)
-        return nullptr;
-    HGLOBAL block = LoadResource(instance, resource);
-    const BYTE* info = block != nullptr ? static_cast<const BYTE*>(LockResource(block)) : nullptr;
-    if (info == nullptr)
-        return nullptr;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    size_t size = 0;
+    const BYTE* info = FindPackedDib(instance, id, size);
+    HBITMAP bitmap = info != nullptr ? LoadDibSectionResource(instance, id) : nullptr;
     if (bitmap == nullptr)
         return nullptr;
-    return Adopt(bitmap, info, SizeofResource(instance, resource));
+    return Adopt(bitmap, info, size);
 }
 
 HBITMAP CSkinBitmap::LoadFromFile(const std::string& path) {

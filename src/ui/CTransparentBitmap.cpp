@@ -2,10 +2,10 @@
 
 #include "ui/CMemoryDC.h"
 #include "ui/CSelectedObject.h"
+#include "ui/PackedDib.h"
 
 BOOL CTransparentBitmap::LoadFromResource(UINT id) {
-    bitmap_.Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
-                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    bitmap_.Reset(LoadDibSectionResource(GetModuleHandleA(nullptr), id));
     return bitmap_ ? TRUE : FALSE;
 }
 

@@ -74,9 +74,8 @@ class Palette:
         return MAGENTA if index == 255 else self.colours[index]
 
 
-def _bmp(width, height, bits, table, rows):
-    """rows: top-down lists of table indices."""
-    stride = ((width * bits + 31) // 32) * 4
+def _packed_rows(bits, rows):
+    """Uncompressed pixel rows, bottom-up, each padded to four bytes."""
     body = b""
     for row in reversed(rows):
         if bits == 8:
@@ -84,13 +83,135 @@ def _bmp(width, height, bits, table, rows):
         else:
             line = bytes((row[i] << 4) | (row[i + 1] if i + 1 < len(row) else 0)
                          for i in range(0, len(row), 2))
-        body += line + b"\0" * (stride - len(line))
+        body += line + b"\0" * ((4 - len(line) % 4) % 4)
+    return body
+
+
+def _absolute(bits, pixels):
+    """Pixels copied as they are (3 to 254 of them), padded to a whole word."""
+    if bits == 8:
+        data = bytes(pixels)
+    else:
+        data = bytes((pixels[i] << 4) | (pixels[i + 1] if i + 1 < len(pixels) else 0)
+                     for i in range(0, len(pixels), 2))
+    return bytes((0, len(pixels))) + data + b"\0" * (len(data) & 1)
+
+
+def _run_length(row, i, bits):
+    """How many pixels from i one encoded run covers: one repeated index at 8 bits, two
+    alternating ones at 4 bits."""
+    j = i + 1
+    while j < len(row) and j - i < 255 and row[j] == row[i + ((j - i) & (1 if bits == 4 else 0))]:
+        j += 1
+    return j - i
+
+
+def _rle_row(bits, row):
+    """One row run-length encoded: runs of one index (two alternating at 4 bits) where they pay,
+    the rest copied as it is."""
+    out = bytearray()
+    loose = []
+
+    def flush():
+        # Copied stretches hold at most 254 pixels: Wine's reader (what LoadBitmap uses) skips
+        # the 256 bytes of 255 pixels and their pad byte as none.
+        while loose:
+            chunk = loose[:254]
+            del loose[:254]
+            if len(chunk) < 3:
+                for v in chunk:  # too short to copy: runs of one
+                    out.extend((1, v if bits == 8 else v << 4))
+            else:
+                out.extend(_absolute(bits, chunk))
+
+    i = 0
+    while i < len(row):
+        n = _run_length(row, i, bits)
+        if n >= (3 if bits == 8 else 4) or (n >= 2 and not loose):
+            flush()
+            pair = row[i] if bits == 8 else (row[i] << 4) | (row[i + 1] if n > 1 else 0)
+            out.extend((n, pair))
+            i += n
+        else:
+            loose.extend(row[i:i + n])
+            i += n
+    flush()
+    return bytes(out)
+
+
+def _rle(bits, rows):
+    """BI_RLE8 / BI_RLE4 pixels, bottom-up: a row ends with 0 0, the last with 0 1."""
+    lines = [_rle_row(bits, row) for row in reversed(rows)]
+    return b"\0\0".join(lines) + b"\0\1"
+
+
+def _bmp(width, height, bits, table, rows):
+    """rows: top-down lists of table indices. The pixels are run-length encoded when that makes
+    the file smaller (the program decodes both forms)."""
+    body = _packed_rows(bits, rows)
+    compression = 0
+    rle = _rle(bits, rows)
+    if len(rle) < len(body):
+        body, compression = rle, (1 if bits == 8 else 2)
     colours = b"".join(struct.pack("<BBBB", c[2], c[1], c[0], 0) for c in table)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(body), 2835, 2835,
-                       len(table), len(table))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, compression, len(body), 2835,
+                       2835, len(table), len(table))
     offset = 14 + len(info) + len(colours)
     header = struct.pack("<2sIHHI", b"BM", offset + len(body), 0, 0, offset)
     return header + info + colours + body
+
+
+def read_bmp(path):
+    """The colours of a BMP that _bmp wrote (raw or run-length encoded), as top-down rows of
+    (red, green, blue); an independent reading of the file, to prove it shows its picture."""
+    with open(path, "rb") as f:
+        data = f.read()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    size, width, height, _, bits, compression, _, _, _, used, _ = struct.unpack_from(
+        "<IiiHHIIiiII", data, 14)
+    table = [(data[14 + size + 4 * i + 2], data[14 + size + 4 * i + 1], data[14 + size + 4 * i])
+             for i in range(used or (1 << bits))]
+    rows = [[None] * width for _ in range(height)]  # bottom-up
+    body = data[offset:]
+    if compression == 0:
+        stride = ((width * bits + 31) // 32) * 4
+        for y in range(height):
+            line = body[y * stride:(y + 1) * stride]
+            for x in range(width):
+                rows[y][x] = line[x] if bits == 8 else (line[x // 2] >> (4 - 4 * (x % 2))) & 15
+    else:
+        x = y = p = 0
+        while True:
+            count, value = body[p], body[p + 1]
+            p += 2
+            if count:
+                for k in range(count):
+                    rows[y][x + k] = value if bits == 8 else (value >> (4 - 4 * (k % 2))) & 15
+                x += count
+            elif value == 0:
+                x, y = 0, y + 1
+            elif value == 1:
+                break
+            else:
+                assert value != 2, "no deltas are written"
+                n = (value + 1) // 2 if bits == 4 else value
+                for k in range(value):
+                    rows[y][x + k] = body[p + k] if bits == 8 else (
+                        body[p + k // 2] >> (4 - 4 * (k % 2))) & 15
+                x += value
+                p += n + (n & 1)
+    return [[table[i] for i in row] for row in reversed(rows)]
+
+
+def pixel_sum(rows):
+    """FNV-1a (32 bits) of the red, green and blue bytes of top-down rows of colours: what
+    tests/ui/ArtPixelSums.h lists for each bitmap and the loaded bitmaps must match."""
+    h = 0x811C9DC5
+    for row in rows:
+        for c in row:
+            for v in c:
+                h = ((h ^ v) * 0x01000193) & 0xFFFFFFFF
+    return h
 
 
 def write_bmp8(path, palette, picture, dither=False):

@@ -7,6 +7,9 @@ src/res/Torvane.rc (between the "artwork" marker lines, which it rewrites).
 Needs python3-pil and fonts-dejavu-core (Debian). The build never runs it: its output is kept in
 the repository. --preview also writes PNG views of the main window with its buttons. The shared
 palette is kept in tools/art/palette.txt: a changed picture leaves every other file as it was.
+Bitmaps are stored run-length encoded where that is smaller; tests/ui/ArtPixelSums.h, written from
+the files read back, lists each one's colours, so a change of form that changes no picture leaves
+it as it was.
 """
 import math
 import os
@@ -452,6 +455,23 @@ def replace_block(path, begin, end, lines):
         f.write(text)
 
 
+def write_pixel_sums(sums):
+    """tests/ui/ArtPixelSums.h: each bitmap's size and the checksum of its colours, read back from
+    the written file. A change of form (compression, colour table order) leaves it as it is; a
+    changed picture changes its line."""
+    lines = ["// The size and colours of every bitmap resource, for the test that loads them all: FNV-1a",
+             "// (32 bits) of the red, green and blue bytes of each pixel, rows top-down. Written by",
+             "// tools/art/generate.py from the files it writes.",
+             "#pragma once", "", "#include \"res/resource.h\"", "",
+             "struct ArtPixelSum {", "    unsigned id;", "    int width;", "    int height;",
+             "    unsigned sum;", "};", "",
+             "constexpr ArtPixelSum kArtPixelSums[] = {"]
+    lines += ["    {%s, %d, %d, 0x%08xu}," % s for s in sorted(sums)]
+    lines += ["};", ""]
+    with open(os.path.join(ROOT, "tests", "ui", "ArtPixelSums.h"), "w") as f:
+        f.write("\n".join(lines))
+
+
 def main(argv):
     preview = argv[argv.index("--preview") + 1] if "--preview" in argv else None
     os.makedirs(ART, exist_ok=True)
@@ -511,6 +531,7 @@ def main(argv):
     if kept is None:
         palette.save(PALETTE)
     total = 0
+    sums = []
     for name, (number, fname, picture, kind) in pictures.items():
         path = os.path.join(ART, fname)
         if kind == "bmp4":
@@ -518,6 +539,9 @@ def main(argv):
         else:
             big = picture[0].size[0] * picture[0].size[1] > 20000
             total += files.write_bmp8(path, palette, picture, dither=big)
+        shown = files.read_bmp(path)
+        sums.append((name, len(shown[0]), len(shown), files.pixel_sum(shown)))
+    write_pixel_sums(sums)
 
     icons = [("IDI_MAINFRAME", "torvane.ico", 130, 130), ("IDI_TRAY_NORMAL", "tray_normal.ico", 130, 130)]
     for i, angle in enumerate((20, 60, 100, 140, 175)):
