@@ -272,16 +272,26 @@ bool CMainDlg::CreateButtons() {
 }
 
 bool CMainDlg::CreatePages() {
-    CPagerCtrl& pager = pageHost_.Pager();
-    for (int kind = 0; kind < kMainPageCount; ++kind) {
-        pages_[kind] = makePage_(kind, *this);
-        if (!pages_[kind].page || !pages_[kind].page->CreatePage(pager))
-            return false;
-        pages_[kind].page->Show(SW_HIDE);
-        if (kind == kBurnInIntroPage)
-            pager.SetButtonSize(12);
-    }
-    return true;
+    pageHost_.Pager().SetButtonSize(12);
+    // The other pages are made when first needed: opening the window builds only the page it
+    // shows and the memory status page, whose chart records from the opening on.
+    return EnsurePage(kAutoTuneIntroPage) != nullptr && EnsurePage(kMemoryStatusPage) != nullptr;
+}
+
+CPage* CMainDlg::EnsurePage(int kind) {
+    MainPage& slot = pages_[kind];
+    if (slot.page)
+        return slot.page.get();
+    MainPage made = makePage_(kind, *this);
+    if (!made.page || !made.page->CreatePage(pageHost_.Pager()))
+        return nullptr;
+    made.page->Show(SW_HIDE);
+    slot = std::move(made);
+    return slot.page.get();
+}
+
+ITweakPage* CMainDlg::EnsureTweakPage(int kind) {
+    return EnsurePage(kind) != nullptr ? pages_[kind].tweak : nullptr;
 }
 
 void CMainDlg::SetBanner(UINT bitmapId) {
@@ -314,6 +324,8 @@ void CMainDlg::ShowSection(Section section) {
 }
 
 void CMainDlg::SwitchToPage(int kind) {
+    if (EnsurePage(kind) == nullptr)
+        return;
     for (auto& page : pages_)
         if (page.page && page.page->IsVisible())
             page.page->Show(SW_HIDE);
@@ -367,7 +379,10 @@ void CMainDlg::ShowAnalysisPage() {
 }
 
 void CMainDlg::ShowRecommendationsPage(const std::vector<std::string>& texts) {
-    HandRecommendations(*pages_[kRecommendationsPage].page, texts, owner_.RestartHost());
+    CPage* results = EnsurePage(kRecommendationsPage);
+    if (results == nullptr)
+        return;
+    HandRecommendations(*results, texts, owner_.RestartHost());
     SwitchToPage(kRecommendationsPage);
 }
 
@@ -418,7 +433,8 @@ void CMainDlg::OnApply() {
         !Exists())
         return;
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind) {
-        ITweakPage* page = pages_[kind].tweak;
+        // A page not yet made is made now: Apply writes what every page shows.
+        ITweakPage* page = EnsureTweakPage(kind);
         // A page's messages run their own loops: should this window be gone after one, the
         // pages that are left have nothing to read and nothing is written from them.
         if (page != nullptr && (page->Apply() == 0 || !Exists()))
@@ -439,7 +455,7 @@ void CMainDlg::OnCancelChanges() {
 
 void CMainDlg::ReloadTweakPages() {
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind)
-        if (ITweakPage* page = pages_[kind].tweak)
+        if (ITweakPage* page = EnsureTweakPage(kind))
             page->Load();
     pending_.Reset();
     EnableButton(IDC_MAIN_APPLY, false);

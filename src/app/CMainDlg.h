@@ -63,7 +63,8 @@ public:
     UINT BannerId() const { return bannerId_; }
     // The page shown now (a MainPageKind), -1 before the first.
     int CurrentPage() const { return currentPage_; }
-    CPage* Page(int kind) const { return pages_[kind].page.get(); }
+    // The page of that kind, made now when it was not needed before; null when it cannot be.
+    CPage* Page(int kind) { return EnsurePage(kind); }
     CSkinButton* Button(int id) const { return buttons_.Find(id); }
     CPageHost& PageHost() { return pageHost_; }
     CHelpPanel& HelpPanel() { return helpPanel_; }
@@ -80,6 +81,9 @@ private:
     bool Initialise();
     bool CreateButtons();
     bool CreatePages();
+    // Makes the page (hidden, a child of the pager) unless it exists; null when it cannot.
+    CPage* EnsurePage(int kind);
+    ITweakPage* EnsureTweakPage(int kind);
     void ShowSection(Section section);
     // Hides every page, gives the host its bitmap (0 keeps it) and shows the page.
     void SwitchToPage(int kind);
