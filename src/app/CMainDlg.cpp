@@ -333,8 +333,10 @@ void CMainDlg::SwitchToPage(int kind) {
         pageHost_.SetBackground(kPages[kind].hostBitmap);
     PlacePage(kind);
     currentPage_ = kind;
-    RedrawWindow(window_, nullptr, nullptr,
-                 RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // A window not shown yet (while it is being opened) is painted once, when it is shown.
+    if (IsWindowVisible(window_))
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void CMainDlg::PlacePage(int kind) {
