@@ -1,6 +1,7 @@
 // Times the main window's opening from a tray click until it is painted, against a trivial
-// dialog opened the same way, and checks that opening and closing it 50 times leaves the GDI and
-// USER objects and the private memory of the process where they were.
+// dialog opened the same way, and checks that opening and closing it 300 times leaves the GDI and
+// USER objects of the process where they were and that its committed memory stops growing after
+// the first few openings.
 //   main_window_bench.exe [RUNS]
 #include <windows.h>
 #include <psapi.h>
@@ -132,7 +133,12 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     PrintArchitecture();
-    const int runs = argc > 1 ? std::atoi(argv[1]) : 50;
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 300;
+    if (runs < 1)
+        return 2;
+    // The committed memory after the first few openings, where the later ones are compared.
+    const int settled = runs < 10 ? runs : 10;
+    SIZE_T committedSettled = 0;
     CAppSettings settings;
     settings.AddRunEntry(); // a tray-only start, as after the first
 
@@ -179,6 +185,8 @@ int main(int argc, char** argv) {
         trivialTimes.push_back(Now() - start);
         trivial.dialog.reset();
         Drain();
+        if (run + 1 == settled)
+            committedSettled = Measure().pagefileBytes;
     }
     const Counts after = Measure();
     const int gdiAfter = CountGdiObjectsUnderWine();
@@ -193,8 +201,10 @@ int main(int argc, char** argv) {
                 *std::max_element(trivialTimes.begin(), trivialTimes.end()));
     std::printf("GetGuiResources GDI: %lu -> %lu, USER: %lu -> %lu\n", before.gdi, after.gdi,
                 before.user, after.user);
-    std::printf("GDI objects in the handle table: %d -> %d\n", gdiBefore, gdiAfter);
-    std::printf("own windows and menus in the handle table: %d -> %d\n", userBefore, userAfter);
+    std::printf("GDI objects in the handle table: %d -> %d (%s)\n", gdiBefore, gdiAfter,
+                gdiAfter == gdiBefore ? "back to their count" : "NOT back to their count");
+    std::printf("own windows and menus in the handle table: %d -> %d (%s)\n", userBefore,
+                userAfter, userAfter == userBefore ? "back to their count" : "NOT back to their count");
     std::printf("windows of the process: %d -> %d\n", before.windows, after.windows);
     std::printf("private bytes: %lu KiB -> %lu KiB\n",
                 static_cast<unsigned long>(before.privateBytes / 1024),
@@ -205,6 +215,11 @@ int main(int argc, char** argv) {
     std::printf("working set: %lu KiB -> %lu KiB\n",
                 static_cast<unsigned long>(before.workingSet / 1024),
                 static_cast<unsigned long>(after.workingSet / 1024));
+    const long long growth = static_cast<long long>(after.pagefileBytes / 1024) -
+                             static_cast<long long>(committedSettled / 1024);
+    std::printf("committed memory growth after opening %d to after opening %d: %lld KiB\n",
+                settled, runs, growth);
+    const bool objectsBack = gdiAfter == gdiBefore && userAfter == userBefore;
     host.reset();
-    return 0;
+    return objectsBack ? 0 : 3;
 }
