@@ -35,7 +35,8 @@ CSkinButton::~CSkinButton() {
 }
 
 BOOL CSkinButton::Create(const std::string& caption, DWORD style, UINT normal, UINT hover,
-                         UINT pressed, UINT disabled, COLORREF transparent, HWND parent, int id) {
+                         UINT pressed, UINT disabled, COLORREF transparent, HWND parent, int id,
+                         POINT at) {
     // The pictures and the shape come from the program-wide cache: made once, shared by every
     // button and every opening of a window that shows them.
     const UINT ids[4] = {normal, hover, pressed, disabled};
@@ -45,7 +46,7 @@ BOOL CSkinButton::Create(const std::string& caption, DWORD style, UINT normal, U
     const CSkinCache::Shape* shape = CSkinCache::ShapeOf(normal, transparent);
     if (shape == nullptr)
         return FALSE;
-    return Build(caption, style, *shape, parent, id);
+    return Build(caption, style, *shape, parent, id, at);
 }
 
 BOOL CSkinButton::Create(const std::string& caption, DWORD style, const std::string& normal,
@@ -63,11 +64,11 @@ BOOL CSkinButton::Create(const std::string& caption, DWORD style, const std::str
     if (!shape.region)
         return FALSE;
     GetRgnBox(shape.region, &shape.box);
-    return Build(caption, style, shape, parent, id);
+    return Build(caption, style, shape, parent, id, POINT{0, 0});
 }
 
 BOOL CSkinButton::Build(const std::string& caption, DWORD style, const CSkinCache::Shape& shape,
-                        HWND parent, int id) {
+                        HWND parent, int id, POINT at) {
     const RECT box = shape.box;
     if (box.right <= box.left || box.bottom <= box.top)
         return FALSE;
@@ -79,7 +80,7 @@ BOOL CSkinButton::Build(const std::string& caption, DWORD style, const CSkinCach
     focusRect_ = InnerFocusRect();
     const DWORD buttonStyle =
         (style & ~static_cast<DWORD>(BS_TYPEMASK)) | WS_CHILD | WS_TABSTOP | BS_OWNERDRAW;
-    HWND window = CreateWindowExA(0, "BUTTON", caption.c_str(), buttonStyle, 0, 0,
+    HWND window = CreateWindowExA(0, "BUTTON", caption.c_str(), buttonStyle, at.x, at.y,
                                   box.right - box.left, box.bottom - box.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleA(nullptr), nullptr);
@@ -154,6 +155,9 @@ RECT CSkinButton::InnerFocusRect() const {
 }
 
 void CSkinButton::Redraw() {
+    // A button not on the screen (hidden, or in a window being built) is drawn when it is shown.
+    if (!IsWindowVisible(window_))
+        return;
     Invalidate(false);
     Update();
 }
@@ -278,12 +282,12 @@ void CSkinButton::SetTooltip(const std::string& text, bool activate) {
         hasTool_ = false;
         return;
     }
-    if (!hasTool_) {
-        tool.rect = ClientRect();
-        hasTool_ = SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    if (hasTool_) {
+        SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
     }
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    tool.rect = ClientRect();
+    hasTool_ = SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
 }
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,10 +20,11 @@ class CSkinButton : public CPaintedControl {
 public:
     ~CSkinButton() override;
 
-    // Creates the shaped button at 0,0 of the parent, sized to the shape of the normal bitmap;
-    // the bitmaps are resource ids. FALSE when a bitmap, the shape or the window fails.
+    // Creates the shaped button at `at` of the parent (client pixels), sized to the shape of the
+    // normal bitmap; the bitmaps are resource ids. FALSE when a bitmap, the shape or the window
+    // fails.
     BOOL Create(const std::string& caption, DWORD style, UINT normal, UINT hover, UINT pressed,
-                UINT disabled, COLORREF transparent, HWND parent, int id);
+                UINT disabled, COLORREF transparent, HWND parent, int id, POINT at = {0, 0});
     // The same with the four bitmaps read from .bmp files.
     BOOL Create(const std::string& caption, DWORD style, const std::string& normal,
                 const std::string& hover, const std::string& pressed, const std::string& disabled,
@@ -49,7 +50,7 @@ private:
     enum Picture { kNormal, kHover, kPressed, kDisabled };
 
     BOOL Build(const std::string& caption, DWORD style, const CSkinCache::Shape& shape,
-               HWND parent, int id);
+               HWND parent, int id, POINT at);
     const CSkinBitmap& Current() const;
     void Paint(HDC dc) override;
     void Redraw();
