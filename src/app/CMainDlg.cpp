@@ -242,8 +242,7 @@ bool CMainDlg::Initialise() {
 
     if (!CreatePages())
         return false;
-    if (!helpPanel_.Create(window_))
-        return false;
+    // The help panel is made when it is first slid out or asked for (HelpPanel).
     EnableButton(IDC_MAIN_APPLY, false);
     EnableButton(IDC_MAIN_CANCEL, false);
 
@@ -274,8 +273,9 @@ bool CMainDlg::CreateButtons() {
 bool CMainDlg::CreatePages() {
     pageHost_.Pager().SetButtonSize(12);
     // The other pages are made when first needed: opening the window builds only the page it
-    // shows and the memory status page, whose chart records from the opening on.
-    return EnsurePage(kAutoTuneIntroPage) != nullptr && EnsurePage(kMemoryStatusPage) != nullptr;
+    // shows. The memory status page, whose chart records from the opening on, follows as soon as
+    // the window has been painted (OnTimer).
+    return EnsurePage(kAutoTuneIntroPage) != nullptr;
 }
 
 CPage* CMainDlg::EnsurePage(int kind) {
@@ -319,8 +319,7 @@ void CMainDlg::ShowSection(Section section) {
     CWindow(Item(IDC_MAIN_BAND)).Show(section == kAutoTune ? SW_SHOW : SW_HIDE);
     SetBanner(kSections[section].banner);
     SwitchToPage(kSections[section].introPage);
-    if (helpPanel_.Exists())
-        helpPanel_.SetHelpText(kSections[section].helpText);
+    SetPanelText(kSections[section].helpText);
 }
 
 void CMainDlg::SwitchToPage(int kind) {
@@ -366,14 +365,12 @@ void CMainDlg::ShowTweakPage(Module module) {
 
 void CMainDlg::ShowMemoryStatusPage() {
     SwitchToPage(kMemoryStatusPage);
-    if (helpPanel_.Exists())
-        helpPanel_.SetHelpText(kMemoryStatusHelp);
+    SetPanelText(kMemoryStatusHelp);
 }
 
 void CMainDlg::ShowCpuTestPage() {
     SwitchToPage(kCpuTestPage);
-    if (helpPanel_.Exists())
-        helpPanel_.SetHelpText(kCpuTestHelp);
+    SetPanelText(kCpuTestHelp);
 }
 
 void CMainDlg::ShowAnalysisPage() {
@@ -416,11 +413,24 @@ void CMainDlg::EnableAutoTuneButton(bool enable) {
     EnableButton(IDC_MAIN_AUTOTUNE, enable);
 }
 
-void CMainDlg::ShowTweakHelp(const std::string& text) {
-    if (!text.empty())
+void CMainDlg::SetPanelText(const std::string& text) {
+    panelText_ = text;
+    if (helpPanel_.Exists())
         helpPanel_.SetHelpText(text);
-    if (!helpPanel_.IsOut())
-        helpPanel_.SlideOut();
+}
+
+CHelpPanel& CMainDlg::HelpPanel() {
+    if (!helpPanel_.Exists() && Exists() && helpPanel_.Create(window_))
+        helpPanel_.SetHelpText(panelText_);
+    return helpPanel_;
+}
+
+void CMainDlg::ShowTweakHelp(const std::string& text) {
+    CHelpPanel& panel = HelpPanel();
+    if (!text.empty())
+        SetPanelText(text);
+    if (!panel.IsOut())
+        panel.SlideOut();
 }
 
 void CMainDlg::ToggleHelpPanel() {
@@ -618,6 +628,13 @@ void CMainDlg::RealizePalettes() {
         button->RealizeButtonPalette();
 }
 
+void CMainDlg::OnTimer(UINT_PTR id) {
+    if (id != kMemoryPageTimer)
+        return;
+    StopTimer(kMemoryPageTimer);
+    EnsurePage(kMemoryStatusPage);
+}
+
 void CMainDlg::OnDestroy() {
     for (auto& menu : menus_)
         if (menu)
@@ -636,6 +653,9 @@ BOOL CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return FALSE;
     case WM_SHOWWINDOW:
         helpPanel_.FollowMain(wParam != FALSE);
+        // A timer's message comes after every paint: the page is made once the window is drawn.
+        if (wParam != FALSE && !pages_[kMemoryStatusPage].page)
+            StartTimer(kMemoryPageTimer, 0);
         return FALSE;
     case WM_PALETTECHANGED: {
         // A change made by one of our own windows needs nothing more: they all draw with the
