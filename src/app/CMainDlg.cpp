@@ -633,6 +633,7 @@ void CMainDlg::OnTimer(UINT_PTR id) {
         return;
     StopTimer(kMemoryPageTimer);
     EnsurePage(kMemoryStatusPage);
+    HelpPanel();
 }
 
 void CMainDlg::OnDestroy() {
@@ -654,7 +655,7 @@ BOOL CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_SHOWWINDOW:
         helpPanel_.FollowMain(wParam != FALSE);
         // A timer's message comes after every paint: the page is made once the window is drawn.
-        if (wParam != FALSE && !pages_[kMemoryStatusPage].page)
+        if (wParam != FALSE && (!pages_[kMemoryStatusPage].page || !helpPanel_.Exists()))
             StartTimer(kMemoryPageTimer, 0);
         return FALSE;
     case WM_PALETTECHANGED: {
