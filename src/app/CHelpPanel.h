@@ -30,6 +30,8 @@ public:
     static constexpr int kStep = 5;
 
 protected:
+    // The panel is made while the main window holds the keyboard, and takes none of it.
+    BOOL OnInit() override { return FALSE; }
     void OnOK() override { SlideOut(); }
     void OnCancel() override { SlideIn(); }
 

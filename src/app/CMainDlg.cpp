@@ -243,8 +243,7 @@ bool CMainDlg::Initialise() {
 
     if (!CreatePages())
         return false;
-    if (!helpPanel_.Create(window_))
-        return false;
+    // The help panel is made when it is first slid out or asked for (HelpPanel).
     EnableButton(IDC_MAIN_APPLY, false);
     EnableButton(IDC_MAIN_CANCEL, false);
 
@@ -273,16 +272,27 @@ bool CMainDlg::CreateButtons() {
 }
 
 bool CMainDlg::CreatePages() {
-    CPagerCtrl& pager = pageHost_.Pager();
-    for (int kind = 0; kind < kMainPageCount; ++kind) {
-        pages_[kind] = makePage_(kind, *this);
-        if (!pages_[kind].page || !pages_[kind].page->CreatePage(pager))
-            return false;
-        pages_[kind].page->Show(SW_HIDE);
-        if (kind == kBurnInIntroPage)
-            pager.SetButtonSize(12);
-    }
-    return true;
+    pageHost_.Pager().SetButtonSize(12);
+    // The other pages are made when first needed: opening the window builds only the page it
+    // shows. The memory status page, whose chart records from the opening on, follows as soon as
+    // the window has been painted (OnTimer).
+    return EnsurePage(kAutoTuneIntroPage) != nullptr;
+}
+
+CPage* CMainDlg::EnsurePage(int kind) {
+    MainPage& slot = pages_[kind];
+    if (slot.page)
+        return slot.page.get();
+    MainPage made = makePage_(kind, *this);
+    if (!made.page || !made.page->CreatePage(pageHost_.Pager()))
+        return nullptr;
+    made.page->Show(SW_HIDE);
+    slot = std::move(made);
+    return slot.page.get();
+}
+
+ITweakPage* CMainDlg::EnsureTweakPage(int kind) {
+    return EnsurePage(kind) != nullptr ? pages_[kind].tweak : nullptr;
 }
 
 void CMainDlg::SetBanner(UINT bitmapId) {
@@ -310,11 +320,12 @@ void CMainDlg::ShowSection(Section section) {
     CWindow(Item(IDC_MAIN_BAND)).Show(section == kAutoTune ? SW_SHOW : SW_HIDE);
     SetBanner(kSections[section].banner);
     SwitchToPage(kSections[section].introPage);
-    if (helpPanel_.Exists())
-        helpPanel_.SetHelpText(kSections[section].helpText);
+    SetPanelText(kSections[section].helpText);
 }
 
 void CMainDlg::SwitchToPage(int kind) {
+    if (EnsurePage(kind) == nullptr)
+        return;
     for (auto& page : pages_)
         if (page.page && page.page->IsVisible())
             page.page->Show(SW_HIDE);
@@ -322,8 +333,10 @@ void CMainDlg::SwitchToPage(int kind) {
         pageHost_.SetBackground(kPages[kind].hostBitmap);
     PlacePage(kind);
     currentPage_ = kind;
-    RedrawWindow(window_, nullptr, nullptr,
-                 RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    // A window not shown yet (while it is being opened) is painted once, when it is shown.
+    if (IsWindowVisible(window_))
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void CMainDlg::PlacePage(int kind) {
@@ -353,14 +366,12 @@ void CMainDlg::ShowTweakPage(Module module) {
 
 void CMainDlg::ShowMemoryStatusPage() {
     SwitchToPage(kMemoryStatusPage);
-    if (helpPanel_.Exists())
-        helpPanel_.SetHelpText(kMemoryStatusHelp);
+    SetPanelText(kMemoryStatusHelp);
 }
 
 void CMainDlg::ShowCpuTestPage() {
     SwitchToPage(kCpuTestPage);
-    if (helpPanel_.Exists())
-        helpPanel_.SetHelpText(kCpuTestHelp);
+    SetPanelText(kCpuTestHelp);
 }
 
 void CMainDlg::ShowAnalysisPage() {
@@ -368,7 +379,10 @@ void CMainDlg::ShowAnalysisPage() {
 }
 
 void CMainDlg::ShowRecommendationsPage(const std::vector<std::string>& texts) {
-    HandRecommendations(*pages_[kRecommendationsPage].page, texts);
+    CPage* results = EnsurePage(kRecommendationsPage);
+    if (results == nullptr)
+        return;
+    HandRecommendations(*results, texts);
     SwitchToPage(kRecommendationsPage);
 }
 
@@ -392,11 +406,24 @@ void CMainDlg::EnableAutoTuneButton(bool enable) {
     EnableButton(IDC_MAIN_AUTOTUNE, enable);
 }
 
-void CMainDlg::ShowTweakHelp(const std::string& text) {
-    if (!text.empty())
+void CMainDlg::SetPanelText(const std::string& text) {
+    panelText_ = text;
+    if (helpPanel_.Exists())
         helpPanel_.SetHelpText(text);
-    if (!helpPanel_.IsOut())
-        helpPanel_.SlideOut();
+}
+
+CHelpPanel& CMainDlg::HelpPanel() {
+    if (!helpPanel_.Exists() && Exists() && helpPanel_.Create(window_))
+        helpPanel_.SetHelpText(panelText_);
+    return helpPanel_;
+}
+
+void CMainDlg::ShowTweakHelp(const std::string& text) {
+    CHelpPanel& panel = HelpPanel();
+    if (!text.empty())
+        SetPanelText(text);
+    if (!panel.IsOut())
+        panel.SlideOut();
 }
 
 void CMainDlg::ToggleHelpPanel() {
@@ -411,7 +438,8 @@ void CMainDlg::OnApply() {
         !Exists())
         return;
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind) {
-        ITweakPage* page = pages_[kind].tweak;
+        // A page not yet made is made now: Apply writes what every page shows.
+        ITweakPage* page = EnsureTweakPage(kind);
         // A page's messages run their own loops: should this window be gone after one, the
         // pages that are left have nothing to read and nothing is written from them.
         if (page != nullptr && (page->Apply() == 0 || !Exists()))
@@ -436,7 +464,7 @@ void CMainDlg::OnCancelChanges() {
 
 void CMainDlg::ReloadTweakPages() {
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind)
-        if (ITweakPage* page = pages_[kind].tweak)
+        if (ITweakPage* page = EnsureTweakPage(kind))
             page->Load();
     pending_.Reset();
     EnableButton(IDC_MAIN_APPLY, false);
@@ -597,6 +625,14 @@ void CMainDlg::RealizePalettes() {
         button->RealizeButtonPalette();
 }
 
+void CMainDlg::OnTimer(UINT_PTR id) {
+    if (id != kMemoryPageTimer)
+        return;
+    StopTimer(kMemoryPageTimer);
+    EnsurePage(kMemoryStatusPage);
+    HelpPanel();
+}
+
 void CMainDlg::OnDestroy() {
     for (auto& menu : menus_)
         if (menu)
@@ -615,6 +651,9 @@ BOOL CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return FALSE;
     case WM_SHOWWINDOW:
         helpPanel_.FollowMain(wParam != FALSE);
+        // A timer's message comes after every paint: the page is made once the window is drawn.
+        if (wParam != FALSE && (!pages_[kMemoryStatusPage].page || !helpPanel_.Exists()))
+            StartTimer(kMemoryPageTimer, 0);
         return FALSE;
     case WM_PALETTECHANGED: {
         // A change made by one of our own windows needs nothing more: they all draw with the

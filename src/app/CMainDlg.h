@@ -65,23 +65,32 @@ public:
     UINT BannerId() const { return bannerId_; }
     // The page shown now (a MainPageKind), -1 before the first.
     int CurrentPage() const { return currentPage_; }
-    CPage* Page(int kind) const { return pages_[kind].page.get(); }
+    // The page of that kind, made now when it was not needed before; null when it cannot be.
+    CPage* Page(int kind) { return EnsurePage(kind); }
     CSkinButton* Button(int id) const { return buttons_.Find(id); }
     CPageHost& PageHost() { return pageHost_; }
-    CHelpPanel& HelpPanel() { return helpPanel_; }
+    // The help panel, made (hidden, with the current help text) when first asked for.
+    CHelpPanel& HelpPanel();
     // The text every section switch gives the help panel.
     static const char* SectionHelpText(Section section);
 
 protected:
     BOOL OnInit() override;
     BOOL OnButtonClicked(int id) override;
+    void OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // Makes the memory status page once the opened window has been painted.
+    static constexpr UINT_PTR kMemoryPageTimer = 1;
+
     bool Initialise();
     bool CreateButtons();
     bool CreatePages();
+    // Makes the page (hidden, a child of the pager) unless it exists; null when it cannot.
+    CPage* EnsurePage(int kind);
+    ITweakPage* EnsureTweakPage(int kind);
     void ShowSection(Section section);
     // Hides every page, gives the host its bitmap (0 keeps it) and shows the page.
     void SwitchToPage(int kind);
@@ -91,6 +100,8 @@ private:
     void ShowButton(int id, bool show) const { buttons_.Show(id, show); }
     void ApplyButtons(const CPendingChanges::Buttons& buttons) const;
     void ToggleHelpPanel();
+    // The panel's text, kept for the panel while it is not made yet.
+    void SetPanelText(const std::string& text);
     void DropMenu(int buttonId);
     void OnApply();
     void OnCancelChanges();
@@ -101,6 +112,7 @@ private:
     MainPageFactory makePage_;
     CSkinButtonSet buttons_;
     CHelpPanel helpPanel_;
+    std::string panelText_;
     CPageHost pageHost_;
     CBitmapHandle banner_;
     UINT bannerId_ = 0;

@@ -3,16 +3,30 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "platform/COptionalApi.h"
 #include "ui/CClientDC.h"
+#include "ui/CSkinCache.h"
 #include "ui/SkinRegion.h"
 
 namespace {
+
 constexpr UINT_PTR kToolId = 1;
+
+// The property of a top-level window that holds the tooltip control its skin buttons share.
+LPCSTR SharedTooltipProperty() {
+    static const ATOM atom = GlobalAddAtomA("TorvaneSkinButtonTooltip");
+    return MAKEINTATOM(atom);
 }
 
+HWND TopLevelOf(HWND window) {
+    HWND root = COptionalApi::Ancestor(window, GA_ROOT);
+    return root != nullptr ? root : window;
+}
+
+} // namespace
+
 CSkinButton::~CSkinButton() {
-    if (tooltip_ != nullptr && IsWindow(tooltip_))
-        DestroyWindow(tooltip_);
+    LeaveTooltip();
     if (window_ != nullptr && IsWindow(window_)) {
         HWND window = window_;
         Unsubclass();
@@ -21,38 +35,52 @@ CSkinButton::~CSkinButton() {
 }
 
 BOOL CSkinButton::Create(const std::string& caption, DWORD style, UINT normal, UINT hover,
-                         UINT pressed, UINT disabled, COLORREF transparent, HWND parent, int id) {
-    if (normal_.LoadFromResource(normal) == nullptr || hover_.LoadFromResource(hover) == nullptr ||
-        pressed_.LoadFromResource(pressed) == nullptr ||
-        disabled_.LoadFromResource(disabled) == nullptr)
+                         UINT pressed, UINT disabled, COLORREF transparent, HWND parent, int id,
+                         POINT at) {
+    // The pictures and the shape come from the program-wide cache: made once, shared by every
+    // button and every opening of a window that shows them.
+    const UINT ids[4] = {normal, hover, pressed, disabled};
+    for (int i = 0; i < 4; ++i)
+        if ((pictures_[i] = CSkinCache::Bitmap(ids[i])) == nullptr)
+            return FALSE;
+    const CSkinCache::Shape* shape = CSkinCache::ShapeOf(normal, transparent);
+    if (shape == nullptr)
         return FALSE;
-    return Build(caption, style, transparent, parent, id);
+    return Build(caption, style, *shape, parent, id, at);
 }
 
 BOOL CSkinButton::Create(const std::string& caption, DWORD style, const std::string& normal,
                          const std::string& hover, const std::string& pressed,
                          const std::string& disabled, COLORREF transparent, HWND parent, int id) {
-    if (normal_.LoadFromFile(normal) == nullptr || hover_.LoadFromFile(hover) == nullptr ||
-        pressed_.LoadFromFile(pressed) == nullptr || disabled_.LoadFromFile(disabled) == nullptr)
+    const std::string* paths[4] = {&normal, &hover, &pressed, &disabled};
+    for (int i = 0; i < 4; ++i) {
+        if (ownPictures_[i].LoadFromFile(*paths[i]) == nullptr)
+            return FALSE;
+        pictures_[i] = &ownPictures_[i];
+    }
+    CSkinCache::Shape shape;
+    shape.region.Reset(CreateRegionFromBitmap(ownPictures_[0].Handle(), transparent,
+                                              kSkinTolerance));
+    if (!shape.region)
         return FALSE;
-    return Build(caption, style, transparent, parent, id);
+    GetRgnBox(shape.region, &shape.box);
+    return Build(caption, style, shape, parent, id, POINT{0, 0});
 }
 
-BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transparent, HWND parent,
-                        int id) {
-    shape_.Reset(CreateRegionFromBitmap(normal_.Handle(), transparent, kSkinTolerance));
-    if (!shape_)
-        return FALSE;
-    RECT box = {};
-    if (GetRgnBox(shape_, &box) == NULLREGION)
+BOOL CSkinButton::Build(const std::string& caption, DWORD style, const CSkinCache::Shape& shape,
+                        HWND parent, int id, POINT at) {
+    const RECT box = shape.box;
+    if (box.right <= box.left || box.bottom <= box.top)
         return FALSE;
     // The shape starts at the button's corner; the pictures are drawn shifted to match.
-    OffsetRgn(shape_, -box.left, -box.top);
+    shape_.Reset(CSkinCache::CopyRegion(shape, -box.left, -box.top));
+    if (!shape_)
+        return FALSE;
     origin_ = POINT{box.left, box.top};
     focusRect_ = InnerFocusRect();
     const DWORD buttonStyle =
         (style & ~static_cast<DWORD>(BS_TYPEMASK)) | WS_CHILD | WS_TABSTOP | BS_OWNERDRAW;
-    HWND window = CreateWindowExA(0, "BUTTON", caption.c_str(), buttonStyle, 0, 0,
+    HWND window = CreateWindowExA(0, "BUTTON", caption.c_str(), buttonStyle, at.x, at.y,
                                   box.right - box.left, box.bottom - box.top, parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleA(nullptr), nullptr);
@@ -64,19 +92,19 @@ BOOL CSkinButton::Build(const std::string& caption, DWORD style, COLORREF transp
     }
     // Systems before Windows 2000 do not know the message and answer 0: cues always shown.
     hideFocus_ = (Send(WM_QUERYUISTATE) & UISF_HIDEFOCUS) != 0;
-    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(windowShape, shape_, nullptr, RGN_COPY);
-    if (SetWindowRgn(window, windowShape, TRUE) == 0)
+    HRGN windowShape = CSkinCache::CopyRegion(shape, -box.left, -box.top);
+    // A button not on the screen yet is drawn when it is shown.
+    if (windowShape != nullptr && SetWindowRgn(window, windowShape, IsWindowVisible(window)) == 0)
         DeleteObject(windowShape);
     return TRUE;
 }
 
 const CSkinBitmap& CSkinButton::Current() const {
     if (!IsEnabled())
-        return disabled_;
+        return *pictures_[kDisabled];
     if (Send(BM_GETSTATE) & BST_PUSHED)
-        return pressed_;
-    return hovering_ ? hover_ : normal_;
+        return *pictures_[kPressed];
+    return *pictures_[hovering_ ? kHover : kNormal];
 }
 
 void CSkinButton::Paint(HDC dc) {
@@ -127,6 +155,9 @@ RECT CSkinButton::InnerFocusRect() const {
 }
 
 void CSkinButton::Redraw() {
+    // A button not on the screen (hidden, or in a window being built) is drawn when it is shown.
+    if (!IsWindowVisible(window_))
+        return;
     Invalidate(false);
     Update();
 }
@@ -188,17 +219,46 @@ void CSkinButton::HoverTestAtCursor() {
 void CSkinButton::EnsureTooltip() {
     if (tooltip_ != nullptr || window_ == nullptr)
         return;
+    // One tooltip control serves every skin button of a top-level window: a tool per button.
+    HWND root = TopLevelOf(window_);
+    HWND shared = static_cast<HWND>(GetPropA(root, SharedTooltipProperty()));
+    if (shared != nullptr && IsWindow(shared)) {
+        tooltip_ = shared;
+        return;
+    }
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
     if (tooltip_ != nullptr)
-        SendMessageA(tooltip_, TTM_ACTIVATE, FALSE, 0);
+        SetPropA(root, SharedTooltipProperty(), tooltip_);
+}
+
+void CSkinButton::LeaveTooltip() {
+    HWND tooltip = tooltip_;
+    const bool hadTool = hasTool_;
+    tooltip_ = nullptr;
+    hasTool_ = false;
+    // The tooltip goes with its top-level window; before that, with the last button it serves.
+    if (tooltip == nullptr || !IsWindow(tooltip))
+        return;
+    if (hadTool && window_ != nullptr) {
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V1_SIZE;
+        tool.hwnd = window_;
+        tool.uId = kToolId;
+        SendMessageA(tooltip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    if (SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0) != 0)
+        return;
+    HWND root = GetWindow(tooltip, GW_OWNER);
+    if (root != nullptr && GetPropA(root, SharedTooltipProperty()) == tooltip)
+        RemovePropA(root, SharedTooltipProperty());
+    DestroyWindow(tooltip);
 }
 
 void CSkinButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
-    EnsureTooltip();
-    if (tooltip_ == nullptr)
+    if (tooltip_ == nullptr || !hasTool_)
         return;
     MSG relayed = {window_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
     const DWORD position = GetMessagePos();
@@ -215,12 +275,19 @@ void CSkinButton::SetTooltip(const std::string& text, bool activate) {
     tool.hwnd = window_;
     tool.uId = kToolId;
     tool.lpszText = const_cast<char*>(text.c_str());
-    if (!hasTool_) {
-        tool.rect = ClientRect();
-        hasTool_ = SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+    // The control is shared: a button's tip is switched off by taking its tool out.
+    if (!activate) {
+        if (hasTool_)
+            SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        hasTool_ = false;
+        return;
     }
-    SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tooltip_, TTM_ACTIVATE, activate ? TRUE : FALSE, 0);
+    if (hasTool_) {
+        SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    tool.rect = ClientRect();
+    hasTool_ = SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
 }
 
 LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -324,11 +391,7 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_DESTROY:
-        if (tooltip_ != nullptr) {
-            DestroyWindow(tooltip_);
-            tooltip_ = nullptr;
-            hasTool_ = false;
-        }
+        LeaveTooltip();
         break;
     default:
         break;

@@ -5,6 +5,7 @@
 
 #include "ui/CGdiObject.h"
 #include "ui/CSkinBitmap.h"
+#include "ui/CSkinCache.h"
 #include "ui/CPaintedControl.h"
 
 // A push button drawn from four bitmaps (normal, hover, pressed, disabled) and shaped by the
@@ -19,21 +20,24 @@ class CSkinButton : public CPaintedControl {
 public:
     ~CSkinButton() override;
 
-    // Creates the shaped button at 0,0 of the parent, sized to the shape of the normal bitmap;
-    // the bitmaps are resource ids. FALSE when a bitmap, the shape or the window fails.
+    // Creates the shaped button at `at` of the parent (client pixels), sized to the shape of the
+    // normal bitmap; the bitmaps are resource ids. FALSE when a bitmap, the shape or the window
+    // fails.
     BOOL Create(const std::string& caption, DWORD style, UINT normal, UINT hover, UINT pressed,
-                UINT disabled, COLORREF transparent, HWND parent, int id);
+                UINT disabled, COLORREF transparent, HWND parent, int id, POINT at = {0, 0});
     // The same with the four bitmaps read from .bmp files.
     BOOL Create(const std::string& caption, DWORD style, const std::string& normal,
                 const std::string& hover, const std::string& pressed, const std::string& disabled,
                 COLORREF transparent, HWND parent, int id);
 
-    // Creates the tooltip on first use, registers the button with it, sets the text and
-    // activates or deactivates it. The window text stays the caption.
+    // Registers the button with the tooltip control that the skin buttons of its top-level
+    // window share (made on first use) and sets the text; `activate` false takes the button's
+    // tip out again. The window text stays the caption.
     void SetTooltip(const std::string& text, bool activate = true);
     // Realises the palette of the picture now shown and repaints.
     void RealizeButtonPalette();
 
+    // The shared tooltip control, once the button has a tip.
     HWND Tooltip() const { return tooltip_; }
     // Where the focus rectangle is drawn, in client pixels.
     const RECT& FocusRect() const { return focusRect_; }
@@ -43,7 +47,10 @@ protected:
     void OnWindowGone() override;
 
 private:
-    BOOL Build(const std::string& caption, DWORD style, COLORREF transparent, HWND parent, int id);
+    enum Picture { kNormal, kHover, kPressed, kDisabled };
+
+    BOOL Build(const std::string& caption, DWORD style, const CSkinCache::Shape& shape,
+               HWND parent, int id, POINT at);
     const CSkinBitmap& Current() const;
     void Paint(HDC dc) override;
     void Redraw();
@@ -59,9 +66,13 @@ private:
     // Re-checks the hover state where the mouse is now (after the keyboard pressed the button).
     void HoverTestAtCursor();
     void EnsureTooltip();
+    // Takes the button's tool out of the shared tooltip, which goes with the last one.
+    void LeaveTooltip();
     void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
 
-    CSkinBitmap normal_, hover_, pressed_, disabled_;
+    // Normal, hover, pressed, disabled: the cache's pictures, or those read from files.
+    const CSkinBitmap* pictures_[4] = {};
+    CSkinBitmap ownPictures_[4];
     CRegionHandle shape_;
     POINT origin_ = {};
     RECT focusRect_ = {};

@@ -6,9 +6,8 @@ bool CSkinButtonSet::Add(HWND parent, int id, const char* text, const char* tool
                          const Look& look, int x, int y) {
     auto button = std::make_unique<CSkinButton>();
     if (!button->Create(text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, look.normal, look.hover,
-                        look.pressed, look.disabled, kSkinTransparent, parent, id))
+                        look.pressed, look.disabled, kSkinTransparent, parent, id, POINT{x, y}))
         return false;
-    button->MoveTo(x, y);
     if (tooltip != nullptr && tooltip[0] != '\0')
         button->SetTooltip(tooltip);
     buttons_.push_back(std::move(button));

@@ -6,35 +6,41 @@
 #include "platform/COptionalApi.h"
 #include "ui/CClientDC.h"
 #include "ui/CPaintDC.h"
+#include "ui/CSkinCache.h"
 #include "ui/SkinRegion.h"
 
+const CSkinBitmap CSkinDialog::kNoSkin;
+
 BOOL CSkinDialog::SetSkin(UINT bitmapId, COLORREF transparent) {
-    CSkinBitmap skin;
-    if (skin.LoadFromResource(bitmapId) == nullptr)
+    // Picture and shape come from the program-wide cache; the window gets a copy of the shape.
+    const CSkinBitmap* skin = CSkinCache::Bitmap(bitmapId);
+    const CSkinCache::Shape* shape = skin != nullptr ? CSkinCache::ShapeOf(bitmapId, transparent)
+                                                     : nullptr;
+    if (shape == nullptr)
         return FALSE;
-    CRegionHandle shape(CreateRegionFromBitmap(skin.Handle(), transparent, kSkinTolerance));
-    if (!shape)
+    CRegionHandle windowShape(CSkinCache::CopyRegion(*shape));
+    if (!windowShape)
         return FALSE;
-    RECT box = {};
-    GetRgnBox(shape, &box);
-    std::swap(skin_, skin);
+    const RECT box = shape->box;
+    skin_ = skin;
     if (window_ == nullptr)
         return TRUE;
     // The window covers the whole shape, which keeps the coordinates of the bitmap.
     SetPos(nullptr, 0, 0, box.right, box.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (SetWindowRgn(window_, shape.Get(), TRUE) == 0)
+    // A window not on the screen yet is drawn when it is shown.
+    if (SetWindowRgn(window_, windowShape.Get(), IsWindowVisible(window_)) == 0)
         return FALSE;
-    shape.Release(); // the window owns it now
+    windowShape.Release(); // the window owns it now
     Invalidate(false);
     return TRUE;
 }
 
 void CSkinDialog::RealizeSkinPalette() {
-    if (window_ == nullptr || skin_.DrawingPalette() == nullptr)
+    if (window_ == nullptr || skin_->DrawingPalette() == nullptr)
         return;
     {
         CClientDC dc(window_);
-        HPALETTE previous = skin_.SelectInto(dc);
+        HPALETTE previous = skin_->SelectInto(dc);
         SelectPalette(dc, previous, FALSE);
         RealizePalette(dc);
     }
@@ -55,15 +61,15 @@ HWND CSkinDialog::DragTarget() const {
 BOOL CSkinDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_PAINT: {
-        if (skin_.Handle() == nullptr)
+        if (skin_->Handle() == nullptr)
             return FALSE;
         CPaintDC dc(window_);
-        skin_.Draw(dc);
+        skin_->Draw(dc);
         result = 0;
         return TRUE;
     }
     case WM_ERASEBKGND:
-        if (skin_.Handle() == nullptr)
+        if (skin_->Handle() == nullptr)
             return FALSE;
         result = 1;
         return TRUE;

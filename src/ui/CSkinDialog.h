@@ -18,7 +18,7 @@ public:
     // Realises the skin's palette in the window and repaints it.
     void RealizeSkinPalette();
 
-    const CSkinBitmap& Skin() const { return skin_; }
+    const CSkinBitmap& Skin() const { return *skin_; }
     bool IsDragging() const { return dragging_; }
 
 protected:
@@ -29,7 +29,8 @@ private:
     // The window a drag moves: this one, or for a child skin the top-level window it sits in.
     HWND DragTarget() const;
 
-    CSkinBitmap skin_;
+    static const CSkinBitmap kNoSkin;
+    const CSkinBitmap* skin_ = &kNoSkin; // the cache's picture once a skin is set
     HCURSOR cursor_ = nullptr;
     bool dragging_ = false;
     POINT dragStart_ = {};

@@ -55,7 +55,8 @@ void CTextLabel::RebuildFont() {
 }
 
 void CTextLabel::Refresh() {
-    if (window_ == nullptr)
+    // A label not on the screen (a page being built) is drawn whole when it is shown.
+    if (window_ == nullptr || !IsWindowVisible(window_))
         return;
     if (transparent_) {
         HWND parent = Parent();
