@@ -112,28 +112,39 @@ TEST(InternetKeyListEntries, AnEntryNamesItsValueAndItsKey) {
     EXPECT_EQ(path, "SYSTEM\\Services\\Odd:Name\\Parameters");
 }
 
-TEST_F(InternetRegistry, TheNineXSearchesWantTheExactDescriptionAmongTheFirstFiftyDrivers) {
+// The 9x searches want the exact description among the first fifty drivers; the list names the
+// protocol's and the adapter's keys.
+TEST_F(InternetRegistry, TheNineXSearchesAndListFindTheProtocolAndTheAdapter) {
     std::string found = "untouched";
     EXPECT_FALSE(FindTcpIpProtocolKey(found));
     EXPECT_EQ(found, "untouched");
+    AddDriver(kNetTrans, "0002", "TCP/IP");
+    EXPECT_TRUE(BuildMTUKeyList(kFamilyWin95).empty());
     InstallNineXNetwork();
+    InstallDialOutCard();
     AddDriver(kNet, "0050", "Dial-Up Adapter");
     EXPECT_TRUE(FindTcpIpProtocolKey(found));
     EXPECT_EQ(found, kNetTrans + "\\0002");
     EXPECT_TRUE(FindDialUpAdapterKey(found));
     EXPECT_EQ(found, kNet + "\\0012");
+    std::vector<std::string> expected;
+    for (const Place& place : kNineXMtuPlaces)
+        expected.push_back(MakeKeyListEntry(place.value.empty() ? " " : place.value, place.key));
+    EXPECT_EQ(BuildMTUKeyList(kFamilyWinME), expected);
+    for (int family : {kFamilyUnknown, kFamilyWin32s}) {
+        EXPECT_TRUE(BuildMTUKeyList(family).empty());
+        EXPECT_TRUE(BuildRWINKeyList(family).empty());
+        EXPECT_TRUE(BuildTTLKeyList(family).empty());
+    }
 
+    // A driver without a readable description ends the search.
+    CreateKey(HKEY_LOCAL_MACHINE, kNet + "\\0004");
+    EXPECT_FALSE(FindDialUpAdapterKey(found));
+    EXPECT_TRUE(BuildMTUKeyList(kFamilyWin98).empty());
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, (kNet + "\\0004").c_str());
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, (kNet + "\\0012").c_str());
     AddDriver(kNet, "49", "Dial-Up Adapter");
     EXPECT_FALSE(FindDialUpAdapterKey(found));
-}
-
-TEST_F(InternetRegistry, ADriverWithoutAReadableDescriptionEndsTheSearch) {
-    InstallNineXNetwork();
-    CreateKey(HKEY_LOCAL_MACHINE, kNet + "\\0004");
-    std::string found;
-    EXPECT_FALSE(FindDialUpAdapterKey(found));
-    EXPECT_TRUE(BuildMTUKeyList(kFamilyWin98).empty());
     // A description longer than the search reads counts as unreadable.
     AddDriver(kNetTrans, "0001", std::string(56, 'x'));
     EXPECT_FALSE(FindTcpIpProtocolKey(found));
@@ -153,22 +164,6 @@ TEST_F(InternetRegistry, TheDialOutServiceIsTheCardNamedNdisWanDialoutIp) {
     StoreText(HKEY_LOCAL_MACHINE, kCards + "\\3", "ProductName", "ndiswandialoutip");
     AddCard(51, "NdisWanDialoutIp", "TooFar");
     EXPECT_FALSE(FindDialOutService(service));
-}
-
-TEST_F(InternetRegistry, TheNineXListNamesTheProtocolAndTheAdapterKeys) {
-    AddDriver(kNetTrans, "0002", "TCP/IP");
-    EXPECT_TRUE(BuildMTUKeyList(kFamilyWin95).empty());
-    InstallNineXNetwork();
-    InstallDialOutCard();
-    std::vector<std::string> expected;
-    for (const Place& place : kNineXMtuPlaces)
-        expected.push_back(MakeKeyListEntry(place.value.empty() ? " " : place.value, place.key));
-    EXPECT_EQ(BuildMTUKeyList(kFamilyWinME), expected);
-    for (int family : {kFamilyUnknown, kFamilyWin32s}) {
-        EXPECT_TRUE(BuildMTUKeyList(family).empty());
-        EXPECT_TRUE(BuildRWINKeyList(family).empty());
-        EXPECT_TRUE(BuildTTLKeyList(family).empty());
-    }
 }
 
 TEST_F(InternetRegistry, NineXReadsTheTextWithTheDecimalConversion) {
@@ -430,10 +425,7 @@ TEST_F(InternetTweaks, EachClearEmptiesTheFolderItsShellFolderNamesOrFailsOnAFil
         EXPECT_EQ((module_.*folder.clear)(), TRUE);
         ExpectOnlyIndexFilesLeft(path);
     }
-}
-
-TEST_F(InternetTweaks, AClearOfAMissingFolderStillSucceeds) {
-    CTestFolder browser("browser");
+    // A clear of a missing folder still succeeds.
     StoreText(HKEY_CURRENT_USER, kShellFolders, "History", browser / "gone");
     EXPECT_EQ(module_.ClearHistory(), TRUE);
     EXPECT_FALSE(CTestFolder::Exists(browser / "gone"));
