@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>

@@ -100,28 +100,21 @@ protected:
 
 // ---- Key-list entries, searches and lists (the same on every family) ----
 
-TEST(InternetKeyListEntries, AnEntryNamesItsValueAndItsKey) {
-    std::string name, path;
-    // One space is the key's unnamed value; the key path keeps its closing backslash.
-    SplitKeyListEntry(MakeKeyListEntry(" ", kIpMtuParams), name, path);
-    EXPECT_EQ(name, "");
-    EXPECT_EQ(path, kIpMtuParams);
-    // A colon in a name taken from the registry stays inside the key path.
-    SplitKeyListEntry("MTU:SYSTEM\\Services\\Odd:Name\\Parameters:", name, path);
-    EXPECT_EQ(name, "MTU");
-    EXPECT_EQ(path, "SYSTEM\\Services\\Odd:Name\\Parameters");
-}
-
 // The 9x searches want the exact description among the first fifty drivers; the list names the
 // protocol's and the adapter's keys.
-TEST_F(InternetRegistry, TheNineXSearchesAndListFindTheProtocolAndTheAdapter) {
+TEST_F(InternetRegistry, TheSearchesAndListFindTheProtocolTheAdapterAndTheDialOutCard) {
     std::string found = "untouched";
     EXPECT_FALSE(FindTcpIpProtocolKey(found));
     EXPECT_EQ(found, "untouched");
+    std::string service = "untouched";
+    EXPECT_FALSE(FindDialOutService(service));
     AddDriver(kNetTrans, "0002", "TCP/IP");
     EXPECT_TRUE(BuildMTUKeyList(kFamilyWin95).empty());
     InstallNineXNetwork();
     InstallDialOutCard();
+    // The dial-out service is the card named NdisWanDialoutIp.
+    EXPECT_TRUE(FindDialOutService(service));
+    EXPECT_EQ(service, "\\NdisWan5");
     AddDriver(kNet, "0050", "Dial-Up Adapter");
     EXPECT_TRUE(FindTcpIpProtocolKey(found));
     EXPECT_EQ(found, kNetTrans + "\\0002");
@@ -148,16 +141,8 @@ TEST_F(InternetRegistry, TheNineXSearchesAndListFindTheProtocolAndTheAdapter) {
     // A description longer than the search reads counts as unreadable.
     AddDriver(kNetTrans, "0001", std::string(56, 'x'));
     EXPECT_FALSE(FindTcpIpProtocolKey(found));
-}
-
-TEST_F(InternetRegistry, TheDialOutServiceIsTheCardNamedNdisWanDialoutIp) {
-    std::string service = "untouched";
-    EXPECT_FALSE(FindDialOutService(service));
-    InstallDialOutCard();
-    EXPECT_TRUE(FindDialOutService(service));
-    EXPECT_EQ(service, "\\NdisWan5");
-
-    // A card without a product name before it ends the search, as does its missing service.
+    // A card without a product name before the dial-out card ends the search, as does its
+    // missing service.
     StoreText(HKEY_LOCAL_MACHINE, kCards + "\\2", "ServiceName", "NoProduct");
     EXPECT_FALSE(FindDialOutService(service));
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, (kCards + "\\2").c_str());
@@ -166,7 +151,18 @@ TEST_F(InternetRegistry, TheDialOutServiceIsTheCardNamedNdisWanDialoutIp) {
     EXPECT_FALSE(FindDialOutService(service));
 }
 
-TEST_F(InternetRegistry, NineXReadsTheTextWithTheDecimalConversion) {
+// A key-list entry names its value and its key; 9x reads the text with the decimal conversion.
+TEST_F(InternetRegistry, AnEntryNamesItsValueAndKeyAndNineXReadsItsTextAsDecimal) {
+    std::string name, path;
+    // One space is the key's unnamed value; the key path keeps its closing backslash.
+    SplitKeyListEntry(MakeKeyListEntry(" ", kIpMtuParams), name, path);
+    EXPECT_EQ(name, "");
+    EXPECT_EQ(path, kIpMtuParams);
+    // A colon in a name taken from the registry stays inside the key path.
+    SplitKeyListEntry("MTU:SYSTEM\\Services\\Odd:Name\\Parameters:", name, path);
+    EXPECT_EQ(name, "MTU");
+    EXPECT_EQ(path, "SYSTEM\\Services\\Odd:Name\\Parameters");
+
     const std::string entry = MakeKeyListEntry("DefaultTTL", kMstcp);
     DWORD value = 60;
     StoreText(HKEY_LOCAL_MACHINE, kMstcp, "DefaultTTL", "64 hops");
@@ -191,11 +187,23 @@ protected:
     bool Modern() const { return Family() == kFamilyWin2000 || Family() == kFamilyWinXP; }
 };
 
+// Without a dial-up connection only 2000 and XP have places; with one every place of the family is
+// written.
 TEST_F(InternetTweaks, SetMTUWritesEveryPlaceOfTheFamily) {
+    DWORD mtu = 0;
+    const BOOL got = module_.GetMTU(mtu);
+    EXPECT_EQ(mtu, 1500u);
+    EXPECT_TRUE(module_.SetMTU(1400));
+    if (Modern()) {
+        EXPECT_FALSE(got);
+        ExpectStored(kModernMtuKeys.back(), "MTU", 1400, false);
+    } else {
+        EXPECT_TRUE(got);
+        EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
+    }
     InstallNineXNetwork();
     InstallDialOutCard();
     EXPECT_TRUE(module_.SetMTU(1500));
-    DWORD mtu = 0;
     if (NineX()) {
         for (const Place& place : kNineXMtuPlaces)
             ExpectStored(place.key, place.value, 1500, true);
@@ -229,20 +237,6 @@ TEST_F(InternetTweaks, SetMTUWritesEveryPlaceOfTheFamily) {
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\Tcpip"));
         EXPECT_TRUE(module_.GetMTU(mtu));
         EXPECT_EQ(mtu, 1500u);
-    }
-}
-
-TEST_F(InternetTweaks, WithoutADialUpConnectionOnlyTwoThousandAndXPHaveMtuPlaces) {
-    DWORD mtu = 0;
-    const BOOL got = module_.GetMTU(mtu);
-    EXPECT_EQ(mtu, 1500u);
-    EXPECT_TRUE(module_.SetMTU(1400));
-    if (Modern()) {
-        EXPECT_FALSE(got);
-        ExpectStored(kModernMtuKeys.back(), "MTU", 1400, false);
-    } else {
-        EXPECT_TRUE(got);
-        EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
     }
 }
 
