@@ -204,40 +204,31 @@ TEST_F(InternetTweaks, SetMTUWritesEveryPlaceOfTheFamily) {
     InstallNineXNetwork();
     InstallDialOutCard();
     EXPECT_TRUE(module_.SetMTU(1500));
-    if (NineX()) {
-        for (const Place& place : kNineXMtuPlaces)
-            ExpectStored(place.key, place.value, 1500, true);
-        EXPECT_TRUE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1500u);
-        // The last place read gives the value.
-        StoreText(HKEY_LOCAL_MACHINE, kNetTrans + "\\0002", "IPMTU", "576");
-        StoreText(HKEY_LOCAL_MACHINE, kIpMtuParams, "default", "1492");
-        EXPECT_TRUE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1492u);
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTcpipParameters));
-    } else if (Family() == kFamilyWinNT) {
-        ExpectStored(kDialOutService, "MTU", 1500, false);
-        ExpectStored(kTcpipParameters, "MTU", 1500, false);
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NE20001"));
-        StoreNumber(HKEY_LOCAL_MACHINE, kDialOutService, "MTU", 576);
-        EXPECT_TRUE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1500u);
-    } else if (Modern()) {
-        for (const std::string& key : kModernMtuKeys)
-            ExpectStored(key, "MTU", 1500, false);
-        for (size_t i = 0; i < kModernMtuKeys.size(); ++i)
-            StoreNumber(HKEY_LOCAL_MACHINE, kModernMtuKeys[i], "MTU", 1000 + i);
-        EXPECT_TRUE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1005u);
-    } else {
-        for (const Place& place : kNineXMtuPlaces)
-            EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, place.key, place.value).exists);
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NdisWan"));
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NdisWan5"));
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\Tcpip"));
-        EXPECT_TRUE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1500u);
+    const bool nt = Family() == kFamilyWinNT;
+    std::vector<Place> places = NineX() ? kNineXMtuPlaces : std::vector<Place>();
+    if (nt)
+        places = {{kDialOutService, "MTU"}, {kTcpipParameters, "MTU"}};
+    for (const std::string& key : Modern() ? kModernMtuKeys : std::vector<std::string>())
+        places.push_back({key, "MTU"});
+    for (const Place& place : places)
+        ExpectStored(place.key, place.value, 1500, NineX());
+    // Nothing else is written: the other family's places, the network card's service.
+    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, kTcpipParameters), nt || Modern());
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NE20001"));
+    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NdisWan5"), nt);
+    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\Tcpip"), nt || Modern());
+    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, kServices + "\\NdisWan"), Modern());
+    for (const Place& place : kNineXMtuPlaces)
+        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, place.key, place.value).exists, NineX());
+    // The last place read gives the value.
+    for (size_t i = 0; i < places.size(); ++i) {
+        if (NineX())
+            StoreText(HKEY_LOCAL_MACHINE, places[i].key, places[i].value, std::to_string(1000 + i));
+        else
+            StoreNumber(HKEY_LOCAL_MACHINE, places[i].key, places[i].value, 1000 + i);
     }
+    EXPECT_TRUE(module_.GetMTU(mtu));
+    EXPECT_EQ(mtu, places.empty() ? 1500 : 999 + places.size());
 }
 
 TEST_F(InternetTweaks, SetMTUStopsAtTheFirstPlaceThatCannotBeWritten) {
