@@ -26,6 +26,7 @@
 #include "support/CTestFolder.h"
 #include "support/DialogDriver.h"
 #include "support/MessagePump.h"
+#include "support/ModuleReads.h"
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
 #include "support/RecommendationTexts.h"
@@ -416,11 +417,9 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
                                                      "EnableAutoTuneButton 0", "ReloadTweakPages",
                                                      "AskToRestart 0"}));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kCommitQuestion});
-    DWORD option = 7;
-    CAppSettings().GetHasTuned(option);
-    EXPECT_EQ(option, 1u);
-    CAppSettings().GetShowAtStartup(option);
-    EXPECT_EQ(option, 0u);
+    CAppSettings settings;
+    EXPECT_EQ(ReadThrough(settings, &CAppSettings::GetHasTuned, TRUE), 1u);
+    EXPECT_EQ(ReadThrough(settings, &CAppSettings::GetShowAtStartup, TRUE), 0u);
 
     // Every checked value now reads as recommended ("Has Tuned" silences the Internet lines).
     CAnalyzerSet check;
@@ -428,15 +427,10 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     for (const std::string& text : check.Compile())
         EXPECT_EQ(text, "");
     CInternetTweaks internet;
-    DWORD rwin = 0, ttl = 0;
-    internet.GetRWIN(rwin);
-    internet.GetDefaultTTL(ttl);
-    EXPECT_EQ(rwin, 3216u);
-    EXPECT_EQ(ttl, 64u);
+    EXPECT_EQ(ReadThrough(internet, &CInternetTweaks::GetRWIN, TRUE), 3216u);
+    EXPECT_EQ(ReadThrough(internet, &CInternetTweaks::GetDefaultTTL, TRUE), 64u);
     if (!nineX) {
-        DWORD mtu = 0;
-        internet.GetMTU(mtu);
-        EXPECT_EQ(mtu, 576u);
+        EXPECT_EQ(ReadThrough(internet, &CInternetTweaks::GetMTU, TRUE), 576u);
         // Nothing of the 9x family is written on XP.
         const char explorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
         EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, explorer, "Max Cached Icons").exists);

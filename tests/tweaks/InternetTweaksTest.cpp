@@ -5,6 +5,7 @@
 
 #include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
+#include "support/ModuleReads.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CSavedVariable.h"
 #include "support/CTestFolder.h"
@@ -185,6 +186,9 @@ protected:
     int Family() const { return ExpectedFamily(); }
     bool NineX() const { return EmulatedNineX(); }
     bool Modern() const { return Family() == kFamilyWin2000 || Family() == kFamilyWinXP; }
+    DWORD Read(BOOL (CInternetTweaks::*get)(DWORD&), BOOL result) {
+        return ReadThrough(module_, get, result);
+    }
 };
 
 // Without a dial-up connection only 2000 and XP have places; with one every place of the family is
@@ -227,8 +231,7 @@ TEST_F(InternetTweaks, SetMTUWritesEveryPlaceOfTheFamily) {
         else
             StoreNumber(HKEY_LOCAL_MACHINE, places[i].key, places[i].value, 1000 + i);
     }
-    EXPECT_TRUE(module_.GetMTU(mtu));
-    EXPECT_EQ(mtu, places.empty() ? 1500 : 999 + places.size());
+    EXPECT_EQ(Read(&CInternetTweaks::GetMTU, TRUE), places.empty() ? 1500 : 999 + places.size());
 }
 
 TEST_F(InternetTweaks, SetMTUStopsAtTheFirstPlaceThatCannotBeWritten) {
@@ -259,28 +262,23 @@ TEST_F(InternetTweaks, SetMTUStopsAtTheFirstPlaceThatCannotBeWritten) {
 }
 
 TEST_F(InternetTweaks, GetMTUStopsAtTheFirstPlaceThatCannotBeRead) {
-    DWORD mtu = 0;
     if (NineX()) {
         InstallNineXNetwork();
         StoreText(HKEY_LOCAL_MACHINE, kNetTrans + "\\0002", "IPMTU", "576");
-        EXPECT_FALSE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 0u);
+        EXPECT_EQ(Read(&CInternetTweaks::GetMTU, FALSE), 0u);
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kNet + "\\0012\\Ndi"));
     } else if (Family() == kFamilyWinNT) {
         InstallDialOutCard();
         StoreNumber(HKEY_LOCAL_MACHINE, kTcpipParameters, "MTU", 576);
-        EXPECT_FALSE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1500u);
+        EXPECT_EQ(Read(&CInternetTweaks::GetMTU, FALSE), 1500u);
     } else if (Modern()) {
         StoreNumber(HKEY_LOCAL_MACHINE, kModernMtuKeys[0], "MTU", 576);
         StoreNumber(HKEY_LOCAL_MACHINE, kModernMtuKeys[1], "MTU", 1492);
-        EXPECT_FALSE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1492u);
+        EXPECT_EQ(Read(&CInternetTweaks::GetMTU, FALSE), 1492u);
         EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kModernMtuKeys[2]));
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kModernMtuKeys[3]));
     } else {
-        EXPECT_TRUE(module_.GetMTU(mtu));
-        EXPECT_EQ(mtu, 1500u);
+        EXPECT_EQ(Read(&CInternetTweaks::GetMTU, TRUE), 1500u);
     }
 }
 
@@ -309,10 +307,8 @@ TEST_F(InternetTweaks, RWINAndTTLLiveInTheFamilysTcpipSettings) {
         EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
         return;
     }
-    EXPECT_TRUE(module_.GetRWIN(rwin));
-    EXPECT_TRUE(module_.GetDefaultTTL(ttl));
-    EXPECT_EQ(rwin, 8760u);
-    EXPECT_EQ(ttl, 32u);
+    EXPECT_EQ(Read(&CInternetTweaks::GetRWIN, TRUE), 8760u);
+    EXPECT_EQ(Read(&CInternetTweaks::GetDefaultTTL, TRUE), 32u);
 }
 
 TEST_F(InternetTweaks, TheDNSCacheIsDoubledOnlyByAFlagOfOne) {
@@ -323,24 +319,19 @@ TEST_F(InternetTweaks, TheDNSCacheIsDoubledOnlyByAFlagOfOne) {
         ExpectStored(key, "MaxCacheEntryTtlLimit", ttl, false);
         ExpectStored(key, "MaxSOACacheEntryTtlLimit", soaTtl, false);
     };
-    DWORD doubled = 1;
-    EXPECT_FALSE(module_.GetDoubleDNSCache(doubled));
-    EXPECT_EQ(doubled, 0u);
+    EXPECT_EQ(Read(&CInternetTweaks::GetDoubleDNSCache, FALSE), 0u);
 
     EXPECT_TRUE(module_.SetDoubleDNSCache(1));
     expectCache(20, 512, 172800, 600);
-    EXPECT_TRUE(module_.GetDoubleDNSCache(doubled));
-    EXPECT_EQ(doubled, 1u);
+    EXPECT_EQ(Read(&CInternetTweaks::GetDoubleDNSCache, TRUE), 1u);
     for (DWORD flag : {0u, 2u}) {
         EXPECT_TRUE(module_.SetDoubleDNSCache(1));
         EXPECT_TRUE(module_.SetDoubleDNSCache(flag));
         expectCache(10, 210, 86400, 300);
-        EXPECT_TRUE(module_.GetDoubleDNSCache(doubled));
-        EXPECT_EQ(doubled, 0u);
+        EXPECT_EQ(Read(&CInternetTweaks::GetDoubleDNSCache, TRUE), 0u);
     }
     StoreNumber(HKEY_LOCAL_MACHINE, key, "CacheHashTableSize", 1024);
-    EXPECT_TRUE(module_.GetDoubleDNSCache(doubled));
-    EXPECT_EQ(doubled, 0u);
+    EXPECT_EQ(Read(&CInternetTweaks::GetDoubleDNSCache, TRUE), 0u);
 }
 
 // ---- The three browser folders ----
