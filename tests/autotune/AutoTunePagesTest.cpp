@@ -26,6 +26,7 @@
 #include "support/CTestFolder.h"
 #include "support/DialogDriver.h"
 #include "support/MessagePump.h"
+#include "support/ModuleReads.h"
 #include "support/TestParentWindow.h"
 #include "support/TestRegistry.h"
 #include "support/RecommendationTexts.h"
@@ -75,62 +76,51 @@ bool AnyScratchFileLeft() {
     return false;
 }
 
-// Sees the messages a window gets before (and after) its own procedure.
-class CMessageTap {
+// Records, in their order, the timers a window gets, the texts it is given and the positions a
+// progress bar is set to; `afterTimer` runs after the window's procedure has handled each timer.
+class CMessageLog {
 public:
-    using Callback = std::function<void(UINT, WPARAM, LPARAM)>;
-    CMessageTap(HWND window, Callback before, Callback after = nullptr)
-        : window_(window), before_(std::move(before)), after_(std::move(after)) {
+    explicit CMessageLog(HWND window, std::function<void()> afterTimer = nullptr)
+        : window_(window), afterTimer_(std::move(afterTimer)) {
         SetPropA(window_, kProp, this);
         original_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
     }
-    ~CMessageTap() {
-        if (IsWindow(window_)) {
-            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-            RemovePropA(window_, kProp);
-        }
+    ~CMessageLog() {
+        if (IsWindow(window_))
+            Detach(window_, original_);
     }
 
+    std::vector<UINT_PTR> timers;
+    std::vector<std::string> texts;
+    std::vector<int> positions;
+
 private:
-    static constexpr const char* kProp = "AutoTuneTestTap";
+    static constexpr const char* kProp = "AutoTuneTestLog";
+    static void Detach(HWND window, WNDPROC original) {
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropA(window, kProp);
+    }
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        CMessageTap* tap = static_cast<CMessageTap*>(GetPropA(window, kProp));
-        WNDPROC original = tap->original_;
-        if (tap->before_)
-            tap->before_(message, wParam, lParam);
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-            RemovePropA(window, kProp);
-            return CallWindowProcA(original, window, message, wParam, lParam);
-        }
+        CMessageLog* log = static_cast<CMessageLog*>(GetPropA(window, kProp));
+        const WNDPROC original = log->original_;
+        if (message == WM_TIMER)
+            log->timers.push_back(wParam);
+        else if (message == WM_SETTEXT)
+            log->texts.push_back(reinterpret_cast<const char*>(lParam));
+        else if (message == PBM_SETPOS)
+            log->positions.push_back(static_cast<int>(wParam));
+        else if (message == WM_NCDESTROY)
+            Detach(window, original);
         const LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
-        if (tap->after_)
-            tap->after_(message, wParam, lParam);
+        if (message == WM_TIMER && log->afterTimer_)
+            log->afterTimer_();
         return result;
     }
 
     HWND window_;
-    Callback before_, after_;
+    std::function<void()> afterTimer_;
     WNDPROC original_ = nullptr;
-};
-
-// Records the texts a control is given and the positions a progress bar is set to.
-struct ControlLog {
-    std::vector<std::string> texts;
-    std::vector<int> positions;
-    CMessageTap::Callback Texts() {
-        return [this](UINT message, WPARAM, LPARAM lParam) {
-            if (message == WM_SETTEXT)
-                texts.push_back(reinterpret_cast<const char*>(lParam));
-        };
-    }
-    CMessageTap::Callback Positions() {
-        return [this](UINT message, WPARAM wParam, LPARAM) {
-            if (message == PBM_SETPOS)
-                positions.push_back(static_cast<int>(wParam));
-        };
-    }
 };
 
 bool IsXPOr98() {
@@ -273,17 +263,13 @@ TEST_F(AutoTunePages, AScratchFileThatCannotBeMadeEndsTheRunAndSaysWhy) {
     ASSERT_TRUE(CreateDirectoryA(blocker.c_str(), nullptr));
     CAnalysisPage analysis(main_);
     Open(analysis);
-    std::vector<UINT_PTR> timers;
-    CMessageTap tap(analysis, [&](UINT message, WPARAM wParam, LPARAM) {
-        if (message == WM_TIMER)
-            timers.push_back(wParam);
-    });
+    CMessageLog log(analysis);
     Click(analysis, IDC_ANALYSIS_BEGIN);
     PumpMessages(5000, [&] { return !messages.Texts().empty(); });
     PumpMessages(100);
     RemoveDirectoryA(blocker.c_str());
 
-    EXPECT_EQ(timers, (std::vector<UINT_PTR>{1, 11}));
+    EXPECT_EQ(log.timers, (std::vector<UINT_PTR>{1, 11}));
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0].rfind("The analysis could not run", 0), 0u);
     EXPECT_NE(messages.Texts()[0].find(blocker), std::string::npos);
@@ -307,24 +293,15 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     CAnalysisPage analysis(main_);
     Open(analysis);
     ExpectReady(analysis);
-    ControlLog bar, text;
-    std::vector<UINT_PTR> timers, pending;
+    std::vector<UINT_PTR> pending;
     std::vector<bool> waiting;
     const HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
-    CMessageTap pageTap(
-        analysis,
-        [&](UINT message, WPARAM wParam, LPARAM) {
-            if (message == WM_TIMER)
-                timers.push_back(wParam);
-        },
-        [&](UINT message, WPARAM, LPARAM) {
-            if (message != WM_TIMER)
-                return;
-            pending.push_back(analysis.PendingTimer());
-            waiting.push_back(GetCursor() == wait);
-        });
-    CMessageTap barTap(GetDlgItem(analysis, IDC_ANALYSIS_PROGRESS), nullptr, bar.Positions());
-    CMessageTap textTap(GetDlgItem(analysis, IDC_ANALYSIS_MESSAGE), text.Texts());
+    CMessageLog log(analysis, [&] {
+        pending.push_back(analysis.PendingTimer());
+        waiting.push_back(GetCursor() == wait);
+    });
+    CMessageLog bar(GetDlgItem(analysis, IDC_ANALYSIS_PROGRESS));
+    CMessageLog text(GetDlgItem(analysis, IDC_ANALYSIS_MESSAGE));
 
     Click(analysis, IDC_ANALYSIS_BEGIN);
     EXPECT_TRUE(analysis.IsRunning());
@@ -337,7 +314,7 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
 
     const std::vector<UINT_PTR> chain = {1,  11, 51, 12, 52, 13, 53, 14, 54, 15, 55,
                                          16, 56, 17, 57, 18, 58, 19, 59, 2,  3};
-    EXPECT_EQ(timers, chain);
+    EXPECT_EQ(log.timers, chain);
     std::vector<UINT_PTR> next(chain.begin() + 1, chain.end());
     next.push_back(0);
     EXPECT_EQ(pending, next);
@@ -414,10 +391,8 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     if (!nineX) {
         EXPECT_LE(page.bottom - page.top, 287);
     }
-    ControlLog commitBar, commitText;
-    CMessageTap commitBarTap(GetDlgItem(results, IDC_RESULTS_PROGRESS), nullptr,
-                             commitBar.Positions());
-    CMessageTap commitTextTap(GetDlgItem(results, IDC_RESULTS_TEXT), commitText.Texts());
+    CMessageLog commitBar(GetDlgItem(results, IDC_RESULTS_PROGRESS));
+    CMessageLog commitText(GetDlgItem(results, IDC_RESULTS_TEXT));
     Click(results, IDC_RESULTS_OPTIMIZE);
 
     EXPECT_EQ(commitBar.positions, (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 88, 99, 100}));
@@ -442,11 +417,9 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
                                                      "EnableAutoTuneButton 0", "ReloadTweakPages",
                                                      "AskToRestart 0"}));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{kCommitQuestion});
-    DWORD option = 7;
-    CAppSettings().GetHasTuned(option);
-    EXPECT_EQ(option, 1u);
-    CAppSettings().GetShowAtStartup(option);
-    EXPECT_EQ(option, 0u);
+    CAppSettings settings;
+    EXPECT_EQ(ReadThrough(settings, &CAppSettings::GetHasTuned, TRUE), 1u);
+    EXPECT_EQ(ReadThrough(settings, &CAppSettings::GetShowAtStartup, TRUE), 0u);
 
     // Every checked value now reads as recommended ("Has Tuned" silences the Internet lines).
     CAnalyzerSet check;
@@ -454,15 +427,10 @@ TEST_F(AutoTunePages, ARunAnalysesListsAndCommits) {
     for (const std::string& text : check.Compile())
         EXPECT_EQ(text, "");
     CInternetTweaks internet;
-    DWORD rwin = 0, ttl = 0;
-    internet.GetRWIN(rwin);
-    internet.GetDefaultTTL(ttl);
-    EXPECT_EQ(rwin, 3216u);
-    EXPECT_EQ(ttl, 64u);
+    EXPECT_EQ(ReadThrough(internet, &CInternetTweaks::GetRWIN, TRUE), 3216u);
+    EXPECT_EQ(ReadThrough(internet, &CInternetTweaks::GetDefaultTTL, TRUE), 64u);
     if (!nineX) {
-        DWORD mtu = 0;
-        internet.GetMTU(mtu);
-        EXPECT_EQ(mtu, 576u);
+        EXPECT_EQ(ReadThrough(internet, &CInternetTweaks::GetMTU, TRUE), 576u);
         // Nothing of the 9x family is written on XP.
         const char explorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
         EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, explorer, "Max Cached Icons").exists);
@@ -510,11 +478,8 @@ TEST_F(AutoTunePages, DestroyedMidRunThePageStopsCleanly) {
         GTEST_SKIP() << "checked on Windows XP and 98";
     auto analysis = std::make_unique<CAnalysisPage>(main_);
     Open(*analysis);
-    std::vector<UINT_PTR> timers;
-    CMessageTap tap(*analysis, [&](UINT message, WPARAM wParam, LPARAM) {
-        if (message == WM_TIMER)
-            timers.push_back(wParam);
-    });
+    CMessageLog log(*analysis);
+    const std::vector<UINT_PTR>& timers = log.timers;
     Click(*analysis, IDC_ANALYSIS_BEGIN);
     ASSERT_TRUE(PumpMessages(
         30000, [&] { return std::find(timers.begin(), timers.end(), 55) != timers.end(); }));
@@ -539,23 +504,15 @@ const struct {
     std::vector<std::pair<size_t, DWORD>> firstNumbers;
     std::vector<std::string> firstTexts;
 } kScratchFiles[] = {
-    {ScratchKind::kSystem,
-     "systest.dat",
-     500,
-     2,
-     3,
-     {{0, 5000}, {1, 2000}},
+    // clang-format off
+    {ScratchKind::kSystem, "systest.dat", 500, 2, 3, {{0, 5000}, {1, 2000}},
      {"5000", "2000", "-App Timeout will be adjusted for a quicker response.\n"}},
     {ScratchKind::kDesktop, "dtptest.dat", 100, 7, 0, {{0, 0}, {2, 8192}}, {}},
     // 64 MB: a quarter for the cache, 512 KB chunks and contiguous size, no FIFO.
-    {ScratchKind::kHardDisk,
-     "hddtest.dat",
-     750,
-     5,
-     0,
-     {{0, 16384}, {1, 16384}, {2, 512}, {3, 512}, {4, 0}},
-     {}},
+    {ScratchKind::kHardDisk, "hddtest.dat", 750, 5, 0,
+     {{0, 16384}, {1, 16384}, {2, 512}, {3, 512}, {4, 0}}, {}},
     {ScratchKind::kMemory, "ramtest.dat", 500, 6, 0, {{0, 1}, {2, 1}, {4, 1}}, {}},
+    // clang-format on
 };
 
 TEST_F(AutoTunePages, ScratchFilesHoldTheirRecords) {

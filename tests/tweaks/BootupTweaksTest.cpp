@@ -77,23 +77,15 @@ const struct {
     const char* off;
     std::vector<std::pair<const char*, DWORD>> reads;
 } kOptions[] = {
+    // clang-format off
     {"BootMenu", &CBootupTweaks::GetBootMenu, &CBootupTweaks::SetBootMenu, "1", {0}, "0", {}},
-    {"Autoscan",
-     &CBootupTweaks::GetAutoscan,
-     &CBootupTweaks::SetAutoscan,
-     "2",
-     {0, 2},
-     "0",
+    {"Autoscan", &CBootupTweaks::GetAutoscan, &CBootupTweaks::SetAutoscan, "2", {0, 2}, "0",
      {{"1", 1}, {"2", 1}}},
     {"DrvSpace", &CBootupTweaks::GetDrvSpace, &CBootupTweaks::SetDrvSpace, "0", {0, 2}, "1", {}},
     {"DblSpace", &CBootupTweaks::GetDblSpace, &CBootupTweaks::SetDblSpace, "0", {0, 2}, "1", {}},
-    {"DoubleBuffer",
-     &CBootupTweaks::GetDoubleBuffer,
-     &CBootupTweaks::SetDoubleBuffer,
-     "0",
-     {0, 2},
-     "1",
-     {}},
+    {"DoubleBuffer", &CBootupTweaks::GetDoubleBuffer, &CBootupTweaks::SetDoubleBuffer, "0", {0, 2},
+     "1", {}},
+    // clang-format on
 };
 
 TEST_F(BootupTweaks, EachOptionIsWrittenToAndReadFromMsdosSys) {
@@ -129,9 +121,7 @@ TEST_F(BootupTweaks, EachOptionIsWrittenToAndReadFromMsdosSys) {
             EXPECT_EQ(flag, expected) << stored;
         }
     }
-}
-
-TEST_F(BootupTweaks, TheBootMenuAlwaysComesWithItsKeysAndDelay) {
+    // The boot menu always comes with its keys and delay.
     WriteMsdosSys("[Options]\r\nBootMenu=0\r\nBootMenuDelay=3\r\n");
     for (DWORD value : {1u, 0u}) {
         EXPECT_TRUE(module_.SetBootMenu(value));
@@ -141,7 +131,7 @@ TEST_F(BootupTweaks, TheBootMenuAlwaysComesWithItsKeysAndDelay) {
     }
 }
 
-TEST_F(BootupTweaks, WritingKeepsEveryOtherLineOfAFullMsdosSys) {
+TEST_F(BootupTweaks, WritingKeepsEveryOtherLineOfAFullMsdosSysOrFailsLeavingItUnchanged) {
     WriteMsdosSys(kFullMsdosSys);
     EXPECT_TRUE(module_.SetBootMenu(1));
     EXPECT_TRUE(module_.SetAutoscan(0));
@@ -177,9 +167,8 @@ TEST_F(BootupTweaks, WritingKeepsEveryOtherLineOfAFullMsdosSys) {
     char paths[256] = {};
     GetPrivateProfileSectionA("Paths", paths, sizeof(paths), kMsdosSys);
     EXPECT_EQ(std::string(paths), "WinDir=C:\\WINDOWS");
-}
 
-TEST_F(BootupTweaks, AFailedWriteLeavesMsdosSysProtectedAndUnchanged) {
+    // A failed write leaves it protected and unchanged.
     WriteMsdosSys(kFullMsdosSys);
     // Something holds the file open without sharing: its attributes can change, but it cannot be
     // rewritten.

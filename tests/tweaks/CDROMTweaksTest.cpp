@@ -42,21 +42,7 @@ protected:
     }
 };
 
-TEST_F(CDROMTweaks, ADvdSpeedReadsBackAsTheCdSpeedOfTheSameValue) {
-    EXPECT_TRUE(module_.SetCDFS(104, 2));
-    ExpectBinary("Prefetch", 1792);
-    ExpectBinary("CacheSize", 2476);
-    DWORD speed = 0, cache = 0;
-    EXPECT_TRUE(module_.GetCDFS(speed, cache));
-    EXPECT_EQ(speed, 24u);
-    EXPECT_EQ(cache, 2u);
-
-    EXPECT_TRUE(module_.SetCDFS(12, 7));
-    ExpectBinary("Prefetch", 448);
-    ExpectBinary("CacheSize", 619);
-}
-
-TEST_F(CDROMTweaks, GetCDFSWritesOnlyWhatItCouldRead) {
+TEST_F(CDROMTweaks, GetCDFSWritesOnlyWhatItCouldReadAndADvdSpeedReadsBackAsItsCdSpeed) {
     DWORD speed = 77, cache = 77;
     EXPECT_FALSE(module_.GetCDFS(speed, cache));
     EXPECT_EQ(speed, 77u);
@@ -73,6 +59,18 @@ TEST_F(CDROMTweaks, GetCDFSWritesOnlyWhatItCouldRead) {
     EXPECT_TRUE(module_.GetCDFS(speed, cache));
     EXPECT_EQ(speed, 48u);
     EXPECT_EQ(cache, 1u);
+
+    // A DVD speed reads back as the CD speed of the same value.
+    EXPECT_TRUE(module_.SetCDFS(104, 2));
+    ExpectBinary("Prefetch", 1792);
+    ExpectBinary("CacheSize", 2476);
+    EXPECT_TRUE(module_.GetCDFS(speed, cache));
+    EXPECT_EQ(speed, 24u);
+    EXPECT_EQ(cache, 2u);
+
+    EXPECT_TRUE(module_.SetCDFS(12, 7));
+    ExpectBinary("Prefetch", 448);
+    ExpectBinary("CacheSize", 619);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <shlwapi.h>
 #include <string>
 
 #include "support/EmulatedSystem.h"
@@ -66,7 +67,7 @@ TEST_F(DesktopTweaks, PaintDesktopVersionIsWrittenForTheDefaultUserTwice) {
     EXPECT_EQ(Get(&CDesktopTweaks::GetPaintDesktopVersion, TRUE), NineX() || NT() ? 1u : 0u);
 }
 
-TEST_F(DesktopTweaks, ShortcutArrowsAreHiddenWhenLnkfileHasNoIsShortcut) {
+TEST_F(DesktopTweaks, ShortcutArrowsAreHiddenWhenLnkfileHasNoIsShortcutUntilADeletionFails) {
     EXPECT_EQ(Get(&CDesktopTweaks::GetIsShortcut, TRUE), 1u);
     StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", "");
     EXPECT_EQ(Get(&CDesktopTweaks::GetIsShortcut, TRUE), 0u);
@@ -83,11 +84,10 @@ TEST_F(DesktopTweaks, ShortcutArrowsAreHiddenWhenLnkfileHasNoIsShortcut) {
     EXPECT_TRUE(module_.SetIsShortcut(0));
     for (const char* type : {"lnkfile", "piffile"})
         ExpectStoredText(HKEY_CLASSES_ROOT, type, "IsShortcut", "");
-}
 
-TEST_F(DesktopTweaks, HidingArrowsStopsAtTheFirstFailedDeletion) {
-    // lnkfile's value goes, then piffile's missing value fails the operation.
-    StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", "");
+    // Hiding them stops at the first failed deletion: lnkfile's value goes, then piffile's
+    // missing value fails the operation.
+    SHDeleteValueA(HKEY_CLASSES_ROOT, "piffile", "IsShortcut");
     EXPECT_FALSE(module_.SetIsShortcut(1));
     EXPECT_FALSE(ReadStored(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut").exists);
     // With nothing to delete under lnkfile, piffile is not touched.
@@ -147,12 +147,8 @@ std::string Smoothing() {
     return buffer;
 }
 
-class DesktopFontSmoothing : public DesktopTweaks {
-protected:
-    CPreservedFile winIni_{kWinIni};
-};
-
-TEST_F(DesktopFontSmoothing, IsWrittenToTheUserThenBelowUsersThenWinIni) {
+TEST_F(DesktopTweaks, FontSmoothingIsWrittenToTheUserThenBelowUsersThenWinIni) {
+    CPreservedFile winIni(kWinIni);
     EXPECT_TRUE(module_.SetFontSmoothing(2));
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS})
         ExpectStoredText(root, kDesktop, "FontSmoothing", "2");

@@ -18,7 +18,7 @@ protected:
     std::string SystemIni() const { return CTestFolder::ReadFile(systemIni_.Path()); }
 };
 
-TEST_F(RAMTweaks, SwapFileUseAndSpareStacksLiveInSection386Enh) {
+TEST_F(RAMTweaks, SwapFileUseAndSpareStacksLiveInSection386EnhAndVirtualMemoryIsFixed) {
     systemIni_.Write("[386Enh]\r\nmouse=*vmouse\r\nMinSPs=8\r\n[vcache]\r\nChunksize=512\r\n");
     EXPECT_EQ(ReadThrough(module_, &CRAMTweaks::GetMinSPs, TRUE), 8u);
     EXPECT_EQ(ReadThrough(module_, &CRAMTweaks::GetConservativeSwapfileUsage, TRUE), 0u);
@@ -34,9 +34,8 @@ TEST_F(RAMTweaks, SwapFileUseAndSpareStacksLiveInSection386Enh) {
     EXPECT_NE(content.find("mouse=*vmouse"), std::string::npos) << content;
     EXPECT_NE(content.find("Chunksize=512"), std::string::npos) << content;
     EXPECT_EQ(ReadThrough(module_, &CRAMTweaks::GetMinSPs, TRUE), 0u);
-}
 
-TEST_F(RAMTweaks, TheVirtualMemoryFieldsAreFixed) {
+    // The virtual memory fields are fixed.
     DWORD minimum = 9, maximum = 9;
     std::string path;
     EXPECT_TRUE(module_.GetVirtualMemory(minimum, maximum, path));

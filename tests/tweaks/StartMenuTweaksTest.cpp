@@ -116,7 +116,7 @@ const PairedPolicy kPaired[] = {
      false},
 };
 
-TEST_F(StartMenuTweaks, APairedPolicyOfZeroLeavesTheAnswerToTheExplorerSetting) {
+TEST_F(StartMenuTweaks, APairedPolicyOfZeroLeavesTheAnswerToTheExplorerSettingWrittenOpposite) {
     for (const PairedPolicy& paired : kPaired) {
         SCOPED_TRACE(paired.policy);
         // Without the policy the Explorer setting is not asked.
@@ -135,12 +135,8 @@ TEST_F(StartMenuTweaks, APairedPolicyOfZeroLeavesTheAnswerToTheExplorerSetting) 
         EXPECT_EQ(Get(paired.get, TRUE), 1u);
         StoreBinary(HKEY_USERS, kPolicies, paired.policy, {1, 0, 0, 0, 0, 0, 0, 0});
         EXPECT_EQ(Get(paired.get, paired.readsLongBinary), paired.readsLongBinary ? 1u : 0u);
-    }
-}
 
-TEST_F(StartMenuTweaks, APairedPolicyIsWrittenWithTheOppositeExplorerSetting) {
-    for (const PairedPolicy& paired : kPaired) {
-        SCOPED_TRACE(paired.policy);
+        // Written with the opposite Explorer setting.
         for (DWORD removed : {1u, 0u}) {
             EXPECT_TRUE((module_.*paired.set)(removed));
             ExpectStoredNumber(HKEY_USERS, kPolicies, paired.policy, REG_BINARY, removed);

@@ -20,13 +20,6 @@ protected:
     CSystemTweaks module_;
 };
 
-TEST_F(SystemTweaks, HungAppTimeoutIsWrittenForTheUserAndThenUnderUsers) {
-    EXPECT_TRUE(module_.SetHungAppTimeout(5000));
-    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS})
-        ExpectStoredText(root, kDesktop, "HungAppTimeout", "5000");
-    EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop"));
-}
-
 TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
     std::string missing = "x";
     EXPECT_FALSE(module_.GetRegisteredOwner(missing));
@@ -62,7 +55,7 @@ TEST_F(SystemTweaks, RegistrationValuesLiveUnderTheFamilysKey) {
     }
 }
 
-TEST_F(SystemTweaks, ShellFoldersExpandOnlyTheUserProfile) {
+TEST_F(SystemTweaks, ShellFoldersExpandOnlyTheUserProfileAndTheTimeOutGoesToBothRoots) {
     char profile[256] = {};
     ExpandEnvironmentStringsA("%USERPROFILE%", profile, sizeof(profile));
     StoreRaw(HKEY_CURRENT_USER, kFolders, "Personal", REG_EXPAND_SZ, "%USERPROFILE%\\My Documents",
@@ -83,11 +76,14 @@ TEST_F(SystemTweaks, ShellFoldersExpandOnlyTheUserProfile) {
     path = "preset";
     EXPECT_FALSE(module_.GetShellFolder("Missing", path));
     EXPECT_EQ(path, "");
-}
-
-TEST_F(SystemTweaks, ShellFoldersAreWrittenAsPlainText) {
+    // They are written as plain text.
     EXPECT_TRUE(module_.SetShellFolder(CSystemTweaks::kPersonalFolder, "D:\\Documents"));
     ExpectStoredText(HKEY_CURRENT_USER, kFolders, "Personal", "D:\\Documents");
+    // The time-out is written for the user and then under the users.
+    EXPECT_TRUE(module_.SetHungAppTimeout(5000));
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_USERS})
+        ExpectStoredText(root, kDesktop, "HungAppTimeout", "5000");
+    EXPECT_FALSE(KeyExists(HKEY_USERS, ".DEFAULT\\Control Panel\\Desktop"));
 }
 
 } // namespace

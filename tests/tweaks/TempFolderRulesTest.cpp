@@ -23,7 +23,7 @@ bool Refused(int family, const std::string& temp) {
     return IsTempFolderRefused(Places(family, temp));
 }
 
-TEST(TempFolderRules, OnlyAKnownFamilyWithATemporaryPathMayClear) {
+TEST(TempFolderRules, OnlyAKnownFamilyWithATemporaryPathOutsideItsDirectoryMayClear) {
     EXPECT_FALSE(Refused(kFamilyWin98, "C:\\TEMP\\"));
     EXPECT_FALSE(Refused(kFamilyWin2000, "C:\\TEMP\\"));
     for (int family : {0, 7, 8})
@@ -32,12 +32,19 @@ TEST(TempFolderRules, OnlyAKnownFamilyWithATemporaryPathMayClear) {
     undetected.familyDetected = false;
     EXPECT_TRUE(IsTempFolderRefused(undetected));
     EXPECT_TRUE(Refused(kFamilyWinXP, ""));
-}
-
-TEST(TempFolderRules, TheFamilysDirectoryIsRefused) {
+    // The family's directory is refused.
     EXPECT_TRUE(Refused(kFamilyWin95, "C:\\WORK\\"));
     EXPECT_FALSE(Refused(kFamilyWinNT, "C:\\WORK\\"));
     EXPECT_TRUE(Refused(kFamilyWinNT, "C:\\WINNT\\"));
+    // The absolute path decides, and unknown folders are skipped.
+    TempFolderPlaces places = Places(kFamilyWinXP, "..\\..\\");
+    places.fullTempPath = "C:\\Program Files\\";
+    EXPECT_TRUE(IsTempFolderRefused(places));
+    places = Places(kFamilyWin98, "C:\\TEMP\\");
+    places.profileDirectory.clear();
+    places.programDirectory.clear();
+    EXPECT_FALSE(IsTempFolderRefused(places));
+    EXPECT_EQ(FolderKey("C:/Windows//"), "c:\\windows");
 }
 
 TEST(TempFolderRules, RootsSharesAndFoldersHoldingSystemFoldersAreRefusedInAnyCase) {
@@ -53,17 +60,6 @@ TEST(TempFolderRules, RootsSharesAndFoldersHoldingSystemFoldersAreRefusedInAnyCa
                                "\\\\server\\share\\temp\\", "C:\\WIN\\",
                                "C:\\Program Files\\Torvane Data\\", "C:\\Documents\\"})
         EXPECT_FALSE(Refused(kFamilyWin2000, folder)) << folder;
-}
-
-TEST(TempFolderRules, TheAbsolutePathDecidesAndUnknownFoldersAreSkipped) {
-    TempFolderPlaces places = Places(kFamilyWinXP, "..\\..\\");
-    places.fullTempPath = "C:\\Program Files\\";
-    EXPECT_TRUE(IsTempFolderRefused(places));
-    places = Places(kFamilyWin98, "C:\\TEMP\\");
-    places.profileDirectory.clear();
-    places.programDirectory.clear();
-    EXPECT_FALSE(IsTempFolderRefused(places));
-    EXPECT_EQ(FolderKey("C:/Windows//"), "c:\\windows");
 }
 
 TEST(NamedFolderRules, OnlyAnAbsoluteFolderOfItsOwnIsEmptied) {

@@ -157,6 +157,22 @@ TEST(TweakValues, EachTweakReadsAndStoresItsValue) {
     // The menu delay belongs to the current user alone.
     EXPECT_FALSE(KeyExists(HKEY_USERS, kDesktop));
     EXPECT_FALSE(KeyExists(HKEY_USERS, std::string(".DEFAULT\\") + kDesktop));
+
+    // A fresh module holds zero numbers and empty texts: what a backup of untouched pages stores.
+    const CSystemTweaks system;
+    const CDesktopTweaks desktop;
+    const CStartMenuTweaks menu;
+    // clang-format off
+    for (DWORD field : {system.hungAppTimeout, system.keepExplorerRefreshed,
+                        desktop.showWindowsVersion, desktop.noShortcutPrefix,
+                        desktop.hideShortcutArrows, desktop.reserved1, desktop.fontSmoothing,
+                        desktop.reserved2, desktop.openWith, desktop.maxCachedIcons,
+                        menu.noWindowsUpdate, menu.noRecentDocMenu, menu.noFavoritesMenu,
+                        menu.noFind, menu.noRun, menu.noLogOff, menu.noClose, menu.reserved1,
+                        menu.reserved2, menu.reserved3, menu.sortStartMenu, menu.menuShowDelay})
+        // clang-format on
+        EXPECT_EQ(field, 0u);
+    EXPECT_TRUE(system.registeredOwner.empty() && system.reserved.empty());
 }
 
 // With the users' key refused, every write below it fails; what the user's own key took first
@@ -188,24 +204,6 @@ TEST(TweakValues, WritesBelowARefusedUsersKeyFail) {
     }
     // The menu delay belongs to the current user alone.
     EXPECT_TRUE(menu.SetMenuShowDelay(50));
-}
-
-// A fresh module holds zero numbers and empty texts: what a backup of untouched pages stores.
-TEST(TweakValues, AFreshModuleHasZeroNumbersAndEmptyTexts) {
-    const CSystemTweaks system;
-    const CDesktopTweaks desktop;
-    const CStartMenuTweaks menu;
-    // clang-format off
-    for (DWORD field : {system.hungAppTimeout, system.keepExplorerRefreshed,
-                        desktop.showWindowsVersion, desktop.noShortcutPrefix,
-                        desktop.hideShortcutArrows, desktop.reserved1, desktop.fontSmoothing,
-                        desktop.reserved2, desktop.openWith, desktop.maxCachedIcons,
-                        menu.noWindowsUpdate, menu.noRecentDocMenu, menu.noFavoritesMenu,
-                        menu.noFind, menu.noRun, menu.noLogOff, menu.noClose, menu.reserved1,
-                        menu.reserved2, menu.reserved3, menu.sortStartMenu, menu.menuShowDelay})
-        // clang-format on
-        EXPECT_EQ(field, 0u);
-    EXPECT_TRUE(system.registeredOwner.empty() && system.reserved.empty());
 }
 
 } // namespace
