@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/CAppSettings.h"
 #include "platform/CMemoryFigures.h"
 #include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
 #include "support/CRegistrySandbox.h"
-#include "support/TestRegistry.h"
+#include "support/StatusOptions.h"
 #include "support/ReportedMemory.h"
 
 namespace {
@@ -54,7 +53,7 @@ TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEight
     available = 0;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
 
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    StoreOption("AutoMemOptimize", 32);
     available = 40 * kMB;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(optimizer.paths.empty());
@@ -75,9 +74,9 @@ TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEight
 
     // The level is read on every tick.
     available = 20 * kMB;
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 10);
+    StoreOption("AutoMemOptimize", 10);
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 21);
+    StoreOption("AutoMemOptimize", 21);
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     EXPECT_EQ(optimizer.paths.size(), 2u);
     EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
@@ -86,7 +85,7 @@ TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEight
 // An optimisation that cannot help pauses the rule, with the icon normal and the reason told,
 // instead of starting again every few seconds.
 TEST_F(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    StoreOption("AutoMemOptimize", 32);
     available = 20 * kMB;
 
     // No script host: paused at once, the icon never animates.
