@@ -82,8 +82,8 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
               }),
               IDOK);
     const std::string zero = "Zero is not valid, please enter a number \nbetween 1 to 64.";
-    EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{TooBig("64"), zero, zero, zero,
-                                                           TooBig("64")}));
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<std::string>{TooBig("64"), zero, zero, zero, TooBig("64")}));
     EXPECT_EQ(Stored(), (std::vector<int>{1, 1, 1}));
 
     // The stored level comes back; 64 is the highest accepted.

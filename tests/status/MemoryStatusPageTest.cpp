@@ -63,7 +63,11 @@ protected:
     // The machine's figures are total_ and free_, read through the given path and counted.
     void UsePath(MemoryPath path) {
         CMemoryFigures::SetSource(ReportedMemory(
-            [this] { return ++queries_, CMemoryFigures::Figures{total_, free_}; }, path));
+            [this] {
+                ++queries_;
+                return CMemoryFigures::Figures{total_, free_};
+            },
+            path));
     }
     // A page built anew, as the main window builds one each time it is shown.
     void NewPage(std::unique_ptr<CMemoryOptimizer> optimizer = nullptr) {

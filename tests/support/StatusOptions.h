@@ -12,4 +12,6 @@ inline void StoreOption(const char* name, DWORD value) {
 inline StoredValue StoredOption(const char* name) {
     return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, name);
 }
-inline void ForgetOptions() { RegDeleteKeyA(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey); }
+inline void ForgetOptions() {
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey);
+}
