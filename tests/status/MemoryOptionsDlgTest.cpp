@@ -29,14 +29,10 @@ std::string TooBig(const std::string& limit) {
 class MemoryOptionsDlg : public testing::Test {
 protected:
     void SetUp() override {
-        CMemoryFigures::SetSource(ReportedMemory(268435456, 134217728));
         owner_ = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
-    void TearDown() override {
-        DestroyWindow(owner_);
-        CMemoryFigures::SetSource({});
-    }
+    void TearDown() override { DestroyWindow(owner_); }
 
     INT_PTR Run(CModalScript::Script script) {
         CModalScript driver("Memory Optimization Options", std::move(script));
@@ -55,6 +51,7 @@ protected:
         return shown;
     }
 
+    CMachineMemory memory_{268435456};
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
     CScriptedMessages messages_;
     HWND owner_ = nullptr;
@@ -148,7 +145,7 @@ TEST_F(MemoryOptionsDlg, TheLimitsFollowTheWholeMemoryFrom64MegabytesTo64Gigabyt
                  {65536, "65537MB", "6553", "16384", "16385"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown);
-        CMemoryFigures::SetSource(ReportedMemory(c.totalMB << 20, (c.totalMB << 20) / 2));
+        memory_.Set(c.totalMB << 20, (c.totalMB << 20) / 2);
         EXPECT_EQ(Run([&](HWND dialog) {
                       EXPECT_EQ(ItemText(dialog, IDC_TOTAL_PHYSICAL), c.shown);
                       EXPECT_EQ(ItemText(dialog, IDC_AUTO_OPTIMIZE_LEVEL), c.suggested);
