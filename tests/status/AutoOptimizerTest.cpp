@@ -127,20 +127,18 @@ TEST_F(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel)
 // The two rules the watching and the recovery follow, at their edges.
 TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegabytes) {
     const ULONGLONG mb = 1048576;
+    // A level of 0 never starts one, however little is free; beyond 4 GB free, nothing wraps
+    // round to a small amount.
     const struct {
         ULONGLONG available;
         DWORD level;
         bool below;
     } levels[] = {
-        {32 * mb, 32, false},
-        {32 * mb - 1, 32, true},
-        {33 * mb - 1, 32, false},
-        {0, 0, false}, // a level of 0 never starts one, however little is free
-        {0, 1, true},
-        {0x7FFFFFFF, 4096, true},
-        {4ull << 30, 1, false}, // beyond 4 GB free, nothing wraps round to a small amount
-        {9ull << 30, 6553, false},
-        {(6553ull << 20) - 1, 6553, true},
+        // clang-format off
+        {32 * mb, 32, false},   {32 * mb - 1, 32, true},   {33 * mb - 1, 32, false},
+        {0, 0, false},          {0, 1, true},              {0x7FFFFFFF, 4096, true},
+        {4ull << 30, 1, false}, {9ull << 30, 6553, false}, {(6553ull << 20) - 1, 6553, true},
+        // clang-format on
     };
     for (const auto& c : levels)
         EXPECT_EQ(CAutoOptimizer::IsBelowThreshold(c.available, c.level), c.below)
