@@ -2,7 +2,6 @@
 
 #include "platform/CRegistryAccess.h"
 #include "platform/RegistryPrimitives.h"
-#include "platform/WindowsVersion.h"
 #include "support/EmulatedSystem.h"
 #include "support/CRegistrySandbox.h"
 #include "support/TestRegistry.h"
@@ -11,11 +10,6 @@ namespace {
 
 const char kKey[] = "Software\\Torvane Test\\Primitives";
 const HKEY kUser = HKEY_CURRENT_USER;
-
-// The base as every module has it, without a record of its own.
-class CPlainAccess : public CRegistryAccess {
-public:
-};
 
 class RegistryPrimitives : public testing::Test {
 protected:
@@ -124,29 +118,8 @@ TEST_F(RegistryPrimitives, BinaryValuesOfOtherLengthsReadAsTheirFirstFourBytes) 
     }
 }
 
-TEST_F(RegistryPrimitives, DeleteKeyRemovesAKeyWithSubkeysOnBothFamiliesAndNothingOtherwise) {
-    const std::string key = "Software\\Torvane Test\\Tree";
-    StoreNumber(kUser, key, "Top", 1);
-    StoreNumber(kUser, key + "\\Child", "Middle", 2);
-    StoreNumber(kUser, key + "\\Child\\Grandchild", "Bottom", 3);
-
-    const CPlainAccess access;
-    const BOOL deleted = access.DeleteKey(kUser, key.c_str());
-    if (IsNineXFamily(ExpectedFamily()) || IsNTFamily(ExpectedFamily())) {
-        EXPECT_TRUE(deleted);
-        EXPECT_FALSE(KeyExists(kUser, key));
-    } else {
-        EXPECT_FALSE(deleted);
-        EXPECT_TRUE(KeyExists(kUser, key + "\\Child\\Grandchild"));
-    }
-    // Win32s is neither family: nothing is deleted whatever runs underneath.
-    StoreNumber(kUser, key, "Top", 1);
-    EXPECT_FALSE(DeleteKey(kFamilyWin32s, HKEY_CURRENT_USER, key.c_str()));
-    EXPECT_TRUE(KeyExists(kUser, key));
-}
-
 TEST_F(RegistryPrimitives, TheBaseKnowsTheFamilyAndTheWindowsDirectory) {
-    const CPlainAccess access;
+    const CRegistryAccess access;
     EXPECT_EQ(access.OsFamily(), ExpectedFamily());
     char directory[MAX_PATH] = {};
     GetWindowsDirectoryA(directory, sizeof(directory));
