@@ -110,7 +110,7 @@ TEST_F(SkinButton, TheButtonTakesTheShapeAndSizeOfItsNormalPictureAndNeedsAllFou
     EXPECT_EQ(missing.Handle(), nullptr);
 }
 
-TEST_F(SkinButton, TheHoverPictureFollowsThePointerOnTheShapeAndNotWhileDisabled) {
+TEST_F(SkinButton, TheHoverPictureFollowsThePointerOnTheShape) {
     MouseTo(20, 20);
     EXPECT_EQ(ShownAfterMove(kHover), Expected(kHover));
     EXPECT_EQ(GetCapture(), button_.Handle()); // held to see the pointer leave
@@ -128,8 +128,9 @@ TEST_F(SkinButton, TheHoverPictureFollowsThePointerOnTheShapeAndNotWhileDisabled
     EXPECT_EQ(Shown(), Expected(kHover));
     MouseTo(100, 20); // over the parent, beside the button
     EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
+}
 
-    // A disabled button draws the disabled picture and ignores the mouse.
+TEST_F(SkinButton, ADisabledButtonDrawsTheDisabledPictureAndIgnoresTheMouse) {
     MouseTo(20, 20);
     ASSERT_EQ(ShownAfterMove(kHover), Expected(kHover));
     button_.Enable(false);
