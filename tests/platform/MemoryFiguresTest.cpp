@@ -9,26 +9,21 @@ namespace {
 // From 64 MB to 64 GB: the NT path gives the machine's figures; the 9x path gives what
 // GlobalMemoryStatus can tell, held at 4 GB less a byte and never above the total.
 TEST(MemoryFigures, BothPathsGiveTheMachineAsFarAsTheirFunctionCanTell) {
-    const ULONGLONG kHeld = 0xFFFFFFFFull;
+    // In megabytes; on the 9x path 0 stands for a figure held at 4 GB less a byte.
     const struct {
-        ULONGLONG total, available;
-        ULONGLONG total9x, available9x;
-    } cases[] = {
-        {64 * kMegabyte, 40 * kMegabyte, 64 * kMegabyte, 40 * kMegabyte},
-        {2048 * kMegabyte, 1536 * kMegabyte, 2048 * kMegabyte, 1536 * kMegabyte},
-        {3584 * kMegabyte, 1024 * kMegabyte, 3584 * kMegabyte, 1024 * kMegabyte},
-        {8192 * kMegabyte, 3072 * kMegabyte, kHeld, 3072 * kMegabyte},
-        {8192 * kMegabyte, 6144 * kMegabyte, kHeld, kHeld},
-        {65536 * kMegabyte, 61440 * kMegabyte, kHeld, kHeld},
-    };
+        ULONGLONG total, available, total9x, available9x;
+    } cases[] = {{64, 40, 64, 40},      {2048, 1536, 2048, 1536}, {3584, 1024, 3584, 1024},
+                 {8192, 3072, 0, 3072}, {8192, 6144, 0, 0},       {65536, 61440, 0, 0}};
+    const auto held = [](ULONGLONG mb) { return mb == 0 ? 0xFFFFFFFFull : mb * kMegabyte; };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.total >> 20) << " MB");
-        CMemoryFigures::SetSource(ReportedMemory(c.total, c.available, MemoryPath::kNt));
-        EXPECT_EQ(CMemoryFigures::TotalPhysical(), c.total);
-        EXPECT_EQ(CMemoryFigures::AvailablePhysical(), c.available);
-        CMemoryFigures::SetSource(ReportedMemory(c.total, c.available, MemoryPath::k9x));
-        EXPECT_EQ(CMemoryFigures::TotalPhysical(), c.total9x);
-        EXPECT_EQ(CMemoryFigures::AvailablePhysical(), c.available9x);
+        SCOPED_TRACE(testing::Message() << c.total << " MB");
+        const ULONGLONG total = c.total * kMegabyte, available = c.available * kMegabyte;
+        CMemoryFigures::SetSource(ReportedMemory(total, available, MemoryPath::kNt));
+        EXPECT_EQ(CMemoryFigures::TotalPhysical(), total);
+        EXPECT_EQ(CMemoryFigures::AvailablePhysical(), available);
+        CMemoryFigures::SetSource(ReportedMemory(total, available, MemoryPath::k9x));
+        EXPECT_EQ(CMemoryFigures::TotalPhysical(), held(c.total9x));
+        EXPECT_EQ(CMemoryFigures::AvailablePhysical(), held(c.available9x));
     }
 
     // GlobalMemoryStatusEx failing sends the query to GlobalMemoryStatus; a free figure above

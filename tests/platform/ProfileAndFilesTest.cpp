@@ -6,7 +6,7 @@
 
 namespace {
 
-class ProfileFiles : public testing::Test {
+class ProfileAndFiles : public testing::Test {
 protected:
     CTestFolder folder_{"profile"};
     std::string ini_ = folder_ / "System.ini";
@@ -14,7 +14,7 @@ protected:
 
 // Numbers are read as decimal text into a buffer of the given size; what is missing or not a
 // number reads as 0 (or as the default text given).
-TEST_F(ProfileFiles, NumbersReadAsDecimalTextWithMissingKeysAsZero) {
+TEST_F(ProfileAndFiles, NumbersReadAsDecimalTextWithMissingKeysAsZero) {
     CTestFolder::WriteFile(ini_, "[vcache]\r\nMaxFileCache=4096\r\nChunksize=abc\r\n"
                                  "[386Enh]\r\nMinSPs=12345\r\n");
     const struct {
@@ -38,7 +38,7 @@ TEST_F(ProfileFiles, NumbersReadAsDecimalTextWithMissingKeysAsZero) {
     EXPECT_EQ(CRegistryAccess::ReadProfileText(ini_, "386Enh", "MinSPs", "0", 8), "12345");
 }
 
-TEST_F(ProfileFiles, WritingKeepsOtherSectionsAndKeysAndANullTextRemovesTheKey) {
+TEST_F(ProfileAndFiles, WritingKeepsOtherSectionsAndKeysAndANullTextRemovesTheKey) {
     CTestFolder::WriteFile(ini_, "[boot]\r\nshell=Explorer.exe\r\n; a comment\r\n"
                                  "[vcache]\r\nMinFileCache=1024\r\nMaxFileCache=2048\r\n");
     EXPECT_TRUE(CRegistryAccess::WriteProfileText(ini_, "vcache", "MaxFileCache", "4096"));
@@ -53,12 +53,7 @@ TEST_F(ProfileFiles, WritingKeepsOtherSectionsAndKeysAndANullTextRemovesTheKey) 
     EXPECT_EQ(CRegistryAccess::ReadProfileNumber(ini_, "vcache", "Chunksize", 8), 512);
 }
 
-class FileHelpers : public testing::Test {
-protected:
-    CTestFolder folder_{"files"};
-};
-
-TEST_F(FileHelpers, SetFileNormalUnprotectsAndProtects) {
+TEST_F(ProfileAndFiles, SetFileNormalUnprotectsAndProtects) {
     const std::string file = folder_ / "msdos.sys";
     CTestFolder::WriteFile(file, "[Options]\r\n");
     EXPECT_TRUE(SetFileNormal(file.c_str(), 0));
@@ -73,7 +68,7 @@ TEST_F(FileHelpers, SetFileNormalUnprotectsAndProtects) {
 
 // A move reports success even when there is nothing to move; both a move and a copy replace an
 // existing file only when asked to.
-TEST_F(FileHelpers, MoveAndCopyReplaceOnlyWhenAsked) {
+TEST_F(ProfileAndFiles, MoveAndCopyReplaceOnlyWhenAsked) {
     EXPECT_TRUE(MoveFileTo((folder_ / "missing").c_str(), (folder_ / "target").c_str(), 1));
     EXPECT_FALSE(CTestFolder::Exists(folder_ / "target"));
 

@@ -3,12 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/CAppSettings.h"
 #include "platform/CMemoryFigures.h"
 #include "status/CAutoOptimizer.h"
 #include "status/CMemoryOptimizer.h"
 #include "support/CRegistrySandbox.h"
-#include "support/TestRegistry.h"
+#include "support/StatusOptions.h"
 #include "support/ReportedMemory.h"
 
 namespace {
@@ -54,7 +53,7 @@ TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEight
     available = 0;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
 
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    StoreOption("AutoMemOptimize", 32);
     available = 40 * kMB;
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
     EXPECT_TRUE(optimizer.paths.empty());
@@ -75,9 +74,9 @@ TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEight
 
     // The level is read on every tick.
     available = 20 * kMB;
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 10);
+    StoreOption("AutoMemOptimize", 10);
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 21);
+    StoreOption("AutoMemOptimize", 21);
     EXPECT_EQ(rule.Watch(), CAutoOptimizer::kKeepRecovering);
     EXPECT_EQ(optimizer.paths.size(), 2u);
     EXPECT_TRUE(CAutoOptimizer::PauseReason().empty());
@@ -86,7 +85,7 @@ TEST_F(AutoOptimizer, OptimisesBelowTheLevelAnimatesTheTrayAndRecoversAboveEight
 // An optimisation that cannot help pauses the rule, with the icon normal and the reason told,
 // instead of starting again every few seconds.
 TEST_F(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel) {
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 32);
+    StoreOption("AutoMemOptimize", 32);
     available = 20 * kMB;
 
     // No script host: paused at once, the icon never animates.
@@ -128,20 +127,18 @@ TEST_F(AutoOptimizer, PausesWhenTheOptimiserCannotRunOrMemoryStaysBelowTheLevel)
 // The two rules the watching and the recovery follow, at their edges.
 TEST(AutoOptimizerRule, BelowTheLevelInWholeMegabytesAndRecoveredFromEightMegabytes) {
     const ULONGLONG mb = 1048576;
+    // A level of 0 never starts one, however little is free; beyond 4 GB free, nothing wraps
+    // round to a small amount.
     const struct {
         ULONGLONG available;
         DWORD level;
         bool below;
     } levels[] = {
-        {32 * mb, 32, false},
-        {32 * mb - 1, 32, true},
-        {33 * mb - 1, 32, false},
-        {0, 0, false}, // a level of 0 never starts one, however little is free
-        {0, 1, true},
-        {0x7FFFFFFF, 4096, true},
-        {4ull << 30, 1, false}, // beyond 4 GB free, nothing wraps round to a small amount
-        {9ull << 30, 6553, false},
-        {(6553ull << 20) - 1, 6553, true},
+        // clang-format off
+        {32 * mb, 32, false},   {32 * mb - 1, 32, true},   {33 * mb - 1, 32, false},
+        {0, 0, false},          {0, 1, true},              {0x7FFFFFFF, 4096, true},
+        {4ull << 30, 1, false}, {9ull << 30, 6553, false}, {(6553ull << 20) - 1, 6553, true},
+        // clang-format on
     };
     for (const auto& c : levels)
         EXPECT_EQ(CAutoOptimizer::IsBelowThreshold(c.available, c.level), c.below)

@@ -15,123 +15,86 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);       // the chart's background
 constexpr COLORREF kDarkGreen = RGB(0, 128, 0); // its grid
 constexpr int kMiddleRow = 16;                  // of a value of 50 between 0 and 100
 
-// A chart control of 40 x 32 pixels whose picture the test reads.
-class LineChart : public testing::Test {
-protected:
-    void SetUp() override {
-        window_ = CreateWindowExA(0, CLineChartCtrl::kClassName, "", WS_POPUP, 0, 0, kWidth,
+// A chart control of 40 x 32 pixels whose picture the test reads after each step.
+TEST(LineChart, SeriesScrollLeftHeldWithinTheirRangesOverTheGridInTheOrderAdded) {
+    HWND window = CreateWindowExA(0, CLineChartCtrl::kClassName, "", WS_POPUP, 0, 0, kWidth,
                                   kHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(chart_.Subclass(window_));
-    }
-    void TearDown() override { DestroyWindow(window_); }
+    ASSERT_NE(window, nullptr);
+    CLineChartCtrl chart;
+    ASSERT_TRUE(chart.Subclass(window));
+    CPixelCanvas canvas(kWidth, kHeight, RGB(1, 2, 3));
+    const auto advance = [&] {
+        chart.Advance();
+        canvas.PrintClient(chart);
+    };
+    const auto row = [&](int y, int from, int to) { // whether x in [from, to) at y are all red
+        for (int x = from; x < to; ++x)
+            if (canvas.Pixel(x, y) != kRed)
+                return false;
+        return true;
+    };
 
-    void Capture() { canvas_.PrintClient(chart_); }
-    COLORREF At(int x, int y) const { return canvas_.Pixel(x, y); }
-    void Step(int value) {
-        chart_.SetValue(0, value);
-        chart_.Advance();
-    }
+    // Without a series there is no picture, and Advance does nothing.
+    EXPECT_EQ(chart.SetValue(0, 5), 0);
+    advance(); // nothing to copy
+    EXPECT_EQ(canvas.Pixel(kWidth / 2, kHeight / 2), RGB(1, 2, 3));
 
-    CLineChartCtrl chart_;
-    HWND window_ = nullptr;
-    CPixelCanvas canvas_{kWidth, kHeight};
-};
-
-TEST_F(LineChart, ValuesOutsideTheRangeAreHeldAtItsEdges) {
-    ASSERT_EQ(chart_.AddSeries(kRed, 100, 0), 1);
-    EXPECT_EQ(chart_.SetValue(0, 150), 0);
-    EXPECT_EQ(chart_.SetValue(0, 150), 100); // stored as the maximum
-    chart_.Advance();
-    Capture();
-    for (int x = kWidth - 5; x < kWidth - 1; ++x)
-        EXPECT_EQ(At(x, 0), kRed) << x; // on the top edge
-    EXPECT_EQ(chart_.SetValue(0, -20), 100);
-    EXPECT_EQ(chart_.SetValue(0, -20), 0); // stored as the minimum
-    chart_.Advance();
-    Capture();
-    for (int x = kWidth - 5; x < kWidth - 1; ++x)
-        EXPECT_EQ(At(x, kHeight - 1), kRed) << x; // on the bottom edge, not below it
-}
-
-TEST_F(LineChart, AnIndexPastTheLastSeriesChangesNothing) {
-    ASSERT_EQ(chart_.AddSeries(kRed, 100, 0), 1);
-    chart_.SetValue(0, 50);
-    chart_.SetValue(0, 50);
-    EXPECT_EQ(chart_.SetValue(1, 100), 0);
-    EXPECT_EQ(chart_.SetValue(7, 100), 0);
-    EXPECT_EQ(chart_.SeriesCount(), 1u);
-    chart_.Advance();
-    Capture();
-    const int row = kMiddleRow;
-    EXPECT_EQ(At(kWidth - 4, row), kRed);
-    for (int y = 0; y < kHeight; ++y) {
-        if (y != row) {
-            EXPECT_NE(At(kWidth - 4, y), kRed) << y;
-        }
-    }
-}
-
-TEST_F(LineChart, TheFirstSegmentRisesFromTheBottomEdgeAndScrollsLeft) {
-    ASSERT_EQ(chart_.AddSeries(kRed, 100, 0), 1);
-    chart_.SetValue(0, 100);
-    chart_.Advance();
-    Capture();
-    EXPECT_EQ(At(kWidth - 5, kHeight - 1), kRed); // from the previous value 0
+    // Setting a value makes the former one the previous. The first segment rises from the bottom
+    // edge (the previous value 0) toward the maximum at the right.
+    ASSERT_EQ(chart.AddSeries(kRed, 100, 0), 1);
+    EXPECT_EQ(chart.SetValue(0, 100), 0);
+    advance();
+    EXPECT_EQ(canvas.Pixel(kWidth - 5, kHeight - 1), kRed);
     int top = kHeight;
     for (int y = 0; y < kHeight; ++y)
-        if (At(kWidth - 2, y) == kRed && y < top)
+        if (canvas.Pixel(kWidth - 2, y) == kRed && y < top)
             top = y;
-    EXPECT_LT(top, kHeight / 2); // climbing toward the maximum at the right
+    EXPECT_LT(top, kHeight / 2);
 
-    chart_.SetValue(0, 100);
-    chart_.Advance();
-    Capture();
-    EXPECT_EQ(At(kWidth - 9, kHeight - 1), kRed); // the first segment moved 4 pixels left
-    EXPECT_EQ(At(kWidth - 4, 0), kRed);           // and the new one runs along the top
-}
-
-TEST_F(LineChart, SeriesAreDrawnInTheOrderTheyWereAdded) {
-    ASSERT_EQ(chart_.AddSeries(kRed, 100, 0), 1);
-    ASSERT_EQ(chart_.AddSeries(kBlue, 200, 0), 1);
-    chart_.SetValue(0, 50);
-    chart_.SetValue(0, 50);
-    chart_.SetValue(1, 100);
-    chart_.SetValue(1, 100);
-    chart_.Advance();
-    Capture();
-    // Both at half height: the later series covers the earlier one.
-    EXPECT_EQ(At(kWidth - 3, kMiddleRow), kBlue);
-}
-
-TEST_F(LineChart, TwoStepsDrawExactlyOneVerticalGridLine) {
-    ASSERT_EQ(chart_.AddSeries(kRed, 100, 0), 1);
-    Step(100);
-    Step(100);
-    Capture();
-    // A row between the horizontal grid lines and away from the series.
-    int row = -1;
-    for (int y = 2; y < kHeight - 2 && row < 0; ++y)
-        if (At(kWidth - 1, y) == kBlack)
-            row = y;
-    ASSERT_GE(row, 0);
-    int lines = 0;
+    // A value above the range is stored as the maximum and runs along the top edge. The step
+    // scrolls the first segment 4 pixels left, with exactly one vertical grid line in two steps
+    // and the horizontal grid lines continued through the new strips.
+    EXPECT_EQ(chart.SetValue(0, 150), 100);
+    EXPECT_EQ(chart.SetValue(0, 150), 100);
+    advance();
+    EXPECT_EQ(canvas.Pixel(kWidth - 9, kHeight - 1), kRed);
+    EXPECT_TRUE(row(0, kWidth - 5, kWidth - 1));
+    int clear = -1; // a row between the horizontal grid lines and away from the series
+    for (int y = 2; y < kHeight - 2 && clear < 0; ++y)
+        if (canvas.Pixel(kWidth - 1, y) == kBlack)
+            clear = y;
+    ASSERT_GE(clear, 0);
+    int lines = 0, gridRows = 0;
     for (int x = kWidth - 8; x < kWidth; ++x)
-        lines += At(x, row) == kDarkGreen;
-    EXPECT_EQ(lines, 1);
-    // Horizontal grid lines continue through the new strips.
-    int gridRows = 0;
+        lines += canvas.Pixel(x, clear) == kDarkGreen;
     for (int y = 0; y < kHeight; ++y)
-        gridRows += At(kWidth - 1, y) == kDarkGreen;
+        gridRows += canvas.Pixel(kWidth - 1, y) == kDarkGreen;
+    EXPECT_EQ(lines, 1);
     EXPECT_EQ(gridRows, kHeight / 8);
-}
 
-TEST_F(LineChart, WithoutASeriesThereIsNoPictureAndAdvanceDoesNothing) {
-    chart_.Advance();
-    EXPECT_EQ(chart_.SetValue(0, 5), 0);
-    canvas_.Fill(RGB(1, 2, 3));
-    Capture(); // nothing to copy
-    EXPECT_EQ(At(kWidth / 2, kHeight / 2), RGB(1, 2, 3));
+    // A value below the range is stored as the minimum: on the bottom edge, not below it.
+    EXPECT_EQ(chart.SetValue(0, -20), 100);
+    EXPECT_EQ(chart.SetValue(0, -20), 0);
+    advance();
+    EXPECT_TRUE(row(kHeight - 1, kWidth - 5, kWidth - 1));
+
+    // An index past the last series changes nothing.
+    chart.SetValue(0, 50);
+    chart.SetValue(0, 50);
+    EXPECT_EQ(chart.SetValue(1, 100), 0);
+    EXPECT_EQ(chart.SetValue(7, 100), 0);
+    EXPECT_EQ(chart.SeriesCount(), 1u);
+    advance();
+    for (int y = 0; y < kHeight; ++y)
+        EXPECT_EQ(canvas.Pixel(kWidth - 4, y) == kRed, y == kMiddleRow) << y;
+
+    // Both at half height: the later series covers the earlier one.
+    ASSERT_EQ(chart.AddSeries(kBlue, 200, 0), 1);
+    chart.SetValue(1, 100);
+    chart.SetValue(1, 100);
+    advance();
+    EXPECT_EQ(canvas.Pixel(kWidth - 3, kMiddleRow), kBlue);
+    DestroyWindow(window);
 }
 
 // The maximum is the top row and the minimum the bottom row; rows in between are truncated

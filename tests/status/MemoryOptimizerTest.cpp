@@ -7,18 +7,12 @@
 
 namespace {
 
+// A machine whose memory the test sets, half of it free.
 class MemoryOptimizer : public testing::Test {
 protected:
-    void SetUp() override {
-        CMemoryFigures::SetSource(ReportedMemory([this] {
-            return CMemoryFigures::Figures{total_, total_ / 2};
-        }));
-    }
-    void TearDown() override { CMemoryFigures::SetSource({}); }
-
     CTestFolder folder_{"optimizer"};
     std::string script_ = folder_ / "freemem.vbs";
-    ULONGLONG total_ = 0;
+    CMachineMemory memory_{0};
     CMemoryOptimizer optimizer_;
 };
 
@@ -39,7 +33,7 @@ TEST_F(MemoryOptimizer, TheScriptHoldsExactlyOneLineForTheMemorySize) {
         {1007999998, "FreeMem=Space(499999999)"},
     };
     for (const auto& c : cases) {
-        total_ = c.total;
+        memory_.Set(c.total, c.total / 2);
         ASSERT_EQ(optimizer_.WriteScript(script_), 1) << c.total;
         EXPECT_EQ(CTestFolder::ReadFile(script_), c.line) << c.total;
     }
@@ -59,7 +53,7 @@ TEST_F(MemoryOptimizer, TooLittleMemoryOrNoPlaceWritesAndStartsNothing) {
                  {0, script_},
                  {268435456, nowhere}};
     for (const auto& c : cases) {
-        total_ = c.total;
+        memory_.Set(c.total, c.total / 2);
         EXPECT_EQ(optimizer_.WriteScript(c.path), 0) << c.total;
         EXPECT_EQ(optimizer_.Optimize(c.path), 0) << c.total;
         EXPECT_FALSE(CTestFolder::Exists(c.path)) << c.total;
@@ -68,7 +62,7 @@ TEST_F(MemoryOptimizer, TooLittleMemoryOrNoPlaceWritesAndStartsNothing) {
 }
 
 TEST_F(MemoryOptimizer, TheShellRunsTheScriptAndItCanBeDeletedAfterwards) {
-    total_ = 16u * 1048576; // a small request, so the script host ends quickly
+    memory_.Set(16 * kMegabyte, 8 * kMegabyte); // a small request: the script host ends quickly
     EXPECT_EQ(optimizer_.Optimize(script_), 1);
     Sleep(500);
     EXPECT_TRUE(optimizer_.DeleteScript(script_));
@@ -77,7 +71,7 @@ TEST_F(MemoryOptimizer, TheShellRunsTheScriptAndItCanBeDeletedAfterwards) {
 }
 
 TEST_F(MemoryOptimizer, FiguresAndPlace) {
-    total_ = 134217728;
+    memory_.Set(134217728, 67108864);
     EXPECT_EQ(optimizer_.GetTotalPhysical(), 134217728u);
     EXPECT_EQ(optimizer_.GetAvailablePhysical(), 67108864u);
     char temp[MAX_PATH] = {};

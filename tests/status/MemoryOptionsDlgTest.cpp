@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/CAppSettings.h"
 #include "platform/CMemoryFigures.h"
 #include "res/resource.h"
 #include "status/CAutoOptimizer.h"
@@ -9,44 +8,50 @@
 #include "support/CModalScript.h"
 #include "support/CRegistrySandbox.h"
 #include "support/CScriptedMessages.h"
-#include "support/TestRegistry.h"
+#include "support/StatusOptions.h"
 #include "support/ReportedMemory.h"
 #include "support/DialogDriver.h"
 
 namespace {
 
-const char kCaption[] = "Memory Optimization Options";
-
-DWORD Stored(const char* name) {
-    return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, name).Number();
+// The stored UseAutoMemOptimize, AutoMemOptimize and ShowPostOptimizeDialog, -1 where missing.
+std::vector<int> Stored() {
+    std::vector<int> values;
+    for (const char* name : {"UseAutoMemOptimize", "AutoMemOptimize", "ShowPostOptimizeDialog"})
+        values.push_back(StoredOption(name).exists ? int(StoredOption(name).Number()) : -1);
+    return values;
 }
 
-bool IsStored(const char* name) {
-    return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, name).exists;
+std::string TooBig(const std::string& limit) {
+    return "Value is too big, please enter a number \nbetween 1 to " + limit + ".";
 }
 
 class MemoryOptionsDlg : public testing::Test {
 protected:
     void SetUp() override {
-        CMemoryFigures::SetSource(ReportedMemory([] {
-            return CMemoryFigures::Figures{268435456, 134217728};
-        }));
         owner_ = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
                                  100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
-    void TearDown() override {
-        DestroyWindow(owner_);
-        CMemoryFigures::SetSource({});
-    }
+    void TearDown() override { DestroyWindow(owner_); }
 
     INT_PTR Run(CModalScript::Script script) {
-        CModalScript driver(kCaption, std::move(script));
+        CModalScript driver("Memory Optimization Options", std::move(script));
         CMemoryOptionsDlg dialog;
         const INT_PTR result = dialog.Show(owner_);
         EXPECT_EQ(driver.Seen(), 1);
         return result;
     }
+    // What the dialog says about automatic optimisation; closed with Cancel.
+    std::string StatusShown() {
+        std::string shown;
+        Run([&](HWND dialog) {
+            shown = ItemText(dialog, IDC_AUTO_OPTIMIZE_STATUS);
+            ClickDialogButton(dialog, IDCANCEL);
+        });
+        return shown;
+    }
 
+    CMachineMemory memory_{268435456};
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
     CScriptedMessages messages_;
     HWND owner_ = nullptr;
@@ -63,26 +68,20 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
                   EXPECT_FALSE(IsWindowEnabled(level));
                   SetBox(dialog, IDC_USE_AUTO_OPTIMIZE, true);
                   EXPECT_TRUE(IsWindowEnabled(level));
-
-                  const char* refused[] = {"65", "", "0", "abc", "99999999999"};
-                  for (const char* text : refused) {
-                      SetWindowTextA(level, text);
+                  for (const char* refused : {"65", "", "0", "abc", "99999999999"}) {
+                      SetWindowTextA(level, refused);
                       ClickDialogButton(dialog, IDOK);
-                      EXPECT_TRUE(IsWindowVisible(dialog)) << text;
+                      EXPECT_TRUE(IsWindowVisible(dialog)) << refused;
                   }
-                  EXPECT_FALSE(IsStored("UseAutoMemOptimize"));
-                  EXPECT_FALSE(IsStored("AutoMemOptimize"));
-
+                  EXPECT_EQ(Stored(), (std::vector<int>{-1, -1, -1}));
                   SetWindowTextA(level, "1");
                   ClickDialogButton(dialog, IDOK);
               }),
               IDOK);
-    const std::string tooBig = "Value is too big, please enter a number \nbetween 1 to 64.";
     const std::string zero = "Zero is not valid, please enter a number \nbetween 1 to 64.";
-    EXPECT_EQ(messages_.Texts(), (std::vector<std::string>{tooBig, zero, zero, zero, tooBig}));
-    EXPECT_EQ(Stored("UseAutoMemOptimize"), 1u);
-    EXPECT_EQ(Stored("AutoMemOptimize"), 1u);
-    EXPECT_EQ(Stored("ShowPostOptimizeDialog"), 1u);
+    EXPECT_EQ(messages_.Texts(),
+              (std::vector<std::string>{TooBig("64"), zero, zero, zero, TooBig("64")}));
+    EXPECT_EQ(Stored(), (std::vector<int>{1, 1, 1}));
 
     // The stored level comes back; 64 is the highest accepted.
     EXPECT_EQ(Run([](HWND dialog) {
@@ -94,8 +93,7 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
                   ClickDialogButton(dialog, IDOK);
               }),
               IDOK);
-    EXPECT_EQ(Stored("AutoMemOptimize"), 64u);
-    EXPECT_EQ(Stored("ShowPostOptimizeDialog"), 0u);
+    EXPECT_EQ(Stored(), (std::vector<int>{1, 64, 0}));
 
     // Cancel stores nothing.
     EXPECT_EQ(Run([](HWND dialog) {
@@ -105,9 +103,7 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
                   ClickDialogButton(dialog, IDCANCEL);
               }),
               IDCANCEL);
-    EXPECT_EQ(Stored("UseAutoMemOptimize"), 1u);
-    EXPECT_EQ(Stored("AutoMemOptimize"), 64u);
-    EXPECT_EQ(Stored("ShowPostOptimizeDialog"), 0u);
+    EXPECT_EQ(Stored(), (std::vector<int>{1, 64, 0}));
 
     // Switching automatic optimisation off stores the 10 % level, whatever the edit holds.
     EXPECT_EQ(Run([](HWND dialog) {
@@ -116,8 +112,7 @@ TEST_F(MemoryOptionsDlg, OffersTenPercentAndAcceptsLevelsUpToAQuarterOfTheMemory
                   ClickDialogButton(dialog, IDOK);
               }),
               IDOK);
-    EXPECT_EQ(Stored("UseAutoMemOptimize"), 0u);
-    EXPECT_EQ(Stored("AutoMemOptimize"), 25u);
+    EXPECT_EQ(Stored(), (std::vector<int>{0, 25, 0}));
     EXPECT_EQ(messages_.Texts().size(), 5u);
 }
 
@@ -127,24 +122,15 @@ TEST_F(MemoryOptionsDlg, TellsWhyAutomaticOptimisationIsPaused) {
     public:
         int Optimize(const std::string&) override { return 0; }
     } optimizer;
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 200);
+    StoreOption("UseAutoMemOptimize", 1);
+    StoreOption("AutoMemOptimize", 200);
     CAutoOptimizer rule(optimizer, nullptr);
     ASSERT_EQ(rule.Watch(), CAutoOptimizer::kPause);
-    std::string shown;
-    Run([&](HWND dialog) {
-        shown = ItemText(dialog, IDC_AUTO_OPTIMIZE_STATUS);
-        ClickDialogButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(shown, "Auto Memory Optimization is paused for 5 minutes: the optimizer could not be "
-                     "started (it needs Windows Script Host).");
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 1);
+    EXPECT_EQ(StatusShown(), "Auto Memory Optimization is paused for 5 minutes: the optimizer "
+                             "could not be started (it needs Windows Script Host).");
+    StoreOption("AutoMemOptimize", 1);
     ASSERT_EQ(rule.Watch(), CAutoOptimizer::kKeepWatching);
-    Run([&](HWND dialog) {
-        shown = ItemText(dialog, IDC_AUTO_OPTIMIZE_STATUS);
-        ClickDialogButton(dialog, IDCANCEL);
-    });
-    EXPECT_EQ(shown, "");
+    EXPECT_EQ(StatusShown(), "");
 }
 
 // The memory, the suggestion and the limit are the machine's, 2 GB and beyond included.
@@ -159,7 +145,7 @@ TEST_F(MemoryOptionsDlg, TheLimitsFollowTheWholeMemoryFrom64MegabytesTo64Gigabyt
                  {65536, "65537MB", "6553", "16384", "16385"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown);
-        CMemoryFigures::SetSource(ReportedMemory(c.totalMB << 20, (c.totalMB << 20) / 2));
+        memory_.Set(c.totalMB << 20, (c.totalMB << 20) / 2);
         EXPECT_EQ(Run([&](HWND dialog) {
                       EXPECT_EQ(ItemText(dialog, IDC_TOTAL_PHYSICAL), c.shown);
                       EXPECT_EQ(ItemText(dialog, IDC_AUTO_OPTIMIZE_LEVEL), c.suggested);
@@ -170,11 +156,9 @@ TEST_F(MemoryOptionsDlg, TheLimitsFollowTheWholeMemoryFrom64MegabytesTo64Gigabyt
                       ClickDialogButton(dialog, IDOK);
                   }),
                   IDOK);
-        EXPECT_EQ(messages_.Texts().back(),
-                  std::string("Value is too big, please enter a number \nbetween 1 to ") + c.limit +
-                      ".");
-        EXPECT_EQ(std::to_string(Stored("AutoMemOptimize")), c.limit);
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey);
+        EXPECT_EQ(messages_.Texts().back(), TooBig(c.limit));
+        EXPECT_EQ(std::to_string(StoredOption("AutoMemOptimize").Number()), c.limit);
+        ForgetOptions();
     }
 }
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <windows.h>
 #include <commctrl.h>
 
-#include "platform/CAppSettings.h"
 #include "platform/CMemoryFigures.h"
 #include "platform/CTimeScale.h"
 #include "res/resource.h"
@@ -18,7 +18,7 @@
 #include "support/CRegistrySandbox.h"
 #include "support/CRecordingMainWindow.h"
 #include "support/MessagePump.h"
-#include "support/TestRegistry.h"
+#include "support/StatusOptions.h"
 #include "support/ReportedMemory.h"
 #include "support/DialogDriver.h"
 
@@ -44,16 +44,12 @@ class MemoryStatusPage : public testing::Test {
 protected:
     void SetUp() override {
         CTimeScale::SetDivisor(100);
-        CMemoryFigures::SetSource(ReportedMemory([this] {
-            ++queries_;
-            return CMemoryFigures::Figures{total_, free_};
-        }));
+        UsePath(MemoryPath::kNt);
         parent_ = CreateWindowExA(0, "STATIC", "page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 442,
                                   490, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         auto optimizer = std::make_unique<ScriptedOptimizer>();
         optimizer_ = optimizer.get();
-        page_ = std::make_unique<CMemoryStatusPage>(main_, std::move(optimizer));
-        ASSERT_TRUE(page_->CreatePage(parent_));
+        NewPage(std::move(optimizer));
         page_->Show(SW_SHOW);
     }
     void TearDown() override {
@@ -64,17 +60,43 @@ protected:
         CMemoryFigures::SetSource({});
     }
 
+    // The machine's figures are total_ and free_, read through the given path and counted.
+    void UsePath(MemoryPath path) {
+        CMemoryFigures::SetSource(ReportedMemory(
+            [this] {
+                ++queries_;
+                return CMemoryFigures::Figures{total_, free_};
+            },
+            path));
+    }
+    // A page built anew, as the main window builds one each time it is shown.
+    void NewPage(std::unique_ptr<CMemoryOptimizer> optimizer = nullptr) {
+        page_ = std::make_unique<CMemoryStatusPage>(main_, std::move(optimizer));
+        ASSERT_TRUE(page_->CreatePage(parent_));
+    }
     HWND Item(int id) const { return GetDlgItem(page_->Handle(), id); }
     void Sample() { page_->Send(WM_TIMER, CMemoryStatusPage::kSampleTimer); }
     void ClickFreeMemory() { ClickDialogButton(*page_, IDC_FREE_MEMORY); }
     int BarPosition() const { return ::BarPosition(*page_, IDC_MEMORY_PROGRESS); }
-    // Runs "Free Physical Memory" with a gain of `gain` bytes and lets the report come; returns
-    // how many report dialogs the script saw.
-    int FreeMemoryAndReport(DWORD gain, CModalScript::Script script) {
-        optimizer_->onOptimize = [this, gain] {
-            free_ += gain;
-            return 1;
+    // The used and the free label.
+    std::string Figures() const {
+        return ItemText(*page_, IDC_MEMORY_USED) + " / " + ItemText(*page_, IDC_MEMORY_FREE);
+    }
+    // A report answered: its text kept, "Do not show this dialog again" ticked or left as it is
+    // shown (clear), then closed with `button`.
+    CModalScript::Script Answer(bool tick, int button) {
+        return [this, tick, button](HWND dialog) {
+            reclaimed_ = ItemText(dialog, IDC_RECLAIMED_TEXT);
+            EXPECT_FALSE(IsDlgButtonChecked(dialog, IDC_DONT_SHOW_AGAIN));
+            if (tick)
+                CheckDlgButton(dialog, IDC_DONT_SHOW_AGAIN, BST_CHECKED);
+            ClickDialogButton(dialog, button);
         };
+    }
+    // Runs "Free Physical Memory" with a gain of `gain` bytes and the optimiser's `result`, and
+    // lets the report come; returns how many report dialogs the script saw.
+    int FreeMemoryAndReport(DWORD gain, CModalScript::Script script, int result = 1) {
+        optimizer_->onOptimize = [this, gain, result] { return free_ += gain, result; };
         CModalScript driver(kReportCaption, std::move(script));
         ClickFreeMemory();
         PumpMessages(300, [&] { return driver.Seen() > 0; });
@@ -92,18 +114,17 @@ protected:
             column.push_back(canvas.Pixel(client.right - 3, y));
         return column;
     }
-    static int RowOf(int valueMB, int scaleMB, const std::vector<COLORREF>& column) {
-        return CLineChartCtrl::RowOf(valueMB, scaleMB, 0, static_cast<int>(column.size()));
-    }
-    DWORD StoredReportOption() const {
-        return ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog")
-            .Number();
+    // The colour of the newest column at the row of `valueMB` on a scale of `scaleMB`.
+    COLORREF ChartAt(int valueMB, int scaleMB) const {
+        const std::vector<COLORREF> column = ChartColumn();
+        return column[CLineChartCtrl::RowOf(valueMB, scaleMB, 0, static_cast<int>(column.size()))];
     }
 
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
     ULONGLONG total_ = 256 * kMB;
     ULONGLONG free_ = 200 * kMB;
     int queries_ = 0;
+    std::string reclaimed_;
     HWND parent_ = nullptr;
     CRecordingMainWindow main_;
     ScriptedOptimizer* optimizer_ = nullptr;
@@ -116,42 +137,37 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_NE(page_->SampleTimer(), 0u);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
 
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 25);
+    StoreOption("UseAutoMemOptimize", 1);
+    StoreOption("AutoMemOptimize", 25);
     Sample();
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "204800 KB (78%)");
+    EXPECT_EQ(Figures(), "57344 KB (21%) / 204800 KB (78%)");
 
     // The same figures again: neither label is written.
     SetDlgItemTextA(*page_, IDC_MEMORY_USED, "used");
     SetDlgItemTextA(*page_, IDC_MEMORY_FREE, "free");
     Sample();
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "used");
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "free");
+    EXPECT_EQ(Figures(), "used / free");
 
     // Both lines run along their values at the right edge of the chart.
-    std::vector<COLORREF> column = ChartColumn();
-    EXPECT_EQ(column[RowOf(200, 257, column)], RGB(0, 255, 0));
-    EXPECT_EQ(column[RowOf(25, 257, column)], RGB(255, 0, 0));
+    EXPECT_EQ(ChartAt(200, 257), RGB(0, 255, 0));
+    EXPECT_EQ(ChartAt(25, 257), RGB(255, 0, 0));
 
-    // Automatic optimisation off, or at level 0: no red line at all, not even along the bottom.
-    const struct { DWORD use, level; } off[] = {{0, 25}, {1, 0}};
-    for (const auto& o : off) {
-        StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "UseAutoMemOptimize", o.use);
-        StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", o.level);
+    // Automatic optimisation off (level 25), or on at level 0: no red line at all, not even
+    // along the bottom.
+    for (DWORD use : {0, 1}) {
+        StoreOption("UseAutoMemOptimize", use);
+        StoreOption("AutoMemOptimize", use ? 0 : 25);
         Sample();
         Sample();
-        column = ChartColumn();
-        for (size_t row = 0; row < column.size(); ++row)
-            ASSERT_NE(column[row], RGB(255, 0, 0)) << o.use << " " << o.level << " " << row;
+        const std::vector<COLORREF> column = ChartColumn();
+        EXPECT_EQ(std::count(column.begin(), column.end(), RGB(255, 0, 0)), 0) << use;
     }
 
     // Only the free figure changes: the used label keeps its text.
     total_ += kMB;
     free_ += kMB;
     Sample();
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "used");
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
+    EXPECT_EQ(Figures(), "used / 205824 KB (78%)");
 
     // Showing the page again hides a bar left over from a run.
     ShowWindow(Item(IDC_MEMORY_PROGRESS), SW_SHOW);
@@ -161,21 +177,15 @@ TEST_F(MemoryStatusPage, SamplesWriteOnlyChangedFiguresAndDrawFreeMemoryAndTheLe
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
     EXPECT_EQ(BarPosition(), 0);
 
-    // A page built anew (the main window is rebuilt each time it is shown) writes its figures
-    // at its first sample, even when they did not change since the last page's.
-    page_ = std::make_unique<CMemoryStatusPage>(main_);
-    ASSERT_TRUE(page_->CreatePage(parent_));
+    // A page built anew writes its figures at its first sample, even when they did not change
+    // since the last page's; with all memory free a used figure of 0 is written too.
+    NewPage();
     Sample();
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "57344 KB (21%)");
-    EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), "205824 KB (78%)");
-
-    // All memory free: a used figure of 0 is written too.
+    EXPECT_EQ(Figures(), "57344 KB (21%) / 205824 KB (78%)");
     free_ = total_;
-    page_ = std::make_unique<CMemoryStatusPage>(main_);
-    ASSERT_TRUE(page_->CreatePage(parent_));
+    NewPage();
     Sample();
     EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), "0 KB (0%)");
-
 }
 
 // From 64 MB to 64 GB the figures, their shares, the scale and the free line are the machine's,
@@ -184,43 +194,34 @@ TEST_F(MemoryStatusPage, FiguresScaleAndLineFollowTheMachineFrom64MegabytesTo64G
     const struct {
         ULONGLONG totalMB, freeMB;
         MemoryPath path;
-        const char *total, *used, *free, *scale;
+        const char *total, *figures;
+        int scale;
     } cases[] = {
-        {64, 40, MemoryPath::kNt, "65536 KB", "24576 KB (37%)", "40960 KB (62%)", "65"},
-        {2048, 1536, MemoryPath::kNt, "2097152 KB", "524288 KB (25%)", "1572864 KB (75%)", "2049"},
-        {3584, 1024, MemoryPath::kNt, "3670016 KB", "2621440 KB (71%)", "1048576 KB (28%)", "3585"},
-        {8192, 5120, MemoryPath::kNt, "8388608 KB", "3145728 KB (37%)", "5242880 KB (62%)", "8193"},
-        {65536, 61440, MemoryPath::kNt, "67108864 KB", "4194304 KB (6%)", "62914560 KB (93%)",
-         "65537"},
-        {64, 40, MemoryPath::k9x, "65536 KB", "24576 KB (37%)", "40960 KB (62%)", "65"},
-        {3584, 1024, MemoryPath::k9x, "3670016 KB", "2621440 KB (71%)", "1048576 KB (28%)", "3585"},
+        {64, 40, MemoryPath::kNt, "65536 KB", "24576 KB (37%) / 40960 KB (62%)", 65},
+        {2048, 1536, MemoryPath::kNt, "2097152 KB", "524288 KB (25%) / 1572864 KB (75%)", 2049},
+        {3584, 1024, MemoryPath::kNt, "3670016 KB", "2621440 KB (71%) / 1048576 KB (28%)", 3585},
+        {8192, 5120, MemoryPath::kNt, "8388608 KB", "3145728 KB (37%) / 5242880 KB (62%)", 8193},
+        {65536, 61440, MemoryPath::kNt, "67108864 KB", "4194304 KB (6%) / 62914560 KB (93%)",
+         65537},
+        {64, 40, MemoryPath::k9x, "65536 KB", "24576 KB (37%) / 40960 KB (62%)", 65},
+        {3584, 1024, MemoryPath::k9x, "3670016 KB", "2621440 KB (71%) / 1048576 KB (28%)", 3585},
         // Beyond what the old function can tell: held at 4 GB less a byte, never wrapped round.
-        {8192, 3072, MemoryPath::k9x, "4194303 KB", "1048575 KB (24%)", "3145728 KB (75%)", "4096"},
+        {8192, 3072, MemoryPath::k9x, "4194303 KB", "1048575 KB (24%) / 3145728 KB (75%)", 4096},
     };
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "AutoMemOptimize", 0);
+    StoreOption("AutoMemOptimize", 0);
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.totalMB << " MB, path " << static_cast<int>(c.path));
         total_ = c.totalMB * kMB;
         free_ = c.freeMB * kMB;
-        CMemoryFigures::SetSource(ReportedMemory(
-            [this] {
-                return CMemoryFigures::Figures{total_, free_};
-            },
-            c.path));
-        page_ = std::make_unique<CMemoryStatusPage>(main_);
-        ASSERT_TRUE(page_->CreatePage(parent_));
+        UsePath(c.path);
+        NewPage();
         Sample();
         Sample();
         EXPECT_EQ(ItemText(*page_, IDC_MEMORY_TOTAL), c.total);
-        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_USED), c.used);
-        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_FREE), c.free);
-        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_SCALE_MAX), std::string(c.scale) + "\nMB\n(Max)");
-
-        const int scale = std::stoi(c.scale);
-        const int freeMB =
-            static_cast<int>(c.freeMB < static_cast<ULONGLONG>(scale) ? c.freeMB : scale - 1);
-        const std::vector<COLORREF> column = ChartColumn();
-        EXPECT_EQ(column[RowOf(freeMB, scale, column)], RGB(0, 255, 0));
+        EXPECT_EQ(Figures(), c.figures);
+        EXPECT_EQ(ItemText(*page_, IDC_MEMORY_SCALE_MAX), std::to_string(c.scale) + "\nMB\n(Max)");
+        const ULONGLONG freeMB = std::min<ULONGLONG>(c.freeMB, c.scale - 1);
+        EXPECT_EQ(ChartAt(static_cast<int>(freeMB), c.scale), RGB(0, 255, 0));
     }
 }
 
@@ -233,14 +234,8 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
         free_ += 12 * kMB;
         return 1;
     };
-    std::string reclaimed;
     {
-        CModalScript driver(kReportCaption, [&](HWND dialog) {
-            reclaimed = ItemText(dialog, IDC_RECLAIMED_TEXT);
-            EXPECT_FALSE(IsDlgButtonChecked(dialog, IDC_DONT_SHOW_AGAIN));
-            CheckDlgButton(dialog, IDC_DONT_SHOW_AGAIN, BST_CHECKED);
-            ClickDialogButton(dialog, IDOK);
-        });
+        CModalScript driver(kReportCaption, Answer(true, IDOK));
         ClickFreeMemory();
         EXPECT_TRUE(lockedDuringRun);
         EXPECT_EQ(optimizer_->path, CMemoryOptimizer::ScriptPath());
@@ -250,43 +245,28 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
         EXPECT_EQ(BarPosition(), 100);
         EXPECT_TRUE(PumpMessages(300, [&] { return driver.Seen() > 0; }));
     }
-    EXPECT_EQ(reclaimed, "12MB (4%)");
-    EXPECT_EQ(StoredReportOption(), 0u); // "Do not show this dialog again"
+    EXPECT_EQ(reclaimed_, "12MB (4%)");
+    EXPECT_EQ(StoredOption("ShowPostOptimizeDialog").Number(), 0u); // "Do not show ... again"
 
     // Switched off: no report.
     EXPECT_EQ(FreeMemoryAndReport(12 * kMB, nullptr), 0);
 
     // A gain below a megabyte still reports, as 0MB; Close with the box clear stores 1.
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog", 1);
-    EXPECT_EQ(FreeMemoryAndReport(kMB / 2,
-                                  [&](HWND dialog) {
-                                      reclaimed = ItemText(dialog, IDC_RECLAIMED_TEXT);
-                                      ClickDialogButton(dialog, IDOK);
-                                  }),
-              1);
-    EXPECT_EQ(reclaimed, "0MB (0%)");
-    EXPECT_EQ(StoredReportOption(), 1u);
+    StoreOption("ShowPostOptimizeDialog", 1);
+    EXPECT_EQ(FreeMemoryAndReport(kMB / 2, Answer(false, IDOK)), 1);
+    EXPECT_EQ(reclaimed_, "0MB (0%)");
+    EXPECT_EQ(StoredOption("ShowPostOptimizeDialog").Number(), 1u);
 
     // No gain: no report.
     EXPECT_EQ(FreeMemoryAndReport(0, nullptr), 0);
 
     // Cancel closes the report without storing the box.
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey);
-    EXPECT_EQ(FreeMemoryAndReport(kMB,
-                                  [](HWND dialog) {
-                                      CheckDlgButton(dialog, IDC_DONT_SHOW_AGAIN, BST_CHECKED);
-                                      ClickDialogButton(dialog, IDCANCEL);
-                                  }),
-              1);
-    EXPECT_FALSE(
-        ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog").exists);
+    ForgetOptions();
+    EXPECT_EQ(FreeMemoryAndReport(kMB, Answer(true, IDCANCEL)), 1);
+    EXPECT_FALSE(StoredOption("ShowPostOptimizeDialog").exists);
 
     // The optimiser fails: the bar goes away and nothing is reported.
-    optimizer_->onOptimize = [] { return 0; };
-    CModalScript driver(kReportCaption, nullptr);
-    ClickFreeMemory();
-    PumpMessages(100);
-    EXPECT_EQ(driver.Seen(), 0);
+    EXPECT_EQ(FreeMemoryAndReport(0, nullptr, 0), 0);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_MEMORY_PROGRESS)));
     EXPECT_EQ(BarPosition(), 0);
     EXPECT_EQ(main_.locks.back(), false);
@@ -294,7 +274,7 @@ TEST_F(MemoryStatusPage, FreeingMemoryLocksNavigationRunsTheBarAndReportsTheGain
 
 TEST_F(MemoryStatusPage, WaitingForFreeMemoryEndsAtItsLimitWithTheBarFinished) {
     free_ = 4 * kMB; // never reaches 8 MB
-    StoreNumber(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "ShowPostOptimizeDialog", 0);
+    StoreOption("ShowPostOptimizeDialog", 0);
     queries_ = 0;
     ClickFreeMemory();
     EXPECT_EQ(optimizer_->runs, 1);

@@ -14,13 +14,8 @@ namespace {
 
 // FNV-1a of the red, green and blue bytes of every pixel, rows top-down, as tools/art lists them.
 unsigned PixelSum(HBITMAP bitmap, int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0},
+                       {}};
     std::vector<BYTE> pixels(static_cast<size_t>(width) * height * 4);
     HDC screen = GetDC(nullptr);
     const int rows = GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <windows.h>
 
 #include "res/resource.h"
@@ -10,11 +11,14 @@
 
 namespace {
 
-SIZE SizeOf(UINT id) {
+// A width and height, or a region's left and top.
+using Size = std::pair<int, int>;
+
+Size SizeOf(UINT id) {
     CSkinBitmap bitmap;
     if (bitmap.LoadFromResource(id) == nullptr)
-        return SIZE{0, 0};
-    return SIZE{bitmap.Width(), bitmap.Height()};
+        return Size{0, 0};
+    return Size{bitmap.Width(), bitmap.Height()};
 }
 
 CRegionHandle ShapeOf(UINT id, COLORREF tolerance = kSkinTolerance) {
@@ -34,29 +38,31 @@ void ExpectCleanEdges(UINT id) {
 
 void ExpectFourMatchingStates(unsigned normal, unsigned hover, unsigned pressed,
                               unsigned disabled) {
-    const SIZE size = SizeOf(normal);
-    ASSERT_GT(size.cx, 0) << normal;
+    const Size size = SizeOf(normal);
+    ASSERT_GT(size.first, 0) << normal;
     for (unsigned id : {hover, pressed, disabled}) {
-        const SIZE other = SizeOf(id);
-        EXPECT_EQ(other.cx, size.cx) << id;
-        EXPECT_EQ(other.cy, size.cy) << id;
+        EXPECT_EQ(SizeOf(id), size) << id;
         ExpectCleanEdges(id);
     }
     ExpectCleanEdges(normal);
     // The shape fills the bitmap's rectangle, so the pictures line up with the window.
     RECT box = {};
     GetRgnBox(ShapeOf(normal), &box);
-    EXPECT_EQ(box.left, 0) << normal;
-    EXPECT_EQ(box.top, 0) << normal;
-    EXPECT_EQ(box.right, size.cx) << normal;
-    EXPECT_EQ(box.bottom, size.cy) << normal;
+    EXPECT_EQ(Size(box.left, box.top), Size(0, 0)) << normal;
+    EXPECT_EQ(Size(box.right, box.bottom), size) << normal;
 }
 
-TEST(Artwork, TheWindowSkinsHaveTheirSizes) {
-    EXPECT_EQ(SizeOf(IDB_MAIN_SKIN).cx, 442);
-    EXPECT_EQ(SizeOf(IDB_MAIN_SKIN).cy, 490);
-    EXPECT_EQ(SizeOf(IDB_HELP_PANEL).cx, 294);
-    EXPECT_EQ(SizeOf(IDB_HELP_PANEL).cy, 392);
+// The window skins, and the banners and the band that fill their places in the main window.
+TEST(Artwork, TheWindowSkinsBannersAndBandHaveTheirSizes) {
+    const struct {
+        UINT id;
+        Size size;
+    } sizes[] = {{IDB_MAIN_SKIN, {442, 490}},      {IDB_HELP_PANEL, {294, 392}},
+                 {IDB_BANNER_AUTOTUNE, {414, 26}}, {IDB_BANNER_MANUAL, {414, 26}},
+                 {IDB_BANNER_STATUS, {414, 26}},   {IDB_BANNER_BURNIN, {414, 26}},
+                 {IDB_AUTOTUNE_BAND, {414, 42}}};
+    for (const auto& s : sizes)
+        EXPECT_EQ(SizeOf(s.id), s.size) << s.id;
     for (UINT id : {IDB_MAIN_SKIN, IDB_HELP_PANEL, IDB_ABOUT_PICTURE})
         ExpectCleanEdges(id);
     CRegionHandle main = ShapeOf(IDB_MAIN_SKIN);
@@ -110,8 +116,7 @@ const Button kOtherSectionButtons[] = {
 void ExpectFitsTheMainSkin(const Button& button, HRGN main) {
     SCOPED_TRACE(button.name);
     ExpectFourMatchingStates(button.normal, button.hover, button.pressed, button.disabled);
-    EXPECT_EQ(SizeOf(button.normal).cx, button.width);
-    EXPECT_EQ(SizeOf(button.normal).cy, button.height);
+    EXPECT_EQ(SizeOf(button.normal), Size(button.width, button.height));
     CRegionHandle shape = ShapeOf(button.normal);
     OffsetRgn(shape, button.x, button.y);
     CRegionHandle outside(CreateRectRgn(0, 0, 0, 0));
@@ -146,15 +151,13 @@ TEST(Artwork, PageButtonsHaveFourStatesThatFitThePages) {
     for (const auto& button : buttons) {
         ExpectFourMatchingStates(button[0], button[1], button[2], button[3]);
         // Side by side at 45 and 170 on the intro pages, 125 and 245 on the test page.
-        EXPECT_LE(SizeOf(button[0]).cx, 118) << button[0];
+        EXPECT_LE(SizeOf(button[0]).first, 118) << button[0];
     }
 }
 
 TEST(Artwork, PageHostBackgroundsFitTheFrameAndHoldThePager) {
     auto check = [](UINT id, int pagerX, int pagerWidth) {
-        const SIZE size = SizeOf(id);
-        EXPECT_EQ(size.cx, 400) << id;
-        EXPECT_EQ(size.cy, 321) << id;
+        EXPECT_EQ(SizeOf(id), Size(400, 321)) << id;
         CRegionHandle shape = ShapeOf(id);
         CRegionHandle pager(CreateRectRgn(pagerX, 24, pagerX + pagerWidth, 24 + 287));
         CRegionHandle uncovered(CreateRectRgn(0, 0, 0, 0));
@@ -168,15 +171,6 @@ TEST(Artwork, PageHostBackgroundsFitTheFrameAndHoldThePager) {
          {IDB_HOST_SYSTEM, IDB_HOST_DESKTOP, IDB_HOST_STARTMENU, IDB_HOST_INTERNET, IDB_HOST_CDROM,
           IDB_HOST_HDD, IDB_HOST_MEMORY, IDB_HOST_SHUTDOWN, IDB_HOST_BOOTUP, IDB_HOST_CPU_TEST})
         check(id, 10, 381);
-}
-
-TEST(Artwork, BannersAndTheBandFillTheirPlaces) {
-    for (UINT id : {IDB_BANNER_AUTOTUNE, IDB_BANNER_MANUAL, IDB_BANNER_STATUS, IDB_BANNER_BURNIN}) {
-        EXPECT_EQ(SizeOf(id).cx, 414) << id;
-        EXPECT_EQ(SizeOf(id).cy, 26) << id;
-    }
-    EXPECT_EQ(SizeOf(IDB_AUTOTUNE_BAND).cx, 414);
-    EXPECT_EQ(SizeOf(IDB_AUTOTUNE_BAND).cy, 42);
 }
 
 TEST(Artwork, IconsHaveMasksAndCursorsLoad) {

@@ -90,7 +90,7 @@ protected:
     POINT probe_ = {-1, -1};
 };
 
-TEST_F(SkinButton, TheButtonTakesTheShapeAndSizeOfItsNormalPicture) {
+TEST_F(SkinButton, TheButtonTakesTheShapeAndSizeOfItsNormalPictureAndNeedsAllFour) {
     CSkinBitmap normal;
     normal.LoadFromResource(kNormal);
     const RECT place = button_.WindowRect();
@@ -102,9 +102,15 @@ TEST_F(SkinButton, TheButtonTakesTheShapeAndSizeOfItsNormalPicture) {
     EXPECT_TRUE(PtInRegion(shape, normal.Width() / 2, normal.Height() / 2));
     DeleteObject(shape);
     EXPECT_EQ(Shown(), Expected(kNormal));
+
+    // A missing bitmap fails and makes no window.
+    CSkinButton missing;
+    EXPECT_FALSE(missing.Create("x", WS_VISIBLE, kNormal, kHover, kPressed, 9999, kSkinTransparent,
+                                GetDesktopWindow(), 1));
+    EXPECT_EQ(missing.Handle(), nullptr);
 }
 
-TEST_F(SkinButton, LeavingTheShapeForItsTransparentCornerClearsTheHoverPicture) {
+TEST_F(SkinButton, TheHoverPictureFollowsThePointerOnTheShape) {
     MouseTo(20, 20);
     EXPECT_EQ(ShownAfterMove(kHover), Expected(kHover));
     EXPECT_EQ(GetCapture(), button_.Handle()); // held to see the pointer leave
@@ -137,39 +143,17 @@ TEST_F(SkinButton, ADisabledButtonDrawsTheDisabledPictureAndIgnoresTheMouse) {
     EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
 }
 
-TEST_F(SkinButton, HoldingTheButtonDownShowsThePressedPicture) {
+TEST_F(SkinButton, HoldingShowsThePressedPictureAndOnlyAReleaseOnTheShapeClicks) {
     button_.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_EQ(Shown(), Expected(kPressed));
     button_.Send(WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
     EXPECT_NE(Shown(), Expected(kPressed));
     EXPECT_EQ(g_clicks, 1);
-}
-
-TEST_F(SkinButton, TwoQuickClicksAreTwoClicks) {
-    Click(WM_LBUTTONDOWN, 20, 20, 20, 20);
-    Click(WM_LBUTTONDBLCLK, 20, 20, 20, 20);
+    Click(WM_LBUTTONDBLCLK, 20, 20, 20, 20); // two quick clicks are two clicks
     EXPECT_EQ(g_clicks, 2);
-}
-
-TEST_F(SkinButton, ReleasingOverATransparentCornerIsNoClick) {
-    Click(WM_LBUTTONDOWN, 20, 20, 0, 0);
-    EXPECT_EQ(g_clicks, 0);
+    Click(WM_LBUTTONDOWN, 20, 20, 0, 0); // released over a transparent corner
+    EXPECT_EQ(g_clicks, 2);
     EXPECT_NE(GetCapture(), button_.Handle());
-}
-
-TEST_F(SkinButton, TheTooltipIsMadeOnceAndItsTextReplaced) {
-    button_.SetTooltip("System Tweaks");
-    button_.SetTooltip("Desktop Tweaks");
-    ASSERT_NE(button_.Tooltip(), nullptr);
-    EXPECT_EQ(SendMessageA(button_.Tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
-    char text[80] = {};
-    TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V1_SIZE;
-    tool.hwnd = button_;
-    tool.uId = 1;
-    tool.lpszText = text;
-    SendMessageA(button_.Tooltip(), TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_STREQ(text, "Desktop Tweaks");
 }
 
 // Every pixel of the window as it is drawn now, row by row.
@@ -202,12 +186,24 @@ void PressKey(WORD key, bool down) {
     PumpMessages(100);
 }
 
-TEST_F(SkinButton, TheKeyboardAndScreenReadersReachTheButton) {
+TEST_F(SkinButton, TheKeyboardScreenReadersAndTooltipsReachTheButton) {
     // Screen readers announce the window text: the caption, the words of the picture, which a
     // tooltip saying more leaves as it is.
+    // The tooltip is made once and its text replaced.
     EXPECT_EQ(button_.Text(), "System Tweaks");
+    button_.SetTooltip("System Tweaks");
     button_.SetTooltip("Desktop Tweaks");
     EXPECT_EQ(button_.Text(), "System Tweaks");
+    ASSERT_NE(button_.Tooltip(), nullptr);
+    EXPECT_EQ(SendMessageA(button_.Tooltip(), TTM_GETTOOLCOUNT, 0, 0), 1);
+    char text[80] = {};
+    TOOLINFOA tool = {};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.hwnd = button_;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageA(button_.Tooltip(), TTM_GETTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, "Desktop Tweaks");
     EXPECT_TRUE(button_.Style() & WS_TABSTOP);
 
     // The focused button carries a dotted rectangle inside its shape, and only then.
@@ -243,13 +239,6 @@ TEST_F(SkinButton, TheKeyboardAndScreenReadersReachTheButton) {
     MouseTo(100, 20);
     EXPECT_EQ(ShownAfterMove(kNormal), Expected(kNormal));
     EXPECT_EQ(Differences(Pixels(button_), unfocused), 0);
-}
-
-TEST(SkinButtonCreation, AMissingBitmapFailsAndMakesNoWindow) {
-    CSkinButton button;
-    EXPECT_FALSE(button.Create("x", WS_VISIBLE, 190, 192, 191, 9999, kSkinTransparent,
-                               GetDesktopWindow(), 1));
-    EXPECT_EQ(button.Handle(), nullptr);
 }
 
 } // namespace

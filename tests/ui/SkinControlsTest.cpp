@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 #include <windows.h>
@@ -52,6 +53,16 @@ private:
 
 // --- the palette-aware bitmap ----------------------------------------------------------------
 
+// A palette's entries in order.
+std::vector<COLORREF> Colours(HPALETTE palette) {
+    std::vector<PALETTEENTRY> entries(GetPaletteEntries(palette, 0, 0, nullptr));
+    GetPaletteEntries(palette, 0, static_cast<UINT>(entries.size()), entries.data());
+    std::vector<COLORREF> colours;
+    for (const PALETTEENTRY& e : entries)
+        colours.push_back(RGB(e.peRed, e.peGreen, e.peBlue));
+    return colours;
+}
+
 std::string BitmapFile(WORD bits, const std::vector<RGBQUAD>& table, int width, int height) {
     const DWORD stride = ((width * bits + 31) / 32) * 4;
     BITMAPINFOHEADER info = {
@@ -68,52 +79,24 @@ std::string BitmapFile(WORD bits, const std::vector<RGBQUAD>& table, int width, 
     return data;
 }
 
-TEST(SkinBitmap, AResourceBitmapComesWithThePaletteOfItsColourTable) {
-    CSkinBitmap skin;
-    ASSERT_NE(skin.LoadFromResource(IDB_MAIN_SKIN), nullptr);
-    EXPECT_TRUE(skin.IsLoaded());
-    EXPECT_EQ(skin.Width(), 442);
-    EXPECT_EQ(skin.Height(), 490);
-    ASSERT_NE(skin.Palette(), nullptr);
-    const UINT entries = GetPaletteEntries(skin.Palette(), 0, 0, nullptr);
-    EXPECT_GT(entries, 16u);
-    EXPECT_LE(entries, 256u);
-    EXPECT_EQ(skin.LoadFromResource(9999), nullptr);
-    EXPECT_FALSE(skin.IsLoaded());
-}
-
 // On a 256-colour display each skin realising its own palette (its colours in its own order)
 // would recolour whatever the others drew: every skin draws through the one palette of all.
 TEST(SkinPalette, EverySkinDrawsThroughOnePaletteThatHoldsAllItsColours) {
     HPALETTE shared = CSkinPalette::Handle();
     ASSERT_NE(shared, nullptr);
-    const UINT count = GetPaletteEntries(shared, 0, 0, nullptr);
-    EXPECT_GT(count, 100u);
-    EXPECT_LE(count, 256u);
-    std::vector<PALETTEENTRY> all(count);
-    GetPaletteEntries(shared, 0, count, all.data());
-    const auto holds = [&all](const PALETTEENTRY& c) {
-        for (const PALETTEENTRY& e : all)
-            if (e.peRed == c.peRed && e.peGreen == c.peGreen && e.peBlue == c.peBlue)
-                return true;
-        return false;
-    };
-    EXPECT_FALSE(holds(PALETTEENTRY{255, 0, 255, 0})) << "the transparent colour is never shown";
+    const std::vector<COLORREF> all = Colours(shared);
+    EXPECT_GT(all.size(), 100u);
+    EXPECT_LE(all.size(), 256u);
+    const auto holds = [&all](COLORREF c) { return std::count(all.begin(), all.end(), c) > 0; };
+    EXPECT_FALSE(holds(kSkinTransparent)) << "the transparent colour is never shown";
 
     // The main skin, a 16-colour page host background and a page button.
     for (UINT id : {IDB_MAIN_SKIN, IDB_HOST_AUTOTUNE, IDB_GET_HELP_NORMAL}) {
         CSkinBitmap skin;
         ASSERT_NE(skin.LoadFromResource(id), nullptr) << id;
         EXPECT_EQ(skin.DrawingPalette(), shared) << id;
-        const UINT own = GetPaletteEntries(skin.Palette(), 0, 0, nullptr);
-        std::vector<PALETTEENTRY> entries(own);
-        GetPaletteEntries(skin.Palette(), 0, own, entries.data());
-        for (const PALETTEENTRY& e : entries) {
-            if (e.peRed == 255 && e.peGreen == 0 && e.peBlue == 255)
-                continue;
-            EXPECT_TRUE(holds(e)) << id << ": " << int(e.peRed) << "," << int(e.peGreen) << ","
-                                  << int(e.peBlue);
-        }
+        for (COLORREF c : Colours(skin.Palette()))
+            EXPECT_TRUE(c == kSkinTransparent || holds(c)) << id << ": " << std::hex << c;
 
         // Drawing gives the context its own palette back.
         CPixelCanvas canvas(skin.Width(), skin.Height());
@@ -122,7 +105,19 @@ TEST(SkinPalette, EverySkinDrawsThroughOnePaletteThatHoldsAllItsColours) {
     }
 }
 
-TEST(SkinBitmap, AFilesColourTableBecomesThePaletteInRedGreenBlueOrder) {
+// A resource's or a file's colour table becomes the bitmap's palette, in red, green, blue order.
+TEST(SkinBitmap, AResourceOrFilesColourTableBecomesItsPalette) {
+    CSkinBitmap skin;
+    ASSERT_NE(skin.LoadFromResource(IDB_MAIN_SKIN), nullptr);
+    EXPECT_TRUE(skin.IsLoaded());
+    EXPECT_EQ(skin.Width(), 442);
+    EXPECT_EQ(skin.Height(), 490);
+    ASSERT_NE(skin.Palette(), nullptr);
+    EXPECT_GT(Colours(skin.Palette()).size(), 16u);
+    EXPECT_LE(Colours(skin.Palette()).size(), 256u);
+    EXPECT_EQ(skin.LoadFromResource(9999), nullptr);
+    EXPECT_FALSE(skin.IsLoaded());
+
     CTestFolder folder("skinbitmap");
     const std::string path = folder / "four.bmp";
     // Colour-table entries are stored blue, green, red.
@@ -132,13 +127,8 @@ TEST(SkinBitmap, AFilesColourTableBecomesThePaletteInRedGreenBlueOrder) {
     EXPECT_TRUE(bitmap.IsLoaded());
     EXPECT_EQ(bitmap.Width(), 3);
     EXPECT_EQ(bitmap.Height(), 2);
-    PALETTEENTRY entries[2] = {};
-    ASSERT_EQ(GetPaletteEntries(bitmap.Palette(), 0, 2, entries), 2u);
-    EXPECT_EQ(entries[0].peRed, 30);
-    EXPECT_EQ(entries[0].peBlue, 10);
-    EXPECT_EQ(entries[1].peRed, 50);
-    EXPECT_EQ(entries[1].peGreen, 100);
-    EXPECT_EQ(entries[1].peBlue, 200);
+    EXPECT_EQ(Colours(bitmap.Palette()),
+              (std::vector<COLORREF>{RGB(30, 20, 10), RGB(50, 100, 200)}));
     EXPECT_EQ(bitmap.LoadFromFile(folder / "missing.bmp"), nullptr);
     CTestFolder::WriteFile(folder / "junk.bmp", "not a bitmap at all");
     EXPECT_EQ(bitmap.LoadFromFile(folder / "junk.bmp"), nullptr);
@@ -146,7 +136,7 @@ TEST(SkinBitmap, AFilesColourTableBecomesThePaletteInRedGreenBlueOrder) {
 
 // --- the coloured progress bar ---------------------------------------------------------------
 
-TEST(ColorProgress, TheDonePartIsFilledWithTheBarColourFromTheLeft) {
+TEST(ColorProgress, TheDonePartIsFilledWithTheBarColourFromTheLeftOrTheBottom) {
     TestWindow window;
     CColorProgressCtrl bar;
     ASSERT_TRUE(bar.Attach(window.Child(PROGRESS_CLASSA, 0, 200, 20)));
@@ -166,18 +156,16 @@ TEST(ColorProgress, TheDonePartIsFilledWithTheBarColourFromTheLeft) {
     bar.Send(PBM_SETRANGE32, 10, 20);
     bar.Send(PBM_SETPOS, 15);
     EXPECT_EQ(bar.DoneLength(200), 100);
-}
 
-TEST(ColorProgress, AVerticalBarFillsFromTheBottom) {
-    TestWindow window;
-    CColorProgressCtrl bar;
-    ASSERT_TRUE(bar.Attach(window.Child(PROGRESS_CLASSA, PBS_VERTICAL, 20, 100)));
-    bar.SetBarColor(RGB(255, 0, 0));
-    bar.Send(PBM_SETPOS, 25);
-    CPixelCanvas canvas(20, 100);
-    canvas.PrintClient(bar);
-    EXPECT_EQ(canvas.Pixel(10, 90), RGB(255, 0, 0));
-    EXPECT_EQ(canvas.Pixel(10, 40), GetSysColor(COLOR_BTNFACE));
+    // A vertical bar fills from the bottom.
+    CColorProgressCtrl upright;
+    ASSERT_TRUE(upright.Attach(window.Child(PROGRESS_CLASSA, PBS_VERTICAL, 20, 100)));
+    upright.SetBarColor(RGB(255, 0, 0));
+    upright.Send(PBM_SETPOS, 25);
+    CPixelCanvas column(20, 100);
+    column.PrintClient(upright);
+    EXPECT_EQ(column.Pixel(10, 90), RGB(255, 0, 0));
+    EXPECT_EQ(column.Pixel(10, 40), GetSysColor(COLOR_BTNFACE));
 }
 
 // --- the transparent-colour painter ---------------------------------------------------------
@@ -198,17 +186,17 @@ TEST(TransparentBitmap, MagentaPixelsLeaveTheBackgroundVisible) {
 // --- the text label --------------------------------------------------------------------------
 
 TEST(TextLabel, AlignmentFollowsTheStaticStyle) {
-    EXPECT_EQ(CTextLabel::TextFormat(SS_LEFT, "a"), static_cast<UINT>(DT_LEFT | DT_WORDBREAK));
-    EXPECT_EQ(CTextLabel::TextFormat(SS_CENTER, "a"), static_cast<UINT>(DT_CENTER | DT_WORDBREAK));
+    EXPECT_EQ(CTextLabel::TextFormat(SS_LEFT, "a"), UINT(DT_LEFT | DT_WORDBREAK));
+    EXPECT_EQ(CTextLabel::TextFormat(SS_CENTER, "a"), UINT(DT_CENTER | DT_WORDBREAK));
     EXPECT_EQ(CTextLabel::TextFormat(SS_RIGHT | SS_NOPREFIX, "a"),
-              static_cast<UINT>(DT_RIGHT | DT_WORDBREAK | DT_NOPREFIX));
+              UINT(DT_RIGHT | DT_WORDBREAK | DT_NOPREFIX));
     EXPECT_EQ(CTextLabel::TextFormat(SS_LEFT | SS_CENTERIMAGE, "one line"),
-              static_cast<UINT>(DT_SINGLELINE | DT_VCENTER | DT_CENTER));
+              UINT(DT_SINGLELINE | DT_VCENTER | DT_CENTER));
     EXPECT_EQ(CTextLabel::TextFormat(SS_RIGHT | SS_CENTERIMAGE, "two\r\nlines"),
-              static_cast<UINT>(DT_RIGHT | DT_WORDBREAK));
+              UINT(DT_RIGHT | DT_WORDBREAK));
 }
 
-TEST(TextLabel, ATransparentLabelLeavesWhatIsBehindItAndAnOpaqueOneFills) {
+TEST(TextLabel, TransparentOpaqueAndLinkLabels) {
     TestWindow window;
     CTextLabel label;
     ASSERT_TRUE(label.Attach(window.Child("STATIC", SS_LEFT, 120, 30, "Tahoma")));
@@ -227,22 +215,20 @@ TEST(TextLabel, ATransparentLabelLeavesWhatIsBehindItAndAnOpaqueOneFills) {
     label.SetTransparent(false).SetBkColor(RGB(255, 255, 255));
     canvas.PrintClient(label);
     EXPECT_EQ(canvas.Pixel(110, 25), RGB(255, 255, 255));
-}
 
-TEST(TextLabel, ALinkInNotifyModeTellsTheParentInsteadOfOpening) {
-    TestWindow window;
-    CTextLabel label;
-    ASSERT_TRUE(label.Attach(window.Child("STATIC", SS_LEFT, 120, 20, "not a file")));
-    label.SetLink(true, RGB(255, 0, 0)).SetNotify(true);
-    EXPECT_EQ(label.Send(WM_NCHITTEST, 0, MAKELPARAM(45, 45)), HTCLIENT);
-    label.Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    // A link in notify mode tells the parent instead of opening.
+    CTextLabel link;
+    ASSERT_TRUE(link.Attach(window.Child("STATIC", SS_LEFT, 120, 20, "not a file")));
+    link.SetLink(true, RGB(255, 0, 0)).SetNotify(true);
+    EXPECT_EQ(link.Send(WM_NCHITTEST, 0, MAKELPARAM(45, 45)), HTCLIENT);
+    link.Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     ASSERT_EQ(g_notifications.size(), 1u);
     EXPECT_EQ(g_notifications[0], CTextLabel::kLinkClicked);
 }
 
 // --- the page host ---------------------------------------------------------------------------
 
-TEST(PageHost, TheHostTakesItsBackgroundsShapeAndAnswersThePagersSizeQuestions) {
+TEST(PageHost, TakesItsBackgroundsShapeAnswersThePagerAndDragsItsWindow) {
     TestWindow window(500, 400);
     CPageHost host;
     ASSERT_TRUE(host.Create(window));
@@ -267,12 +253,8 @@ TEST(PageHost, TheHostTakesItsBackgroundsShapeAndAnswersThePagersSizeQuestions) 
     question.dwFlag = PGF_CALCWIDTH;
     host.Send(WM_NOTIFY, IDC_PAGE_PAGER, reinterpret_cast<LPARAM>(&question));
     EXPECT_EQ(question.iWidth, 381);
-}
 
-TEST(PageHost, DraggingTheHostMovesTheWindowItSitsInNotTheHost) {
-    TestWindow window(500, 400);
-    CPageHost host;
-    ASSERT_TRUE(host.Create(window));
+    // Dragging the host moves the window it sits in, not the host.
     host.MoveTo(15, 20);
     host.Show(SW_SHOW);
     const RECT before = CWindow(window).WindowRect();
