@@ -79,6 +79,9 @@ protected:
     DWORD available_ = 200u * 1048576;
 };
 
+// A first start registers the program, starts in the tray and hides half a second later; a click
+// on the tray icon while the tray's About box is open opens the main window only once the box is
+// closed, not under it.
 TEST_F(HostDlg, FirstStartRegistersTheProgramAndStartsInTheTray) {
     Start();
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kRun, "Torvane").Text(), GetProgramFile());
@@ -89,16 +92,32 @@ TEST_F(HostDlg, FirstStartRegistersTheProgramAndStartsInTheTray) {
     EXPECT_NE(host_->HideTimer(), 0u);
     EXPECT_FALSE(host_->IsVisible());
     EXPECT_TRUE(host_->IsTrayIconAdded());
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u); // automatic optimisation is off
 
-    // Half a second later the host hides itself for good.
-    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
+    ASSERT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
     EXPECT_EQ(host_->MainWindow(), nullptr);
     EXPECT_FALSE(host_->IsVisible());
+    bool under = true;
+    CModalScript about("About Torvane", [&](HWND box) {
+        host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
+                                WM_LBUTTONDOWN);
+        under = host_->MainWindow() != nullptr;
+        ClickDialogButton(box, IDOK);
+    });
+    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_ABOUT);
+    EXPECT_EQ(about.Seen(), 1);
+    EXPECT_FALSE(under);
+    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->IsMainWindowVisible(); }));
 }
 
-TEST_F(HostDlg, AWindowOpenedBeforeTheTrayStartsHideStaysOpen) {
-    // A busy start: the user clicks the tray icon before the hide's timer has come.
+// A completed tuning forces a tray start even with "Show Torvane" on; a window the user opens
+// before the hide's timer has come (a busy start) stays open.
+TEST_F(HostDlg, CompletedTuningForcesATrayStartAndAnEarlyOpenStays) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
     Start();
+    EXPECT_EQ(host_->MainWindow(), nullptr);
     ASSERT_NE(host_->HideTimer(), 0u);
     host_->ShowMainWindow(TRUE);
     ASSERT_TRUE(host_->IsMainWindowVisible());
@@ -107,6 +126,8 @@ TEST_F(HostDlg, AWindowOpenedBeforeTheTrayStartsHideStaysOpen) {
     EXPECT_TRUE(host_->IsMainWindowVisible());
 }
 
+// Shown at start, the main window opens where it was left; hiding it (also by the close message)
+// saves its place, and quitting for a restart saves it and ends the loop.
 TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
     RegisterRunEntry();
     StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
@@ -131,100 +152,11 @@ TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
     rect = host_->MainWindow()->WindowRect();
     EXPECT_EQ(rect.left, 120);
     EXPECT_EQ(rect.top, 80);
-}
-
-TEST_F(HostDlg, CompletedTuningForcesATrayStart) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
-    Start();
+    host_->Send(CHostDlg::kCloseMainWindowMessage);
     EXPECT_EQ(host_->MainWindow(), nullptr);
-    EXPECT_NE(host_->HideTimer(), 0u);
-}
+    EXPECT_TRUE(host_->Exists());
 
-TEST_F(HostDlg, TheWatchTimerRunsOnlyWithAutomaticOptimisationOn) {
-    RegisterRunEntry();
-    Start();
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-    host_.reset();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    Start();
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-}
-
-// The host runs the optimising rule on its timers: watching, then recovering with the tray
-// animating, then watching again.
-TEST_F(HostDlg, WatchingOptimisesBelowTheLevelAndRecovers) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
-    Start();
-
-    available_ = 40u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 0);
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-
-    available_ = 4u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 1);
-    EXPECT_EQ(scriptPath_, CMemoryOptimizer::ScriptPath());
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-    EXPECT_NE(host_->RecoveryTimer(), 0u);
-    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateOptimizing);
-    EXPECT_NE(host_->TrayIcon()->AnimationTimerId(), 0u);
-
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    EXPECT_NE(host_->RecoveryTimer(), 0u);
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-
-    available_ = 40u * 1048576;
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    EXPECT_EQ(host_->RecoveryTimer(), 0u);
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
-    EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
-    EXPECT_EQ(optimizations_, 1);
-}
-
-// An optimiser that cannot run (no script host) pauses the watching for the pause period, with
-// the icon normal, instead of starting again every few seconds.
-TEST_F(HostDlg, AnOptimiserThatCannotRunPausesTheWatching) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
-    Start();
-    optimizeResult_ = 0;
-    available_ = 16u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 1);
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-    EXPECT_EQ(host_->RecoveryTimer(), 0u);
-    EXPECT_NE(host_->PauseTimer(), 0u);
-    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
-    EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
-
-    // After the pause it watches, and tries, again.
-    Fire(CAutoOptimizer::kPauseTimer);
-    EXPECT_EQ(host_->PauseTimer(), 0u);
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-    optimizeResult_ = 1;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 2);
-    EXPECT_NE(host_->RecoveryTimer(), 0u);
-    // Memory back above 8 MB but still below the level: paused, not optimised again.
-    available_ = 20u * 1048576;
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 2);
-    EXPECT_NE(host_->PauseTimer(), 0u);
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-}
-
-TEST_F(HostDlg, QuitForRestartSavesThePlaceAndEndsTheLoop) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
-    Start();
+    host_->ShowMainWindow(TRUE);
     ASSERT_NE(host_->MainWindow(), nullptr);
     host_->MainWindow()->MoveTo(70, 90);
     host_->QuitForRestart();
@@ -237,14 +169,62 @@ TEST_F(HostDlg, QuitForRestartSavesThePlaceAndEndsTheLoop) {
     EXPECT_TRUE(quit);
 }
 
-TEST_F(HostDlg, TheCloseMessageHidesTheMainWindowToTheTray) {
+// With automatic optimisation on, the host runs the optimising rule on its timers: watching,
+// then recovering with the tray animating, then watching again. An optimiser that cannot run
+// (no script host) pauses the watching for the pause period, with the icon normal, instead of
+// starting again every few seconds.
+TEST_F(HostDlg, WatchingOptimisesBelowTheLevelRecoversAndPausesWhenItCannot) {
     RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
     Start();
-    ASSERT_NE(host_->MainWindow(), nullptr);
-    host_->Send(CHostDlg::kCloseMainWindowMessage);
-    EXPECT_EQ(host_->MainWindow(), nullptr);
-    EXPECT_TRUE(host_->Exists());
+    auto expectTimers = [this](bool watch, bool recovery, bool pause, int state) {
+        EXPECT_EQ(host_->AutoOptimizeTimer() != 0, watch);
+        EXPECT_EQ(host_->RecoveryTimer() != 0, recovery);
+        EXPECT_EQ(host_->PauseTimer() != 0, pause);
+        EXPECT_EQ(host_->TrayIcon()->CurrentState(), state);
+        EXPECT_EQ(host_->TrayIcon()->AnimationTimerId() != 0,
+                  state == CTrayIconDlg::kStateOptimizing);
+    };
+    const int normal = CTrayIconDlg::kStateNormal, optimizing = CTrayIconDlg::kStateOptimizing;
+    expectTimers(true, false, false, normal);
+
+    available_ = 40u * 1048576;
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 0);
+    expectTimers(true, false, false, normal);
+
+    available_ = 4u * 1048576;
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 1);
+    EXPECT_EQ(scriptPath_, CMemoryOptimizer::ScriptPath());
+    expectTimers(false, true, false, optimizing);
+    Fire(CAutoOptimizer::kRecoveryTimer);
+    expectTimers(false, true, false, optimizing);
+    available_ = 40u * 1048576;
+    Fire(CAutoOptimizer::kRecoveryTimer);
+    expectTimers(true, false, false, normal);
+    Fire(CAutoOptimizer::kWatchTimer); // memory above the level again
+    EXPECT_EQ(optimizations_, 1);
+
+    optimizeResult_ = 0;
+    available_ = 16u * 1048576;
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 2);
+    expectTimers(false, false, true, normal);
+    // After the pause it watches, and tries, again.
+    Fire(CAutoOptimizer::kPauseTimer);
+    expectTimers(true, false, false, normal);
+    optimizeResult_ = 1;
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 3);
+    expectTimers(false, true, false, optimizing);
+    // Memory back above 8 MB but still below the level: paused, not optimised again.
+    available_ = 20u * 1048576;
+    Fire(CAutoOptimizer::kRecoveryTimer);
+    Fire(CAutoOptimizer::kWatchTimer);
+    EXPECT_EQ(optimizations_, 3);
+    expectTimers(false, false, true, normal);
 }
 
 // Opened from the tray, and after a tray or menu command, the keyboard is in the main window,
@@ -259,33 +239,13 @@ TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
         return main != nullptr && focus != nullptr &&
                (focus == main->Handle() || IsChild(*main, focus));
     };
-    host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
-                            WM_LBUTTONDOWN);
+    host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(inMain());
     host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_HELP);
     EXPECT_TRUE(inMain());
     EXPECT_EQ(messages.Owners(), std::vector<HWND>{host_->MainWindow()->Handle()});
     host_->MainWindow()->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_MANUAL);
     EXPECT_TRUE(inMain());
-}
-
-// A click on the tray icon while the tray's About box is open opens the main window only once
-// the box is closed, not under it.
-TEST_F(HostDlg, TheTrayOpensTheMainWindowOnlyAfterTheAboutBox) {
-    Start(); // a first start: tray only
-    ASSERT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
-    ASSERT_EQ(host_->MainWindow(), nullptr);
-    bool under = true;
-    CModalScript about("About Torvane", [&](HWND box) {
-        host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
-                                WM_LBUTTONDOWN);
-        under = host_->MainWindow() != nullptr;
-        ClickDialogButton(box, IDOK);
-    });
-    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_ABOUT);
-    EXPECT_EQ(about.Seen(), 1);
-    EXPECT_FALSE(under);
-    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->IsMainWindowVisible(); }));
 }
 
 // A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back as it
@@ -317,13 +277,6 @@ TEST_F(HostDlg, TheTrayIconComesBackAndWithoutOneTheMainWindowStays) {
     EXPECT_FALSE(host_->Exists());
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(TrayIcon, TipsAndAnimationFrames) {
-    EXPECT_EQ(CTrayIconDlg::NormalTip(), "Torvane - Keeping your System Optimized");
-    const int expected[] = {2, 3, 4, 5, 6, 5, 4, 3, 2, 3};
-    for (int frame = 0; frame < 10; ++frame)
-        EXPECT_EQ(CTrayIconDlg::AnimationState(frame % 8), expected[frame]) << frame;
 }
 
 } // namespace

@@ -822,6 +822,7 @@ TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
     CTrayIconDlg tray(owner);
     tray.AddIcon();
     ASSERT_TRUE(tray.Exists());
+    EXPECT_EQ(CTrayIconDlg::NormalTip(), "Torvane - Keeping your System Optimized");
     tray.SetTrayState(CTrayIconDlg::kStateOptimizing);
     EXPECT_NE(tray.AnimationTimerId(), 0u);
     std::vector<int> states;
