@@ -37,6 +37,13 @@ namespace {
 const char kWindows[] = "SOFTWARE\\Ostrander Works\\Torvane\\Windows";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 
+// The message about the help start page, which is looked for in the Help folder beside the
+// program (there is none beside the tests).
+std::vector<std::string> NoHelpPage() {
+    return {"We are unable to load the webpage:\n" + GetProgramDirectory() +
+            "\\Help\\TVNStart.html."};
+}
+
 // A plain owner window that records what the main window asks of its owner.
 class FakeOwner : public IMainWindowOwner, public IRestartHost {
 public:
@@ -131,6 +138,14 @@ protected:
         main_->Show(SW_SHOW);
     }
     void Click(int id) { ClickDialogButton(*main_, id); }
+    // Clicks `id` with its questions answered as given; the texts shown.
+    std::vector<std::string> ClickAnswering(int id, std::initializer_list<int> answers) {
+        CScriptedMessages messages;
+        for (int answer : answers)
+            messages.Answer(answer);
+        Click(id);
+        return messages.Texts();
+    }
     bool Shown(int id) const {
         CSkinButton* button = main_->Button(id);
         return button->IsVisible() && button->IsEnabled();
@@ -227,13 +242,9 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     HMENU file = GetSubMenu(menu, 0);
     main_->PrepareMenu(IDR_FILE_MENU, file);
     EXPECT_TRUE(GetMenuState(file, ID_FILE_RESTORE_BACKUP, MF_BYCOMMAND) & MF_GRAYED);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDNO);
-        Click(IDC_MAIN_DESKTOP);
-        ASSERT_EQ(messages.Texts().size(), 1u);
-        EXPECT_NE(messages.Texts()[0].find("Do you wish to backup now?"), std::string::npos);
-    }
+    const std::vector<std::string> asked = ClickAnswering(IDC_MAIN_DESKTOP, {IDNO});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("Do you wish to backup now?"), std::string::npos);
     EXPECT_EQ(main_->CurrentPage(), kManualIntroPage);
     EXPECT_TRUE(main_->Page(kManualIntroPage)->IsVisible());
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up").Number(), 0u);
@@ -242,11 +253,7 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     main_->PrepareMenu(IDR_FILE_MENU, file);
     EXPECT_FALSE(GetMenuState(file, ID_FILE_RESTORE_BACKUP, MF_BYCOMMAND) & MF_GRAYED);
     DestroyMenu(menu);
-    {
-        CScriptedMessages messages;
-        Click(IDC_MAIN_DESKTOP);
-        EXPECT_TRUE(messages.Texts().empty());
-    }
+    EXPECT_TRUE(ClickAnswering(IDC_MAIN_DESKTOP, {}).empty());
     EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kDesktop));
     EXPECT_TRUE(main_->Page(TweakPageKind(IMainWindow::kDesktop))->IsVisible());
     EXPECT_FALSE(main_->Page(kManualIntroPage)->IsVisible());
@@ -310,15 +317,10 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
 
     // Cancel asks, reloads the nine pages in module order and starts the count again.
     main_->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDNO);
-        Click(IDC_MAIN_CANCEL);
-        EXPECT_TRUE(pages_.order.empty());
-        messages.Answer(IDYES);
-        Click(IDC_MAIN_CANCEL);
-        EXPECT_EQ(messages.Texts().back(), "Do you wish to Cancel the Changes you have made?");
-    }
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_CANCEL, {IDNO}).size(), 1u);
+    EXPECT_TRUE(pages_.order.empty());
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_CANCEL, {IDYES}),
+              std::vector<std::string>{"Do you wish to Cancel the Changes you have made?"});
     std::vector<int> nine;
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind)
         nine.push_back(kind);
@@ -337,40 +339,27 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
     EXPECT_EQ(enabled(), std::make_pair(false, false));
 
     // Apply stops at the first page that fails and leaves the buttons enabled.
+    auto* cdrom = static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)));
+    cdrom->SetApplyResult(0);
     pages_.order.clear();
-    static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)))->SetApplyResult(0);
     main_->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES);
-        Click(IDC_MAIN_APPLY);
-        EXPECT_EQ(messages.Texts().size(), 1u);
-    }
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_APPLY, {IDYES}).size(), 1u);
     EXPECT_EQ(pages_.order, std::vector<int>(nine.begin(), nine.begin() + 5));
     EXPECT_EQ(enabled(), std::make_pair(true, true));
 
     // When all succeed: Apply, Cancel and Auto Tune are disabled; the restart question comes
     // only once a restart item was committed.
-    static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)))->SetApplyResult(1);
+    cdrom->SetApplyResult(1);
     pages_.order.clear();
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES);
-        Click(IDC_MAIN_APPLY);
-        EXPECT_EQ(messages.Texts().size(), 1u);
-    }
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_APPLY, {IDYES}).size(), 1u);
     EXPECT_EQ(pages_.order, nine);
     EXPECT_EQ(enabled(), std::make_pair(false, false));
     EXPECT_FALSE(main_->Button(IDC_MAIN_AUTOTUNE)->IsEnabled());
     main_->CountRestartChange();
     main_->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES).Answer(IDNO);
-        Click(IDC_MAIN_APPLY);
-        ASSERT_EQ(messages.Texts().size(), 2u);
-        EXPECT_NE(messages.Texts()[1].find("restart Windows"), std::string::npos);
-    }
+    const std::vector<std::string> texts = ClickAnswering(IDC_MAIN_APPLY, {IDYES, IDNO});
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[1].find("restart Windows"), std::string::npos);
 }
 
 // "What Changed" from the File menu: a setting put back there is counted as a change that needs
@@ -420,9 +409,7 @@ TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {
         // The help start page, from the Help folder beside the program (none beside the tests).
         CScriptedMessages messages;
         main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
-        EXPECT_EQ(messages.Texts(),
-                  std::vector<std::string>{"We are unable to load the webpage:\n" +
-                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+        EXPECT_EQ(messages.Texts(), NoHelpPage());
         EXPECT_EQ(messages.Owners(), std::vector<HWND>{main_->Handle()});
     }
     main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ABOUT);
@@ -799,9 +786,7 @@ TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
     {
         CScriptedMessages messages;
         tray.Send(WM_COMMAND, ID_TRAY_HELP);
-        EXPECT_EQ(messages.Texts(),
-                  std::vector<std::string>{"We are unable to load the webpage:\n" +
-                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+        EXPECT_EQ(messages.Texts(), NoHelpPage());
     }
     tray.Send(WM_COMMAND, ID_TRAY_EXIT);
     EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "focus", "quit"}));
