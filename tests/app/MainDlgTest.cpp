@@ -81,7 +81,6 @@ public:
 // Pages of chosen heights; every page is a placeholder that records its Apply and Load calls.
 struct PageRecord {
     std::map<int, int> heights;
-    std::map<int, int> applyResults;
     std::vector<int> order; // kinds of the pages whose Apply or Load ran, in call order
 };
 
@@ -89,10 +88,7 @@ class RecordingPage : public CPlaceholderPage {
 public:
     RecordingPage(int kind, PageRecord& record, IMainWindow& main)
         : CPlaceholderPage("page", main, record.heights.count(kind) ? record.heights[kind] : 0),
-          kind_(kind), record_(record) {
-        if (record.applyResults.count(kind))
-            SetApplyResult(record.applyResults[kind]);
-    }
+          kind_(kind), record_(record) {}
     int Apply() override {
         record_.order.push_back(kind_);
         return CPlaceholderPage::Apply();
@@ -104,19 +100,6 @@ private:
     PageRecord& record_;
 };
 
-MainPageFactory RecordingPages(PageRecord& record) {
-    return [&record](int kind, IMainWindow& main) {
-        if (kind == kManualIntroPage || kind == kStatusIntroPage || kind == kBurnInIntroPage)
-            return MakeMainPage(kind, main);
-        auto page = std::make_unique<RecordingPage>(kind, record, main);
-        MainPage made;
-        if (kind >= kFirstTweakPage && kind <= kLastTweakPage)
-            made.tweak = page.get();
-        made.page = std::move(page);
-        return made;
-    };
-}
-
 class MainDlg : public testing::Test {
 protected:
     void SetUp() override { CTimeScale::SetDivisor(3); }
@@ -125,13 +108,19 @@ protected:
         PumpMessages(20);
         CTimeScale::SetDivisor(1);
     }
-    // With `realPages`, every page but the tweak pages is the program's own.
+    // The section intro pages are the program's own, the others recording pages; with
+    // `realPages`, every page but the tweak pages is the program's own.
     void Open(bool realPages = false) {
-        MainPageFactory recording = RecordingPages(pages_);
-        MainPageFactory factory = [recording, realPages](int kind, IMainWindow& main) {
-            if (realPages && (kind < kFirstTweakPage || kind > kLastTweakPage))
+        auto factory = [this, realPages](int kind, IMainWindow& main) {
+            const bool tweak = kind >= kFirstTweakPage && kind <= kLastTweakPage;
+            if (!tweak && (realPages || kind == kManualIntroPage || kind == kStatusIntroPage ||
+                           kind == kBurnInIntroPage))
                 return MakeMainPage(kind, main);
-            return recording(kind, main);
+            auto page = std::make_unique<RecordingPage>(kind, pages_, main);
+            MainPage made;
+            made.tweak = tweak ? page.get() : nullptr;
+            made.page = std::move(page);
+            return made;
         };
         main_ = std::make_unique<CMainDlg>(owner_, factory);
         ASSERT_TRUE(main_->Create(owner_.OwnerWindow()));
@@ -487,41 +476,34 @@ TEST_F(MainDlg, EveryButtonAPageTellsTheUserToClickCarriesThatName) {
 
     // Each page as it is first shown, with the texts it shows later and the names its help
     // panel text gives without quotes.
+    using M = CMainDlg;
     struct Row {
         int page;
-        void (*show)(CMainDlg& main);
+        void (M::*show)();
         std::vector<std::string> laterTexts;
         std::vector<std::string> helpNames;
         std::vector<std::string> expected; // every name the page's texts give
     };
     const Row rows[] = {
-        {kAutoTuneIntroPage,
-         [](CMainDlg& m) { m.ShowAutoTuneSection(); },
-         {},
-         {},
-         {"Help", "Start"}},
+        {kAutoTuneIntroPage, &M::ShowAutoTuneSection, {}, {}, {"Help", "Start"}},
         {kAnalysisPage,
-         [](CMainDlg& m) { m.ShowAnalysisPage(); },
+         &M::ShowAnalysisPage,
          {CAnalysisPage::kDoneMessage},
          {},
          {"Begin Tune", "Back", "Recommend Now"}},
-        {kManualIntroPage,
-         [](CMainDlg& m) { m.ShowManualSection(); },
-         {},
-         {},
-         {"Help", "To System Tweaks"}},
-        {kStatusIntroPage, [](CMainDlg& m) { m.ShowStatusSection(); }, {}, {}, {"Help"}},
-        {kBurnInIntroPage, [](CMainDlg& m) { m.ShowBurnInSection(); }, {}, {}, {"Help"}},
+        {kManualIntroPage, &M::ShowManualSection, {}, {}, {"Help", "To System Tweaks"}},
+        {kStatusIntroPage, &M::ShowStatusSection, {}, {}, {"Help"}},
+        {kBurnInIntroPage, &M::ShowBurnInSection, {}, {}, {"Help"}},
         {kMemoryStatusPage,
-         [](CMainDlg& m) { m.ShowMemoryStatusPage(); },
+         &M::ShowMemoryStatusPage,
          {},
          {"Optimization Options"},
          {"Optimization Options"}},
-        {kCpuTestPage, [](CMainDlg& m) { m.ShowCpuTestPage(); }, {}, {}, {"Start Test", "Help"}},
+        {kCpuTestPage, &M::ShowCpuTestPage, {}, {}, {"Start Test", "Help"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.page);
-        row.show(*main);
+        (main->*row.show)();
         ASSERT_EQ(main->CurrentPage(), row.page);
         std::pair<std::string, std::set<std::string>> found;
         EnumChildWindows(main->Page(row.page)->Handle(), CollectPageTexts,
