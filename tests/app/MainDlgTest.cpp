@@ -255,6 +255,8 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kSystem));
 }
 
+// Pages are stretched to the pager unless tall or an intro. (The Manual intro is shown here for
+// the first time: once a tweak page has been shown after it, it comes back stretched.)
 TEST_F(MainDlg, PagesAreStretchedToThePagerUnlessTallOrAnIntro) {
     pages_.heights[TweakPageKind(IMainWindow::kSystem)] = 120;
     pages_.heights[TweakPageKind(IMainWindow::kDesktop)] = 287;
