@@ -26,20 +26,16 @@ const char kWindows[] = "SOFTWARE\\Ostrander Works\\Torvane\\Windows";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-class CountingOptimizer : public CMemoryOptimizer {
-public:
-    explicit CountingOptimizer(int& calls, std::string& path, int& result)
-        : calls_(calls), path_(path), result_(result) {}
-    int Optimize(const std::string& path) override {
-        ++calls_;
-        path_ = path;
-        return result_;
+// An optimiser that counts its runs, keeps the script path it was given and answers `result`.
+struct CountingOptimizer : CMemoryOptimizer {
+    int calls = 0;
+    int result = 1;
+    std::string path;
+    int Optimize(const std::string& script) override {
+        path = script;
+        ++calls;
+        return result;
     }
-
-private:
-    int& calls_;
-    std::string& path_;
-    int& result_;
 };
 
 class HostDlg : public testing::Test {
@@ -60,8 +56,9 @@ protected:
     // Starts the host the way the application does, with a counting optimiser and a tray icon.
     void Start() {
         host_ = std::make_unique<CHostDlg>();
-        host_->SetOptimizer(
-            std::make_unique<CountingOptimizer>(optimizations_, scriptPath_, optimizeResult_));
+        auto optimizer = std::make_unique<CountingOptimizer>();
+        optimizer_ = optimizer.get();
+        host_->SetOptimizer(std::move(optimizer));
         ASSERT_TRUE(host_->Create());
         auto tray = std::make_unique<CTrayIconDlg>(*host_);
         tray->AddIcon();
@@ -72,9 +69,7 @@ protected:
 
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
     std::unique_ptr<CHostDlg> host_;
-    int optimizations_ = 0;
-    int optimizeResult_ = 1;
-    std::string scriptPath_;
+    CountingOptimizer* optimizer_ = nullptr;
     DWORD total_ = 256u * 1048576;
     DWORD available_ = 200u * 1048576;
 };
@@ -191,13 +186,13 @@ TEST_F(HostDlg, WatchingOptimisesBelowTheLevelRecoversAndPausesWhenItCannot) {
 
     available_ = 40u * 1048576;
     Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 0);
+    EXPECT_EQ(optimizer_->calls, 0);
     expectTimers(true, false, false, normal);
 
     available_ = 4u * 1048576;
     Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 1);
-    EXPECT_EQ(scriptPath_, CMemoryOptimizer::ScriptPath());
+    EXPECT_EQ(optimizer_->calls, 1);
+    EXPECT_EQ(optimizer_->path, CMemoryOptimizer::ScriptPath());
     expectTimers(false, true, false, optimizing);
     Fire(CAutoOptimizer::kRecoveryTimer);
     expectTimers(false, true, false, optimizing);
@@ -205,25 +200,25 @@ TEST_F(HostDlg, WatchingOptimisesBelowTheLevelRecoversAndPausesWhenItCannot) {
     Fire(CAutoOptimizer::kRecoveryTimer);
     expectTimers(true, false, false, normal);
     Fire(CAutoOptimizer::kWatchTimer); // memory above the level again
-    EXPECT_EQ(optimizations_, 1);
+    EXPECT_EQ(optimizer_->calls, 1);
 
-    optimizeResult_ = 0;
+    optimizer_->result = 0;
     available_ = 16u * 1048576;
     Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 2);
+    EXPECT_EQ(optimizer_->calls, 2);
     expectTimers(false, false, true, normal);
     // After the pause it watches, and tries, again.
     Fire(CAutoOptimizer::kPauseTimer);
     expectTimers(true, false, false, normal);
-    optimizeResult_ = 1;
+    optimizer_->result = 1;
     Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 3);
+    EXPECT_EQ(optimizer_->calls, 3);
     expectTimers(false, true, false, optimizing);
     // Memory back above 8 MB but still below the level: paused, not optimised again.
     available_ = 20u * 1048576;
     Fire(CAutoOptimizer::kRecoveryTimer);
     Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 3);
+    EXPECT_EQ(optimizer_->calls, 3);
     expectTimers(false, false, true, normal);
 }
 

@@ -56,11 +56,6 @@ protected:
     }
 
     void StoreCount(DWORD count) { CAppSettings().SetCPUTestCount(count); }
-    DWORD StoredCount() {
-        DWORD count = 0;
-        CAppSettings().GetCPUTestCount(count);
-        return count;
-    }
 
     HWND OpenPage() {
         page_ = std::make_unique<CCpuTestPage>(main_);
@@ -73,9 +68,6 @@ protected:
     bool Enabled(int id) const { return IsItemEnabled(Page(), id); }
     int BarPosition(int id) const { return ::BarPosition(Page(), id); }
     void Click(int id) { ClickDialogButton(Page(), id); }
-    bool PumpUntilText(int id, const std::string& text, DWORD milliseconds = 60000) {
-        return Pump(milliseconds, [&] { return Text(id) == text; });
-    }
     bool PumpUntilIdle(DWORD milliseconds = 60000) {
         return Pump(milliseconds, [&] { return !page_->IsRunning(); });
     }
@@ -91,9 +83,9 @@ protected:
     void StartThroughOptions(const std::function<void(HWND)>& script) {
         DriveModal(
             "CPU Test Options",
-            [&] {
-                return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
-                                    reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
+            [this] {
+                Click(IDC_CPU_START);
+                return INT_PTR(0);
             },
             script);
     }
@@ -205,9 +197,10 @@ TEST_F(CpuTestPage, FirstStartAsksForTheCountAndStopEndsTheRun) {
         PressButton(dialog, IDC_CPU_SIMPLE);
         ClickDialogButton(dialog, IDOK);
     });
-    EXPECT_EQ(StoredCount(), 8u);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "CPU Test Count").Number(),
+              8u);
     ExpectFirstRun(8);
-    ASSERT_TRUE(PumpUntilText(IDC_CPU_CURRENT_LABEL, "Running Test 3"));
+    ASSERT_TRUE(Pump(60000, [this] { return Text(IDC_CPU_CURRENT_LABEL) == "Running Test 3"; }));
     EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "2 of 8 Completed");
     EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 2);
 
