@@ -173,53 +173,46 @@ TEST_F(HostDlg, WatchingOptimisesBelowTheLevelRecoversAndPausesWhenItCannot) {
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
     Start();
-    auto expectTimers = [this](bool watch, bool recovery, bool pause, int state) {
-        EXPECT_EQ(host_->AutoOptimizeTimer() != 0, watch);
-        EXPECT_EQ(host_->RecoveryTimer() != 0, recovery);
-        EXPECT_EQ(host_->PauseTimer() != 0, pause);
-        EXPECT_EQ(host_->TrayIcon()->CurrentState(), state);
-        EXPECT_EQ(host_->TrayIcon()->AnimationTimerId() != 0,
-                  state == CTrayIconDlg::kStateOptimizing);
+    // Each step: the free memory, the timer that fires (0: none) with what the optimiser would
+    // answer, then the optimisations so far, the timers running and the tray icon's state.
+    struct Step {
+        DWORD availableMb;
+        UINT_PTR timer;
+        int result;
+        int calls;
+        bool watch, recovery, pause;
+        int state;
     };
+    const UINT_PTR watch = CAutoOptimizer::kWatchTimer, recover = CAutoOptimizer::kRecoveryTimer,
+                   pause = CAutoOptimizer::kPauseTimer;
     const int normal = CTrayIconDlg::kStateNormal, optimizing = CTrayIconDlg::kStateOptimizing;
-    expectTimers(true, false, false, normal);
-
-    available_ = 40u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizer_->calls, 0);
-    expectTimers(true, false, false, normal);
-
-    available_ = 4u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizer_->calls, 1);
+    const Step steps[] = {
+        {200, 0, 1, 0, true, false, false, normal},         // started: watching
+        {40, watch, 1, 0, true, false, false, normal},      // above the level
+        {4, watch, 1, 1, false, true, false, optimizing},   // below: optimised, recovering
+        {4, recover, 1, 1, false, true, false, optimizing}, // not recovered yet
+        {40, recover, 1, 1, true, false, false, normal},    // recovered: watching again
+        {40, watch, 1, 1, true, false, false, normal},      // above the level again
+        {16, watch, 0, 2, false, false, true, normal},      // cannot run: paused, icon normal
+        {16, pause, 1, 2, true, false, false, normal},      // after the pause it watches
+        {16, watch, 1, 3, false, true, false, optimizing},  // and tries again
+        {20, recover, 1, 3, true, false, false, normal},    // above 8 MB: recovered
+        {20, watch, 1, 3, false, false, true, normal},      // still below: paused, not again
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        available_ = step.availableMb * 1048576;
+        optimizer_->result = step.result;
+        if (step.timer != 0)
+            Fire(step.timer);
+        EXPECT_EQ(optimizer_->calls, step.calls);
+        EXPECT_EQ(host_->AutoOptimizeTimer() != 0, step.watch);
+        EXPECT_EQ(host_->RecoveryTimer() != 0, step.recovery);
+        EXPECT_EQ(host_->PauseTimer() != 0, step.pause);
+        EXPECT_EQ(host_->TrayIcon()->CurrentState(), step.state);
+        EXPECT_EQ(host_->TrayIcon()->AnimationTimerId() != 0, step.state == optimizing);
+    }
     EXPECT_EQ(optimizer_->path, CMemoryOptimizer::ScriptPath());
-    expectTimers(false, true, false, optimizing);
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    expectTimers(false, true, false, optimizing);
-    available_ = 40u * 1048576;
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    expectTimers(true, false, false, normal);
-    Fire(CAutoOptimizer::kWatchTimer); // memory above the level again
-    EXPECT_EQ(optimizer_->calls, 1);
-
-    optimizer_->result = 0;
-    available_ = 16u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizer_->calls, 2);
-    expectTimers(false, false, true, normal);
-    // After the pause it watches, and tries, again.
-    Fire(CAutoOptimizer::kPauseTimer);
-    expectTimers(true, false, false, normal);
-    optimizer_->result = 1;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizer_->calls, 3);
-    expectTimers(false, true, false, optimizing);
-    // Memory back above 8 MB but still below the level: paused, not optimised again.
-    available_ = 20u * 1048576;
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizer_->calls, 3);
-    expectTimers(false, false, true, normal);
 }
 
 // Opened from the tray, and after a tray or menu command, the keyboard is in the main window,
