@@ -216,8 +216,9 @@ TEST_F(HostDlg, WatchingOptimisesBelowTheLevelRecoversAndPausesWhenItCannot) {
 }
 
 // Opened from the tray, and after a tray or menu command, the keyboard is in the main window,
-// not in the invisible host.
-TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
+// not in the invisible host; the tray icon comes back after the shell restarts, and without one
+// the main window stays.
+TEST_F(HostDlg, TheKeyboardStaysInTheMainWindowAndTheTrayIconComesBack) {
     RegisterRunEntry();
     Start();
     CScriptedMessages messages; // the help page is not there to open
@@ -234,14 +235,10 @@ TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
     EXPECT_EQ(messages.Owners(), std::vector<HWND>{host_->MainWindow()->Handle()});
     host_->MainWindow()->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_MANUAL);
     EXPECT_TRUE(inMain());
-}
 
-// A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back as it
-// was. An icon that cannot be added at all leaves the main window shown, and closing it then
-// ends the program, which nothing would lead back to.
-TEST_F(HostDlg, TheTrayIconComesBackAndWithoutOneTheMainWindowStays) {
-    RegisterRunEntry();
-    Start();
+    // A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back
+    // as it was. An icon that cannot be added at all leaves the main window shown, and closing it
+    // then ends the program, which nothing would lead back to.
     CTrayIconDlg* tray = host_->TrayIcon();
     ASSERT_TRUE(host_->IsTrayIconAdded());
     tray->SetTrayState(CTrayIconDlg::kStateOptimizing);

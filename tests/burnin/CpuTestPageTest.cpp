@@ -123,9 +123,12 @@ protected:
     std::unique_ptr<CCpuTestPage> page_;
 };
 
-// A whole run, a run that ends with a wrong result, and a new start from the first test again.
+// A whole run, while every post fails as into a full queue; a run that ends with a wrong result;
+// a new start from the first test again.
 TEST_F(CpuTestPage, RunsCompleteOrFailAndALateFinalMessageStartsNothing) {
     StoreCount(1);
+    g_refusedFinals = 0;
+    CCpuTestWorker::SetPostFunction(&PostIntoFullQueue);
     OpenPage();
     EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kIdle);
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
@@ -146,6 +149,8 @@ TEST_F(CpuTestPage, RunsCompleteOrFailAndALateFinalMessageStartsNothing) {
     EXPECT_EQ(main_.locks, std::vector<bool>{true});
     ExpectFirstRun(1);
     ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_GE(g_refusedFinals.load(), 41);
+    CCpuTestWorker::SetPostFunction(&PostChanges);
     EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "1 of 1 Completed");
     EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 100);
     EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 1);
@@ -237,18 +242,6 @@ TEST_F(CpuTestPage, AHugeCountRunsAndAFailedStartIsNoStopByTheUser) {
     CCpuTestWorker::RefuseStarts(true);
     Click(IDC_CPU_START);
     ExpectEnded("Test 1 could not be started", kStopped);
-}
-
-TEST_F(CpuTestPage, ARunCompletesWhilePostsFail) {
-    StoreCount(1);
-    g_refusedFinals = 0;
-    CCpuTestWorker::SetPostFunction(&PostIntoFullQueue);
-    OpenPage();
-    Click(IDC_CPU_START);
-    ASSERT_TRUE(PumpUntilIdle());
-    EXPECT_GE(g_refusedFinals.load(), 41);
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), "Testing completed, CPU is stable.");
 }
 
 TEST_F(CpuTestPage, ClosingTheMainWindowMidRunEndsTheWorker) {
