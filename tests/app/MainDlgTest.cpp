@@ -255,8 +255,8 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kSystem));
 }
 
-// Pages are stretched to the pager unless tall or an intro. (The Manual intro is shown here for
-// the first time: once a tweak page has been shown after it, it comes back stretched.)
+// Pages are stretched to the pager unless tall or an intro. The Manual intro is first shown here
+// after the tweak pages: an intro shown before a tweak page comes back at the pager's height.
 TEST_F(MainDlg, PagesAreStretchedToThePagerUnlessTallOrAnIntro) {
     pages_.heights[TweakPageKind(IMainWindow::kSystem)] = 120;
     pages_.heights[TweakPageKind(IMainWindow::kDesktop)] = 287;

@@ -50,9 +50,9 @@ TEST(PromptRestart, AsksAsTheModeAndCountSayAndQuitsOnlyAfterPendingChanges) {
         {IRestartQuestion::kAskAlways, 0, IDYES, FALSE, {kQuestion, kFailed}, 1, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message()
-                     << "mode " << c.mode << ", pending " << c.pending << ", answer " << c.answer
-                     << ", restart " << c.restartResult);
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << ", pending " << c.pending
+                                        << ", answer " << c.answer << ", restart "
+                                        << c.restartResult);
         CScriptedMessages messages;
         messages.Answer(c.answer);
         FakeRestartHost host;
