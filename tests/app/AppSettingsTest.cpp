@@ -18,64 +18,47 @@ protected:
     CAppSettings settings_;
 };
 
-TEST_F(AppSettings, MissingOptionsReadAsTheirDefaults) {
+// Each option reads as its default while missing, and round-trips as a DWORD under its own key.
+TEST_F(AppSettings, EveryOptionHasItsDefaultAndRoundTripsAsADwordUnderItsOwnKey) {
+    using S = CAppSettings;
     struct Option {
-        BOOL (CAppSettings::*get)(DWORD&);
-        DWORD expected;
+        BOOL (S::*set)(DWORD);
+        BOOL (S::*get)(DWORD&);
+        const char* key;
+        const char* name;
+        DWORD missing;
     };
     const Option options[] = {
-        {&CAppSettings::GetShowAtStartup, 1},   {&CAppSettings::GetHasTuned, 0},
-        {&CAppSettings::GetBackedUp, 0},        {&CAppSettings::GetUseAutoMemOptimize, 0},
-        {&CAppSettings::GetAutoMemOptimize, 0}, {&CAppSettings::GetShowPostOptimizeDialog, 1},
-        {&CAppSettings::GetCPUTestCount, 0},    {&CAppSettings::GetHasUserInput, 0},
+        {&S::SetShowAtStartup, &S::GetShowAtStartup, kWindows, "Show Torvane", 1},
+        {&S::SetHasTuned, &S::GetHasTuned, kOptions, "Has Tuned", 0},
+        {&S::SetBackedUp, &S::GetBackedUp, kOptions, "Back up", 0},
+        {&S::SetUseAutoMemOptimize, &S::GetUseAutoMemOptimize, kOptions, "UseAutoMemOptimize", 0},
+        {&S::SetAutoMemOptimize, &S::GetAutoMemOptimize, kOptions, "AutoMemOptimize", 0},
+        {&S::SetShowPostOptimizeDialog, &S::GetShowPostOptimizeDialog, kOptions,
+         "ShowPostOptimizeDialog", 1},
+        {&S::SetCPUTestCount, &S::GetCPUTestCount, kOptions, "CPU Test Count", 0},
+        {&S::SetHasUserInput, &S::GetHasUserInput, kOptions, "Has User Input", 0},
     };
+    DWORD written = 40;
     for (const Option& option : options) {
-        DWORD value = 12345;
-        EXPECT_FALSE((settings_.*option.get)(value));
-        EXPECT_EQ(value, option.expected);
+        SCOPED_TRACE(option.name);
+        DWORD read = 12345;
+        EXPECT_FALSE((settings_.*option.get)(read));
+        EXPECT_EQ(read, option.missing);
+        ASSERT_TRUE((settings_.*option.set)(++written));
+        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, option.key, option.name);
+        ASSERT_TRUE(stored.exists);
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+        EXPECT_EQ(stored.Number(), written);
+        EXPECT_TRUE((settings_.*option.get)(read));
+        EXPECT_EQ(read, written);
     }
     // The key exists but the value does not: still the default.
+    DeleteValue(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane");
     StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Other", 7);
     DWORD show = 0;
     EXPECT_FALSE(settings_.GetShowAtStartup(show));
     EXPECT_EQ(show, 1u);
-}
-
-TEST_F(AppSettings, EveryOptionRoundTripsAsADwordUnderItsOwnKey) {
-    struct Option {
-        BOOL (CAppSettings::*set)(DWORD);
-        BOOL (CAppSettings::*get)(DWORD&);
-        const char* key;
-        const char* name;
-    };
-    const Option options[] = {
-        {&CAppSettings::SetShowAtStartup, &CAppSettings::GetShowAtStartup, kWindows,
-         "Show Torvane"},
-        {&CAppSettings::SetHasTuned, &CAppSettings::GetHasTuned, kOptions, "Has Tuned"},
-        {&CAppSettings::SetBackedUp, &CAppSettings::GetBackedUp, kOptions, "Back up"},
-        {&CAppSettings::SetUseAutoMemOptimize, &CAppSettings::GetUseAutoMemOptimize, kOptions,
-         "UseAutoMemOptimize"},
-        {&CAppSettings::SetAutoMemOptimize, &CAppSettings::GetAutoMemOptimize, kOptions,
-         "AutoMemOptimize"},
-        {&CAppSettings::SetShowPostOptimizeDialog, &CAppSettings::GetShowPostOptimizeDialog,
-         kOptions, "ShowPostOptimizeDialog"},
-        {&CAppSettings::SetCPUTestCount, &CAppSettings::GetCPUTestCount, kOptions,
-         "CPU Test Count"},
-        {&CAppSettings::SetHasUserInput, &CAppSettings::GetHasUserInput, kOptions,
-         "Has User Input"},
-    };
-    DWORD written = 40;
-    for (const Option& option : options) {
-        ++written;
-        ASSERT_TRUE((settings_.*option.set)(written)) << option.name;
-        const StoredValue stored = ReadStored(HKEY_LOCAL_MACHINE, option.key, option.name);
-        ASSERT_TRUE(stored.exists) << option.name;
-        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << option.name;
-        EXPECT_EQ(stored.Number(), written) << option.name;
-        DWORD read = 0;
-        EXPECT_TRUE((settings_.*option.get)(read)) << option.name;
-        EXPECT_EQ(read, written) << option.name;
-    }
 }
 
 TEST_F(AppSettings, TheWindowRectangleKeepsNegativeCoordinatesAndNeedsAllFourValues) {
@@ -93,15 +76,12 @@ TEST_F(AppSettings, TheWindowRectangleKeepsNegativeCoordinatesAndNeedsAllFourVal
     EXPECT_FALSE(settings_.LoadWindowRect(read));
 }
 
+// The Run entry counts only when it holds a path; adding it writes the program's path and
+// switches to tray starts.
 TEST_F(AppSettings, TheRunEntryIsPresentOnlyWhenItHoldsAPath) {
     EXPECT_FALSE(settings_.IsRunEntryPresent());
     StoreText(HKEY_LOCAL_MACHINE, kRun, "Torvane", "");
     EXPECT_FALSE(settings_.IsRunEntryPresent());
-    StoreText(HKEY_LOCAL_MACHINE, kRun, "Torvane", "C:\\Torvane\\Torvane.exe");
-    EXPECT_TRUE(settings_.IsRunEntryPresent());
-}
-
-TEST_F(AppSettings, AddingTheRunEntryWritesTheProgramPathAndSwitchesToTrayStarts) {
     ASSERT_TRUE(settings_.AddRunEntry());
     const StoredValue run = ReadStored(HKEY_LOCAL_MACHINE, kRun, "Torvane");
     EXPECT_EQ(run.type, static_cast<DWORD>(REG_SZ));

@@ -19,8 +19,11 @@ namespace {
 
 const char kDesktop[] = "Control Panel\\Desktop";
 
-// How the words are split and matched against the switch table.
-TEST(CommandLine, FindsTheSwitchAndItsFileWithoutRegardToCaseOrMark) {
+// How the words are split and matched against the switch table. No words: the program starts as
+// usual. Words it does not understand: one message with the usage and exit code 64, before
+// anything is read or written.
+TEST(CommandLine, FindsTheSwitchAndItsFileOrShowsTheUsageOnceAndEndsWith64) {
+    CRegistrySandbox sandbox;
     struct Case {
         const char* line;
         bool understood;
@@ -40,6 +43,7 @@ TEST(CommandLine, FindsTheSwitchAndItsFileWithoutRegardToCaseOrMark) {
         {"/restorex", false, "", ""},
         {"restore", false, "", ""},
         {"/", false, "", ""},
+        {"-", false, "", ""},
         {"/nonsense", false, "", ""},
         {"out.txt /restore", false, "", ""},
         {"/Backup", true, "backup", ""},
@@ -48,41 +52,33 @@ TEST(CommandLine, FindsTheSwitchAndItsFileWithoutRegardToCaseOrMark) {
         {"/changes", false, "", ""},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
         const CCommandLine line(c.line);
-        EXPECT_FALSE(line.IsEmpty()) << c.line;
-        EXPECT_EQ(line.IsUnderstood(), c.understood) << c.line;
-        EXPECT_EQ(line.Command(), c.command) << c.line;
-        EXPECT_EQ(line.File(), c.file) << c.line;
-    }
-    EXPECT_EQ(CCommandLine::Split("a  \"b c\"d \"\" e"),
-              (std::vector<std::string>{"a", "b cd", "", "e"}));
-}
-
-// No words: the program starts as usual. Words it does not understand: one message with the
-// usage and exit code 64, before anything is read or written.
-TEST(CommandLine, AnythingButASwitchOfTheTableShowsTheUsageOnceAndEndsWith64) {
-    CRegistrySandbox sandbox;
-    {
+        EXPECT_FALSE(line.IsEmpty());
+        EXPECT_EQ(line.IsUnderstood(), c.understood);
+        EXPECT_EQ(line.Command(), c.command);
+        EXPECT_EQ(line.File(), c.file);
+        if (c.understood)
+            continue;
         CScriptedMessages messages;
-        EXPECT_EQ(CCommandLine("").Run(), CCommandLine::kStartProgram);
-        EXPECT_EQ(CCommandLine(" \t ").Run(), CCommandLine::kStartProgram);
-        EXPECT_TRUE(messages.Texts().empty());
-    }
-    for (const char* line : {"/nonsense", "/restore a b", "-", "restore"}) {
-        CScriptedMessages messages;
-        EXPECT_EQ(CCommandLine(line).Run(), CCommandLine::kUsage) << line;
-        ASSERT_EQ(messages.Texts().size(), 1u) << line;
+        EXPECT_EQ(CCommandLine(c.line).Run(), CCommandLine::kUsage);
+        ASSERT_EQ(messages.Texts().size(), 1u);
         const std::string& text = messages.Texts()[0];
         for (const std::string& part :
-             {std::string("\"") + line + "\"", std::string("/restore [FILE]"),
+             {std::string("\"") + c.line + "\"", std::string("/restore [FILE]"),
               std::string("/backup\n"), std::string("/changes FILE"), std::string("3: ")})
             EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
     }
-    const std::string longLine = "/" + std::string(500, 'x');
+    EXPECT_EQ(CCommandLine::Split("a  \"b c\"d \"\" e"),
+              (std::vector<std::string>{"a", "b cd", "", "e"}));
     CScriptedMessages messages;
+    EXPECT_EQ(CCommandLine("").Run(), CCommandLine::kStartProgram);
+    EXPECT_EQ(CCommandLine(" \t ").Run(), CCommandLine::kStartProgram);
+    EXPECT_TRUE(messages.Texts().empty());
+    // A long line is shown by its start only.
+    const std::string longLine = "/" + std::string(500, 'x');
     EXPECT_EQ(CCommandLine(longLine).Run(), CCommandLine::kUsage);
     ASSERT_EQ(messages.Texts().size(), 1u);
-    // A long line is shown by its start only.
     EXPECT_EQ(messages.Texts()[0].find(longLine), std::string::npos);
     EXPECT_NE(messages.Texts()[0].find(longLine.substr(0, 100)), std::string::npos);
     EXPECT_EQ(EntryCount(HKEY_LOCAL_MACHINE), 0u);
@@ -108,7 +104,7 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
         const char* name;
         std::function<void()> damage;
         int code;
-        const char* report; // a part of the report, "" for an empty one
+        const char* report; // a part of the report, "" for an empty one, null for no report file
         bool restored;      // whether the changed value is back
     };
     const std::string record = COriginalsRecord::DefaultPath();
@@ -116,6 +112,7 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
     const std::string shutdown = CBackupManager::BackupFiles()[8];
     const Case cases[] = {
         {"whole", [] {}, CCommandLine::kDone, "", true},
+        {"whole, no report file", [] {}, CCommandLine::kDone, nullptr, true},
         {"damaged record",
          [&] { CTestFolder::WriteFile(record, CTestFolder::ReadFile(record) + "x"); },
          CCommandLine::kPartly, "cannot be used", true},
@@ -136,10 +133,14 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
         CTestFolder::WriteFile(report, "an old report");
 
         CScriptedMessages messages;
-        EXPECT_EQ(CCommandLine("/Restore \"" + report + "\"").Run(), c.code);
+        EXPECT_EQ(CCommandLine(c.report ? "/Restore \"" + report + "\"" : "-restore").Run(),
+                  c.code);
         EXPECT_TRUE(messages.Texts().empty());
+        // Without a report file the exit code alone tells.
         const std::string written = CTestFolder::ReadFile(report);
-        if (*c.report == '\0')
+        if (c.report == nullptr)
+            EXPECT_EQ(written, "an old report");
+        else if (*c.report == '\0')
             EXPECT_EQ(written, "");
         else
             EXPECT_NE(written.find(c.report), std::string::npos) << written;
@@ -149,14 +150,6 @@ TEST_F(CommandLineRestore, PutsBackTheBackupWithoutQuestionsAndReportsWhatItCoul
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Ostrander Works"));
         CTestFolder::RemoveTree(GetBackupDirectory());
     }
-    // Without a report file the exit code alone tells.
-    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "200");
-    ASSERT_EQ(CBackupManager().CreateBackup(), 1);
-    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "0");
-    CScriptedMessages messages;
-    EXPECT_EQ(CCommandLine("-restore").Run(), CCommandLine::kDone);
-    EXPECT_TRUE(messages.Texts().empty());
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
 }
 
 // The three switches together, as a script or the uninstaller runs them: /backup makes the backup

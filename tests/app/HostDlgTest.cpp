@@ -26,20 +26,16 @@ const char kWindows[] = "SOFTWARE\\Ostrander Works\\Torvane\\Windows";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 const char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-class CountingOptimizer : public CMemoryOptimizer {
-public:
-    explicit CountingOptimizer(int& calls, std::string& path, int& result)
-        : calls_(calls), path_(path), result_(result) {}
-    int Optimize(const std::string& path) override {
-        ++calls_;
-        path_ = path;
-        return result_;
+// An optimiser that counts its runs, keeps the script path it was given and answers `result`.
+struct CountingOptimizer : CMemoryOptimizer {
+    int calls = 0;
+    int result = 1;
+    std::string path;
+    int Optimize(const std::string& script) override {
+        path = script;
+        ++calls;
+        return result;
     }
-
-private:
-    int& calls_;
-    std::string& path_;
-    int& result_;
 };
 
 class HostDlg : public testing::Test {
@@ -60,8 +56,9 @@ protected:
     // Starts the host the way the application does, with a counting optimiser and a tray icon.
     void Start() {
         host_ = std::make_unique<CHostDlg>();
-        host_->SetOptimizer(
-            std::make_unique<CountingOptimizer>(optimizations_, scriptPath_, optimizeResult_));
+        auto optimizer = std::make_unique<CountingOptimizer>();
+        optimizer_ = optimizer.get();
+        host_->SetOptimizer(std::move(optimizer));
         ASSERT_TRUE(host_->Create());
         auto tray = std::make_unique<CTrayIconDlg>(*host_);
         tray->AddIcon();
@@ -72,13 +69,14 @@ protected:
 
     CRegistrySandbox sandbox_{CRegistrySandbox::kLocalMachine};
     std::unique_ptr<CHostDlg> host_;
-    int optimizations_ = 0;
-    int optimizeResult_ = 1;
-    std::string scriptPath_;
+    CountingOptimizer* optimizer_ = nullptr;
     DWORD total_ = 256u * 1048576;
     DWORD available_ = 200u * 1048576;
 };
 
+// A first start registers the program, starts in the tray and hides half a second later; a click
+// on the tray icon while the tray's About box is open opens the main window only once the box is
+// closed, not under it.
 TEST_F(HostDlg, FirstStartRegistersTheProgramAndStartsInTheTray) {
     Start();
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kRun, "Torvane").Text(), GetProgramFile());
@@ -89,16 +87,32 @@ TEST_F(HostDlg, FirstStartRegistersTheProgramAndStartsInTheTray) {
     EXPECT_NE(host_->HideTimer(), 0u);
     EXPECT_FALSE(host_->IsVisible());
     EXPECT_TRUE(host_->IsTrayIconAdded());
+    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u); // automatic optimisation is off
 
-    // Half a second later the host hides itself for good.
-    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
+    ASSERT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
     EXPECT_EQ(host_->MainWindow(), nullptr);
     EXPECT_FALSE(host_->IsVisible());
+    bool under = true;
+    CModalScript about("About Torvane", [&](HWND box) {
+        host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
+                                WM_LBUTTONDOWN);
+        under = host_->MainWindow() != nullptr;
+        ClickDialogButton(box, IDOK);
+    });
+    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_ABOUT);
+    EXPECT_EQ(about.Seen(), 1);
+    EXPECT_FALSE(under);
+    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->IsMainWindowVisible(); }));
 }
 
-TEST_F(HostDlg, AWindowOpenedBeforeTheTrayStartsHideStaysOpen) {
-    // A busy start: the user clicks the tray icon before the hide's timer has come.
+// A completed tuning forces a tray start even with "Show Torvane" on; a window the user opens
+// before the hide's timer has come (a busy start) stays open.
+TEST_F(HostDlg, CompletedTuningForcesATrayStartAndAnEarlyOpenStays) {
+    RegisterRunEntry();
+    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
     Start();
+    EXPECT_EQ(host_->MainWindow(), nullptr);
     ASSERT_NE(host_->HideTimer(), 0u);
     host_->ShowMainWindow(TRUE);
     ASSERT_TRUE(host_->IsMainWindowVisible());
@@ -107,6 +121,8 @@ TEST_F(HostDlg, AWindowOpenedBeforeTheTrayStartsHideStaysOpen) {
     EXPECT_TRUE(host_->IsMainWindowVisible());
 }
 
+// Shown at start, the main window opens where it was left; hiding it (also by the close message)
+// saves its place, and quitting for a restart saves it and ends the loop.
 TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
     RegisterRunEntry();
     StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
@@ -131,100 +147,11 @@ TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
     rect = host_->MainWindow()->WindowRect();
     EXPECT_EQ(rect.left, 120);
     EXPECT_EQ(rect.top, 80);
-}
-
-TEST_F(HostDlg, CompletedTuningForcesATrayStart) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned", 1);
-    Start();
+    host_->Send(CHostDlg::kCloseMainWindowMessage);
     EXPECT_EQ(host_->MainWindow(), nullptr);
-    EXPECT_NE(host_->HideTimer(), 0u);
-}
+    EXPECT_TRUE(host_->Exists());
 
-TEST_F(HostDlg, TheWatchTimerRunsOnlyWithAutomaticOptimisationOn) {
-    RegisterRunEntry();
-    Start();
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-    host_.reset();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    Start();
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-}
-
-// The host runs the optimising rule on its timers: watching, then recovering with the tray
-// animating, then watching again.
-TEST_F(HostDlg, WatchingOptimisesBelowTheLevelAndRecovers) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
-    Start();
-
-    available_ = 40u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 0);
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-
-    available_ = 4u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 1);
-    EXPECT_EQ(scriptPath_, CMemoryOptimizer::ScriptPath());
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-    EXPECT_NE(host_->RecoveryTimer(), 0u);
-    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateOptimizing);
-    EXPECT_NE(host_->TrayIcon()->AnimationTimerId(), 0u);
-
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    EXPECT_NE(host_->RecoveryTimer(), 0u);
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-
-    available_ = 40u * 1048576;
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    EXPECT_EQ(host_->RecoveryTimer(), 0u);
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
-    EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
-    EXPECT_EQ(optimizations_, 1);
-}
-
-// An optimiser that cannot run (no script host) pauses the watching for the pause period, with
-// the icon normal, instead of starting again every few seconds.
-TEST_F(HostDlg, AnOptimiserThatCannotRunPausesTheWatching) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
-    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
-    Start();
-    optimizeResult_ = 0;
-    available_ = 16u * 1048576;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 1);
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-    EXPECT_EQ(host_->RecoveryTimer(), 0u);
-    EXPECT_NE(host_->PauseTimer(), 0u);
-    EXPECT_EQ(host_->TrayIcon()->CurrentState(), CTrayIconDlg::kStateNormal);
-    EXPECT_EQ(host_->TrayIcon()->AnimationTimerId(), 0u);
-
-    // After the pause it watches, and tries, again.
-    Fire(CAutoOptimizer::kPauseTimer);
-    EXPECT_EQ(host_->PauseTimer(), 0u);
-    EXPECT_NE(host_->AutoOptimizeTimer(), 0u);
-    optimizeResult_ = 1;
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 2);
-    EXPECT_NE(host_->RecoveryTimer(), 0u);
-    // Memory back above 8 MB but still below the level: paused, not optimised again.
-    available_ = 20u * 1048576;
-    Fire(CAutoOptimizer::kRecoveryTimer);
-    Fire(CAutoOptimizer::kWatchTimer);
-    EXPECT_EQ(optimizations_, 2);
-    EXPECT_NE(host_->PauseTimer(), 0u);
-    EXPECT_EQ(host_->AutoOptimizeTimer(), 0u);
-}
-
-TEST_F(HostDlg, QuitForRestartSavesThePlaceAndEndsTheLoop) {
-    RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
-    Start();
+    host_->ShowMainWindow(TRUE);
     ASSERT_NE(host_->MainWindow(), nullptr);
     host_->MainWindow()->MoveTo(70, 90);
     host_->QuitForRestart();
@@ -237,19 +164,61 @@ TEST_F(HostDlg, QuitForRestartSavesThePlaceAndEndsTheLoop) {
     EXPECT_TRUE(quit);
 }
 
-TEST_F(HostDlg, TheCloseMessageHidesTheMainWindowToTheTray) {
+// With automatic optimisation on, the host runs the optimising rule on its timers: watching,
+// then recovering with the tray animating, then watching again. An optimiser that cannot run
+// (no script host) pauses the watching for the pause period, with the icon normal, instead of
+// starting again every few seconds.
+TEST_F(HostDlg, WatchingOptimisesBelowTheLevelRecoversAndPausesWhenItCannot) {
     RegisterRunEntry();
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "UseAutoMemOptimize", 1);
+    StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "AutoMemOptimize", 32);
     Start();
-    ASSERT_NE(host_->MainWindow(), nullptr);
-    host_->Send(CHostDlg::kCloseMainWindowMessage);
-    EXPECT_EQ(host_->MainWindow(), nullptr);
-    EXPECT_TRUE(host_->Exists());
+    // Each step: the free memory, the timer that fires (0: none) with what the optimiser would
+    // answer, then the optimisations so far, the timers running and the tray icon's state.
+    struct Step {
+        DWORD availableMb;
+        UINT_PTR timer;
+        int result;
+        int calls;
+        bool watch, recovery, pause;
+        int state;
+    };
+    const UINT_PTR watch = CAutoOptimizer::kWatchTimer, recover = CAutoOptimizer::kRecoveryTimer,
+                   pause = CAutoOptimizer::kPauseTimer;
+    const int normal = CTrayIconDlg::kStateNormal, optimizing = CTrayIconDlg::kStateOptimizing;
+    const Step steps[] = {
+        {200, 0, 1, 0, true, false, false, normal},         // started: watching
+        {40, watch, 1, 0, true, false, false, normal},      // above the level
+        {4, watch, 1, 1, false, true, false, optimizing},   // below: optimised, recovering
+        {4, recover, 1, 1, false, true, false, optimizing}, // not recovered yet
+        {40, recover, 1, 1, true, false, false, normal},    // recovered: watching again
+        {40, watch, 1, 1, true, false, false, normal},      // above the level again
+        {16, watch, 0, 2, false, false, true, normal},      // cannot run: paused, icon normal
+        {16, pause, 1, 2, true, false, false, normal},      // after the pause it watches
+        {16, watch, 1, 3, false, true, false, optimizing},  // and tries again
+        {20, recover, 1, 3, true, false, false, normal},    // above 8 MB: recovered
+        {20, watch, 1, 3, false, false, true, normal},      // still below: paused, not again
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(&step - steps);
+        available_ = step.availableMb * 1048576;
+        optimizer_->result = step.result;
+        if (step.timer != 0)
+            Fire(step.timer);
+        EXPECT_EQ(optimizer_->calls, step.calls);
+        EXPECT_EQ(host_->AutoOptimizeTimer() != 0, step.watch);
+        EXPECT_EQ(host_->RecoveryTimer() != 0, step.recovery);
+        EXPECT_EQ(host_->PauseTimer() != 0, step.pause);
+        EXPECT_EQ(host_->TrayIcon()->CurrentState(), step.state);
+        EXPECT_EQ(host_->TrayIcon()->AnimationTimerId() != 0, step.state == optimizing);
+    }
+    EXPECT_EQ(optimizer_->path, CMemoryOptimizer::ScriptPath());
 }
 
 // Opened from the tray, and after a tray or menu command, the keyboard is in the main window,
-// not in the invisible host.
-TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
+// not in the invisible host; the tray icon comes back after the shell restarts, and without one
+// the main window stays.
+TEST_F(HostDlg, TheKeyboardStaysInTheMainWindowAndTheTrayIconComesBack) {
     RegisterRunEntry();
     Start();
     CScriptedMessages messages; // the help page is not there to open
@@ -259,41 +228,17 @@ TEST_F(HostDlg, TheKeyboardStaysInTheMainWindow) {
         return main != nullptr && focus != nullptr &&
                (focus == main->Handle() || IsChild(*main, focus));
     };
-    host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
-                            WM_LBUTTONDOWN);
+    host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId, WM_LBUTTONDOWN);
     EXPECT_TRUE(inMain());
     host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_HELP);
     EXPECT_TRUE(inMain());
     EXPECT_EQ(messages.Owners(), std::vector<HWND>{host_->MainWindow()->Handle()});
     host_->MainWindow()->OnMenuCommand(IDR_VIEW_MENU, ID_VIEW_MANUAL);
     EXPECT_TRUE(inMain());
-}
 
-// A click on the tray icon while the tray's About box is open opens the main window only once
-// the box is closed, not under it.
-TEST_F(HostDlg, TheTrayOpensTheMainWindowOnlyAfterTheAboutBox) {
-    Start(); // a first start: tray only
-    ASSERT_TRUE(PumpMessages(2000, [this] { return host_->HideTimer() == 0; }));
-    ASSERT_EQ(host_->MainWindow(), nullptr);
-    bool under = true;
-    CModalScript about("About Torvane", [&](HWND box) {
-        host_->TrayIcon()->Send(CTrayIconDlg::kCallbackMessage, CTrayIconDlg::kIconId,
-                                WM_LBUTTONDOWN);
-        under = host_->MainWindow() != nullptr;
-        ClickDialogButton(box, IDOK);
-    });
-    host_->TrayIcon()->Send(WM_COMMAND, ID_TRAY_ABOUT);
-    EXPECT_EQ(about.Seen(), 1);
-    EXPECT_FALSE(under);
-    EXPECT_TRUE(PumpMessages(2000, [this] { return host_->IsMainWindowVisible(); }));
-}
-
-// A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back as it
-// was. An icon that cannot be added at all leaves the main window shown, and closing it then
-// ends the program, which nothing would lead back to.
-TEST_F(HostDlg, TheTrayIconComesBackAndWithoutOneTheMainWindowStays) {
-    RegisterRunEntry();
-    Start();
+    // A shell that starts again has lost the icon: its "TaskbarCreated" message brings it back
+    // as it was. An icon that cannot be added at all leaves the main window shown, and closing it
+    // then ends the program, which nothing would lead back to.
     CTrayIconDlg* tray = host_->TrayIcon();
     ASSERT_TRUE(host_->IsTrayIconAdded());
     tray->SetTrayState(CTrayIconDlg::kStateOptimizing);
@@ -317,13 +262,6 @@ TEST_F(HostDlg, TheTrayIconComesBackAndWithoutOneTheMainWindowStays) {
     EXPECT_FALSE(host_->Exists());
     MSG message;
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-}
-
-TEST(TrayIcon, TipsAndAnimationFrames) {
-    EXPECT_EQ(CTrayIconDlg::NormalTip(), "Torvane - Keeping your System Optimized");
-    const int expected[] = {2, 3, 4, 5, 6, 5, 4, 3, 2, 3};
-    for (int frame = 0; frame < 10; ++frame)
-        EXPECT_EQ(CTrayIconDlg::AnimationState(frame % 8), expected[frame]) << frame;
 }
 
 } // namespace

@@ -37,6 +37,13 @@ namespace {
 const char kWindows[] = "SOFTWARE\\Ostrander Works\\Torvane\\Windows";
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
 
+// The message about the help start page, which is looked for in the Help folder beside the
+// program (there is none beside the tests).
+std::vector<std::string> NoHelpPage() {
+    return {"We are unable to load the webpage:\n" + GetProgramDirectory() +
+            "\\Help\\TVNStart.html."};
+}
+
 // A plain owner window that records what the main window asks of its owner.
 class FakeOwner : public IMainWindowOwner, public IRestartHost {
 public:
@@ -74,7 +81,6 @@ public:
 // Pages of chosen heights; every page is a placeholder that records its Apply and Load calls.
 struct PageRecord {
     std::map<int, int> heights;
-    std::map<int, int> applyResults;
     std::vector<int> order; // kinds of the pages whose Apply or Load ran, in call order
 };
 
@@ -82,10 +88,7 @@ class RecordingPage : public CPlaceholderPage {
 public:
     RecordingPage(int kind, PageRecord& record, IMainWindow& main)
         : CPlaceholderPage("page", main, record.heights.count(kind) ? record.heights[kind] : 0),
-          kind_(kind), record_(record) {
-        if (record.applyResults.count(kind))
-            SetApplyResult(record.applyResults[kind]);
-    }
+          kind_(kind), record_(record) {}
     int Apply() override {
         record_.order.push_back(kind_);
         return CPlaceholderPage::Apply();
@@ -97,19 +100,6 @@ private:
     PageRecord& record_;
 };
 
-MainPageFactory RecordingPages(PageRecord& record) {
-    return [&record](int kind, IMainWindow& main) {
-        if (kind == kManualIntroPage || kind == kStatusIntroPage || kind == kBurnInIntroPage)
-            return MakeMainPage(kind, main);
-        auto page = std::make_unique<RecordingPage>(kind, record, main);
-        MainPage made;
-        if (kind >= kFirstTweakPage && kind <= kLastTweakPage)
-            made.tweak = page.get();
-        made.page = std::move(page);
-        return made;
-    };
-}
-
 class MainDlg : public testing::Test {
 protected:
     void SetUp() override { CTimeScale::SetDivisor(3); }
@@ -118,14 +108,32 @@ protected:
         PumpMessages(20);
         CTimeScale::SetDivisor(1);
     }
-    void Open() {
-        main_ = std::make_unique<CMainDlg>(owner_, RecordingPages(pages_));
+    // The section intro pages are the program's own, the others recording pages; with
+    // `realPages`, every page but the tweak pages is the program's own.
+    void Open(bool realPages = false) {
+        auto factory = [this, realPages](int kind, IMainWindow& main) {
+            const bool tweak = kind >= kFirstTweakPage && kind <= kLastTweakPage;
+            if (!tweak && (realPages || kind == kManualIntroPage || kind == kStatusIntroPage ||
+                           kind == kBurnInIntroPage))
+                return MakeMainPage(kind, main);
+            auto page = std::make_unique<RecordingPage>(kind, pages_, main);
+            MainPage made;
+            made.tweak = tweak ? page.get() : nullptr;
+            made.page = std::move(page);
+            return made;
+        };
+        main_ = std::make_unique<CMainDlg>(owner_, factory);
         ASSERT_TRUE(main_->Create(owner_.OwnerWindow()));
         main_->Show(SW_SHOW);
     }
-    void Click(int id) {
-        main_->Send(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(main_->Button(id)->Handle()));
+    void Click(int id) { ClickDialogButton(*main_, id); }
+    // Clicks `id` with its questions answered as given; the texts shown.
+    std::vector<std::string> ClickAnswering(int id, std::initializer_list<int> answers) {
+        CScriptedMessages messages;
+        for (int answer : answers)
+            messages.Answer(answer);
+        Click(id);
+        return messages.Texts();
     }
     bool Shown(int id) const {
         CSkinButton* button = main_->Button(id);
@@ -155,32 +163,25 @@ TEST_F(MainDlg, SectionsShowTheirButtonsPagesBannerAndHelp) {
     // Every skin button carries its name as its window text.
     EXPECT_EQ(main_->Button(IDC_MAIN_MANUAL)->Text(), "Manual Tweaks");
 
+    // The buttons each section shows besides the navigation: none, the nine tweak modules, or one.
+    const int kTweaks = -1;
     struct Expected {
         int button;
         CMainDlg::Section section;
         UINT banner;
         int page;
         bool band;
-        std::vector<int> shown;
+        int shown;
     };
-    const std::vector<int> tweaks(std::begin(kTweakButtons), std::end(kTweakButtons));
     const Expected cases[] = {
-        {IDC_MAIN_MANUAL, CMainDlg::kManual, IDB_BANNER_MANUAL, kManualIntroPage, false, tweaks},
-        {IDC_MAIN_STATUS,
-         CMainDlg::kStatus,
-         IDB_BANNER_STATUS,
-         kStatusIntroPage,
-         false,
-         {IDC_MAIN_MEMORY_STATUS}},
-        {IDC_MAIN_BURNIN,
-         CMainDlg::kBurnIn,
-         IDB_BANNER_BURNIN,
-         kBurnInIntroPage,
-         false,
-         {IDC_MAIN_CPU_TEST}},
-        {IDC_MAIN_AUTOTUNE, CMainDlg::kAutoTune, IDB_BANNER_AUTOTUNE, kAutoTuneIntroPage, true, {}},
+        {IDC_MAIN_MANUAL, CMainDlg::kManual, IDB_BANNER_MANUAL, kManualIntroPage, false, kTweaks},
+        {IDC_MAIN_STATUS, CMainDlg::kStatus, IDB_BANNER_STATUS, kStatusIntroPage, false,
+         IDC_MAIN_MEMORY_STATUS},
+        {IDC_MAIN_BURNIN, CMainDlg::kBurnIn, IDB_BANNER_BURNIN, kBurnInIntroPage, false,
+         IDC_MAIN_CPU_TEST},
+        {IDC_MAIN_AUTOTUNE, CMainDlg::kAutoTune, IDB_BANNER_AUTOTUNE, kAutoTuneIntroPage, true, 0},
     };
-    std::vector<int> sectionButtons = tweaks;
+    std::vector<int> sectionButtons(std::begin(kTweakButtons), std::end(kTweakButtons));
     sectionButtons.push_back(IDC_MAIN_MEMORY_STATUS);
     sectionButtons.push_back(IDC_MAIN_CPU_TEST);
     for (const Expected& expected : cases) {
@@ -193,8 +194,8 @@ TEST_F(MainDlg, SectionsShowTheirButtonsPagesBannerAndHelp) {
             EXPECT_EQ(main_->Page(kind)->IsVisible(), kind == expected.page) << kind;
         EXPECT_EQ(IsWindowVisible(main_->Item(IDC_MAIN_BAND)) != FALSE, expected.band);
         for (int id : sectionButtons) {
-            const bool wanted =
-                std::find(expected.shown.begin(), expected.shown.end(), id) != expected.shown.end();
+            const bool tweak = std::count(std::begin(kTweakButtons), std::end(kTweakButtons), id);
+            const bool wanted = expected.shown == kTweaks ? tweak : id == expected.shown;
             EXPECT_EQ(Shown(id), wanted) << id;
             EXPECT_EQ(main_->Button(id)->IsVisible(), wanted) << id;
         }
@@ -230,13 +231,9 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     HMENU file = GetSubMenu(menu, 0);
     main_->PrepareMenu(IDR_FILE_MENU, file);
     EXPECT_TRUE(GetMenuState(file, ID_FILE_RESTORE_BACKUP, MF_BYCOMMAND) & MF_GRAYED);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDNO);
-        Click(IDC_MAIN_DESKTOP);
-        ASSERT_EQ(messages.Texts().size(), 1u);
-        EXPECT_NE(messages.Texts()[0].find("Do you wish to backup now?"), std::string::npos);
-    }
+    const std::vector<std::string> asked = ClickAnswering(IDC_MAIN_DESKTOP, {IDNO});
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(asked[0].find("Do you wish to backup now?"), std::string::npos);
     EXPECT_EQ(main_->CurrentPage(), kManualIntroPage);
     EXPECT_TRUE(main_->Page(kManualIntroPage)->IsVisible());
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up").Number(), 0u);
@@ -245,11 +242,7 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     main_->PrepareMenu(IDR_FILE_MENU, file);
     EXPECT_FALSE(GetMenuState(file, ID_FILE_RESTORE_BACKUP, MF_BYCOMMAND) & MF_GRAYED);
     DestroyMenu(menu);
-    {
-        CScriptedMessages messages;
-        Click(IDC_MAIN_DESKTOP);
-        EXPECT_TRUE(messages.Texts().empty());
-    }
+    EXPECT_TRUE(ClickAnswering(IDC_MAIN_DESKTOP, {}).empty());
     EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kDesktop));
     EXPECT_TRUE(main_->Page(TweakPageKind(IMainWindow::kDesktop))->IsVisible());
     EXPECT_FALSE(main_->Page(kManualIntroPage)->IsVisible());
@@ -258,12 +251,12 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
 
     // The intro page's button goes to the System page.
     Click(IDC_MAIN_MANUAL);
-    CPage* intro = main_->Page(kManualIntroPage);
-    intro->Send(WM_COMMAND, MAKEWPARAM(IDC_INTRO_TO_SYSTEM_TWEAKS, BN_CLICKED),
-                reinterpret_cast<LPARAM>(intro->Item(IDC_INTRO_TO_SYSTEM_TWEAKS)));
+    ClickDialogButton(*main_->Page(kManualIntroPage), IDC_INTRO_TO_SYSTEM_TWEAKS);
     EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kSystem));
 }
 
+// Pages are stretched to the pager unless tall or an intro. The Manual intro is first shown here
+// after the tweak pages: an intro shown before a tweak page comes back at the pager's height.
 TEST_F(MainDlg, PagesAreStretchedToThePagerUnlessTallOrAnIntro) {
     pages_.heights[TweakPageKind(IMainWindow::kSystem)] = 120;
     pages_.heights[TweakPageKind(IMainWindow::kDesktop)] = 287;
@@ -315,15 +308,10 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
 
     // Cancel asks, reloads the nine pages in module order and starts the count again.
     main_->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDNO);
-        Click(IDC_MAIN_CANCEL);
-        EXPECT_TRUE(pages_.order.empty());
-        messages.Answer(IDYES);
-        Click(IDC_MAIN_CANCEL);
-        EXPECT_EQ(messages.Texts().back(), "Do you wish to Cancel the Changes you have made?");
-    }
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_CANCEL, {IDNO}).size(), 1u);
+    EXPECT_TRUE(pages_.order.empty());
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_CANCEL, {IDYES}),
+              std::vector<std::string>{"Do you wish to Cancel the Changes you have made?"});
     std::vector<int> nine;
     for (int kind = kFirstTweakPage; kind <= kLastTweakPage; ++kind)
         nine.push_back(kind);
@@ -342,40 +330,27 @@ TEST_F(MainDlg, ApplyAndCancelFollowTheChangesAndCommitInModuleOrder) {
     EXPECT_EQ(enabled(), std::make_pair(false, false));
 
     // Apply stops at the first page that fails and leaves the buttons enabled.
+    auto* cdrom = static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)));
+    cdrom->SetApplyResult(0);
     pages_.order.clear();
-    static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)))->SetApplyResult(0);
     main_->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES);
-        Click(IDC_MAIN_APPLY);
-        EXPECT_EQ(messages.Texts().size(), 1u);
-    }
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_APPLY, {IDYES}).size(), 1u);
     EXPECT_EQ(pages_.order, std::vector<int>(nine.begin(), nine.begin() + 5));
     EXPECT_EQ(enabled(), std::make_pair(true, true));
 
     // When all succeed: Apply, Cancel and Auto Tune are disabled; the restart question comes
     // only once a restart item was committed.
-    static_cast<RecordingPage*>(main_->Page(TweakPageKind(IMainWindow::kCDROM)))->SetApplyResult(1);
+    cdrom->SetApplyResult(1);
     pages_.order.clear();
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES);
-        Click(IDC_MAIN_APPLY);
-        EXPECT_EQ(messages.Texts().size(), 1u);
-    }
+    EXPECT_EQ(ClickAnswering(IDC_MAIN_APPLY, {IDYES}).size(), 1u);
     EXPECT_EQ(pages_.order, nine);
     EXPECT_EQ(enabled(), std::make_pair(false, false));
     EXPECT_FALSE(main_->Button(IDC_MAIN_AUTOTUNE)->IsEnabled());
     main_->CountRestartChange();
     main_->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES).Answer(IDNO);
-        Click(IDC_MAIN_APPLY);
-        ASSERT_EQ(messages.Texts().size(), 2u);
-        EXPECT_NE(messages.Texts()[1].find("restart Windows"), std::string::npos);
-    }
+    const std::vector<std::string> texts = ClickAnswering(IDC_MAIN_APPLY, {IDYES, IDNO});
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[1].find("restart Windows"), std::string::npos);
 }
 
 // "What Changed" from the File menu: a setting put back there is counted as a change that needs
@@ -425,9 +400,7 @@ TEST_F(MainDlg, CloseMinimiseMenusAndTheHelpPanel) {
         // The help start page, from the Help folder beside the program (none beside the tests).
         CScriptedMessages messages;
         main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ONLINE);
-        EXPECT_EQ(messages.Texts(),
-                  std::vector<std::string>{"We are unable to load the webpage:\n" +
-                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+        EXPECT_EQ(messages.Texts(), NoHelpPage());
         EXPECT_EQ(messages.Owners(), std::vector<HWND>{main_->Handle()});
     }
     main_->OnMenuCommand(IDR_HELP_MENU, ID_HELP_ABOUT);
@@ -499,47 +472,40 @@ BOOL CALLBACK CollectPageTexts(HWND child, LPARAM param) {
     return TRUE;
 }
 
-TEST(PageButtonNames, EveryButtonAPageTellsTheUserToClickCarriesThatName) {
-    CTimeScale::SetDivisor(3);
-    CRegistrySandbox sandbox{CRegistrySandbox::kLocalMachine};
-    FakeOwner owner;
-    PageRecord record;
-    MainPageFactory factory = [&record](int kind, IMainWindow& main) {
-        if (kind >= kFirstTweakPage && kind <= kLastTweakPage)
-            return RecordingPages(record)(kind, main);
-        return MakeMainPage(kind, main);
-    };
-    auto main = std::make_unique<CMainDlg>(owner, factory);
-    ASSERT_TRUE(main->Create(owner.OwnerWindow()));
-    main->Show(SW_SHOW);
+TEST_F(MainDlg, EveryButtonAPageTellsTheUserToClickCarriesThatName) {
+    Open(true);
+    CMainDlg* main = main_.get();
 
     // Each page as it is first shown, with the texts it shows later and the names its help
     // panel text gives without quotes.
+    using M = CMainDlg;
     struct Row {
         int page;
-        void (*show)(CMainDlg& main);
+        void (M::*show)();
         std::vector<std::string> laterTexts;
         std::vector<std::string> helpNames;
         std::vector<std::string> expected; // every name the page's texts give
     };
     const Row rows[] = {
-        {kAutoTuneIntroPage, [](CMainDlg& m) { m.ShowAutoTuneSection(); }, {}, {},
-         {"Help", "Start"}},
-        {kAnalysisPage, [](CMainDlg& m) { m.ShowAnalysisPage(); },
-         {CAnalysisPage::kDoneMessage}, {}, {"Begin Tune", "Back", "Recommend Now"}},
-        {kManualIntroPage, [](CMainDlg& m) { m.ShowManualSection(); }, {}, {},
-         {"Help", "To System Tweaks"}},
-        {kStatusIntroPage, [](CMainDlg& m) { m.ShowStatusSection(); }, {}, {},
-         {"Help"}},
-        {kBurnInIntroPage, [](CMainDlg& m) { m.ShowBurnInSection(); }, {}, {},
-         {"Help"}},
-        {kMemoryStatusPage, [](CMainDlg& m) { m.ShowMemoryStatusPage(); }, {},
-         {"Optimization Options"}, {"Optimization Options"}},
-        {kCpuTestPage, [](CMainDlg& m) { m.ShowCpuTestPage(); }, {}, {}, {"Start Test", "Help"}},
+        {kAutoTuneIntroPage, &M::ShowAutoTuneSection, {}, {}, {"Help", "Start"}},
+        {kAnalysisPage,
+         &M::ShowAnalysisPage,
+         {CAnalysisPage::kDoneMessage},
+         {},
+         {"Begin Tune", "Back", "Recommend Now"}},
+        {kManualIntroPage, &M::ShowManualSection, {}, {}, {"Help", "To System Tweaks"}},
+        {kStatusIntroPage, &M::ShowStatusSection, {}, {}, {"Help"}},
+        {kBurnInIntroPage, &M::ShowBurnInSection, {}, {}, {"Help"}},
+        {kMemoryStatusPage,
+         &M::ShowMemoryStatusPage,
+         {},
+         {"Optimization Options"},
+         {"Optimization Options"}},
+        {kCpuTestPage, &M::ShowCpuTestPage, {}, {}, {"Start Test", "Help"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.page);
-        row.show(*main);
+        (main->*row.show)();
         ASSERT_EQ(main->CurrentPage(), row.page);
         std::pair<std::string, std::set<std::string>> found;
         EnumChildWindows(main->Page(row.page)->Handle(), CollectPageTexts,
@@ -557,9 +523,6 @@ TEST(PageButtonNames, EveryButtonAPageTellsTheUserToClickCarriesThatName) {
             EXPECT_EQ(found.second.count(name), 1u)
                 << "no button \"" << name << "\" among: " << testing::PrintToString(found.second);
     }
-    main.reset();
-    PumpMessages(20);
-    CTimeScale::SetDivisor(1);
 }
 
 TEST_F(MainDlg, TabReachesEveryEnabledButtonAndSpacePressesIt) {
@@ -607,196 +570,159 @@ public:
     BOOL RestartSystem() override { return TRUE; }
 };
 
-TEST(MainWindowQuit, ApplyThenRestartEndsTheProgramAfterTheHandlerReturns) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
-    StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Torvane",
-              "C:\\T\\T.exe");
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
-    auto host = std::make_unique<NoRebootHost>();
-    ASSERT_TRUE(host->Create());
-    CMainDlg* main = host->MainWindow();
-    ASSERT_NE(main, nullptr);
-    main->MoveTo(80, 70);
-    main->CountRestartChange();
-    main->NotifyPageChange(1, 1, 0);
-    {
-        CScriptedMessages messages;
-        messages.Answer(IDYES).Answer(IDYES);
-        HWND apply = main->Button(IDC_MAIN_APPLY)->Handle();
-        main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(apply));
-        EXPECT_EQ(messages.Texts().size(), 2u);
-    }
-    EXPECT_FALSE(host->Exists());
-    EXPECT_EQ(host->MainWindow(), nullptr);
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Torvane Left").Number(), 80u);
-    MSG message;
-    bool quit = false;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        quit = quit || message.message == WM_QUIT;
-    EXPECT_TRUE(quit);
-    host.reset();
-}
+const char kUsersDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
 
-TEST(MainWindowQuit, HidingFromTheTrayDuringAQuestionKeepsTheAskingWindowAlive) {
-    CRegistrySandbox sandbox(CRegistrySandbox::kLocalMachine);
-    StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Torvane",
-              "C:\\T\\T.exe");
-    StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
-    NoRebootHost host;
-    ASSERT_TRUE(host.Create());
-    CMainDlg* main = host.MainWindow();
-    ASSERT_NE(main, nullptr);
-    main->NotifyPageChange(1, 1, 0);
-    int questions = 0;
-    // While the Apply question is open the user hides the main window from the tray menu.
-    CMessageBox::SetHandler([&](HWND, const std::string&, UINT) {
-        ++questions;
-        host.ShowMainWindow(FALSE);
-        return IDYES;
-    });
-    main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
-               reinterpret_cast<LPARAM>(main->Button(IDC_MAIN_APPLY)->Handle()));
-    CMessageBox::SetHandler(nullptr);
-    EXPECT_EQ(questions, 1);
-    // The hide waited for the answer; the message loop runs it afterwards.
-    EXPECT_NE(host.MainWindow(), nullptr);
-    EXPECT_TRUE(PumpMessages(2000, [&host] { return host.MainWindow() == nullptr; }));
-    EXPECT_TRUE(host.Exists());
-    // The message loop lets the closed window go between two messages.
-    host.ReleaseRetiredWindows();
-    host.ShowMainWindow(TRUE);
-    ASSERT_NE(host.MainWindow(), nullptr);
-    EXPECT_TRUE(host.MainWindow()->IsVisible());
-}
-
-// A host started with the main window shown and its tray icon, as the application makes them.
-struct ShownHost {
-    CRegistrySandbox sandbox;
-    NoRebootHost host;
-    CTrayIconDlg* tray = nullptr;
-
-    void Start() {
+// A host started with the main window shown and its tray icon, as the application makes them;
+// the Shutdown page's box is checked.
+class MainWindowQuit : public testing::Test {
+protected:
+    void SetUp() override {
         StoreText(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run",
                   "Torvane", "C:\\T\\T.exe");
         StoreNumber(HKEY_LOCAL_MACHINE, kWindows, "Show Torvane", 1);
         StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Back up", 1);
-        ASSERT_TRUE(host.Create());
-        auto icon = std::make_unique<CTrayIconDlg>(host);
+        StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+        ASSERT_TRUE(host_.Create());
+        auto icon = std::make_unique<CTrayIconDlg>(host_);
         icon->AddIcon();
-        tray = icon.get();
-        host.SetTrayIcon(std::move(icon));
+        tray_ = icon.get();
+        host_.SetTrayIcon(std::move(icon));
+        ASSERT_NE(main_ = host_.MainWindow(), nullptr);
     }
     // A refused entry on the System page, so that Apply shows the real message about it.
     void RefuseAnEntry() {
-        CMainDlg* main = host.MainWindow();
-        main->ShowTweakPage(IMainWindow::kSystem);
-        CPage* page = main->Page(TweakPageKind(IMainWindow::kSystem));
-        CheckDlgButton(*page, IDC_SYSTEM_TIMEOUT_BOX, BST_CHECKED);
-        page->Send(WM_COMMAND, MAKEWPARAM(IDC_SYSTEM_TIMEOUT_BOX, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(page->Item(IDC_SYSTEM_TIMEOUT_BOX)));
+        main_->ShowTweakPage(IMainWindow::kSystem);
+        CPage* page = main_->Page(TweakPageKind(IMainWindow::kSystem));
+        SetBox(*page, IDC_SYSTEM_TIMEOUT_BOX, true);
         SetDlgItemTextA(*page, IDC_SYSTEM_TIMEOUT_EDIT, "0");
     }
-    void Apply() {
-        CMainDlg* main = host.MainWindow();
-        main->Send(WM_COMMAND, MAKEWPARAM(IDC_MAIN_APPLY, BN_CLICKED),
-                   reinterpret_cast<LPARAM>(main->Button(IDC_MAIN_APPLY)->Handle()));
-    }
+    void Apply() { ClickDialogButton(*main_, IDC_MAIN_APPLY); }
     // Whether the queue held the quit message, which is taken out.
     static bool TakeQuit() {
         MSG message;
         return PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE;
     }
+    // Nothing of the pages was written: the Shutdown page's value is as it was, and the System
+    // page's timeout was never set.
+    static void ExpectNothingWritten() {
+        EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
+        EXPECT_FALSE(
+            ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
+    }
+
+    CRegistrySandbox sandbox_;
+    NoRebootHost host_;
+    CTrayIconDlg* tray_ = nullptr;
+    CMainDlg* main_ = nullptr;
 };
 
-const char kUsersDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
+TEST_F(MainWindowQuit, ApplyThenRestartEndsTheProgramAfterTheHandlerReturns) {
+    main_->MoveTo(80, 70);
+    main_->CountRestartChange();
+    main_->NotifyPageChange(1, 1, 0);
+    {
+        CScriptedMessages messages;
+        messages.Answer(IDYES).Answer(IDYES);
+        Apply();
+        EXPECT_EQ(messages.Texts().size(), 2u);
+    }
+    EXPECT_FALSE(host_.Exists());
+    EXPECT_EQ(host_.MainWindow(), nullptr);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kWindows, "Torvane Left").Number(), 80u);
+    EXPECT_TRUE(TakeQuit());
+}
+
+TEST_F(MainWindowQuit, HidingFromTheTrayDuringAQuestionKeepsTheAskingWindowAlive) {
+    main_->NotifyPageChange(1, 1, 0);
+    int questions = 0;
+    // While the Apply question is open the user hides the main window from the tray menu.
+    CMessageBox::SetHandler([&](HWND, const std::string&, UINT) {
+        ++questions;
+        host_.ShowMainWindow(FALSE);
+        return IDYES;
+    });
+    Apply();
+    CMessageBox::SetHandler(nullptr);
+    EXPECT_EQ(questions, 1);
+    // The hide waited for the answer; the message loop runs it afterwards.
+    EXPECT_NE(host_.MainWindow(), nullptr);
+    EXPECT_TRUE(PumpMessages(2000, [this] { return host_.MainWindow() == nullptr; }));
+    EXPECT_TRUE(host_.Exists());
+    // The message loop lets the closed window go between two messages.
+    host_.ReleaseRetiredWindows();
+    host_.ShowMainWindow(TRUE);
+    ASSERT_NE(host_.MainWindow(), nullptr);
+    EXPECT_TRUE(host_.MainWindow()->IsVisible());
+}
 
 // Hide and Exit from the tray while Apply's message is open wait for its answer: the window
 // under it stays, Apply goes on with what the pages show (the Shutdown page's box is still
 // checked and nothing of it is written) and the command runs afterwards.
-TEST(MainWindowQuit, TrayCommandsDuringAQuestionWaitForItsAnswer) {
-    ShownHost shown;
-    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
-    shown.Start();
-    ASSERT_NE(shown.tray, nullptr);
+TEST_F(MainWindowQuit, TrayCommandsDuringAQuestionWaitForItsAnswer) {
     for (int command : {ID_TRAY_HIDE, ID_TRAY_EXIT}) {
         SCOPED_TRACE(command);
-        shown.host.ShowMainWindow(TRUE);
-        CMainDlg* main = shown.host.MainWindow();
-        ASSERT_NE(main, nullptr);
-        shown.RefuseAnEntry();
+        host_.ShowMainWindow(TRUE);
+        ASSERT_NE(main_ = host_.MainWindow(), nullptr);
+        RefuseAnEntry();
         CScriptedMessages messages;
         messages.Answer(IDYES).Answer(CScriptedMessages::kShowBox);
         bool kept = false;
         CModalScript script("Torvane", [&](HWND box) {
-            shown.tray->Send(WM_COMMAND, static_cast<WPARAM>(command));
-            kept = IsWindow(box) && main->Exists() && shown.host.MainWindow() == main;
+            tray_->Send(WM_COMMAND, static_cast<WPARAM>(command));
+            kept = IsWindow(box) && main_->Exists() && host_.MainWindow() == main_;
             ClickDialogButton(box, IDOK);
         });
-        shown.Apply();
+        Apply();
         EXPECT_EQ(script.Seen(), 1);
         EXPECT_TRUE(kept);
         ASSERT_EQ(messages.Texts().size(), 2u);
         EXPECT_EQ(messages.Texts()[1], "Please enter a number between\n1 to 50.");
-        EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
-        EXPECT_FALSE(ShownHost::TakeQuit());
+        ExpectNothingWritten();
+        EXPECT_FALSE(TakeQuit());
         EXPECT_TRUE(PumpMessages(2000, [&] {
-            return command == ID_TRAY_HIDE ? shown.host.MainWindow() == nullptr
-                                           : !shown.host.Exists();
+            return command == ID_TRAY_HIDE ? host_.MainWindow() == nullptr : !host_.Exists();
         }));
-        shown.host.ReleaseRetiredWindows();
+        host_.ReleaseRetiredWindows();
     }
-    EXPECT_TRUE(ShownHost::TakeQuit());
+    EXPECT_TRUE(TakeQuit());
 }
 
 // Exit from the tray while the Auto Tune commit question is open waits for the answer: No
 // commits nothing, and the program ends afterwards.
-TEST(MainWindowQuit, ExitDuringTheCommitQuestionWaitsForTheAnswer) {
-    ShownHost shown;
-    shown.Start();
-    CMainDlg* main = shown.host.MainWindow();
-    ASSERT_NE(main, nullptr);
+TEST_F(MainWindowQuit, ExitDuringTheCommitQuestionWaitsForTheAnswer) {
     std::vector<std::string> texts(IMainWindow::kModuleCount);
     texts[IMainWindow::kSystem] = "-App Timeout will be adjusted for a quicker response.\n";
-    main->ShowRecommendationsPage(texts);
-    CPage* results = main->Page(kRecommendationsPage);
+    main_->ShowRecommendationsPage(texts);
     CScriptedMessages messages;
     messages.Answer(CScriptedMessages::kShowBox);
     bool kept = false;
     CModalScript script("Torvane", [&](HWND box) {
-        shown.tray->Send(WM_COMMAND, ID_TRAY_EXIT);
-        kept = IsWindow(box) && main->Exists();
+        tray_->Send(WM_COMMAND, ID_TRAY_EXIT);
+        kept = IsWindow(box) && main_->Exists();
         ClickDialogButton(box, IDNO);
     });
-    results->Send(WM_COMMAND, MAKEWPARAM(IDC_RESULTS_OPTIMIZE, BN_CLICKED),
-                  reinterpret_cast<LPARAM>(results->Item(IDC_RESULTS_OPTIMIZE)));
+    ClickDialogButton(*main_->Page(kRecommendationsPage), IDC_RESULTS_OPTIMIZE);
     EXPECT_EQ(script.Seen(), 1);
     EXPECT_TRUE(kept);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{CRecommendationsPage::kCommitQuestion});
-    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
+    ExpectNothingWritten();
     EXPECT_FALSE(ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Has Tuned").exists);
-    EXPECT_TRUE(PumpMessages(2000, [&] { return !shown.host.Exists(); }));
-    EXPECT_TRUE(ShownHost::TakeQuit());
+    EXPECT_TRUE(PumpMessages(2000, [this] { return !host_.Exists(); }));
+    EXPECT_TRUE(TakeQuit());
 }
 
 // A message ended by the destruction of the window it belongs to ends Apply: nothing more is
 // read from the pages that went with it.
-TEST(MainWindowQuit, ApplyStopsWhenTheWindowGoesUnderItsMessage) {
-    ShownHost shown;
-    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
-    shown.Start();
-    CMainDlg* main = shown.host.MainWindow();
-    ASSERT_NE(main, nullptr);
-    shown.RefuseAnEntry();
+TEST_F(MainWindowQuit, ApplyStopsWhenTheWindowGoesUnderItsMessage) {
+    RefuseAnEntry();
     CScriptedMessages messages;
     messages.Answer(IDYES).Answer(CScriptedMessages::kShowBox);
-    CModalScript script("Torvane", [main](HWND) { DestroyWindow(*main); });
-    shown.Apply();
+    CModalScript script("Torvane", [this](HWND) { DestroyWindow(*main_); });
+    Apply();
     EXPECT_EQ(script.Seen(), 1);
-    EXPECT_FALSE(main->Exists());
+    EXPECT_FALSE(main_->Exists());
     EXPECT_EQ(messages.Texts().size(), 2u);
-    EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
-    EXPECT_FALSE(ReadStored(HKEY_CURRENT_USER, "Control Panel\\Desktop", "HungAppTimeout").exists);
+    ExpectNothingWritten();
 }
 
 class FakeTrayOwner : public ITrayOwner {
@@ -822,6 +748,7 @@ TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
     CTrayIconDlg tray(owner);
     tray.AddIcon();
     ASSERT_TRUE(tray.Exists());
+    EXPECT_EQ(CTrayIconDlg::NormalTip(), "Torvane - Keeping your System Optimized");
     tray.SetTrayState(CTrayIconDlg::kStateOptimizing);
     EXPECT_NE(tray.AnimationTimerId(), 0u);
     std::vector<int> states;
@@ -843,9 +770,7 @@ TEST(TrayIcon, AnimationRunsItsFramesAndResumesAndTheClickOpensTheMainWindow) {
     {
         CScriptedMessages messages;
         tray.Send(WM_COMMAND, ID_TRAY_HELP);
-        EXPECT_EQ(messages.Texts(),
-                  std::vector<std::string>{"We are unable to load the webpage:\n" +
-                                           GetProgramDirectory() + "\\Help\\TVNStart.html."});
+        EXPECT_EQ(messages.Texts(), NoHelpPage());
     }
     tray.Send(WM_COMMAND, ID_TRAY_EXIT);
     EXPECT_EQ(owner.calls, (std::vector<std::string>{"restore", "show", "focus", "quit"}));

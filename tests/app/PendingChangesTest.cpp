@@ -4,45 +4,31 @@
 
 namespace {
 
-using B = CPendingChanges;
-
+// Changes and returns are counted (never below zero) and decide the buttons; uncounted reports
+// touch Apply only, and a reset starts again from zero and leaves the buttons alone.
 TEST(PendingChanges, CountsChangesAndReturnsAndDecidesTheButtons) {
+    using B = CPendingChanges;
+    struct Step {
+        int changed, counted, reset;
+        B::Button apply, cancel;
+        int count;
+    };
+    const Step steps[] = {
+        {1, 1, 0, B::kEnable, B::kEnable, 1},   {0, 1, 0, B::kDisable, B::kDisable, 0},
+        {0, 1, 0, B::kDisable, B::kDisable, 0}, {1, 1, 0, B::kEnable, B::kEnable, 1},
+        {1, 1, 0, B::kEnable, B::kEnable, 2},   {0, 1, 0, B::kEnable, B::kEnable, 1},
+        {0, 0, 0, B::kDisable, B::kLeave, 1},   {1, 2, 0, B::kEnable, B::kLeave, 1},
+        {1, 1, 1, B::kLeave, B::kLeave, 0},
+    };
     CPendingChanges changes;
-    // One change and its return: both buttons end disabled.
-    B::Buttons b = changes.Notify(1, 1, 0);
-    EXPECT_EQ(b.apply, B::kEnable);
-    EXPECT_EQ(b.cancel, B::kEnable);
-    b = changes.Notify(0, 1, 0);
-    EXPECT_EQ(b.apply, B::kDisable);
-    EXPECT_EQ(b.cancel, B::kDisable);
-    EXPECT_EQ(changes.Count(), 0);
-
-    // A return with nothing counted never goes below zero.
-    b = changes.Notify(0, 1, 0);
-    EXPECT_EQ(b.apply, B::kDisable);
-    EXPECT_EQ(changes.Count(), 0);
-
-    // Two changes and one return leave both enabled.
-    changes.Notify(1, 1, 0);
-    changes.Notify(1, 1, 0);
-    b = changes.Notify(0, 1, 0);
-    EXPECT_EQ(b.apply, B::kEnable);
-    EXPECT_EQ(b.cancel, B::kEnable);
-    EXPECT_EQ(changes.Count(), 1);
-
-    // Uncounted reports touch Apply only, and not the count.
-    b = changes.Notify(0, 0, 0);
-    EXPECT_EQ(b.apply, B::kDisable);
-    EXPECT_EQ(b.cancel, B::kLeave);
-    b = changes.Notify(1, 2, 0);
-    EXPECT_EQ(b.apply, B::kEnable);
-    EXPECT_EQ(changes.Count(), 1);
-
-    // A reset starts again from zero and leaves the buttons alone.
-    b = changes.Notify(1, 1, 1);
-    EXPECT_EQ(b.apply, B::kLeave);
-    EXPECT_EQ(b.cancel, B::kLeave);
-    EXPECT_EQ(changes.Count(), 0);
+    int index = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(index++);
+        const B::Buttons buttons = changes.Notify(step.changed, step.counted, step.reset);
+        EXPECT_EQ(buttons.apply, step.apply);
+        EXPECT_EQ(buttons.cancel, step.cancel);
+        EXPECT_EQ(changes.Count(), step.count);
+    }
 }
 
 } // namespace

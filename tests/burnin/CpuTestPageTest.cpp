@@ -56,11 +56,6 @@ protected:
     }
 
     void StoreCount(DWORD count) { CAppSettings().SetCPUTestCount(count); }
-    DWORD StoredCount() {
-        DWORD count = 0;
-        CAppSettings().GetCPUTestCount(count);
-        return count;
-    }
 
     HWND OpenPage() {
         page_ = std::make_unique<CCpuTestPage>(main_);
@@ -73,9 +68,6 @@ protected:
     bool Enabled(int id) const { return IsItemEnabled(Page(), id); }
     int BarPosition(int id) const { return ::BarPosition(Page(), id); }
     void Click(int id) { ClickDialogButton(Page(), id); }
-    bool PumpUntilText(int id, const std::string& text, DWORD milliseconds = 60000) {
-        return Pump(milliseconds, [&] { return Text(id) == text; });
-    }
     bool PumpUntilIdle(DWORD milliseconds = 60000) {
         return Pump(milliseconds, [&] { return !page_->IsRunning(); });
     }
@@ -91,14 +83,37 @@ protected:
     void StartThroughOptions(const std::function<void(HWND)>& script) {
         DriveModal(
             "CPU Test Options",
-            [&] {
-                return SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_CPU_START, BN_CLICKED),
-                                    reinterpret_cast<LPARAM>(GetDlgItem(Page(), IDC_CPU_START)));
+            [this] {
+                Click(IDC_CPU_START);
+                return INT_PTR(0);
             },
             script);
     }
     void ExpectNoWorkerLeft() {
         EXPECT_TRUE(Pump(5000, [] { return CCpuTestWorker::LiveThreads() == 0; }));
+    }
+    // A started run of `count` tests: test 1 running, the navigation locked, only Stop enabled.
+    void ExpectFirstRun(int count) {
+        EXPECT_TRUE(page_->IsRunning());
+        EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
+        EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of " + std::to_string(count) + " Completed");
+        EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kRunning);
+        EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 0);
+        EXPECT_EQ(main_.locks.back(), true);
+        ExpectIdleButtons(false);
+    }
+    // An ended run: its label and status, the navigation unlocked, the page idle, no worker left;
+    // what is still posted later changes neither.
+    void ExpectEnded(const std::string& label, const std::string& status) {
+        EXPECT_FALSE(page_->IsRunning());
+        EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), label);
+        EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), status);
+        EXPECT_EQ(main_.locks.back(), false);
+        ExpectIdleButtons();
+        ExpectNoWorkerLeft();
+        Pump(300);
+        EXPECT_FALSE(page_->IsRunning());
+        EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), label);
     }
 
     CRegistrySandbox registry_{CRegistrySandbox::kLocalMachine};
@@ -108,8 +123,12 @@ protected:
     std::unique_ptr<CCpuTestPage> page_;
 };
 
-TEST_F(CpuTestPage, OneRunCompletesAndALateFinalMessageStartsNothing) {
+// A whole run, while every post fails as into a full queue; a run that ends with a wrong result;
+// a new start from the first test again.
+TEST_F(CpuTestPage, RunsCompleteOrFailAndALateFinalMessageStartsNothing) {
     StoreCount(1);
+    g_refusedFinals = 0;
+    CCpuTestWorker::SetPostFunction(&PostIntoFullQueue);
     OpenPage();
     EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kIdle);
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Not Running Tests");
@@ -128,20 +147,15 @@ TEST_F(CpuTestPage, OneRunCompletesAndALateFinalMessageStartsNothing) {
 
     Click(IDC_CPU_START);
     EXPECT_EQ(main_.locks, std::vector<bool>{true});
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
-    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 1 Completed");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kRunning);
-    ExpectIdleButtons(false);
-
+    ExpectFirstRun(1);
     ASSERT_TRUE(PumpUntilIdle());
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
+    EXPECT_GE(g_refusedFinals.load(), 41);
+    CCpuTestWorker::SetPostFunction(&PostChanges);
     EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "1 of 1 Completed");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), "Testing completed, CPU is stable.");
     EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 100);
     EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 1);
     EXPECT_EQ((std::vector<bool>{true, false}), main_.locks);
-    ExpectIdleButtons();
-    ExpectNoWorkerLeft();
+    ExpectEnded("All Tests Completed", "Testing completed, CPU is stable.");
 
     // A final message arriving after the end moves the bar and nothing else.
     PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 40, CCpuTestWorker::Tag(1, false));
@@ -150,73 +164,29 @@ TEST_F(CpuTestPage, OneRunCompletesAndALateFinalMessageStartsNothing) {
     PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(1, false));
     Pump(300);
     EXPECT_EQ(BarPosition(IDC_CPU_CURRENT_BAR), 100);
-    EXPECT_FALSE(page_->IsRunning());
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
-    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
     EXPECT_EQ(main_.locks.size(), 2u);
-}
+    ExpectEnded("All Tests Completed", "Testing completed, CPU is stable.");
 
-TEST_F(CpuTestPage, StopDuringTheThirdRunAndStartAgain) {
-    StoreCount(8);
-    OpenPage();
+    // A wrong result in the second test ends the run; the next start begins with the first.
+    StoreCount(3);
+    CCpuTestWorker::SetSpoiledRun(3); // the page's third test thread: this start's second test
     Click(IDC_CPU_START);
-    ASSERT_TRUE(PumpUntilText(IDC_CPU_CURRENT_LABEL, "Running Test 3"));
-    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "2 of 8 Completed");
-    EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 2);
-
+    ASSERT_TRUE(PumpUntilIdle());
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "1 of 3 Completed");
+    EXPECT_EQ(main_.locks.size(), 4u);
+    ExpectEnded(
+        "Test 2 Failed",
+        "The CPU produced a wrong result in test 2: it is not stable.\nTesting was stopped.");
+    CCpuTestWorker::SetSpoiledRun(0);
+    Click(IDC_CPU_START);
+    ExpectFirstRun(3);
     Click(IDC_CPU_STOP);
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Tests Stopped by User");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kStopped);
-    EXPECT_EQ((std::vector<bool>{true, false}), main_.locks);
-    ExpectIdleButtons();
-    ExpectNoWorkerLeft();
-    // What the stopped run had posted only moves the bar; it never starts another run.
-    PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(3, false));
-    Pump(300);
-    EXPECT_FALSE(page_->IsRunning());
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Tests Stopped by User");
-    EXPECT_EQ(CCpuTestWorker::LiveThreads(), 0);
-
-    Click(IDC_CPU_START);
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
-    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 8 Completed");
-    EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 0);
-    // The new run ignores what is left of the old ones.
-    SendMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(3, false));
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
-    Click(IDC_CPU_STOP);
-    EXPECT_EQ((std::vector<bool>{true, false, true, false}), main_.locks);
-    ExpectNoWorkerLeft();
 }
 
-// A count beyond the largest int runs (it does not wrap round to none and call the processor
-// stable), and a run whose thread cannot start says so rather than that the user stopped it.
-TEST_F(CpuTestPage, AHugeCountRunsAndAFailedStartIsNoStopByTheUser) {
-    for (DWORD count : {0x80000000u, 0xFFFFFFFFu}) {
-        StoreCount(count);
-        OpenPage();
-        Click(IDC_CPU_START);
-        EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1") << count;
-        EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 2147483647 Completed") << count;
-        EXPECT_TRUE(page_->IsRunning());
-        Click(IDC_CPU_STOP);
-        ExpectNoWorkerLeft();
-    }
-
-    StoreCount(2);
+// The first start asks for the count (Cancel changes nothing); a run stopped in its third test
+// ignores what it had posted, and a new start begins again.
+TEST_F(CpuTestPage, FirstStartAsksForTheCountAndStopEndsTheRun) {
     OpenPage();
-    CCpuTestWorker::RefuseStarts(true);
-    Click(IDC_CPU_START);
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Test 1 could not be started");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), kStopped);
-    EXPECT_FALSE(page_->IsRunning());
-    ExpectIdleButtons();
-    EXPECT_EQ(main_.locks.back(), false);
-}
-
-TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
-    OpenPage();
-    // Cancel: nothing changes.
     StartThroughOptions([](HWND dialog) { ClickDialogButton(dialog, IDCANCEL); });
     EXPECT_TRUE(main_.locks.empty());
     EXPECT_FALSE(page_->IsRunning());
@@ -232,48 +202,46 @@ TEST_F(CpuTestPage, FirstStartAsksForTheCount) {
         PressButton(dialog, IDC_CPU_SIMPLE);
         ClickDialogButton(dialog, IDOK);
     });
-    EXPECT_EQ(StoredCount(), 8u);
-    EXPECT_TRUE(page_->IsRunning());
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
-    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 8 Completed");
-    Click(IDC_CPU_STOP);
-    ExpectNoWorkerLeft();
-}
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, CAppSettings::kOptionsKey, "CPU Test Count").Number(),
+              8u);
+    ExpectFirstRun(8);
+    ASSERT_TRUE(Pump(60000, [this] { return Text(IDC_CPU_CURRENT_LABEL) == "Running Test 3"; }));
+    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "2 of 8 Completed");
+    EXPECT_EQ(BarPosition(IDC_CPU_TOTAL_BAR), 2);
 
-TEST_F(CpuTestPage, AWrongResultEndsTheTest) {
-    StoreCount(3);
-    OpenPage();
-    CCpuTestWorker::SetSpoiledRun(2); // the page's second run
-    Click(IDC_CPU_START);
-    ASSERT_TRUE(PumpUntilIdle());
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Test 2 Failed");
-    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "1 of 3 Completed");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT),
-              "The CPU produced a wrong result in test 2: it is not stable.\nTesting was stopped.");
+    Click(IDC_CPU_STOP);
     EXPECT_EQ((std::vector<bool>{true, false}), main_.locks);
-    ExpectIdleButtons();
-    ExpectNoWorkerLeft();
-    Pump(300);
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Test 2 Failed");
+    // What the stopped run had posted only moves the bar; it never starts another run.
+    PostMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(3, false));
+    ExpectEnded("Tests Stopped by User", kStopped);
 
-    // The next start begins from the first run again.
-    CCpuTestWorker::SetSpoiledRun(0);
     Click(IDC_CPU_START);
+    ExpectFirstRun(8);
+    // The new run ignores what is left of the old ones.
+    SendMessageA(Page(), CCpuTestWorker::kProgressMessage, 100, CCpuTestWorker::Tag(3, false));
     EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "Running Test 1");
-    EXPECT_EQ(Text(IDC_CPU_TOTAL_LABEL), "0 of 3 Completed");
     Click(IDC_CPU_STOP);
+    EXPECT_EQ((std::vector<bool>{true, false, true, false}), main_.locks);
+    ExpectNoWorkerLeft();
 }
 
-TEST_F(CpuTestPage, ARunCompletesWhilePostsFail) {
-    StoreCount(1);
-    g_refusedFinals = 0;
-    CCpuTestWorker::SetPostFunction(&PostIntoFullQueue);
+// A count beyond the largest int runs (it does not wrap round to none and call the processor
+// stable), and a run whose thread cannot start says so rather than that the user stopped it.
+TEST_F(CpuTestPage, AHugeCountRunsAndAFailedStartIsNoStopByTheUser) {
+    for (DWORD count : {0x80000000u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(count);
+        StoreCount(count);
+        OpenPage();
+        Click(IDC_CPU_START);
+        ExpectFirstRun(2147483647);
+        Click(IDC_CPU_STOP);
+        ExpectNoWorkerLeft();
+    }
+    StoreCount(2);
     OpenPage();
+    CCpuTestWorker::RefuseStarts(true);
     Click(IDC_CPU_START);
-    ASSERT_TRUE(PumpUntilIdle());
-    EXPECT_GE(g_refusedFinals.load(), 41);
-    EXPECT_EQ(Text(IDC_CPU_CURRENT_LABEL), "All Tests Completed");
-    EXPECT_EQ(Text(IDC_CPU_STATUS_TEXT), "Testing completed, CPU is stable.");
+    ExpectEnded("Test 1 could not be started", kStopped);
 }
 
 TEST_F(CpuTestPage, ClosingTheMainWindowMidRunEndsTheWorker) {

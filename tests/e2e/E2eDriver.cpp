@@ -30,14 +30,42 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
 
 const int kMessageTextId = 0xFFFF; // the text of a message box
+const int kScrolledAway = 3;
+
+// Says what went wrong on the error stream; the exit code of a failed command.
+int Fail(const char* format, ...) {
+    va_list arguments;
+    va_start(arguments, format);
+    std::vfprintf(stderr, format, arguments);
+    va_end(arguments);
+    std::fputc('\n', stderr);
+    return 1;
+}
+
+// Asks `done` ten times a second, at least once, for up to `seconds` seconds.
+bool Poll(int seconds, const std::function<bool()>& done) {
+    for (int i = 0; i <= seconds * 10; ++i) {
+        if (done())
+            return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+// Polls as above; the exit code, with `failure` (which may name `text`) said when it fails.
+int Await(int seconds, const char* failure, const char* text, const std::function<bool()>& done) {
+    return Poll(seconds, done) ? 0 : Fail(failure, text);
+}
 
 // The program runs in Wine's virtual desktop "Torvane" when the scripts start it there; look at
 // the windows of that desktop once it exists.
@@ -49,22 +77,16 @@ void AttachToDesktop() {
         attached = SetThreadDesktop(desktop) != FALSE;
 }
 
+// The process of the running program, known by its tray icon's window (0 when none runs).
+DWORD g_process = 0;
 HWND FindTray() {
     AttachToDesktop();
-    return FindWindowA("#32770", "Torvane Tray");
+    HWND tray = FindWindowA("#32770", "Torvane Tray");
+    g_process = 0;
+    if (tray != nullptr)
+        GetWindowThreadProcessId(tray, &g_process);
+    return tray;
 }
-
-bool WaitFor(bool wantPresent, int seconds) {
-    for (int i = 0; i < seconds * 10; ++i) {
-        if ((FindTray() != nullptr) == wantPresent)
-            return true;
-        Sleep(100);
-    }
-    return false;
-}
-
-int g_visible = 0;
-DWORD g_process = 0;
 
 bool OfProgram(HWND window) {
     DWORD process = 0;
@@ -72,45 +94,54 @@ bool OfProgram(HWND window) {
     return process == g_process;
 }
 
-// The process of the running program, known by its tray icon's window.
-bool FindProgram() {
-    HWND tray = FindTray();
-    if (tray == nullptr) {
-        std::fprintf(stderr, "no running program\n");
-        return false;
-    }
-    GetWindowThreadProcessId(tray, &g_process);
-    return true;
+std::string ClassOf(HWND window) {
+    char kind[32] = {};
+    GetClassNameA(window, kind, sizeof kind);
+    return kind;
 }
 
-BOOL CALLBACK CountVisible(HWND window, LPARAM) {
-    if (OfProgram(window) && IsWindowVisible(window)) {
-        RECT rect;
-        GetWindowRect(window, &rect);
-        // The host window is shown with no size at all; it is not something the user sees.
-        if (rect.right > rect.left && rect.bottom > rect.top)
-            ++g_visible;
-    }
-    return TRUE;
-}
-
-std::string TextOf(HWND window) {
+// A window's text without its "&" mnemonic marks; with `oneLine`, line breaks become spaces.
+std::string TextOf(HWND window, bool oneLine = false) {
     char text[512] = {};
     GetWindowTextA(window, text, sizeof text);
     std::string plain;
     for (const char* c = text; *c != '\0'; ++c) {
         if (*c != '&')
-            plain += *c;
+            plain += oneLine && (*c == '\r' || *c == '\n') ? ' ' : *c;
     }
     return plain;
 }
 
-std::string OneLine(std::string text) {
-    for (char& c : text) {
-        if (c == '\r' || c == '\n')
-            c = ' ';
+// Calls `visit` for every visible top-level window of the running program and, with `children`,
+// for each of their visible children right after it.
+using Visit = std::function<void(HWND)>;
+BOOL CALLBACK VisitVisibleChild(HWND child, LPARAM param) {
+    if (IsWindowVisible(child))
+        (*reinterpret_cast<const Visit*>(param))(child);
+    return TRUE;
+}
+
+struct Walk {
+    bool children;
+    const Visit& visit;
+};
+
+BOOL CALLBACK VisitProgramWindow(HWND window, LPARAM param) {
+    const auto& walk = *reinterpret_cast<const Walk*>(param);
+    if (OfProgram(window) && IsWindowVisible(window)) {
+        walk.visit(window);
+        if (walk.children)
+            EnumChildWindows(window, VisitVisibleChild, reinterpret_cast<LPARAM>(&walk.visit));
     }
-    return text;
+    return TRUE;
+}
+
+int ForEachProgramWindow(bool children, const Visit& visit) {
+    if (FindTray() == nullptr)
+        return Fail("no running program");
+    Walk walk{children, visit};
+    EnumWindows(VisitProgramWindow, reinterpret_cast<LPARAM>(&walk));
+    return 0;
 }
 
 struct Search {
@@ -140,83 +171,68 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param) {
 
 // A visible window showing TEXT: one of the program's while it runs, else any.
 HWND FindByText(const char* text) {
-    HWND tray = FindTray();
-    g_process = 0;
-    if (tray != nullptr)
-        GetWindowThreadProcessId(tray, &g_process);
+    FindTray();
     Search search{text, nullptr};
     EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 HWND WaitForText(const char* text, int seconds) {
-    for (int i = 0; i <= seconds * 10; ++i) {
-        if (HWND window = FindByText(text))
-            return window;
-        Sleep(100);
-    }
-    return nullptr;
+    HWND window = nullptr;
+    Poll(seconds, [&] { return (window = FindByText(text)) != nullptr; });
+    return window;
 }
 
-void PrintCentre(const RECT& rect) {
-    std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+int PrintPoint(LONG x, LONG y) {
+    std::printf("%ld %ld\n", x, y);
+    return 0;
 }
 
-// The part of a window that its parents leave in view (a page scrolled in its pager hides
-// what lies below the pager's edge).
-bool VisiblePart(HWND window, RECT& part) {
+int PrintCentre(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    return PrintPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// The centre of the part of the window showing TEXT that its parents leave in view (a page
+// scrolled in its pager hides what lies below the pager's edge).
+int Locate(const char* text, int seconds) {
+    HWND window = WaitForText(text, seconds);
+    if (window == nullptr)
+        return Fail("no visible window shows \"%s\"", text);
+    RECT part;
     GetWindowRect(window, &part);
     for (HWND parent = GetParent(window); parent != nullptr; parent = GetParent(parent)) {
         if ((GetWindowLongA(window, GWL_STYLE) & WS_CHILD) == 0)
             break;
         RECT outer;
         GetWindowRect(parent, &outer);
-        if (!IntersectRect(&part, &part, &outer))
-            return false;
+        if (!IntersectRect(&part, &part, &outer)) {
+            Fail("\"%s\" is scrolled out of view", text);
+            return kScrolledAway;
+        }
         window = parent;
     }
-    return true;
-}
-
-const int kScrolledAway = 3;
-
-int Locate(const char* text, int seconds) {
-    HWND window = WaitForText(text, seconds);
-    if (window == nullptr) {
-        std::fprintf(stderr, "no visible window shows \"%s\"\n", text);
-        return 1;
-    }
-    RECT rect;
-    if (!VisiblePart(window, rect)) {
-        std::fprintf(stderr, "\"%s\" is scrolled out of view\n", text);
-        return kScrolledAway;
-    }
-    PrintCentre(rect);
-    return 0;
+    return PrintPoint((part.left + part.right) / 2, (part.top + part.bottom) / 2);
 }
 
 // The lower arrow of the pager that holds the window showing TEXT.
 int PagerArrow(const char* text, int seconds) {
-    HWND window = WaitForText(text, seconds);
-    for (; window != nullptr; window = GetParent(window)) {
-        char kind[32] = {};
-        GetClassNameA(window, kind, sizeof kind);
-        if (lstrcmpiA(kind, "SysPager") == 0) {
+    for (HWND window = WaitForText(text, seconds); window != nullptr; window = GetParent(window)) {
+        if (lstrcmpiA(ClassOf(window).c_str(), "SysPager") == 0) {
             RECT rect;
             GetWindowRect(window, &rect);
-            std::printf("%ld %ld\n", (rect.left + rect.right) / 2, rect.bottom - 5);
-            return 0;
+            return PrintPoint((rect.left + rect.right) / 2, rect.bottom - 5);
         }
     }
-    std::fprintf(stderr, "\"%s\" is not in a pager\n", text);
-    return 1;
+    return Fail("\"%s\" is not in a pager", text);
 }
 
 // The check box of a row sits in front of its label, on the label's first line.
 HWND FindBox(const char* label, int seconds) {
     HWND text = WaitForText(label, seconds);
     if (text == nullptr) {
-        std::fprintf(stderr, "no visible label \"%s\"\n", label);
+        Fail("no visible label \"%s\"", label);
         return nullptr;
     }
     RECT labelRect;
@@ -225,10 +241,8 @@ HWND FindBox(const char* label, int seconds) {
     LONG bestGap = 0;
     for (HWND child = GetWindow(GetParent(text), GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        char kind[32] = {};
-        GetClassNameA(child, kind, sizeof kind);
         const LONG style = GetWindowLongA(child, GWL_STYLE);
-        if (lstrcmpiA(kind, "Button") != 0 || (style & 0x0F) != BS_AUTOCHECKBOX)
+        if (lstrcmpiA(ClassOf(child).c_str(), "Button") != 0 || (style & 0x0F) != BS_AUTOCHECKBOX)
             continue;
         RECT box;
         GetWindowRect(child, &box);
@@ -241,32 +255,12 @@ HWND FindBox(const char* label, int seconds) {
         }
     }
     if (best == nullptr)
-        std::fprintf(stderr, "no check box in front of \"%s\"\n", label);
+        Fail("no check box in front of \"%s\"", label);
     return best;
 }
 
-int LocateBox(const char* label, int seconds) {
-    HWND box = FindBox(label, seconds);
-    if (box == nullptr)
-        return 1;
-    RECT rect;
-    GetWindowRect(box, &rect);
-    PrintCentre(rect);
-    return 0;
-}
-
-int BoxState(const char* label, int seconds) {
-    HWND box = FindBox(label, seconds);
-    if (box == nullptr)
-        return 1;
-    std::printf("%d\n", SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
-    return 0;
-}
-
 BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
-    char kind[16] = {};
-    GetClassNameA(window, kind, sizeof kind);
-    if (IsWindowVisible(window) && std::strcmp(kind, "#32770") == 0 &&
+    if (IsWindowVisible(window) && ClassOf(window) == "#32770" &&
         GetDlgItem(window, kMessageTextId) != nullptr) {
         *reinterpret_cast<HWND*>(param) = window;
         return FALSE;
@@ -275,107 +269,14 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM param) {
 }
 
 int Message(int seconds) {
-    for (int i = 0; i <= seconds * 10; ++i) {
-        HWND box = nullptr;
-        EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box));
-        if (box != nullptr) {
-            std::printf("%s\n", OneLine(TextOf(GetDlgItem(box, kMessageTextId))).c_str());
-            return 0;
-        }
-        Sleep(100);
-    }
-    std::fprintf(stderr, "no message box appeared\n");
-    return 1;
-}
-
-// The window after the one showing TEXT in its dialog: the field that follows a label or a
-// radio button.
-int LocateNext(const char* text, int seconds) {
-    HWND window = WaitForText(text, seconds);
-    HWND next = window != nullptr ? GetWindow(window, GW_HWNDNEXT) : nullptr;
-    if (next == nullptr) {
-        std::fprintf(stderr, "nothing follows \"%s\"\n", text);
-        return 1;
-    }
-    RECT rect;
-    GetWindowRect(next, &rect);
-    PrintCentre(rect);
+    HWND box = nullptr;
+    if (!Poll(seconds, [&box] {
+            EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box));
+            return box != nullptr;
+        }))
+        return Fail("no message box appeared");
+    std::printf("%s\n", TextOf(GetDlgItem(box, kMessageTextId), true).c_str());
     return 0;
-}
-
-int WaitEnabled(const char* text, int seconds) {
-    for (int i = 0; i <= seconds * 10; ++i) {
-        HWND window = FindByText(text);
-        if (window != nullptr && IsWindowEnabled(window))
-            return 0;
-        Sleep(100);
-    }
-    std::fprintf(stderr, "\"%s\" is not shown enabled\n", text);
-    return 1;
-}
-
-int Gone(const char* text, int seconds) {
-    for (int i = 0; i <= seconds * 10; ++i) {
-        if (FindByText(text) == nullptr)
-            return 0;
-        Sleep(100);
-    }
-    std::fprintf(stderr, "\"%s\" is still shown\n", text);
-    return 1;
-}
-
-BOOL CALLBACK PrintChildText(HWND window, LPARAM) {
-    if (IsWindowVisible(window))
-        std::printf("%s\n", OneLine(TextOf(window)).c_str());
-    return TRUE;
-}
-
-BOOL CALLBACK PrintTexts(HWND window, LPARAM) {
-    if (OfProgram(window) && IsWindowVisible(window)) {
-        std::printf("%s\n", OneLine(TextOf(window)).c_str());
-        EnumChildWindows(window, PrintChildText, 0);
-    }
-    return TRUE;
-}
-
-int Texts() {
-    if (!FindProgram())
-        return 1;
-    EnumWindows(PrintTexts, 0);
-    return 0;
-}
-
-BOOL CALLBACK PrintChildProgress(HWND window, LPARAM) {
-    char kind[32] = {};
-    GetClassNameA(window, kind, sizeof kind);
-    if (IsWindowVisible(window) && lstrcmpiA(kind, PROGRESS_CLASSA) == 0)
-        std::printf("%ld\n", static_cast<long>(SendMessageA(window, PBM_GETPOS, 0, 0)));
-    return TRUE;
-}
-
-BOOL CALLBACK PrintProgress(HWND window, LPARAM) {
-    if (OfProgram(window) && IsWindowVisible(window))
-        EnumChildWindows(window, PrintChildProgress, 0);
-    return TRUE;
-}
-
-int Progress() {
-    if (!FindProgram())
-        return 1;
-    EnumWindows(PrintProgress, 0);
-    return 0;
-}
-
-// An open popup menu is a visible window of the menu class, "#32768".
-int WaitMenu(int seconds) {
-    for (int i = 0; i <= seconds * 10; ++i) {
-        HWND menu = FindWindowA("#32768", nullptr);
-        if (menu != nullptr && IsWindowVisible(menu))
-            return 0;
-        Sleep(100);
-    }
-    std::fprintf(stderr, "no menu opened\n");
-    return 1;
 }
 
 // Wine's taskbar draws the tray icons itself, right-aligned, one small icon each; Torvane's is
@@ -383,12 +284,9 @@ int WaitMenu(int seconds) {
 int TrayPoint() {
     HWND bar = FindWindowA("Shell_TrayWnd", nullptr);
     RECT rect;
-    if (bar == nullptr || !GetWindowRect(bar, &rect) || rect.bottom <= rect.top) {
-        std::fprintf(stderr, "no taskbar\n");
-        return 1;
-    }
-    std::printf("%ld %ld\n", rect.right - 11, (rect.top + rect.bottom) / 2);
-    return 0;
+    if (bar == nullptr || !GetWindowRect(bar, &rect) || rect.bottom <= rect.top)
+        return Fail("no taskbar");
+    return PrintPoint(rect.right - 11, (rect.top + rect.bottom) / 2);
 }
 
 DWORD RunRemote(HANDLE process, LPTHREAD_START_ROUTINE start, LPVOID argument) {
@@ -472,43 +370,71 @@ int main(int argc, char** argv) {
     AttachToDesktop();
     const std::string command = argv[1];
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 20;
+    const char* text = argc > 2 ? argv[2] : nullptr;
     const int textSeconds = argc > 3 ? std::atoi(argv[3]) : 20;
-    if (command == "wait-tray")
-        return WaitFor(true, seconds) ? 0 : 1;
-    if (command == "tray-gone")
-        return WaitFor(false, seconds) ? 0 : 1;
+    if (command == "wait-tray" || command == "tray-gone") {
+        const bool present = command == "wait-tray";
+        return Poll(seconds, [present] { return (FindTray() != nullptr) == present; }) ? 0 : 1;
+    }
     if (command == "tray-point")
         return TrayPoint();
-    if (command == "locate" && argc > 2)
-        return Locate(argv[2], textSeconds);
-    if (command == "locate-box" && argc > 2)
-        return LocateBox(argv[2], textSeconds);
-    if (command == "pager-arrow" && argc > 2)
-        return PagerArrow(argv[2], textSeconds);
-    if (command == "locate-next" && argc > 2)
-        return LocateNext(argv[2], textSeconds);
-    if (command == "wait-enabled" && argc > 2)
-        return WaitEnabled(argv[2], textSeconds);
-    if (command == "box-state" && argc > 2)
-        return BoxState(argv[2], textSeconds);
-    if (command == "gone" && argc > 2)
-        return Gone(argv[2], textSeconds);
     if (command == "message")
         return Message(seconds);
     if (command == "warp" && argc > 3)
         return Warp(static_cast<UINT>(std::atoi(argv[2])), argv[3]);
     if (command == "texts")
-        return Texts();
+        return ForEachProgramWindow(
+            true, [](HWND window) { std::printf("%s\n", TextOf(window, true).c_str()); });
     if (command == "progress")
-        return Progress();
-    if (command == "wait-menu")
-        return WaitMenu(seconds);
+        return ForEachProgramWindow(true, [](HWND window) {
+            if (lstrcmpiA(ClassOf(window).c_str(), PROGRESS_CLASSA) == 0)
+                std::printf("%ld\n", static_cast<long>(SendMessageA(window, PBM_GETPOS, 0, 0)));
+        });
     if (command == "visible-windows") {
-        if (!FindProgram())
+        // The host window is shown with no size at all; it is not something the user sees.
+        int visible = 0;
+        const int failed = ForEachProgramWindow(false, [&visible](HWND window) {
+            RECT rect;
+            GetWindowRect(window, &rect);
+            visible += rect.right > rect.left && rect.bottom > rect.top;
+        });
+        if (failed == 0)
+            std::printf("%d\n", visible);
+        return failed;
+    }
+    // An open popup menu is a visible window of the menu class, "#32768".
+    if (command == "wait-menu")
+        return Await(seconds, "no menu opened", "", [] {
+            HWND menu = FindWindowA("#32768", nullptr);
+            return menu != nullptr && IsWindowVisible(menu);
+        });
+    if (text == nullptr)
+        return 2;
+    if (command == "locate")
+        return Locate(text, textSeconds);
+    if (command == "pager-arrow")
+        return PagerArrow(text, textSeconds);
+    if (command == "locate-next") {
+        HWND window = WaitForText(text, textSeconds);
+        HWND next = window != nullptr ? GetWindow(window, GW_HWNDNEXT) : nullptr;
+        return next != nullptr ? PrintCentre(next) : Fail("nothing follows \"%s\"", text);
+    }
+    if (command == "locate-box" || command == "box-state") {
+        HWND box = FindBox(text, textSeconds);
+        if (box == nullptr)
             return 1;
-        EnumWindows(CountVisible, 0);
-        std::printf("%d\n", g_visible);
+        if (command == "locate-box")
+            return PrintCentre(box);
+        std::printf("%d\n", SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         return 0;
     }
+    if (command == "wait-enabled")
+        return Await(textSeconds, "\"%s\" is not shown enabled", text, [text] {
+            HWND window = FindByText(text);
+            return window != nullptr && IsWindowEnabled(window);
+        });
+    if (command == "gone")
+        return Await(textSeconds, "\"%s\" is still shown", text,
+                     [text] { return FindByText(text) == nullptr; });
     return 2;
 }
