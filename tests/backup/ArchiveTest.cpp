@@ -43,50 +43,43 @@ int LoadError(const Bytes& bytes) {
     return 0;
 }
 
-Bytes SystemHeader() {
-    return Concat({{0xFF, 0xFF, 0x01, 0x00, 0x0D, 0x00}, Text("CSystemTweaks")});
+// A class header of schema 1 for a class of that name, or of another schema.
+Bytes Header(const std::string& name = "CSystemTweaks", unsigned char schema = 1) {
+    return Concat({{0xFF, 0xFF, schema, 0x00, static_cast<unsigned char>(name.size()), 0x00},
+                   Text(name)});
 }
 
 Bytes SystemRecord() {
-    return Concat({{0x88, 0x13, 0x00, 0x00},
-                   {0x01, 0x00, 0x00, 0x00},
-                   {0x03},
-                   Text("Ann"),
-                   {0x04},
-                   Text("Acme"),
-                   {0x00},
-                   {0x01},
-                   Text("D"),
-                   {0x01},
-                   Text("P"),
-                   {0x01},
+    return Concat({{0x88, 0x13, 0x00, 0x00}, {0x01, 0x00, 0x00, 0x00}, {0x03}, Text("Ann"),
+                   {0x04}, Text("Acme"), {0x00}, {0x01}, Text("D"), {0x01}, Text("P"), {0x01},
                    Text("F")});
 }
 
-TEST(ArchiveTexts, LengthFormsAtEveryBoundary) {
-    EXPECT_EQ(Stored(""), Bytes{0x00});
-    EXPECT_EQ(Stored("abc"), Concat({{0x03}, Text("abc")}));
+// Each length form at its boundaries, stored and read back; 16-bit texts read as ANSI; lengths
+// beyond the bytes left fail without allocating.
+TEST(ArchiveTexts, LengthFormsAtEveryBoundaryAndLengthsBeyondTheBytesLeft) {
     const std::string t254(254, 'a'), t255(255, 'b'), t65533(65533, 'c'), t65534(65534, 'd');
-    EXPECT_EQ(Stored(t254), Concat({{0xFE}, Text(t254)}));
-    EXPECT_EQ(Stored(t255), Concat({{0xFF, 0xFF, 0x00}, Text(t255)}));
-    EXPECT_EQ(Stored(t65533), Concat({{0xFF, 0xFD, 0xFF}, Text(t65533)}));
-    EXPECT_EQ(Stored(t65534), Concat({{0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}, Text(t65534)}));
-
-    for (const std::string& text : {std::string(), t254, t255, t65533, t65534}) {
-        CMemoryArchiveStream stream(Stored(text));
+    const struct {
+        std::string text;
+        Bytes length;
+    } forms[] = {{"", {0x00}},
+                 {"abc", {0x03}},
+                 {t254, {0xFE}},
+                 {t255, {0xFF, 0xFF, 0x00}},
+                 {t65533, {0xFF, 0xFD, 0xFF}},
+                 {t65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}}};
+    for (const auto& form : forms) {
+        SCOPED_TRACE(form.text.size());
+        EXPECT_EQ(Stored(form.text), Concat({form.length, Text(form.text)}));
+        CMemoryArchiveStream stream(Stored(form.text));
         CArchive archive(stream, CArchive::kLoad);
-        EXPECT_EQ(archive.ReadText(), text) << text.size();
+        EXPECT_EQ(archive.ReadText(), form.text);
         EXPECT_EQ(stream.Remaining(), 0u);
     }
-}
 
-TEST(ArchiveTexts, SixteenBitTextsAreReadAsAnsi) {
-    CMemoryArchiveStream stream(Bytes{0xFF, 0xFE, 0xFF, 0x03, 'T', 0, 'v', 0, 'n', 0});
-    CArchive archive(stream, CArchive::kLoad);
-    EXPECT_EQ(archive.ReadText(), "Tvn");
-}
+    CMemoryArchiveStream wide(Bytes{0xFF, 0xFE, 0xFF, 0x03, 'T', 0, 'v', 0, 'n', 0});
+    EXPECT_EQ(CArchive(wide, CArchive::kLoad).ReadText(), "Tvn");
 
-TEST(ArchiveTexts, LengthsBeyondTheBytesLeftFailWithoutAllocating) {
     const Bytes huge[] = {
         {0x05, 'a', 'b'},
         {0xFF, 0xFE, 0xFF},
@@ -129,85 +122,8 @@ TEST(ArchiveNumbers, AreLittleEndianAndPassThroughTheBufferInBlocks) {
     EXPECT_THROW(archive.ReadByte(), CArchiveException);
 }
 
-TEST(ArchiveObjects, TheSystemModuleIsStoredWithItsClassAndRecordInArchiveOrder) {
-    CSystemTweaks module;
-    module.hungAppTimeout = 5000;
-    module.keepExplorerRefreshed = 1;
-    module.registeredOwner = "Ann";
-    module.registeredOrganization = "Acme";
-    module.personalFolder = "D";
-    module.myPicturesFolder = "P";
-    module.favoritesFolder = "F";
-    CMemoryArchiveStream stream;
-    CArchive archive(stream, CArchive::kStore);
-    archive.WriteObject(&module);
-    archive.Flush();
-    EXPECT_EQ(stream.Bytes(), Concat({SystemHeader(), SystemRecord()}));
-    EXPECT_EQ(Bytes(stream.Bytes().begin(), stream.Bytes().begin() + 19),
-              Concat({{0xFF, 0xFF, 0x01, 0x00, 0x0D, 0x00}, Text("CSystemTweaks")}));
-}
-
-TEST(ArchiveObjects, ReadingGivesEachFieldItsOwnPlace) {
-    CMemoryArchiveStream stream(Concat({SystemHeader(), SystemRecord()}));
-    CArchive archive(stream, CArchive::kLoad);
-    std::unique_ptr<CObject> object(archive.ReadObject(&CSystemTweaks::classRecord));
-    ASSERT_NE(object, nullptr);
-    ASSERT_TRUE(object->IsKindOf(&CSystemTweaks::classRecord));
-    const auto* module = static_cast<const CSystemTweaks*>(object.get());
-    EXPECT_EQ(module->hungAppTimeout, 5000u);
-    EXPECT_EQ(module->keepExplorerRefreshed, 1u);
-    EXPECT_EQ(module->registeredOwner, "Ann");
-    EXPECT_EQ(module->registeredOrganization, "Acme");
-    EXPECT_EQ(module->reserved, "");
-    EXPECT_EQ(module->personalFolder, "D");
-    EXPECT_EQ(module->myPicturesFolder, "P");
-    EXPECT_EQ(module->favoritesFolder, "F");
-}
-
-TEST(ArchiveObjects, TheNullObjectReadsAsNothing) {
-    CMemoryArchiveStream stream(Bytes{0x00, 0x00});
-    CArchive archive(stream, CArchive::kLoad);
-    EXPECT_EQ(archive.ReadObject(&CSystemTweaks::classRecord), nullptr);
-}
-
-TEST(ArchiveObjects, ErrorCausesOfBadFiles) {
-    const Bytes record = SystemRecord();
-    // Truncated anywhere: inside the header, inside a number, inside a text.
-    const Bytes whole = Concat({SystemHeader(), record});
-    for (size_t length : {size_t{0}, size_t{1}, size_t{5}, size_t{6}, size_t{18}, size_t{19},
-                          size_t{21}, size_t{27}, whole.size() - 1}) {
-        // Before the name's length is known the archive simply ends; a name longer than what is
-        // left is a bad class; after the name, the record ends early.
-        const int expected = length < 6    ? CArchiveException::kEndOfFile
-                             : length < 19 ? CArchiveException::kBadClass
-                                           : CArchiveException::kEndOfFile;
-        EXPECT_EQ(LoadError(Bytes(whole.begin(), whole.begin() + length)), expected) << length;
-    }
-    // Another module's class, an unknown class, and CObject itself.
-    EXPECT_EQ(
-        LoadError(Concat({{0xFF, 0xFF, 0x01, 0x00, 0x0E, 0x00}, Text("CDesktopTweaks"), record})),
-        CArchiveException::kBadClass);
-    EXPECT_EQ(
-        LoadError(Concat({{0xFF, 0xFF, 0x01, 0x00, 0x0D, 0x00}, Text("csystemtweaks"), record})),
-        CArchiveException::kBadClass);
-    EXPECT_EQ(LoadError(Concat({{0xFF, 0xFF, 0x01, 0x00, 0x07, 0x00}, Text("CObject"), record})),
-              CArchiveException::kBadClass);
-    // A class name over 63 bytes.
-    EXPECT_EQ(LoadError(Concat(
-                  {{0xFF, 0xFF, 0x01, 0x00, 0x40, 0x00}, Text(std::string(64, 'C')), record})),
-              CArchiveException::kBadClass);
-    // Schema 2 of the right class.
-    EXPECT_EQ(
-        LoadError(Concat({{0xFF, 0xFF, 0x02, 0x00, 0x0D, 0x00}, Text("CSystemTweaks"), record})),
-        CArchiveException::kBadSchema);
-    // References to classes or objects that were never read.
-    EXPECT_EQ(LoadError({0x01, 0x80}), CArchiveException::kBadIndex);
-    EXPECT_EQ(LoadError({0x00, 0x80}), CArchiveException::kBadIndex);
-    EXPECT_EQ(LoadError({0x01, 0x00}), CArchiveException::kBadIndex);
-    EXPECT_EQ(LoadError({0xFF, 0x7F, 0x01, 0x00, 0x00, 0x80}), CArchiveException::kBadIndex);
-    EXPECT_EQ(LoadError({0xFF, 0x7F, 0x00, 0x00}), CArchiveException::kEndOfFile);
-}
-
+// A second object of a class refers to its class. (Each module's class header and record, their
+// round trip and the null object are pinned by ModuleFilesTest.)
 TEST(ArchiveObjects, ASecondObjectOfAClassRefersToItsClass) {
     CSystemTweaks first, second;
     second.hungAppTimeout = 7;
@@ -220,7 +136,7 @@ TEST(ArchiveObjects, ASecondObjectOfAClassRefersToItsClass) {
     }
     // After the class (entry 1) and the first object (entry 2), the class is referred to as 1.
     const Bytes& bytes = stream.Bytes();
-    const size_t secondAt = SystemHeader().size() + 4 + 4 + 6;
+    const size_t secondAt = Header().size() + 4 + 4 + 6;
     ASSERT_GT(bytes.size(), secondAt + 2);
     EXPECT_EQ(bytes[secondAt], 0x01);
     EXPECT_EQ(bytes[secondAt + 1], 0x80);
@@ -231,6 +147,41 @@ TEST(ArchiveObjects, ASecondObjectOfAClassRefersToItsClass) {
     std::unique_ptr<CObject> b(archive.ReadObject(&CSystemTweaks::classRecord));
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(static_cast<CSystemTweaks*>(b.get())->hungAppTimeout, 7u);
+}
+
+TEST(ArchiveObjects, ErrorCausesOfBadFiles) {
+    const Bytes record = SystemRecord();
+    // Truncated anywhere: inside the header, inside a number, inside a text.
+    const Bytes whole = Concat({Header(), record});
+    for (size_t length : {size_t{0}, size_t{1}, size_t{5}, size_t{6}, size_t{18}, size_t{19},
+                          size_t{21}, size_t{27}, whole.size() - 1}) {
+        // Before the name's length is known the archive simply ends; a name longer than what is
+        // left is a bad class; after the name, the record ends early.
+        const int expected = length < 6    ? CArchiveException::kEndOfFile
+                             : length < 19 ? CArchiveException::kBadClass
+                                           : CArchiveException::kEndOfFile;
+        EXPECT_EQ(LoadError(Bytes(whole.begin(), whole.begin() + length)), expected) << length;
+    }
+    const struct {
+        Bytes bytes;
+        int cause;
+    } bad[] = {
+        // Another module's class, an unknown class, CObject itself, a name over 63 bytes.
+        {Concat({Header("CDesktopTweaks"), record}), CArchiveException::kBadClass},
+        {Concat({Header("csystemtweaks"), record}), CArchiveException::kBadClass},
+        {Concat({Header("CObject"), record}), CArchiveException::kBadClass},
+        {Concat({Header(std::string(64, 'C')), record}), CArchiveException::kBadClass},
+        // Schema 2 of the right class.
+        {Concat({Header("CSystemTweaks", 2), record}), CArchiveException::kBadSchema},
+        // References to classes or objects that were never read.
+        {{0x01, 0x80}, CArchiveException::kBadIndex},
+        {{0x00, 0x80}, CArchiveException::kBadIndex},
+        {{0x01, 0x00}, CArchiveException::kBadIndex},
+        {{0xFF, 0x7F, 0x01, 0x00, 0x00, 0x80}, CArchiveException::kBadIndex},
+        {{0xFF, 0x7F, 0x00, 0x00}, CArchiveException::kEndOfFile},
+    };
+    for (size_t i = 0; i < sizeof(bad) / sizeof(bad[0]); ++i)
+        EXPECT_EQ(LoadError(bad[i].bytes), bad[i].cause) << i;
 }
 
 } // namespace

@@ -4,18 +4,14 @@
 #include <cstdio>
 #include <string>
 
-#include "backup/CBackupManager.h"
-#include "platform/ProgramPaths.h"
-#include "platform/WindowsVersion.h"
-#include "support/CPreservedFile.h"
-#include "support/CRegistrySandbox.h"
-#include "support/CScriptedMessages.h"
-#include "support/CTestFolder.h"
+#include "support/BackupTestSystem.h"
 #include "support/CTestUser.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CInternetTweaks.h"
 
 namespace {
+
+using namespace backup_keys;
 
 uint32_t Fnv1a(const std::string& bytes) {
     uint32_t hash = 2166136261u;
@@ -47,103 +43,75 @@ const struct {
 const uint32_t kRecordDigests[7] = {0xA6873F1E, 0x8E4070AE, 0x8FAB044C, 0xA3F3D6B1,
                                     0x5C0DD108, 0x9836B60D, 0x433E915D};
 
-class BackupBytes : public testing::Test {
+class BackupBytes : public CBackupTestSystem {
 protected:
-    void SetUp() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
-    void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
-
     // A value other than the default for every field a backup reads, on every family.
     void Prepare() {
         const HKEY m = HKEY_LOCAL_MACHINE, u = HKEY_CURRENT_USER, us = HKEY_USERS;
-        const char desktop[] = "Control Panel\\Desktop";
-        const char defaultDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
-        const char policies[] =
-            ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-        const char advanced[] =
-            ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-        const char folders[] =
-            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-        const char explorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
-        const char memory[] =
-            "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-        const char cdfs[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
-        const char openWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
-
-        StoreText(u, desktop, "HungAppTimeout", "4500");
-        StoreNumber(m, "System\\CurrentControlSet\\Control\\Update", "UpdateMode", 1);
-        for (const char* key : {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                                "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"}) {
+        StoreText(u, kDesktop, "HungAppTimeout", "4500");
+        StoreNumber(m, kUpdate, "UpdateMode", 1);
+        for (const char* key : {kNineXKey, kNTKey}) {
             StoreText(m, key, "RegisteredOwner", "Ann");
             StoreText(m, key, "RegisteredOrganization", std::string(300, 'o'));
         }
-        StoreText(u, folders, "Personal", "C:\\Docs");
-        StoreText(u, folders, "My Pictures", "C:\\Pics");
-        StoreText(u, folders, "Favorites", "C:\\Favs");
+        StoreText(u, kFolders, "Personal", "C:\\Docs");
+        StoreText(u, kFolders, "My Pictures", "C:\\Pics");
+        StoreText(u, kFolders, "Favorites", "C:\\Favs");
 
         if (IsNTFamily(family_))
-            StoreNumber(us, defaultDesktop, "PaintDesktopVersion", 1);
+            StoreNumber(us, kDefaultDesktop, "PaintDesktopVersion", 1);
         else
-            StoreText(us, defaultDesktop, "PaintDesktopVersion", "1");
+            StoreText(us, kDefaultDesktop, "PaintDesktopVersion", "1");
         StoreBinary(u, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", "link",
                     {0, 0, 0, 0});
-        StoreText(u, desktop, "FontSmoothing", "2");
-        StoreText(m, openWith, "", "Op&en With...");
-        StoreText(m, std::string(openWith) + "\\Command", "", "rundll32.exe");
-        StoreText(m, explorer, "Max Cached Icons", "2048");
+        StoreText(u, kDesktop, "FontSmoothing", "2");
+        StoreText(m, kOpenWith, "", "Op&en With...");
+        StoreText(m, kOpenWithCommand, "", "rundll32.exe");
+        StoreText(m, kExplorer, "Max Cached Icons", "2048");
 
-        StoreText(u, desktop, "MenuShowDelay", "250");
-        CreateKey(u, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\"
-                     "Start Menu\\Programs");
-        StoreNumber(us, policies, "NoWindowsUpdate", 1);
-        StoreBinary(us, policies, "NoRecentDocMenu", {1, 0, 0, 0});
-        StoreBinary(us, policies, "NoFavoritesMenu", {0, 0, 0, 0});
-        StoreNumber(us, advanced, "StartMenuFavorites", 0);
-        StoreBinary(us, policies, "NoFind", {1, 0, 0, 0});
-        StoreBinary(us, policies, "NoRun", {1, 0, 0, 0});
-        StoreNumber(us, advanced, "StartMenuRun", 0);
-        StoreBinary(us, policies, "NoLogOff", {1, 0, 0, 0});
-        StoreNumber(us, advanced, "StartMenuLogoff", 0);
-        StoreBinary(us, policies, "NoClose", {1, 0, 0, 0});
+        StoreText(u, kDesktop, "MenuShowDelay", "250");
+        CreateKey(u, std::string(kMenuOrder) + "\\Programs");
+        StoreNumber(us, kPolicies, "NoWindowsUpdate", 1);
+        StoreBinary(us, kPolicies, "NoRecentDocMenu", {1, 0, 0, 0});
+        StoreBinary(us, kPolicies, "NoFavoritesMenu", {0, 0, 0, 0});
+        StoreNumber(us, kAdvanced, "StartMenuFavorites", 0);
+        StoreBinary(us, kPolicies, "NoFind", {1, 0, 0, 0});
+        StoreBinary(us, kPolicies, "NoRun", {1, 0, 0, 0});
+        StoreNumber(us, kAdvanced, "StartMenuRun", 0);
+        StoreBinary(us, kPolicies, "NoLogOff", {1, 0, 0, 0});
+        StoreNumber(us, kAdvanced, "StartMenuLogoff", 0);
+        StoreBinary(us, kPolicies, "NoClose", {1, 0, 0, 0});
 
-        // The adapter and the service the Internet module finds its places by.
-        StoreText(m, "System\\CurrentControlSet\\Services\\Class\\NetTrans\\0000", "DriverDesc",
-                  "TCP/IP");
-        StoreText(m, "System\\CurrentControlSet\\Services\\Class\\Net\\0003", "DriverDesc",
-                  "Dial-Up Adapter");
-        const std::string card = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\NetworkCards\\2";
-        StoreText(m, card, "ProductName", "NdisWanDialoutIp");
-        StoreText(m, card, "ServiceName", "NdisWan7");
+        StoreNetworkAdapters();
         CInternetTweaks internet;
         internet.SetMTU(1400);
         internet.SetRWIN(32767);
         internet.SetDefaultTTL(64);
 
-        StoreBinary(m, cdfs, "Prefetch", {0x40, 0x0C, 0, 0});
-        StoreBinary(m, cdfs, "CacheSize", {0x6B, 0x02, 0, 0});
+        StoreBinary(m, kCdfs, "Prefetch", {0x40, 0x0C, 0, 0});
+        StoreBinary(m, kCdfs, "CacheSize", {0x6B, 0x02, 0, 0});
         StoreNumber(m, "SYSTEM\\CurrentControlSet\\Services\\CDRom", "Autorun", 0);
-        StoreText(us, policies, "NoDriveTypeAutoRun", "1");
+        StoreText(us, kPolicies, "NoDriveTypeAutoRun", "1");
 
         systemIni_.Write("[boot]\r\nshell=Explorer.exe\r\n[vcache]\r\nMinFileCache=1024\r\n"
                          "MaxFileCache=8192\r\nChunksize=512\r\n[386Enh]\r\n"
                          "ConservativeSwapfileUsage=1\r\nMinSPs=12\r\n");
         winIni_.Write("[TrueType]\r\nFontSmoothing=1\r\n");
-        StoreNumber(m, "SYSTEM\\CurrentControlSet\\Control\\FileSystem", "ContigFileAllocSize",
-                    1024);
-        StoreText(m, "System\\CurrentControlSet\\Services\\Class\\hdc\\0000", "ForceFIFO", "0");
+        StoreNumber(m, kFileSystem, "ContigFileAllocSize", 1024);
+        StoreText(m, kHdc, "ForceFIFO", "0");
 
-        StoreText(m, explorer, "AlwaysUnloadDLL", "1");
-        StoreNumber(m, memory, "DisablePagingExecutive", 1);
-        StoreNumber(m, memory, "IoPageLockLimit", 16384);
-        StoreNumber(m, "SYSTEM\\CurrentControlSet\\Control\\PriorityControl",
-                    "Win32PrioritySeparation", 2);
+        StoreText(m, kExplorer, "AlwaysUnloadDLL", "1");
+        StoreNumber(m, kMemory, "DisablePagingExecutive", 1);
+        StoreNumber(m, kMemory, "IoPageLockLimit", 16384);
+        StoreNumber(m, kPriority, "Win32PrioritySeparation", 2);
 
         msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMenu=1\r\nAutoscan=2\r\n"
                      "DrvSpace=0\r\nDblSpace=1\r\nDoubleBuffer=1\r\nBootKeys=0\r\n");
 
-        StoreText(us, defaultDesktop, "AutoEndTasks", "1");
-        StoreText(u, defaultDesktop, "WaitToKillAppTimeout", "4000");
-        StoreRaw(us, defaultDesktop, "WaitToKillAppTimeout", REG_EXPAND_SZ, "%T%", 4);
-        StoreText(m, "System\\CurrentControlSet\\Control\\Shutdown", "FastReboot", "1");
+        StoreText(us, kDefaultDesktop, "AutoEndTasks", "1");
+        StoreText(u, kDefaultDesktop, "WaitToKillAppTimeout", "4000");
+        StoreRaw(us, kDefaultDesktop, "WaitToKillAppTimeout", REG_EXPAND_SZ, "%T%", 4);
+        StoreText(m, kShutdown, "FastReboot", "1");
         logo_.Write("logo picture");
         logoSaved_.Remove();
         shutdown_.Write(std::string(3000, '\xA5'));
@@ -152,21 +120,8 @@ protected:
         turnoffSaved_.Remove();
     }
 
-    const int family_ = DetectWindowsFamily();
     // Nobody known logged on: the record holds no user line.
     CTestUser user_{""};
-    CRegistrySandbox sandbox_;
-    CScriptedMessages messages_;
-    CPreservedFile systemIni_{CTestFolder::WindowsDirectory() + "\\System.ini"};
-    CPreservedFile winIni_{CTestFolder::WindowsDirectory() + "\\win.ini"};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
-    CPreservedFile logo_{"c:\\Logo.sys"};
-    CPreservedFile logoSaved_{"c:\\Logo.tvn"};
-    CPreservedFile shutdown_{CTestFolder::WindowsDirectory() + "\\Logow.sys"};
-    CPreservedFile shutdownSaved_{CTestFolder::WindowsDirectory() + "\\Logow.tvn"};
-    CPreservedFile turnoff_{CTestFolder::WindowsDirectory() + "\\Logos.sys"};
-    CPreservedFile turnoffSaved_{CTestFolder::WindowsDirectory() + "\\Logos.tvn"};
-    CBackupManager manager_;
 };
 
 TEST_F(BackupBytes, EveryFileOfAFixedSystemHasItsKnownDigest) {

@@ -3,58 +3,27 @@
 #include <shlwapi.h>
 #include <string>
 
-#include "platform/CAppSettings.h"
-#include "backup/BackupCommands.h"
-#include "backup/COriginalsRecord.h"
-#include "backup/CBackupManager.h"
 #include "platform/CRegistryAccess.h"
-#include "platform/ProgramPaths.h"
-#include "platform/WindowsVersion.h"
-#include "support/CPreservedFile.h"
-#include "support/CRecordingMainWindow.h"
-#include "support/CRegistrySandbox.h"
-#include "support/CScriptedMessages.h"
-#include "support/CTestFolder.h"
+#include "support/BackupTestSystem.h"
 #include "support/ModuleFileChecks.h"
 #include "support/TestRegistry.h"
 #include "tweaks/CStartMenuTweaks.h"
-#include "tweaks/CSystemTweaks.h"
 
 namespace {
 
-const char kDesktop[] = "Control Panel\\Desktop";
-const char kUpdate[] = "System\\CurrentControlSet\\Control\\Update";
-const char kFolders[] =
-    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-const char kNineXKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-const char kNTKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-const char kPolicies[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
-const char kAdvanced[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
-const char kFileSystem[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem";
-const char kHdc[] = "System\\CurrentControlSet\\Services\\Class\\hdc\\0000";
-const char kMemory[] = "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
-const char kPriority[] = "SYSTEM\\CurrentControlSet\\Control\\PriorityControl";
-const char kExplorer[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+using namespace backup_keys;
 const char kOptions[] = "SOFTWARE\\Ostrander Works\\Torvane\\Options";
-const char kCdfs[] = "SYSTEM\\CurrentControlSet\\Control\\FileSystem\\CDFS";
-const char kUsersDesktop[] = ".DEFAULT\\Control Panel\\Desktop";
-const char kShutdown[] = "System\\CurrentControlSet\\Control\\Shutdown";
-const char kOpenWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
-const char kOpenWithCommand[] = "Software\\CLASSES\\*\\Shell\\OpenWith\\Command";
 
 std::string Text(const std::string& text) {
     return ShortTextBytes(text);
 }
 
-class BackupManagerTest : public testing::Test {
+class BackupManagerTest : public CBackupTestSystem {
 protected:
     void SetUp() override {
-        CTestFolder::RemoveTree(GetBackupDirectory());
+        CBackupTestSystem::SetUp();
         Prepare();
     }
-    void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
 
     // The system as the backup finds it.
     void Prepare() {
@@ -95,18 +64,13 @@ protected:
 
     bool NineX() const { return IsNineXFamily(family_); }
     bool NT() const { return IsNTFamily(family_); }
-    std::string File(const char* name) const { return GetBackupDirectory() + name; }
-
-    CRegistrySandbox sandbox_;
-    CPreservedFile systemIni_{CTestFolder::WindowsFile("\\System.ini")};
-    CPreservedFile winIni_{CTestFolder::WindowsFile("\\win.ini")};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
-    CScriptedMessages messages_;
-    const int family_ = DetectWindowsFamily();
-    CBackupManager manager_;
+    int MsdosOption(const char* key) const {
+        return CRegistryAccess::ReadProfileNumber(kMsdos, "Options", key, 4);
+    }
 };
 
-TEST_F(BackupManagerTest, WritesTheNineFilesInTheArchiveFormat) {
+// The nine files in the archive format, each written whole or not at all.
+TEST_F(BackupManagerTest, WritesTheNineFilesInTheArchiveFormatOrNoneThatLooksValid) {
     ASSERT_EQ(manager_.CreateBackup(), 1);
     ASSERT_EQ(CBackupManager::BackupFiles().size(), 9u);
     for (const std::string& file : CBackupManager::BackupFiles())
@@ -121,32 +85,42 @@ TEST_F(BackupManagerTest, WritesTheNineFilesInTheArchiveFormat) {
               ClassHeader("CSystemTweaks") + NumberBytes(5000) + NumberBytes(0) +
                   Text(registered ? "Ann" : "") + Text(registered ? "Acme" : "") + Text("") +
                   Text("C:\\Docs") + Text("C:\\Pics") + Text("C:\\Favs"));
-
+    // Version not shown, no prefix, no arrows (link and IsShortcut missing), the rest missing.
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\desktop.tvb")),
+              NumberRecordFile("CDesktopTweaks", {0, 1, 1, 0, 0, 0, 0, 0}));
     // Delay, sort order, seven removal flags (NoLogOff could not be read), three reserved.
     EXPECT_EQ(CTestFolder::ReadFile(File("\\startmenu.tvb")),
               NumberRecordFile("CStartMenuTweaks", {200, 0, 1, 1, 1, 1, 0, 0, 1, 0, 0, 0}));
-
     EXPECT_EQ(CTestFolder::ReadFile(File("\\hdd.tvb")),
               NineX() ? NumberRecordFile("CHDDTweaks", {1024, 8192, 512, 1024, 0})
                       : NumberRecordFile("CHDDTweaks", {0, 0, 0, 0, 0}));
-
     // The CD file system values were never set: the backup keeps Windows' own 4X and default.
     const std::string cdrom = CTestFolder::ReadFile(File("\\cdrom.tvb"));
     EXPECT_EQ(cdrom.substr(0, ClassHeader("CCDROMTweaks").size() + 8),
               ClassHeader("CCDROMTweaks") + NumberBytes(4) + NumberBytes(0));
-
     // Memory: the virtual memory fields, then each family's own values and zeros for the other.
-    const std::string ram = CTestFolder::ReadFile(File("\\ram.tvb"));
-    EXPECT_EQ(ram, ClassHeader("CRAMTweaks") + NumberBytes(0) + NumberBytes(16384) +
-                       Text(CTestFolder::WindowsDirectory()) + NumberBytes(1) + NumberBytes(NT() ? 1 : 0) +
-                       NumberBytes(NT() ? 16 : 0) + NumberBytes(NT() ? 1 : 0) +
-                       NumberBytes(NineX() ? 1 : 0) + NumberBytes(NineX() ? 8 : 0));
+    EXPECT_EQ(CTestFolder::ReadFile(File("\\ram.tvb")),
+              ClassHeader("CRAMTweaks") + NumberBytes(0) + NumberBytes(16384) +
+                  Text(CTestFolder::WindowsDirectory()) + NumberBytes(1) +
+                  NumberBytes(NT() ? 1 : 0) + NumberBytes(NT() ? 16 : 0) +
+                  NumberBytes(NT() ? 1 : 0) + NumberBytes(NineX() ? 1 : 0) +
+                  NumberBytes(NineX() ? 8 : 0));
+
+    // A folder in the way of the Desktop module's temporary file: the backup stops there.
+    CTestFolder::RemoveTree(GetBackupDirectory());
+    CTestFolder::MakeDirectory(GetBackupDirectory());
+    CTestFolder::MakeDirectory(File("\\desktop.tvb.part"));
+    EXPECT_EQ(manager_.CreateBackup(), 0);
+    EXPECT_TRUE(CTestFolder::Exists(File("\\system.tvb")));
+    EXPECT_FALSE(CTestFolder::Exists(File("\\desktop.tvb")));
+    EXPECT_FALSE(CTestFolder::Exists(File("\\startmenu.tvb")));
+    EXPECT_EQ(manager_.BackupFilesExist(), 0);
 }
 
+// What the nine files alone bring back (the record of exact originals is tested apart).
 TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     ASSERT_EQ(manager_.CreateBackup(), 1);
-    // What the nine files alone bring back (the record of exact originals is tested apart).
-    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
+    DropRecord();
 
     // Everything changes after the backup.
     StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
@@ -163,13 +137,13 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive", 0);
     StoreNumber(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit", 0);
     StoreBinary(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch", {0x40, 0x0C, 0, 0});
-    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+    StoreText(HKEY_USERS, kDefaultDesktop, "AutoEndTasks", "1");
     msdos_.Write("[Paths]\r\nWinDir=C:\\WINDOWS\r\n[Options]\r\nBootMenu=0\r\nAutoscan=0\r\n"
                  "DrvSpace=1\r\nDblSpace=1\r\nDoubleBuffer=1\r\n");
     // Protected as Windows keeps it.
-    SetFileAttributesA("C:\\msdos.sys",
-                       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    const DWORD protection = GetFileAttributesA("C:\\msdos.sys");
+    SetFileAttributesA(kMsdos, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                   FILE_ATTRIBUTE_SYSTEM);
+    const DWORD protection = GetFileAttributesA(kMsdos);
 
     ASSERT_EQ(manager_.RestoreBackup(), 1);
     // Every write of the nine files went through: nothing to report.
@@ -180,15 +154,13 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCdfs, "Prefetch").Number(), 448u);
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kCdfs, "CacheSize").Number(), 619u);
     // AutoEndTasks was missing, so the backup holds 0.
-    EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "0");
+    EXPECT_EQ(ReadStored(HKEY_USERS, kDefaultDesktop, "AutoEndTasks").Text(), "0");
     // The boot menu comes back on every family, the drivers only on the 9x family.
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "BootMenu", 4), 1);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "DrvSpace", 4),
-              NineX() ? 0 : 1);
-    EXPECT_EQ(CRegistryAccess::ReadProfileNumber("C:\\msdos.sys", "Options", "Autoscan", 4),
-              NineX() ? 2 : 0);
-    EXPECT_TRUE(IsHiddenAndSystem("C:\\msdos.sys"));
-    EXPECT_EQ(GetFileAttributesA("C:\\msdos.sys"), protection);
+    EXPECT_EQ(MsdosOption("BootMenu"), 1);
+    EXPECT_EQ(MsdosOption("DrvSpace"), NineX() ? 0 : 1);
+    EXPECT_EQ(MsdosOption("Autoscan"), NineX() ? 2 : 0);
+    EXPECT_TRUE(IsHiddenAndSystem(kMsdos));
+    EXPECT_EQ(GetFileAttributesA(kMsdos), protection);
 
     EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "5000");
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number(), 1u);
@@ -203,57 +175,47 @@ TEST_F(BackupManagerTest, RestoreWritesEveryValueBackThatTheFamilyAllows) {
     EXPECT_EQ(ReadStored(HKEY_USERS, kPolicies, "NoFind").Number(), 1u);
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kExplorer, "AlwaysUnloadDLL").Text(), "1");
 
-    if (NineX()) {
-        EXPECT_EQ(
-            CRegistryAccess::ReadProfileNumber(systemIni_.Path(), "vcache", "MinFileCache", 8),
-            1024);
-        EXPECT_EQ(CRegistryAccess::ReadProfileNumber(systemIni_.Path(), "vcache", "Chunksize", 8),
-                  512);
-        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize").Number(),
-                  1024u);
-    } else {
-        // The Hard disk record holds zeros here and nothing of it is written back.
+    // The Hard disk record holds zeros on the NT family and nothing of it is written back.
+    auto vcache = [this](const char* key) {
+        return CRegistryAccess::ReadProfileNumber(systemIni_.Path(), "vcache", key, 8);
+    };
+    EXPECT_EQ(vcache("MinFileCache"), NineX() ? 1024 : 0);
+    EXPECT_EQ(vcache("Chunksize"), NineX() ? 512 : 2);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize").Number(),
+              NineX() ? 1024u : 2048u);
+    if (!NineX()) {
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, systemIni_.Path().c_str());
         EXPECT_EQ(CTestFolder::ReadFile(systemIni_.Path()), changedIni);
-        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kFileSystem, "ContigFileAllocSize").Number(),
-                  2048u);
     }
-    if (NT()) {
-        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive").Number(), 1u);
-        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit").Number(), 16384u);
-    } else {
-        // The NT memory values are left alone on every other system.
-        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive").Number(), 0u);
-        EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit").Number(), 0u);
+    // The NT memory values are left alone on every other system.
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "DisablePagingExecutive").Number(),
+              NT() ? 1u : 0u);
+    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kMemory, "IoPageLockLimit").Number(),
+              NT() ? 16384u : 0u);
+    if (!NT()) {
         EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kPriority, "Win32PrioritySeparation").Number(),
                   2u);
     }
 }
 
+// The Desktop's "Open With" entry and icon cache, and the fast shutdown switch, belong to
+// Windows 95, 98 and ME: elsewhere the backup keeps 0 for them and the restore leaves whatever
+// is there. The msdos.sys of Prepare holds Autoscan=1 and DrvSpace=0.
 TEST_F(BackupManagerTest, TheNineXOnlyValuesOfThreeModulesAreCapturedAndWrittenBackThereOnly) {
-    // The Desktop's "Open With" entry and icon cache, and the fast shutdown switch; the msdos.sys
-    // of Prepare holds Autoscan=1 and DrvSpace=0.
     StoreText(HKEY_CURRENT_USER, kDesktop, "FontSmoothing", "1");
     StoreText(HKEY_LOCAL_MACHINE, kOpenWith, "", "Op&en With...");
     StoreText(HKEY_LOCAL_MACHINE, kOpenWithCommand, "", "rundll32.exe");
     StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "4096");
-    StoreText(HKEY_USERS, kUsersDesktop, "AutoEndTasks", "1");
+    StoreText(HKEY_USERS, kDefaultDesktop, "AutoEndTasks", "1");
     StoreText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "1");
     ASSERT_EQ(manager_.CreateBackup(), 1);
-    // The family conditions of the nine files alone, without the record of exact originals.
-    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
+    DropRecord();
 
     const DWORD nineX = NineX() ? 1 : 0;
     // Version, prefix and arrow are missing (0, and 1 for "no prefix" and "no arrow").
     EXPECT_EQ(CTestFolder::ReadFile(File("\\desktop.tvb")),
               NumberRecordFile("CDesktopTweaks", {0, 1, 1, 1, 0, 0, nineX, nineX * 4096}));
-    EXPECT_EQ(CTestFolder::ReadFile(File("\\bootup.tvb")),
-              ClassHeader("CBootupTweaks") + NumberBytes(1) + NumberBytes(0) + Text("") +
-                  NumberBytes(nineX) + NumberBytes(0) + Text("") + Text("") + NumberBytes(nineX) +
-                  NumberBytes(0) + NumberBytes(0) + NumberBytes(0));
-    EXPECT_EQ(CTestFolder::ReadFile(File("\\shutdown.tvb")),
-              ClassHeader("CShutdownTweaks") + NumberBytes(1) + NumberBytes(nineX) +
-                  NumberBytes(0) + Text("") + NumberBytes(0) + Text(""));
+    // (The Boot-up and Shut down files' family conditions are pinned by BackupBytesTest.)
 
     StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "16");
     StoreText(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot", "0");
@@ -263,89 +225,82 @@ TEST_F(BackupManagerTest, TheNineXOnlyValuesOfThreeModulesAreCapturedAndWrittenB
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kShutdown, "FastReboot").Text(), NineX() ? "1" : "0");
     // Elsewhere the entry was stored as 0 and is left as it is, not removed.
     EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kOpenWith, "").Text(), "Op&en With...");
-    EXPECT_EQ(ReadStored(HKEY_USERS, kUsersDesktop, "AutoEndTasks").Text(), "1");
-}
-
-// "Open With" and the icon cache belong to Windows 95, 98 and ME: elsewhere the backup keeps 0
-// for them and the restore leaves whatever is there.
-TEST_F(BackupManagerTest, TheDesktopsNineXSettingsAreKeptAndPutBackOnlyOnNineX) {
-    const char openWith[] = "Software\\CLASSES\\*\\Shell\\OpenWith";
-    const std::string command = std::string(openWith) + "\\Command";
-    StoreText(HKEY_LOCAL_MACHINE, openWith, "", "Op&en With...");
-    StoreText(HKEY_LOCAL_MACHINE, command, "", "notepad %1");
-    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "2048");
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    // The family conditions of the nine files alone, without the record of exact originals.
-    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
-    // Version not shown, no prefix, no arrows (link and IsShortcut missing), no smoothing.
-    EXPECT_EQ(CTestFolder::ReadFile(File("\\desktop.tvb")),
-              NumberRecordFile("CDesktopTweaks",
-                               {0, 1, 1, 0, 0, 0, NineX() ? 1u : 0u, NineX() ? 2048u : 0u}));
-
-    SHDeleteKeyA(HKEY_LOCAL_MACHINE, openWith);
-    StoreText(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons", "4096");
+    EXPECT_EQ(ReadStored(HKEY_USERS, kDefaultDesktop, "AutoEndTasks").Text(), "1");
+    // Once removed, the entry comes back on the 9x family only.
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, kOpenWith);
     ASSERT_EQ(manager_.RestoreBackup(), 1);
-    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, command), NineX());
-    EXPECT_EQ(ReadStored(HKEY_LOCAL_MACHINE, kExplorer, "Max Cached Icons").Text(),
-              NineX() ? "2048" : "4096");
+    EXPECT_EQ(KeyExists(HKEY_LOCAL_MACHINE, kOpenWithCommand), NineX());
 }
 
 TEST_F(BackupManagerTest, ARestoreWithTheSortFlagDeletesTheStartMenuOrder) {
-    const char order[] =
-        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu";
     ASSERT_EQ(manager_.CreateBackup(), 1);
     CStartMenuTweaks sorted;
     sorted.menuShowDelay = 200;
     sorted.sortStartMenu = 1;
     ASSERT_EQ(sorted.SaveToFile(File("\\startmenu.tvb")), 1);
-    CreateKey(HKEY_CURRENT_USER, std::string(order) + "\\Programs");
+    CreateKey(HKEY_CURRENT_USER, std::string(kMenuOrder) + "\\Programs");
     ASSERT_EQ(manager_.RestoreBackup(), 1);
     // Neither family deletes keys.
-    EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, order), !NineX() && !NT());
+    EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, kMenuOrder), !NineX() && !NT());
 }
 
-// A file that is missing or cannot be read (another module's, or garbage) is named by its
-// section; every other module and the record are still put back, and the restore goes on as a
-// partial one. Only when nothing at all can be read is it an error.
-TEST_F(BackupManagerTest, MissingAndUnreadableFilesAreNamedAndEverythingElseIsRestored) {
-    const std::string kNoFiles = "Error in Restoring Original Settings, Make sure all the "
-                                 "backup files are located in\n" +
-                                 GetBackupDirectory();
-    const std::string kNoneRead = "Error in Restoring Original Settings, Make sure you are not\n"
-                                  "running any other programs and try again!";
+// Restore Backup from the File menu. No does nothing. A file that is missing or cannot be read
+// (another module's, or garbage) is named by its section; every other module and the record are
+// still put back, and the restore goes on as a partial one, as it does past a file holding the
+// null object (which writes nothing for its module). Only when nothing at all can be read is it
+// an error. A restore tells the caller after any report, before the main window asks to restart
+// Windows (whatever its count of restart items).
+TEST_F(BackupManagerTest, RestoreFromTheMenuGoesAsFarAsTheFilesAllow) {
+    const std::string noFiles = "Error in Restoring Original Settings, Make sure all the "
+                                "backup files are located in\n" +
+                                GetBackupDirectory();
+    const std::string noneRead = "Error in Restoring Original Settings, Make sure you are not\n"
+                                 "running any other programs and try again!";
     const std::string kept = "\n\nThe backup is kept in\n" + GetBackupDirectory();
     const std::string unread =
         "These backup files could not be read: their settings were not restored.\n";
     const std::vector<const char*> all = {"\\system.tvb",   "\\desktop.tvb", "\\startmenu.tvb",
                                           "\\internet.tvb", "\\cdrom.tvb",   "\\hdd.tvb",
                                           "\\ram.tvb",      "\\bootup.tvb",  "\\shutdown.tvb"};
-    enum Damage { kMissing, kUnreadable };
+    enum Damage { kMissing, kUnreadable, kNullObject };
     const struct {
         std::vector<const char*> files;
         Damage damage;
         bool record;
-        std::string report;
+        int answer;
+        std::vector<std::string> reports; // shown after the question
+        bool restored;
+        const char* hungAppTimeout;
     } cases[] = {
-        {{"\\desktop.tvb"}, kUnreadable, false, unread + "\nDesktop Tweaks" + kept},
+        {{}, kMissing, true, IDNO, {}, false, "9999"},
+        {{}, kMissing, true, IDYES, {}, true, "5000"},
+        {{"\\system.tvb"}, kNullObject, false, IDYES, {}, true, "9999"},
+        {{"\\desktop.tvb"}, kUnreadable, false, IDYES, {unread + "\nDesktop Tweaks" + kept},
+         true, "5000"},
         {{"\\system.tvb", "\\shutdown.tvb"},
          kUnreadable,
          true,
-         unread + "\nSystem Tweaks\nShut down Tweaks" + kept},
-        {{"\\ram.tvb"}, kMissing, false, unread + "\nMemory Tweaks" + kept},
-        {all, kUnreadable, false, kNoneRead},
-        {all, kMissing, false, kNoFiles},
+         IDYES,
+         {unread + "\nSystem Tweaks\nShut down Tweaks" + kept},
+         true,
+         "5000"},
+        {{"\\ram.tvb"}, kMissing, false, IDYES, {unread + "\nMemory Tweaks" + kept}, true, "5000"},
+        {all, kUnreadable, false, IDYES, {noneRead}, false, "9999"},
+        {all, kMissing, false, IDYES, {noFiles}, false, "9999"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.report);
+        SCOPED_TRACE(c.reports.empty() ? std::to_string(c.answer) : c.reports[0]);
         CTestFolder::RemoveTree(GetBackupDirectory());
+        Prepare();
         ASSERT_EQ(manager_.CreateBackup(), 1);
-        if (!c.record) {
-            ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
-        }
+        if (!c.record)
+            DropRecord();
         for (size_t i = 0; i < c.files.size(); ++i) {
-            // Missing, or another module's file, or garbage.
+            // Missing, or the null object, or another module's file, or garbage.
             if (c.damage == kMissing) {
                 ASSERT_TRUE(DeleteFileA(File(c.files[i]).c_str()));
+            } else if (c.damage == kNullObject) {
+                CTestFolder::WriteFile(File(c.files[i]), std::string("\0\0", 2));
             } else if (i % 2 == 0 && c.files[i] != std::string("\\internet.tvb")) {
                 ASSERT_TRUE(
                     CopyFileA(File("\\internet.tvb").c_str(), File(c.files[i]).c_str(), FALSE));
@@ -357,74 +312,41 @@ TEST_F(BackupManagerTest, MissingAndUnreadableFilesAreNamedAndEverythingElseIsRe
         StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
 
         const size_t before = messages_.Texts().size();
-        messages_.Answer(IDYES);
+        messages_.Answer(c.answer);
         CRecordingMainWindow main;
-        bool told = false;
-        OnRestoreBackup(nullptr, main, [&] { told = true; });
-        const std::vector<std::string> texts(messages_.Texts().begin() + before,
-                                             messages_.Texts().end());
-        ASSERT_EQ(texts.size(), 2u);
-        EXPECT_EQ(texts[0], "Do you wish to restore your original\nsystem settings now?");
-        EXPECT_EQ(texts[1], c.report);
-        const bool restored = c.report != kNoneRead && c.report != kNoFiles;
-        EXPECT_EQ(told, restored);
+        int told = 0;
+        OnRestoreBackup(nullptr, main, [&] {
+            ++told;
+            EXPECT_EQ(messages_.Texts().size(), before + 1 + c.reports.size());
+            EXPECT_TRUE(main.calls.empty());
+        });
+        std::vector<std::string> expected = {"Do you wish to restore your original\n"
+                                             "system settings now?"};
+        expected.insert(expected.end(), c.reports.begin(), c.reports.end());
+        EXPECT_EQ(std::vector<std::string>(messages_.Texts().begin() + before,
+                                           messages_.Texts().end()),
+                  expected);
+        EXPECT_EQ(told, c.restored ? 1 : 0);
         // A partial restore still has the main window ask to restart Windows; an error does not.
-        EXPECT_EQ(main.calls, restored ? std::vector<std::string>{"AskToRestart 0"}
-                                       : std::vector<std::string>{});
+        EXPECT_EQ(main.calls, c.restored ? std::vector<std::string>{"AskToRestart 0"}
+                                         : std::vector<std::string>{});
         // The Start Menu comes after the Desktop; the System comes back through the record.
         EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(),
-                  restored ? "200" : "10");
+                  c.restored ? "200" : "10");
         EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(),
-                  restored ? "5000" : "9999");
+                  c.hungAppTimeout);
     }
 }
-
-TEST_F(BackupManagerTest, ANullObjectFileWritesNothingForItsModuleAndTheRestoreGoesOn) {
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
-    CTestFolder::WriteFile(File("\\system.tvb"), std::string("\0\0", 2));
-    StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
-    StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "10");
-    ASSERT_EQ(manager_.RestoreBackup(), 1);
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text(), "9999");
-    EXPECT_EQ(ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text(), "200");
-}
-
-TEST_F(BackupManagerTest, ASuccessfulRestoreTellsTheCallerAndAsksToRestartWindows) {
-    ASSERT_EQ(manager_.CreateBackup(), 1);
-    messages_.Answer(IDYES);
-    CRecordingMainWindow main;
-    size_t questionsBeforeTold = 0;
-    size_t asksBeforeTold = 1;
-    OnRestoreBackup(nullptr, main, [&] {
-        questionsBeforeTold = messages_.Texts().size();
-        asksBeforeTold = main.calls.size();
-    });
-    // Told after the restore, before the main window asks to restart Windows (whatever its count
-    // of restart items).
-    EXPECT_EQ(questionsBeforeTold, 1u);
-    EXPECT_EQ(asksBeforeTold, 0u);
-    EXPECT_EQ(messages_.Texts().size(), 1u);
-    EXPECT_EQ(main.calls, std::vector<std::string>{"AskToRestart 0"});
-}
-
-TEST_F(BackupManagerTest, NoToTheRestoreQuestionDoesNothing) {
-    CRecordingMainWindow main;
-    OnRestoreBackup(nullptr, main);
-    EXPECT_EQ(messages_.Texts().size(), 1u);
-    EXPECT_TRUE(main.calls.empty());
-}
-
-const char kBackupQuestion[] =
-    "For safety reasons, we need to backup your original settings before changing any "
-    "tweaks.\nThis will allow you to restore them back in the future.\n\nDo you wish to backup "
-    "now?";
 
 // The first-run question, and what a Backup folder left from before (a new install beside it, or
 // a "Back up" option that could not be stored) changes: a backup that can be read is kept byte
 // for byte and used; one that cannot is replaced only on an informed Yes.
 TEST_F(BackupManagerTest, TheFirstBackupIsMadeOnceAndNeverReplacedUnasked) {
     enum Folder { kFresh, kInTheWay, kComplete, kWithoutRecord, kDamaged };
+    const std::string question =
+        "For safety reasons, we need to backup your original settings before changing any "
+        "tweaks.\nThis will allow you to restore them back in the future.\n\nDo you wish to "
+        "backup now?";
     const std::string found = "A backup of your original settings made earlier was found in\n" +
                               GetBackupDirectory() +
                               "\n\nIt is kept, and Restore Backup will put those settings back.";
@@ -443,9 +365,9 @@ TEST_F(BackupManagerTest, TheFirstBackupIsMadeOnceAndNeverReplacedUnasked) {
         std::vector<std::string> texts;
         bool keptAsItWas;
     } cases[] = {
-        {kFresh, IDNO, FALSE, {kBackupQuestion}, true},
-        {kFresh, IDYES, TRUE, {kBackupQuestion}, false},
-        {kInTheWay, IDYES, FALSE, {kBackupQuestion, failed}, true},
+        {kFresh, IDNO, FALSE, {question}, true},
+        {kFresh, IDYES, TRUE, {question}, false},
+        {kInTheWay, IDYES, FALSE, {question, failed}, true},
         {kComplete, IDNO, TRUE, {found}, true},
         {kWithoutRecord, IDNO, TRUE, {found}, true},
         {kDamaged, IDNO, FALSE, {replace}, true},
@@ -460,17 +382,20 @@ TEST_F(BackupManagerTest, TheFirstBackupIsMadeOnceAndNeverReplacedUnasked) {
             CTestFolder::WriteFile(GetBackupDirectory(), "in the way");
         if (c.folder >= kComplete) {
             ASSERT_EQ(manager_.CreateBackup(), 1);
-            if (c.folder == kWithoutRecord) {
-                ASSERT_TRUE(DeleteFileA(COriginalsRecord::DefaultPath().c_str()));
-            }
+            if (c.folder == kWithoutRecord)
+                DropRecord();
             if (c.folder == kDamaged)
                 CTestFolder::WriteFile(File("\\ram.tvb"), "not a backup");
         }
         std::vector<std::string> files = CBackupManager::BackupFiles();
         files.push_back(COriginalsRecord::DefaultPath());
-        std::vector<std::string> bytes;
-        for (const std::string& file : files)
-            bytes.push_back(CTestFolder::Exists(file) ? CTestFolder::ReadFile(file) : "<none>");
+        auto contents = [&files] {
+            std::vector<std::string> bytes;
+            for (const std::string& file : files)
+                bytes.push_back(CTestFolder::Exists(file) ? CTestFolder::ReadFile(file) : "-");
+            return bytes;
+        };
+        const std::vector<std::string> bytes = contents();
         // The settings are tweaked by now: a new backup would not hold the originals.
         StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "9999");
 
@@ -483,13 +408,11 @@ TEST_F(BackupManagerTest, TheFirstBackupIsMadeOnceAndNeverReplacedUnasked) {
         const StoredValue option = ReadStored(HKEY_LOCAL_MACHINE, kOptions, "Back up");
         EXPECT_EQ(option.exists && option.Number() == 1, c.goesOn != FALSE);
         // Kept: every byte as it was. Replaced: the System file holds the tweaked time-out.
-        for (size_t i = 0; i < files.size(); ++i) {
-            const std::string now =
-                CTestFolder::Exists(files[i]) ? CTestFolder::ReadFile(files[i]) : "<none>";
-            if (c.keptAsItWas || i == 0) {
-                EXPECT_EQ(now == bytes[i], c.keptAsItWas) << files[i];
-            }
-        }
+        const std::vector<std::string> now = contents();
+        if (c.keptAsItWas)
+            EXPECT_EQ(now, bytes);
+        else
+            EXPECT_NE(now[0], bytes[0]);
         if (c.goesOn) {
             EXPECT_EQ(CBackupManager::FindExistingBackup(), CBackupManager::Existing::kComplete);
             // Asked no more.
@@ -497,17 +420,6 @@ TEST_F(BackupManagerTest, TheFirstBackupIsMadeOnceAndNeverReplacedUnasked) {
             EXPECT_EQ(messages_.Texts().size(), before + c.texts.size());
         }
     }
-}
-
-TEST_F(BackupManagerTest, AFailedStepLeavesNoFileThatLooksValid) {
-    CTestFolder::MakeDirectory(GetBackupDirectory());
-    // A folder in the way of the Desktop module's temporary file.
-    CTestFolder::MakeDirectory(File("\\desktop.tvb.part"));
-    EXPECT_EQ(manager_.CreateBackup(), 0);
-    EXPECT_TRUE(CTestFolder::Exists(File("\\system.tvb")));
-    EXPECT_FALSE(CTestFolder::Exists(File("\\desktop.tvb")));
-    EXPECT_FALSE(CTestFolder::Exists(File("\\startmenu.tvb")));
-    EXPECT_EQ(manager_.BackupFilesExist(), 0);
 }
 
 } // namespace

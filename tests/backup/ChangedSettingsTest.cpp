@@ -3,61 +3,38 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <functional>
-#include <shlwapi.h>
 #include <string>
 #include <vector>
 
-#include "backup/CBackupManager.h"
 #include "backup/CChangedSettings.h"
-#include "backup/COriginalsRecord.h"
 #include "backup/CWhatChangedDlg.h"
-#include "platform/ProgramPaths.h"
 #include "res/resource.h"
+#include "support/BackupTestSystem.h"
 #include "support/CModalScript.h"
-#include "support/DialogDriver.h"
-#include "platform/WindowsVersion.h"
-#include "support/CPreservedFile.h"
-#include "support/CRecordingMainWindow.h"
-#include "support/CRegistrySandbox.h"
-#include "support/CScriptedMessages.h"
-#include "support/CTestFolder.h"
 #include "support/CTestUser.h"
-#include "support/EmulatedSystem.h"
+#include "support/DialogDriver.h"
 #include "support/TestRegistry.h"
 
 namespace {
 
-const char kDesktop[] = "Control Panel\\Desktop";
-const char kUpdate[] = "System\\CurrentControlSet\\Control\\Update";
-const char kPolicies[] =
-    ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
+using namespace backup_keys;
+using namespace backup_places;
 
-std::string WindowsDirectory() {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof(buffer));
-    return buffer;
-}
-
-void WriteEntry(const std::string& file, const char* section, const char* key, const char* text) {
-    WritePrivateProfileStringA(section, key, text, file.c_str());
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, file.c_str());
-}
-
-// One setting changed behind the program's back: what the system held at the backup, the change,
-// and the row that must then be listed for it.
+// One setting changed behind the program's back: its place, what it held at the backup and
+// after the change, and the row that must then be listed for it.
 struct Change {
     const char* name;
-    std::function<void()> original;
-    std::function<void()> change;
-    std::function<bool()> isOriginal; // the original is back
+    Place place;
+    State original;
+    State changed;
     CChangedSettings::Row row;
+    bool IsOriginal() const { return Read(place) == original; }
 };
 
-class ChangedSettingsTest : public testing::Test {
+class ChangedSettingsTest : public CBackupTestSystem {
 protected:
     void SetUp() override {
-        CTestFolder::RemoveTree(GetBackupDirectory());
+        CBackupTestSystem::SetUp();
         logo_.Remove();
         logoSaved_.Remove();
         systemIni_.Write("[vcache]\r\nMinFileCache=1024\r\n");
@@ -66,99 +43,76 @@ protected:
         // profile file and a picture, across sections, with and without a restart.
         changes_ = {
             {"changed text in milliseconds",
-             [] { StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "20000"); },
-             [] { StoreText(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout", "5000"); },
-             [] {
-                 return ReadStored(HKEY_CURRENT_USER, kDesktop, "HungAppTimeout").Text() == "20000";
-             },
+             {Place::kRegistry, HKEY_CURRENT_USER, kDesktop, "HungAppTimeout"},
+             Text("20000"),
+             Text("5000"),
              {"Non-Responding Apps. Time Out", "System Tweaks",
               "HKEY_CURRENT_USER\\Control Panel\\Desktop\\HungAppTimeout", "20 seconds",
               "5 seconds", false}},
             {"deleted number",
-             [] { StoreNumber(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode", 1); },
-             [] { SHDeleteValueA(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode"); },
-             [] { return ReadStored(HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode").Number() == 1; },
+             {Place::kRegistry, HKEY_LOCAL_MACHINE, kUpdate, "UpdateMode"},
+             Number(1),
+             kAbsent,
              {"Constantly Refresh Windows Explorer", "System Tweaks",
               std::string("HKEY_LOCAL_MACHINE\\") + kUpdate + "\\UpdateMode", "Off", "not set",
               false}},
             {"deleted marker",
-             [] { StoreText(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut", ""); },
-             [] { SHDeleteValueA(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut"); },
-             [] { return ReadStored(HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut").exists; },
+             {Place::kRegistry, HKEY_CLASSES_ROOT, "lnkfile", "IsShortcut"},
+             Text(""),
+             kAbsent,
              {"Hide Shortcut Arrows on Shortcuts", "Desktop Tweaks",
               "HKEY_CLASSES_ROOT\\lnkfile\\IsShortcut", "Off", "On", true}},
             {"changed number with a unit",
-             [] { StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "400"); },
-             [] { StoreText(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay", "50"); },
-             [] {
-                 return ReadStored(HKEY_CURRENT_USER, kDesktop, "MenuShowDelay").Text() == "400";
-             },
+             {Place::kRegistry, HKEY_CURRENT_USER, kDesktop, "MenuShowDelay"},
+             Text("400"),
+             Text("50"),
              {"Start Menu Speed", "Start Menu Tweaks",
               "HKEY_CURRENT_USER\\Control Panel\\Desktop\\MenuShowDelay", "400 milliseconds",
               "50 milliseconds", true}},
             {"created flag",
-             [] {},
-             [] {
-                 StoreBinary(HKEY_USERS, kPolicies, "NoRun", {1, 0, 0, 0});
-             },
-             [] { return !ReadStored(HKEY_USERS, kPolicies, "NoRun").exists; },
+             {Place::kRegistry, HKEY_USERS, kPolicies, "NoRun"},
+             kAbsent,
+             {true, REG_BINARY, std::string("\x01\0\0\0", 4)},
              {"Remove 'Run' from Start Menu", "Start Menu Tweaks",
               std::string("HKEY_USERS\\") + kPolicies + "\\NoRun", "not set", "On", true}},
             {"changed profile entry",
-             [] {},
-             [ini] { WriteEntry(ini, "vcache", "MinFileCache", "2048"); },
-             [ini] {
-                 char text[32] = {};
-                 GetPrivateProfileStringA("vcache", "MinFileCache", "", text, sizeof(text),
-                                          ini.c_str());
-                 return std::string(text) == "1024";
-             },
+             {Place::kProfile, nullptr, ini, "vcache|MinFileCache"},
+             Entry("1024"),
+             Entry("2048"),
              {"VCache Size", "Hard Disk Tweaks", ini + " [vcache] MinFileCache", "1024 KB",
               "2048 KB", true}},
             {"created picture",
-             [] {},
-             [this] { CTestFolder::WriteFile(logo_.Path(), "new picture"); },
-             [this] { return !CTestFolder::Exists(logo_.Path()); },
+             {Place::kFile, nullptr, logo_.Path(), ""},
+             kAbsent,
+             Entry("new picture"),
              {"Startup Image", "Boot up Tweaks", "c:\\Logo.sys", "not set", "picture of 11 bytes",
               false}},
         };
         for (const Change& change : changes_)
-            change.original();
+            Write(change.place, change.original);
     }
-    void TearDown() override { CTestFolder::RemoveTree(GetBackupDirectory()); }
-
     // The rows listed now, as /changes writes them.
     std::string Listed() {
         CChangedSettings changes;
         EXPECT_EQ(changes.Load(), COriginalsRecord::Found::kUsable);
         return changes.FormatLines();
     }
-    static std::string Lines(const std::vector<const Change*>& changes) {
-        std::string text;
-        for (const Change* change : changes)
-            text += change->row.tweak + "\t" + change->row.place + "\t" + change->row.original +
-                    "\t" + change->row.current + "\r\n";
-        return text;
-    }
-
-    CRegistrySandbox sandbox_;
-    CScriptedMessages messages_;
-    CPreservedFile systemIni_{WindowsDirectory() + "\\System.ini"};
-    CPreservedFile winIni_{WindowsDirectory() + "\\win.ini"};
-    CPreservedFile msdos_{"C:\\msdos.sys"};
-    CPreservedFile logo_{"c:\\Logo.sys"};
-    CPreservedFile logoSaved_{"c:\\Logo.tvn"};
     std::vector<Change> changes_;
 };
 
-// Back up, change settings behind the program's back: exactly those are listed, in words and in
-// the pages' order; each put back alone restores only its place; Restore Backup the rest, and
-// nothing is listed any more.
+// Without a backup nothing is listed. Back up, change settings behind the program's back:
+// exactly those are listed, in words and in the pages' order; a backup of another user lists only
+// the settings of the whole computer. Each put back alone restores only its place; Restore Backup
+// the rest, and nothing is listed any more. A record damaged by a single byte is no original.
 TEST_F(ChangedSettingsTest, ListsExactlyWhatChangedAndPutsBackOneByOne) {
-    ASSERT_EQ(CBackupManager().CreateBackup(), 1);
+    CChangedSettings none;
+    EXPECT_EQ(none.Load(), COriginalsRecord::Found::kNone);
+    EXPECT_TRUE(none.Rows().empty());
+    CTestUser user("Ann");
+    ASSERT_EQ(manager_.CreateBackup(), 1);
     EXPECT_EQ(Listed(), "");
     for (const Change& change : changes_)
-        change.change();
+        Write(change.place, change.changed);
 
     CChangedSettings changes;
     ASSERT_EQ(changes.Load(), COriginalsRecord::Found::kUsable);
@@ -176,6 +130,18 @@ TEST_F(ChangedSettingsTest, ListsExactlyWhatChangedAndPutsBackOneByOne) {
     }
     EXPECT_EQ(changes.RestartCount(), 4);
     EXPECT_TRUE(changes.OtherUser().empty());
+    // Another user's backup; an unknown user (9x with nobody logged on) is taken as its maker.
+    user.Set("Bob");
+    CChangedSettings others;
+    ASSERT_EQ(others.Load(), COriginalsRecord::Found::kUsable);
+    EXPECT_EQ(others.OtherUser(), "Ann");
+    for (const CChangedSettings::Row& row : others.Rows())
+        EXPECT_EQ(row.place.find("HKEY_CURRENT_USER"), std::string::npos) << row.place;
+    EXPECT_EQ(others.Rows().size(), changes_.size() - 2);
+    user.Set("");
+    ASSERT_EQ(others.Load(), COriginalsRecord::Found::kUsable);
+    EXPECT_EQ(others.Rows().size(), changes_.size());
+    user.Set("Ann");
 
     // Put back one at a time, from the middle: only that place comes back.
     std::vector<const Change*> left;
@@ -189,48 +155,27 @@ TEST_F(ChangedSettingsTest, ListsExactlyWhatChangedAndPutsBackOneByOne) {
             ++row;
         ASSERT_LT(row, changes.Rows().size());
         EXPECT_TRUE(changes.PutBack(row).Complete());
-        EXPECT_TRUE(chosen->isOriginal());
+        EXPECT_TRUE(chosen->IsOriginal());
         left.erase(left.begin() + static_cast<long>(pick));
         for (const Change* other : left)
-            EXPECT_FALSE(other->isOriginal()) << other->name;
+            EXPECT_FALSE(other->IsOriginal()) << other->name;
         EXPECT_EQ(changes.Rows().size(), left.size());
     }
     // What /changes writes: a line for each (the Windows folder's name may differ in case).
+    std::string lines;
+    for (const Change* change : left)
+        lines += change->row.tweak + "\t" + change->row.place + "\t" + change->row.original + "\t" +
+                 change->row.current + "\r\n";
     const std::string listed = Listed();
-    EXPECT_EQ(lstrcmpiA(listed.c_str(), Lines(left).c_str()), 0) << listed;
+    EXPECT_EQ(lstrcmpiA(listed.c_str(), lines.c_str()), 0) << listed;
 
     // Restore Backup puts back the rest.
-    CBackupManager manager;
-    ASSERT_EQ(manager.RestoreBackup(), 1);
+    ASSERT_EQ(manager_.RestoreBackup(), 1);
     for (const Change& change : changes_)
-        EXPECT_TRUE(change.isOriginal()) << change.name;
+        EXPECT_TRUE(change.IsOriginal()) << change.name;
     EXPECT_EQ(Listed(), "");
     EXPECT_TRUE(messages_.Texts().empty());
-}
 
-// Without a usable record nothing is listed; a backup of another user lists only the settings of
-// the whole computer, and putting back never writes another user's originals into this one's.
-TEST_F(ChangedSettingsTest, OnlyAUsableRecordAndOnlyTheSettingsItBelongsToAreCompared) {
-    CChangedSettings changes;
-    EXPECT_EQ(changes.Load(), COriginalsRecord::Found::kNone);
-    EXPECT_TRUE(changes.Rows().empty());
-
-    CTestUser user("Ann");
-    ASSERT_EQ(CBackupManager().CreateBackup(), 1);
-    for (const Change& change : changes_)
-        change.change();
-    user.Set("Bob");
-    ASSERT_EQ(changes.Load(), COriginalsRecord::Found::kUsable);
-    EXPECT_EQ(changes.OtherUser(), "Ann");
-    for (const CChangedSettings::Row& row : changes.Rows())
-        EXPECT_EQ(row.place.find("HKEY_CURRENT_USER"), std::string::npos) << row.place;
-    EXPECT_EQ(changes.Rows().size(), changes_.size() - 2);
-    // An unknown user (9x with nobody logged on) is taken as the one who made it.
-    user.Set("");
-    ASSERT_EQ(changes.Load(), COriginalsRecord::Found::kUsable);
-    EXPECT_EQ(changes.Rows().size(), changes_.size());
-
-    // A record damaged by a single byte is no original at all.
     const std::string path = COriginalsRecord::DefaultPath();
     std::string record = CTestFolder::ReadFile(path);
     record[record.find("Family=") + 7] ^= 1;
@@ -308,7 +253,7 @@ TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
     const Change& changed = changes_[3];
     const Change& created = changes_[4];
     for (const Change* change : {&deleted, &changed, &created})
-        change->change();
+        Write(change->place, change->changed);
     run([&](HWND dialog) {
         ASSERT_EQ(ListCount(dialog), 3);
         const Change* order[] = {&deleted, &changed, &created};
@@ -336,9 +281,9 @@ TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
         SelectRow(dialog, 2);
         EXPECT_TRUE(IsItemEnabled(dialog, IDC_CHANGES_PUT_BACK));
         ClickDialogButton(dialog, IDC_CHANGES_PUT_BACK);
-        EXPECT_TRUE(created.isOriginal());
-        EXPECT_FALSE(deleted.isOriginal());
-        EXPECT_FALSE(changed.isOriginal());
+        EXPECT_TRUE(created.IsOriginal());
+        EXPECT_FALSE(deleted.IsOriginal());
+        EXPECT_FALSE(changed.IsOriginal());
         ASSERT_EQ(ListCount(dialog), 2);
         EXPECT_EQ(Cell(dialog, 1, 0), changed.row.tweak);
         ClickDialogButton(dialog, IDCANCEL);
@@ -358,7 +303,7 @@ TEST_F(ChangedSettingsTest, WhatChangedOffersABackupThenPutsBackOneOrAll) {
         ClickDialogButton(dialog, IDCANCEL);
     });
     for (const Change& change : changes_)
-        EXPECT_TRUE(change.isOriginal()) << change.name;
+        EXPECT_TRUE(change.IsOriginal()) << change.name;
     // The restore's question and its restart question; closing asks nothing more.
     ASSERT_EQ(messages_.Texts().size(), 2u);
     EXPECT_TRUE(Contains(messages_.Texts()[1], "restore your original"));

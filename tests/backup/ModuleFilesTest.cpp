@@ -240,8 +240,8 @@ using Modules = testing::Types<CSystemTweaks, CDesktopTweaks, CStartMenuTweaks, 
                                CShutdownTweaks>;
 TYPED_TEST_SUITE(ModuleFile, Modules);
 
-// The file's place, its exact bytes, a round trip, the class check and hostile bytes: one module
-// file after another.
+// The file's place, its exact bytes, a round trip, the class check, and mutated and truncated
+// files that never crash the loader: one module file after another.
 TYPED_TEST(ModuleFile, HoldsTheModuleInItsFixedFormatAndNothingElseLoadsIt) {
     using Module = TypeParam;
     using Other = typename Case<Module>::Other;
@@ -262,67 +262,53 @@ TYPED_TEST(ModuleFile, HoldsTheModuleInItsFixedFormatAndNothingElseLoadsIt) {
     ExpectReadAsOtherClassFails<Other>(this->file_);
     ASSERT_EQ(Other().SaveToFile(this->file_), 1);
     ExpectReadAsOtherClassFails<Module>(this->file_);
-}
 
-TYPED_TEST(ModuleFile, MutatedAndTruncatedFilesNeverCrashTheLoader) {
     // Long texts make most mutations land in them: the loader's number fields matter more.
-    TypeParam module = Case<TypeParam>::Filled();
-    if constexpr (std::is_same_v<TypeParam, CShutdownTweaks>)
+    Module module = Case<Module>::Filled();
+    if constexpr (std::is_same_v<Module, CShutdownTweaks>)
         module.turnoffImagePath = "C:\\off.bmp";
     ASSERT_EQ(module.SaveToFile(this->file_), 1);
-    LoadMutationsOf<TypeParam>(CTestFolder::ReadFile(this->file_), this->file_, 2000);
+    LoadMutationsOf<Module>(CTestFolder::ReadFile(this->file_), this->file_, 2000);
 }
 
-// How any module file behaves at the edges, shown on the System module.
-class SystemFile : public testing::Test {
-protected:
-    CTestFolder folder_{"systemfile"};
-    std::string file_ = folder_ / "system.tvb";
-};
+// How any module file behaves at the edges, shown on the System module: saving over an older
+// longer file truncates it; a file that cannot be written fails quietly; a missing file or the
+// null object leaves a fresh object, and so does a bad file, which fails with its cause.
+TEST(SystemFile, SavesOverLongerFilesAndLoadsMissingNullAndBadFilesAsFreshObjects) {
+    CTestFolder folder("systemfile");
+    const std::string file = folder / "system.tvb";
+    CTestFolder::WriteFile(file, std::string(5000, 'x'));
+    ASSERT_EQ(CSystemTweaks().SaveToFile(file), 1);
+    EXPECT_EQ(CTestFolder::ReadFile(file).size(), 19u + 8u + 6u);
+    EXPECT_EQ(Case<CSystemTweaks>::Filled().SaveToFile(folder / "no such folder\\system.tvb"), 0);
 
-TEST_F(SystemFile, SavingTruncatesAnOlderLongerFile) {
-    CTestFolder::WriteFile(file_, std::string(5000, 'x'));
-    ASSERT_EQ(CSystemTweaks().SaveToFile(file_), 1);
-    EXPECT_EQ(CTestFolder::ReadFile(file_).size(), 19u + 8u + 6u);
-}
-
-TEST_F(SystemFile, AFileThatCannotBeWrittenFailsQuietly) {
-    EXPECT_EQ(Case<CSystemTweaks>::Filled().SaveToFile(folder_ / "no such folder\\system.tvb"), 0);
-}
-
-TEST_F(SystemFile, AMissingOrNullFileLeavesAFreshObject) {
-    struct {
+    std::string bad("\xFF\xFF\x02\x00\x0D\x00", 6);
+    bad += "CSystemTweaks" + std::string(14, '\0');
+    const struct {
         const char* what;
         bool present;
+        std::string content;
         int returned;
         LoadResult result;
-    } const cases[] = {{"missing", false, 0, LoadResult::kNoFile},
-                       {"the null object", true, 1, LoadResult::kNullObject}};
+        int cause;
+    } cases[] = {{"missing", false, "", 0, LoadResult::kNoFile, 0},
+                 {"the null object", true, std::string("\0\0", 2), 1, LoadResult::kNullObject, 0},
+                 {"bad schema", true, bad, 0, LoadResult::kFailed, CArchiveException::kBadSchema}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        DeleteFileA(file_.c_str());
+        DeleteFileA(file.c_str());
         if (c.present)
-            CTestFolder::WriteFile(file_, std::string("\0\0", 2));
+            CTestFolder::WriteFile(file, c.content);
         std::unique_ptr<CSystemTweaks> loaded;
-        LoadResult result = LoadResult::kFailed;
-        EXPECT_EQ(CSystemTweaks::LoadFromFile(loaded, file_, &result), c.returned);
+        LoadResult result = LoadResult::kLoaded;
+        int cause = 0;
+        EXPECT_EQ(CSystemTweaks::LoadFromFile(loaded, file, &result, &cause), c.returned);
         EXPECT_EQ(result, c.result);
+        EXPECT_EQ(cause, c.cause);
         ASSERT_NE(loaded, nullptr);
         EXPECT_EQ(loaded->hungAppTimeout, 0u);
         EXPECT_EQ(loaded->registeredOwner, "");
     }
-}
-
-TEST_F(SystemFile, ABadFileFailsWithItsCauseAndStillLeavesAnObject) {
-    std::string bytes("\xFF\xFF\x02\x00\x0D\x00", 6);
-    bytes += "CSystemTweaks";
-    bytes += std::string(8, '\0') + std::string(6, '\0');
-    CTestFolder::WriteFile(file_, bytes);
-    std::unique_ptr<CSystemTweaks> loaded;
-    int cause = 0;
-    EXPECT_EQ(CSystemTweaks::LoadFromFile(loaded, file_, nullptr, &cause), 0);
-    EXPECT_EQ(cause, CArchiveException::kBadSchema);
-    EXPECT_NE(loaded, nullptr);
 }
 
 } // namespace
