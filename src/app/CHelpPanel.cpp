@@ -31,7 +31,8 @@ BOOL CHelpPanel::Create(HWND main) {
         return FALSE;
     }
     // The text sits in the white field of the picture.
-    CWindow(Item(IDC_HELP_PANEL_TEXT)).Move(17, 42, 262, 324);
+    text_ = Item(IDC_HELP_PANEL_TEXT);
+    CWindow(text_).Move(17, 42, 262, 324);
     Show(SW_HIDE);
     return TRUE;
 }
@@ -39,6 +40,20 @@ BOOL CHelpPanel::Create(HWND main) {
 void CHelpPanel::SetHelpText(const std::string& text) {
     SetItemText(IDC_HELP_PANEL_TEXT, WithCarriageReturns(text));
     CWindow(Item(IDC_HELP_PANEL_TEXT)).Invalidate();
+}
+
+// The text is emptied before the panel goes, whether its window is destroyed first or the
+// object: Wine's edit control frees the word-break table of a wrapped text when its text changes
+// but not when it is destroyed, so every closed main window would leave one byte per character of
+// the help text behind.
+CHelpPanel::~CHelpPanel() {
+    OnDestroy();
+}
+
+void CHelpPanel::OnDestroy() {
+    if (text_ != nullptr && IsWindow(text_))
+        SetWindowTextA(text_, "");
+    text_ = nullptr;
 }
 
 std::string CHelpPanel::HelpText() const {

@@ -8,6 +8,8 @@
 // right edge of the main window and back in behind it.
 class CHelpPanel : public CSkinDialog {
 public:
+    ~CHelpPanel() override;
+
     // Creates the hidden panel beside `main`; it shares the main window's owner so that it can
     // lie behind the main window.
     BOOL Create(HWND main);
@@ -34,9 +36,11 @@ protected:
     BOOL OnInit() override { return FALSE; }
     void OnOK() override { SlideOut(); }
     void OnCancel() override { SlideIn(); }
+    void OnDestroy() override;
 
 private:
     HWND main_ = nullptr;
+    HWND text_ = nullptr; // the edit control with the help text
     RECT mainPlace_ = {};
     bool out_ = false;
 };

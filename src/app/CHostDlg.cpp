@@ -102,7 +102,10 @@ BOOL CHostDlg::OnInit() {
     if (useAutoOptimize == 1 && autoOptimizeTimer_ == 0)
         autoOptimizeTimer_ = StartTimer(CAutoOptimizer::kWatchTimer,
                                         CTimeScale::Period(CAutoOptimizer::kFirstWatchPeriod));
-    return TRUE;
+    // No keyboard focus for the invisible host: the main window has it when there is one. (A
+    // dialog without controls that asks for the default focus gets it itself, which would take
+    // it from the main window and, in the tray, activate the input method and COM for nothing.)
+    return FALSE;
 }
 
 bool CHostDlg::CreateMainWindow() {

@@ -40,6 +40,8 @@ public:
 protected:
     void OnTimer(UINT_PTR id) override;
     void OnDestroy() override;
+    // The invisible tray window takes no keyboard focus at its creation.
+    BOOL OnInit() override { return FALSE; }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 

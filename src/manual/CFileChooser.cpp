@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "platform/CModalLoop.h"
+#include "platform/COptionalApi.h"
 
 namespace {
 
@@ -33,7 +34,13 @@ bool CFileChooser::ChooseFolder(HWND owner, const std::string& title, std::strin
         return false;
     char folder[MAX_PATH] = {};
     const BOOL named = SHGetPathFromIDListA(chosen, folder);
-    CoTaskMemFree(chosen);
+    // The shell's allocator frees what the shell allocated (and keeps ole32.dll out of the
+    // program's imports: it is loaded with the folder chooser, not at every start).
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator != nullptr) {
+        allocator->Free(chosen);
+        allocator->Release();
+    }
     if (!named)
         return false;
     path = folder;
@@ -56,7 +63,11 @@ bool CFileChooser::ChooseBitmap(HWND owner, std::string& path) {
     open.nMaxFile = sizeof(file);
     open.lpstrDefExt = "bmp";
     open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!GetOpenFileNameA(&open))
+    // Looked up when first needed, so that the dialog's DLLs are not loaded at every start.
+    using OpenFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+    const FARPROC found = COptionalApi::Find(COptionalApi::kGetOpenFileNameA);
+    if (found == nullptr ||
+        !reinterpret_cast<OpenFunction>(reinterpret_cast<void*>(found))(&open))
         return false;
     path = file;
     return true;

@@ -15,6 +15,7 @@ const OptionalFunction kFunctions[COptionalApi::kFunctionCount] = {
     {"shlwapi.dll", "SHDeleteKeyA"},
     {"comctl32.dll", "InitCommonControlsEx"},
     {"kernel32.dll", "GlobalMemoryStatusEx"},
+    {"comdlg32.dll", "GetOpenFileNameA"},
 };
 
 struct Lookup {

@@ -7,6 +7,9 @@
 // every caller has a fallback: GetAncestor (not on Windows 95), SHDeleteKeyA (shlwapi.dll is not
 // on a stock Windows 95 or NT 4 without Internet Explorer 4), InitCommonControlsEx (not in the
 // common controls of the first Windows 95 release) and GlobalMemoryStatusEx (2000 and later).
+// Also looked up here: GetOpenFileNameA, which every system has, so that comdlg32.dll (and the
+// printing DLLs it brings) is loaded only when a file chooser is first opened, not for every
+// start to the tray.
 class COptionalApi {
 public:
     enum Function {
@@ -14,6 +17,7 @@ public:
         kSHDeleteKeyA,
         kInitCommonControlsEx,
         kGlobalMemoryStatusEx,
+        kGetOpenFileNameA,
         kFunctionCount
     };
 

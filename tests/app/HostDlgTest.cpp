@@ -130,6 +130,9 @@ TEST_F(HostDlg, ShowWithoutTuningOpensTheMainWindowWhereItWasLeft) {
     ASSERT_NE(host_->MainWindow(), nullptr);
     EXPECT_TRUE(host_->MainWindow()->IsVisible());
     EXPECT_EQ(host_->HideTimer(), 0u);
+    // The keyboard is in the main window, not in the invisible host.
+    const HWND focus = GetFocus();
+    EXPECT_TRUE(focus == host_->MainWindow()->Handle() || IsChild(*host_->MainWindow(), focus));
     RECT rect = host_->MainWindow()->WindowRect();
     EXPECT_EQ(rect.left, 50);
     EXPECT_EQ(rect.top, 50);
