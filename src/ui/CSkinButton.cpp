@@ -221,17 +221,26 @@ void CSkinButton::EnsureTooltip() {
         return;
     // One tooltip control serves every skin button of a top-level window: a tool per button.
     HWND root = TopLevelOf(window_);
-    HWND shared = static_cast<HWND>(GetPropA(root, SharedTooltipProperty()));
+    // The buttons of a window are made one after the other: the last control found is kept here,
+    // which spares asking the window for its property (a request to the server under Wine).
+    static HWND lastRoot = nullptr, lastShared = nullptr;
+    HWND shared = root == lastRoot && IsWindow(lastShared) && GetWindow(lastShared, GW_OWNER) == root
+                      ? lastShared
+                      : static_cast<HWND>(GetPropA(root, SharedTooltipProperty()));
     if (shared != nullptr && IsWindow(shared)) {
-        tooltip_ = shared;
+        tooltip_ = lastShared = shared;
+        lastRoot = root;
         return;
     }
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (tooltip_ != nullptr)
+    if (tooltip_ != nullptr) {
         SetPropA(root, SharedTooltipProperty(), tooltip_);
+        lastRoot = root;
+        lastShared = tooltip_;
+    }
 }
 
 void CSkinButton::LeaveTooltip() {
