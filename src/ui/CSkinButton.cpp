@@ -111,7 +111,8 @@ void CSkinButton::Paint(HDC dc) {
     const CSkinBitmap& picture = Current();
     const RECT place = {-origin_.x, -origin_.y, picture.Width() - origin_.x,
                         picture.Height() - origin_.y};
-    picture.DrawClipped(dc, place, window_);
+    // The button's shape is the window's region: kept here, it need not be asked of the system.
+    picture.DrawClipped(dc, place, shape_);
     if (ShowsFocus()) {
         // Drawn inside the shape; the window's region clips whatever a round corner leaves out.
         const int saved = SaveDC(dc);
@@ -123,7 +124,7 @@ void CSkinButton::Paint(HDC dc) {
 }
 
 bool CSkinButton::ShowsFocus() const {
-    return window_ != nullptr && GetFocus() == window_ && !hideFocus_;
+    return window_ != nullptr && focused_ && !hideFocus_;
 }
 
 void CSkinButton::UpdateFocusCue(WPARAM change) {
@@ -378,8 +379,12 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_UPDATEUISTATE: {
         // The focus rectangle comes and goes with the focus and with the keyboard cues.
         const LRESULT result = CallOriginal(message, wParam, lParam);
-        if (message == WM_KILLFOCUS)
+        if (message == WM_SETFOCUS)
+            focused_ = true;
+        if (message == WM_KILLFOCUS) {
+            focused_ = false;
             heldDown_ = false; // the button's procedure gave up a press in progress
+        }
         if (message == WM_UPDATEUISTATE)
             UpdateFocusCue(wParam);
         if (window_ != nullptr)
@@ -409,5 +414,5 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinButton::OnWindowGone() {
-    heldDown_ = hovering_ = captured_ = tracking_ = false;
+    heldDown_ = hovering_ = captured_ = tracking_ = focused_ = false;
 }
