@@ -625,10 +625,19 @@ void CMainDlg::FollowMove() {
     helpPanel_.Dock();
 }
 
-void CMainDlg::RealizePalettes() {
+bool CMainDlg::RealizePalettes() {
+    // Only a screen of 256 colours or fewer draws through a palette; on any other, realising
+    // one changes nothing on the screen and would only repaint every button.
+    HDC screen = GetDC(nullptr);
+    const bool palettes = screen != nullptr && (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    if (!palettes)
+        return false;
     RealizeSkinPalette();
     for (const auto& button : buttons_)
         button->RealizeButtonPalette();
+    return true;
 }
 
 void CMainDlg::OnTimer(UINT_PTR id) {
@@ -670,8 +679,7 @@ BOOL CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return FALSE;
     }
     case WM_QUERYNEWPALETTE:
-        RealizePalettes();
-        result = TRUE;
+        result = RealizePalettes() ? TRUE : FALSE;
         return TRUE;
     default:
         return CSkinDialog::OnMessage(message, wParam, lParam, result);
