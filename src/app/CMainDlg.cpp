@@ -181,6 +181,9 @@ const int kNavigationButtons[] = {IDC_MAIN_AUTOTUNE,     IDC_MAIN_MANUAL,      I
                                   IDC_MAIN_OPTIONS_MENU, IDC_MAIN_VIEW_MENU,   IDC_MAIN_HELP_MENU,
                                   IDC_MAIN_OPEN_HELP,    IDC_MAIN_CLOSE_BOTTOM};
 
+// The section an opened window shows.
+constexpr CMainDlg::Section kOpeningSection = CMainDlg::kAutoTune;
+
 constexpr int kPagerTop = 24;
 constexpr int kPagerHeight = 287;
 constexpr int kTallPage = 288;
@@ -244,8 +247,6 @@ bool CMainDlg::Initialise() {
     if (!CreatePages())
         return false;
     // The help panel is made when it is first slid out or asked for (HelpPanel).
-    EnableButton(IDC_MAIN_APPLY, false);
-    EnableButton(IDC_MAIN_CANCEL, false);
 
     RECT stored = {};
     if (settings_.LoadWindowRect(stored))
@@ -258,14 +259,19 @@ bool CMainDlg::Initialise() {
     band.Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(band_.Get()));
     band.MoveTo(8, 82);
     pageHost_.Show(SW_SHOW);
-    ShowSection(kAutoTune);
+    ShowSection(kOpeningSection);
     return true;
 }
 
 bool CMainDlg::CreateButtons() {
+    // Each button is made as the opening shows it: those of the other sections hidden and
+    // disabled, Apply and Cancel disabled until a page has changes.
     for (const MainButton& row : kButtons) {
+        const bool shown = row.section == kAlways || row.section == kOpeningSection;
+        const bool enabled = shown && row.id != IDC_MAIN_APPLY && row.id != IDC_MAIN_CANCEL;
         if (!buttons_.Add(window_, row.id, row.name, row.tooltip,
-                          {row.normal, row.hover, row.pressed, row.disabled}, row.x, row.y))
+                          {row.normal, row.hover, row.pressed, row.disabled}, row.x, row.y, shown,
+                          enabled))
             return false;
     }
     return true;
@@ -619,10 +625,19 @@ void CMainDlg::FollowMove() {
     helpPanel_.Dock();
 }
 
-void CMainDlg::RealizePalettes() {
+bool CMainDlg::RealizePalettes() {
+    // Only a screen of 256 colours or fewer draws through a palette; on any other, realising
+    // one changes nothing on the screen and would only repaint every button.
+    HDC screen = GetDC(nullptr);
+    const bool palettes = screen != nullptr && (GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
+    if (screen != nullptr)
+        ReleaseDC(nullptr, screen);
+    if (!palettes)
+        return false;
     RealizeSkinPalette();
     for (const auto& button : buttons_)
         button->RealizeButtonPalette();
+    return true;
 }
 
 void CMainDlg::OnTimer(UINT_PTR id) {
@@ -664,8 +679,7 @@ BOOL CMainDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return FALSE;
     }
     case WM_QUERYNEWPALETTE:
-        RealizePalettes();
-        result = TRUE;
+        result = RealizePalettes() ? TRUE : FALSE;
         return TRUE;
     default:
         return CSkinDialog::OnMessage(message, wParam, lParam, result);

@@ -106,7 +106,8 @@ private:
     void OnApply();
     void OnCancelChanges();
     void FollowMove();
-    void RealizePalettes();
+    // Realises the skin palettes when the screen draws through one; true when it did.
+    bool RealizePalettes();
 
     IMainWindowOwner& owner_;
     MainPageFactory makePage_;

@@ -138,11 +138,8 @@ void CSkinBitmap::Draw(HDC dc, int width, int height) const {
     Copy(dc, 0, 0, width != 0 ? width : width_, height != 0 ? height : height_);
 }
 
-void CSkinBitmap::DrawClipped(HDC dc, const RECT& rect, HWND window) const {
-    CRegionHandle shape(CreateRectRgn(0, 0, 0, 0));
-    const bool shaped = shape && window != nullptr && GetWindowRgn(window, shape) != ERROR;
-    if (shaped)
-        SelectClipRgn(dc, shape);
+void CSkinBitmap::DrawClipped(HDC dc, const RECT& rect, HRGN clip) const {
+    const bool shaped = clip != nullptr && SelectClipRgn(dc, clip) != ERROR;
     Copy(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
     if (shaped)
         SelectClipRgn(dc, nullptr);

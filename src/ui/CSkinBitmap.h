@@ -22,9 +22,9 @@ public:
     // Copies the bitmap to 0,0 of the context with its palette realised, stretched to
     // width x height when either is nonzero (a zero one keeps the bitmap's own).
     void Draw(HDC dc, int width = 0, int height = 0) const;
-    // Copies the bitmap into `rect` (stretched when the sizes differ), clipped to the window's
-    // region when it has one.
-    void DrawClipped(HDC dc, const RECT& rect, HWND window) const;
+    // Copies the bitmap into `rect` (stretched when the sizes differ), clipped to `clip` (device
+    // coordinates) when there is one.
+    void DrawClipped(HDC dc, const RECT& rect, HRGN clip) const;
     // Selects and realises the palette it is drawn with into the context (in the foreground for
     // a top-level window, else in the background); returns the previous palette, or null.
     HPALETTE SelectInto(HDC dc) const;

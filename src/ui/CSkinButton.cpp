@@ -111,7 +111,8 @@ void CSkinButton::Paint(HDC dc) {
     const CSkinBitmap& picture = Current();
     const RECT place = {-origin_.x, -origin_.y, picture.Width() - origin_.x,
                         picture.Height() - origin_.y};
-    picture.DrawClipped(dc, place, window_);
+    // The button's shape is the window's region: kept here, it need not be asked of the system.
+    picture.DrawClipped(dc, place, shape_);
     if (ShowsFocus()) {
         // Drawn inside the shape; the window's region clips whatever a round corner leaves out.
         const int saved = SaveDC(dc);
@@ -123,7 +124,7 @@ void CSkinButton::Paint(HDC dc) {
 }
 
 bool CSkinButton::ShowsFocus() const {
-    return window_ != nullptr && GetFocus() == window_ && !hideFocus_;
+    return window_ != nullptr && focused_ && !hideFocus_;
 }
 
 void CSkinButton::UpdateFocusCue(WPARAM change) {
@@ -221,17 +222,26 @@ void CSkinButton::EnsureTooltip() {
         return;
     // One tooltip control serves every skin button of a top-level window: a tool per button.
     HWND root = TopLevelOf(window_);
-    HWND shared = static_cast<HWND>(GetPropA(root, SharedTooltipProperty()));
+    // The buttons of a window are made one after the other: the last control found is kept here,
+    // which spares asking the window for its property (a request to the server under Wine).
+    static HWND lastRoot = nullptr, lastShared = nullptr;
+    HWND shared = root == lastRoot && IsWindow(lastShared) && GetWindow(lastShared, GW_OWNER) == root
+                      ? lastShared
+                      : static_cast<HWND>(GetPropA(root, SharedTooltipProperty()));
     if (shared != nullptr && IsWindow(shared)) {
-        tooltip_ = shared;
+        tooltip_ = lastShared = shared;
+        lastRoot = root;
         return;
     }
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX | TTS_NOANIMATE | TTS_NOFADE,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, root,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (tooltip_ != nullptr)
+    if (tooltip_ != nullptr) {
         SetPropA(root, SharedTooltipProperty(), tooltip_);
+        lastRoot = root;
+        lastShared = tooltip_;
+    }
 }
 
 void CSkinButton::LeaveTooltip() {
@@ -369,8 +379,12 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_UPDATEUISTATE: {
         // The focus rectangle comes and goes with the focus and with the keyboard cues.
         const LRESULT result = CallOriginal(message, wParam, lParam);
-        if (message == WM_KILLFOCUS)
+        if (message == WM_SETFOCUS)
+            focused_ = true;
+        if (message == WM_KILLFOCUS) {
+            focused_ = false;
             heldDown_ = false; // the button's procedure gave up a press in progress
+        }
         if (message == WM_UPDATEUISTATE)
             UpdateFocusCue(wParam);
         if (window_ != nullptr)
@@ -400,5 +414,5 @@ LRESULT CSkinButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CSkinButton::OnWindowGone() {
-    heldDown_ = hovering_ = captured_ = tracking_ = false;
+    heldDown_ = hovering_ = captured_ = tracking_ = focused_ = false;
 }

@@ -81,6 +81,7 @@ private:
     bool captured_ = false;
     bool tracking_ = false;
     bool hideFocus_ = false;
+    bool focused_ = false; // followed from the focus messages rather than asked at each paint
     HWND tooltip_ = nullptr;
     bool hasTool_ = false;
 };

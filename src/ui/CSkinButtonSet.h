@@ -15,13 +15,14 @@ public:
         UINT normal, hover, pressed, disabled;
     };
 
-    // Creates a visible button as a child of `parent` at x, y (client pixels): its window text,
-    // its four bitmaps and its tooltip (none when empty). False when it cannot be made.
+    // Creates a button as a child of `parent` at x, y (client pixels): its window text, its four
+    // bitmaps and its tooltip (none when empty), shown and enabled as asked. False when it cannot
+    // be made.
     bool Add(HWND parent, int id, const char* text, const char* tooltip, const Look& look, int x,
-             int y);
+             int y, bool shown = true, bool enabled = true);
     // The button of that id, or null.
     CSkinButton* Find(int id) const;
-    // Each does nothing when there is no such button.
+    // Each does nothing when there is no such button or it is already so.
     void Show(int id, bool show) const;
     void Enable(int id, bool enable) const;
 
