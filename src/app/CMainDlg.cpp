@@ -349,7 +349,6 @@ void CMainDlg::PlacePage(int kind) {
     CPage& page = *pages_[kind].page;
     CPagerCtrl& pager = pageHost_.Pager();
     const int width = kPages[kind].width;
-    pageHost_.PlacePager(width == 356 ? 22 : 10, kPagerTop, width, kPagerHeight);
     const int height = page.ClientRect().bottom;
     int childHeight = height;
     int pageHeight = height;
@@ -357,7 +356,10 @@ void CMainDlg::PlacePage(int kind) {
         childHeight = pageHeight = kPagerHeight;
     pager.childWidth = width;
     pager.childHeight = childHeight;
+    // The page goes into the pager before the pager is moved: a pager stretches the page it holds
+    // to its own size when resized, and a short intro page left in it would come back taller.
     pager.SetChild(page);
+    pageHost_.PlacePager(width == 356 ? 22 : 10, kPagerTop, width, kPagerHeight);
     pager.SetBackgroundColor(kPagerColour);
     pager.RecalcSize();
     page.SetPos(nullptr, 0, 0, width, pageHeight, SWP_NOZORDER | SWP_NOACTIVATE);

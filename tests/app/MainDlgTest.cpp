@@ -255,8 +255,8 @@ TEST_F(MainDlg, TheBackupGateGuardsTheTweakPagesAndTheRestoreItem) {
     EXPECT_EQ(main_->CurrentPage(), TweakPageKind(IMainWindow::kSystem));
 }
 
-// Pages are stretched to the pager unless tall or an intro. The Manual intro is first shown here
-// after the tweak pages: an intro shown before a tweak page comes back at the pager's height.
+// Pages are stretched to the pager unless tall or an intro; an intro keeps its own height also
+// after a tweak page has been shown in the pager that held it.
 TEST_F(MainDlg, PagesAreStretchedToThePagerUnlessTallOrAnIntro) {
     pages_.heights[TweakPageKind(IMainWindow::kSystem)] = 120;
     pages_.heights[TweakPageKind(IMainWindow::kDesktop)] = 287;
@@ -265,6 +265,8 @@ TEST_F(MainDlg, PagesAreStretchedToThePagerUnlessTallOrAnIntro) {
     pages_.heights[kAutoTuneIntroPage] = 200;
     StoreNumber(HKEY_LOCAL_MACHINE, kOptions, "Back up", 1);
     Open();
+    main_->ShowManualSection();
+    EXPECT_EQ(PageHeight(kManualIntroPage), CSectionIntroPage::kHeight);
     const int expected[][2] = {{IMainWindow::kSystem, 287},
                                {IMainWindow::kDesktop, 287},
                                {IMainWindow::kStartMenu, 288},
