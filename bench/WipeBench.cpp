@@ -34,7 +34,8 @@ FinalPathFunction FinalPathApi() {
 
 enum class Visit { kNothing, kOpen, kFinalPath, kRemove };
 
-// Walks `folder` as WipeDirectory does and does `visit` to every entry; answers the entries seen.
+// Walks `folder` by name search (FindFirstFileA) and does `visit` to every entry; answers the
+// entries seen.
 size_t Walk(const std::string& folder, Visit visit) {
     size_t entries = 0;
     WIN32_FIND_DATAA entry = {};
